@@ -1,0 +1,94 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringView>
+#include <array>
+#include <vector>
+
+namespace quillon {
+
+// The grid of text cells that holds every unit while the editor runs:
+// 74 columns, row 0 the headings, column 0 the unit number, rows 1..N the
+// units in display order. It has the semantics of a flex grid (current cell,
+// selected block, block text, add/remove row, sort) and no widgets; the UI
+// shows it through an item model that listens to the signals below.
+class Datasheet : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int ColumnCount = 74;
+    static constexpr int MaxUnits = 32767;
+    using Row = std::array<QString, ColumnCount>;
+
+    enum SortKind { NumericAscending = 3, NumericDescending = 4, TextAscending = 5, TextDescending = 6 };
+
+    explicit Datasheet(QObject* parent = nullptr); // one (heading) row
+
+    int rows() const { return int(cells_.size()); }
+    void setRows(int count); // keeps existing cells; new rows are empty; at least 1
+
+    const QString& cell(int row, int col) const;
+    void setCell(int row, int col, const QString& text);
+    const Row& rowCells(int row) const { return cells_[size_t(row)]; }
+    void setRowCells(int row, const Row& cells);
+    // Replaces every row below the heading row in one step (loading).
+    void replaceUnitRows(std::vector<Row> unitRows);
+
+    // Current cell and selected block. Setting Row or Col makes the selected
+    // block that single cell; RowSel/ColSel move the block's second corner.
+    int row() const { return row_; }
+    int col() const { return col_; }
+    int rowSel() const { return rowSel_; }
+    int colSel() const { return colSel_; }
+    void setRow(int row);
+    void setCol(int col);
+    void setRowSel(int row);
+    void setColSel(int col);
+    // Sets the current cell and the block's second corner in one step.
+    void select(int row, int col, int rowSel, int colSel);
+
+    // Text of the current cell.
+    QString text() const { return cell(row_, col_); }
+    void setText(const QString& text) { setCell(row_, col_, text); }
+
+    // Block text: cells of a row joined by TAB, rows joined by CR, nothing
+    // after the last cell or row. Setting it lays such a text onto the
+    // selected block from its top-left cell; text beyond the block is
+    // ignored, cells the text does not reach keep their contents.
+    QString clip() const;
+    void setClip(QStringView text);
+
+    // Inserts a row at `index` whose cells are the TAB-separated pieces of
+    // `text` from column 0 on (missing cells empty).
+    void addItem(QStringView text, int index);
+    void removeItem(int index);
+    void clear(); // empties every cell, row count unchanged
+
+    // Sorts the rows Row..RowSel (all unit rows when they are the same row)
+    // on the key columns Col..ColSel, leftmost first. The heading row never
+    // moves. Numeric kinds compare CellNumber, text kinds ignore case.
+    void sort(SortKind kind);
+
+    // The current-unit mark (light blue): the unit cell (row >= 1, col >= 1)
+    // that became current last, or -1/-1 once the mark was removed.
+    int markedRow() const { return markedRow_; }
+    int markedCol() const { return markedCol_; }
+    void clearMark();
+
+signals:
+    void cellsChanged(int top, int left, int bottom, int right);
+    void rowsInserted(int first, int count);
+    void rowsRemoved(int first, int count);
+    void rowsReordered(); // a sort
+    void reset();         // row count changed by setRows/replaceUnitRows
+    void currentCellChanged();
+
+private:
+    void updateMark();
+
+    std::vector<Row> cells_;
+    int row_ = 0, col_ = 0, rowSel_ = 0, colSel_ = 0;
+    int markedRow_ = -1, markedCol_ = -1;
+};
+
+} // namespace quillon

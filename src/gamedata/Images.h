@@ -1,0 +1,51 @@
+#pragma once
+
+#include "gamedata/IndexFiles.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QVector>
+#include <array>
+#include <optional>
+
+namespace quillon::gamedata {
+
+// 256 colours; all black until a palette has been read.
+using Palette = std::array<QRgb, 256>;
+Palette BlackPalette();
+// pal.pfp: 256 entries of blue, green, red, unused. False (palette
+// unchanged) when the file holds fewer than 1024 bytes.
+bool LoadPalette(const QByteArray& file, Palette& palette);
+
+struct ImageHeader {
+    qint16 rowLimit = 0;
+    qint16 columnLimit = 0;
+    qint32 x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    // y1 <= row limit, x1 <= column limit, x0 < x1, y0 < y1.
+    bool valid() const;
+};
+constexpr int ImageHeaderSize = 24;
+constexpr int MaxImageData = 131072;
+
+// The container positions (section start + image offset) of the images of
+// the section starting at `sectionStart`; empty when the section header
+// lies outside the file. The count is bounded by the directory entries
+// that the file actually holds and by `limit`.
+QVector<qint64> ReadSectionDirectory(const QByteArray& shp, qint64 sectionStart, int limit = 10001);
+
+// Reads the header at `imageStart` (nullopt when it lies outside the file);
+// `data` receives at most MaxImageData encoded bytes that follow it.
+std::optional<ImageHeader> ReadImage(const QByteArray& shp, qint64 imageStart, QByteArray& data);
+
+// Draws the run-length code into `target` (ARGB32, transparent where
+// nothing is drawn), every row starting at column xStart, from row y0 to
+// row y1. Never reads past `data` or writes outside `target`.
+void DecodeImage(QImage& target, const ImageHeader& header, QByteArrayView data,
+                 const Palette& palette, int xStart);
+
+// An image decoded into a picture of its own: canvas wide enough for
+// xStart + the image's width, high enough for row y1; null when invalid.
+QImage DecodeToImage(const ImageHeader& header, QByteArrayView data, const Palette& palette,
+                     int xStart);
+
+} // namespace quillon::gamedata

@@ -1,0 +1,36 @@
+#pragma once
+
+// Names of the message texts, so that a typo is a compile error.
+namespace quillon::i18n::msg {
+
+inline constexpr char NoSoundEntry[] = "NoSoundEntry";
+inline constexpr char CannotFindFile[] = "MsgCannotFindFile";
+inline constexpr char InDataFolder[] = "MsgInDataFolder";
+inline constexpr char InSoundFolder[] = "MsgInSoundFolder";
+inline constexpr char GameFolderNotFound[] = "MsgGameFolderNotFound";
+inline constexpr char SaveChangesFirst[] = "MsgSaveChangesFirst";
+inline constexpr char InvalidPicture[] = "MsgInvalidPicture";
+inline constexpr char CannotFindFolder[] = "MsgCannotFindFolder";
+inline constexpr char FolderUnavailable[] = "MsgFolderUnavailable";
+inline constexpr char DriveNotResponding[] = "MsgDriveNotResponding";
+inline constexpr char SaveBeforeExit[] = "MsgSaveBeforeExit"; // followed by the folder
+inline constexpr char IconNumber[] = "TextIconNumber";
+
+// Texts this editor adds for the failures it reports.
+inline constexpr char FileTooShort[] = "MsgFileTooShort";       // + path
+inline constexpr char BadUnitCount[] = "MsgBadUnitCount";       // + path
+inline constexpr char CannotWriteFile[] = "MsgCannotWriteFile"; // + path
+inline constexpr char SaveNotCompleted[] = "MsgSaveNotCompleted";
+inline constexpr char NoSourceContainer[] = "MsgNoSourceContainer"; // + path
+inline constexpr char NoDescriptionRecords[] = "MsgNoDescriptionRecords";
+inline constexpr char SoundTooShort[] = "MsgSoundTooShort";     // + path
+inline constexpr char UnitLimitReached[] = "MsgUnitLimitReached";
+inline constexpr char LastUnitKept[] = "MsgLastUnitKept";
+
+// Always English, whatever the language.
+inline constexpr char EndProgram[] = "This will end the program.";
+inline constexpr char PaletteMissing[] = "Pallette is missing";
+inline constexpr char ErrorInFlag[] = "error in flag";
+inline constexpr char SysInfoUnavailable[] = "System Information Is Unavailable At This Time";
+
+} // namespace quillon::i18n::msg
