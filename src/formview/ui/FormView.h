@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QWidget>
+
+namespace quillon {
+
+struct EditorState;
+namespace platform {
+class Dialogs;
+class WavePlayer;
+} // namespace platform
+
+// The form view: one unit of the datasheet field by field. It lives inside
+// the main window (beneath the datasheet grid) and carries the controls
+// Text1..Text28, Combo1..Combo12, Option1..Option5, Check1_0..Check1_31,
+// Picture1, Picture2_0..Picture2_31, Picture3..Picture22, Command1..Command9
+// and the frames Frame1..Frame18, Label1..Label8 as object names.
+class FormView : public QWidget {
+    Q_OBJECT
+public:
+    FormView(EditorState& state, platform::Dialogs& dialogs, platform::WavePlayer& player,
+             QWidget* parent = nullptr);
+    ~FormView() override;
+
+    // Fills every field from datasheet row `row` and remembers that row as
+    // the one the form shows (applying a language makes the heading row
+    // current; commits still go to the shown row).
+    void ShowUnitInForm(int row);
+    int shownRow() const;
+
+    // Writes the fields back into columns 0..72 of the shown row (15, 25,
+    // 28 as they were when shown) and the description into LongDescriptions;
+    // empties the system clipboard.
+    void CommitFormToGrid();
+
+    // Double-click / Enter on the datasheet: Prev/Next enabled per row, row
+    // shown.
+    void showFromDatasheet(int row);
+
+    // After a game folder check: lists, option captions, value-picture tips,
+    // flags, sound lists and the icon are rebuilt from the state.
+    void reloadReferenceData();
+
+    // Button states the main window sets (start-up, opening a file).
+    void setPrevEnabled(bool on);  // Command1
+    void setNextEnabled(bool on);  // Command2
+    void setUndoEnabled(bool on);  // Command3
+    void setSelectEnabled(bool on); // Command9
+
+    // Edit menu in the form view: the long description through the private
+    // DescriptionBuffer, never the system clipboard.
+    void copyDescription();
+    void pasteDescription();
+
+signals:
+    // The datasheet should scroll so that `row` is its first visible row.
+    void scrollDatasheetTo(int row);
+
+private:
+    struct Private;
+    Private* d;
+};
+
+} // namespace quillon
