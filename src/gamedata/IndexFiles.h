@@ -2,7 +2,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QVector>
+#include <optional>
 
 namespace quillon::gamedata {
 
@@ -11,8 +13,8 @@ namespace quillon::gamedata {
 // untouched, padding included, so that records copied on save stay byte
 // for byte what they were.
 struct IndexRecord {
-    QByteArray name; // exactly 8 bytes
-    qint32 size = 0; // pfpdata.idx: size;   ext.idx: first
+    QByteArray name;   // exactly 8 bytes
+    qint32 size = 0;   // pfpdata.idx: size;   ext.idx: first
     qint32 offset = 0; // pfpdata.idx: offset; ext.idx: next
 };
 
@@ -48,5 +50,15 @@ QString TextContainerName(const GameIndex& index);
 // size. Lines end at CR, an LF after it belongs to the line end. Bounded by
 // the container's end.
 QStringList ReadTextEntry(const QByteArray& container, const IndexRecord& entry);
+
+// One line of a text container from byte `position` on (same line ends as
+// above); `position` moves past the line end; `lineBytes` (when given)
+// receives the line's length in bytes without its line end. nullopt when
+// `position` lies outside the container.
+std::optional<QString> ReadContainerLine(QByteArrayView container, qint64& position,
+                                         qint64* lineBytes = nullptr);
+
+// Leading and trailing blanks removed (other characters kept).
+QString TrimBlanks(QStringView text);
 
 } // namespace quillon::gamedata
