@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 #include <array>
 #include <vector>
@@ -20,7 +21,12 @@ public:
     static constexpr int MaxUnits = 32767;
     using Row = std::array<QString, ColumnCount>;
 
-    enum SortKind { NumericAscending = 3, NumericDescending = 4, TextAscending = 5, TextDescending = 6 };
+    enum SortKind {
+        NumericAscending = 3,
+        NumericDescending = 4,
+        TextAscending = 5,
+        TextDescending = 6
+    };
 
     explicit Datasheet(QObject* parent = nullptr); // one (heading) row
 
@@ -29,8 +35,10 @@ public:
 
     const QString& cell(int row, int col) const;
     void setCell(int row, int col, const QString& text);
-    const Row& rowCells(int row) const { return cells_[size_t(row)]; }
+    const Row& rowCells(int row) const; // a row out of range reads as empty cells
     void setRowCells(int row, const Row& cells);
+    // Writes texts[i] into cell (firstRow + i, col), in one step (renumbering).
+    void setColumnTexts(int col, int firstRow, const QStringList& texts);
     // Replaces every row below the heading row in one step (loading).
     void replaceUnitRows(std::vector<Row> unitRows);
 
@@ -79,12 +87,18 @@ signals:
     void cellsChanged(int top, int left, int bottom, int right);
     void rowsInserted(int first, int count);
     void rowsRemoved(int first, int count);
-    void rowsReordered(); // a sort
-    void reset();         // row count changed by setRows/replaceUnitRows
-    void currentCellChanged();
+    void rowsReordered();      // a sort
+    void reset();              // row count changed by setRows/replaceUnitRows
+    void currentCellChanged(); // also when only the mark moved or was removed
 
 private:
     void updateMark();
+    int clampRow(int row) const;
+    static int clampCol(int col);
+    // Emits currentCellChanged when the current cell, block or mark differ
+    // from the given earlier state.
+    void notifyIfMoved(const std::array<int, 6>& before);
+    std::array<int, 6> cursorState() const;
 
     std::vector<Row> cells_;
     int row_ = 0, col_ = 0, rowSel_ = 0, colSel_ = 0;

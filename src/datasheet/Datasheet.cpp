@@ -1,0 +1,318 @@
+#include "datasheet/Datasheet.h"
+
+#include "datasheet/CellNumber.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace quillon {
+
+namespace {
+
+constexpr int MaxRows = Datasheet::MaxUnits + 1;
+
+const Datasheet::Row& emptyRow() {
+    static const Datasheet::Row empty{};
+    return empty;
+}
+
+// Lays one line's TAB-separated pieces onto columns left..right of a row.
+void layLine(Datasheet::Row& row, int left, int right, QStringView line) {
+    int col = left;
+    qsizetype start = 0;
+    while (col <= right) {
+        const qsizetype tab = line.indexOf(u'\t', start);
+        const qsizetype end = tab < 0 ? line.size() : tab;
+        row[size_t(col)] = line.mid(start, end - start).toString();
+        ++col;
+        if (tab < 0)
+            break;
+        start = tab + 1;
+    }
+}
+
+} // namespace
+
+Datasheet::Datasheet(QObject* parent) : QObject(parent), cells_(1) {}
+
+int Datasheet::clampRow(int row) const {
+    return std::clamp(row, 0, rows() - 1);
+}
+
+int Datasheet::clampCol(int col) {
+    return std::clamp(col, 0, ColumnCount - 1);
+}
+
+std::array<int, 6> Datasheet::cursorState() const {
+    return {row_, col_, rowSel_, colSel_, markedRow_, markedCol_};
+}
+
+void Datasheet::notifyIfMoved(const std::array<int, 6>& before) {
+    if (before != cursorState())
+        emit currentCellChanged();
+}
+
+void Datasheet::setRows(int count) {
+    count = std::clamp(count, 1, MaxRows);
+    if (count == rows())
+        return;
+    const auto before = cursorState();
+    cells_.resize(size_t(count));
+    row_ = clampRow(row_);
+    rowSel_ = clampRow(rowSel_);
+    if (markedRow_ >= count)
+        markedRow_ = markedCol_ = -1;
+    emit reset();
+    notifyIfMoved(before);
+}
+
+const QString& Datasheet::cell(int row, int col) const {
+    if (row < 0 || row >= rows() || col < 0 || col >= ColumnCount)
+        return emptyRow()[0];
+    return cells_[size_t(row)][size_t(col)];
+}
+
+const Datasheet::Row& Datasheet::rowCells(int row) const {
+    if (row < 0 || row >= rows())
+        return emptyRow();
+    return cells_[size_t(row)];
+}
+
+void Datasheet::setCell(int row, int col, const QString& text) {
+    if (row < 0 || row >= rows() || col < 0 || col >= ColumnCount)
+        return;
+    QString& target = cells_[size_t(row)][size_t(col)];
+    if (target == text)
+        return;
+    target = text;
+    emit cellsChanged(row, col, row, col);
+}
+
+void Datasheet::setRowCells(int row, const Row& cells) {
+    if (row < 0 || row >= rows())
+        return;
+    cells_[size_t(row)] = cells;
+    emit cellsChanged(row, 0, row, ColumnCount - 1);
+}
+
+void Datasheet::setColumnTexts(int col, int firstRow, const QStringList& texts) {
+    if (col < 0 || col >= ColumnCount || texts.isEmpty())
+        return;
+    const int first = std::max(firstRow, 0);
+    const int last = std::min(firstRow + int(texts.size()) - 1, rows() - 1);
+    if (first > last)
+        return;
+    for (int r = first; r <= last; ++r)
+        cells_[size_t(r)][size_t(col)] = texts[r - firstRow];
+    emit cellsChanged(first, col, last, col);
+}
+
+void Datasheet::replaceUnitRows(std::vector<Row> unitRows) {
+    const auto before = cursorState();
+    cells_.resize(1);
+    cells_.reserve(unitRows.size() + 1);
+    std::move(unitRows.begin(), unitRows.end(), std::back_inserter(cells_));
+    row_ = clampRow(row_);
+    rowSel_ = clampRow(rowSel_);
+    // The marked cell now shows another unit's data.
+    markedRow_ = markedCol_ = -1;
+    emit reset();
+    notifyIfMoved(before);
+}
+
+void Datasheet::updateMark() {
+    if (row_ >= 1 && col_ >= 1) {
+        markedRow_ = row_;
+        markedCol_ = col_;
+    } else {
+        markedRow_ = markedCol_ = -1;
+    }
+}
+
+void Datasheet::setRow(int row) {
+    select(row, col_, row, col_);
+}
+
+void Datasheet::setCol(int col) {
+    select(row_, col, row_, col);
+}
+
+void Datasheet::setRowSel(int row) {
+    const auto before = cursorState();
+    rowSel_ = clampRow(row);
+    notifyIfMoved(before);
+}
+
+void Datasheet::setColSel(int col) {
+    const auto before = cursorState();
+    colSel_ = clampCol(col);
+    notifyIfMoved(before);
+}
+
+void Datasheet::select(int row, int col, int rowSel, int colSel) {
+    const auto before = cursorState();
+    row_ = clampRow(row);
+    col_ = clampCol(col);
+    rowSel_ = clampRow(rowSel);
+    colSel_ = clampCol(colSel);
+    updateMark();
+    notifyIfMoved(before);
+}
+
+void Datasheet::clearMark() {
+    const auto before = cursorState();
+    markedRow_ = markedCol_ = -1;
+    notifyIfMoved(before);
+}
+
+QString Datasheet::clip() const {
+    const int top = std::min(row_, rowSel_), bottom = std::max(row_, rowSel_);
+    const int left = std::min(col_, colSel_), right = std::max(col_, colSel_);
+    // One pass for the length, so that the text is built without regrowing.
+    qsizetype length = qsizetype(bottom - top + 1) * (right - left + 1) - 1;
+    for (int r = top; r <= bottom; ++r)
+        for (int c = left; c <= right; ++c)
+            length += cells_[size_t(r)][size_t(c)].size();
+    QString text;
+    text.reserve(length);
+    for (int r = top; r <= bottom; ++r) {
+        if (r > top)
+            text += u'\r';
+        const Row& row = cells_[size_t(r)];
+        for (int c = left; c <= right; ++c) {
+            if (c > left)
+                text += u'\t';
+            text += row[size_t(c)];
+        }
+    }
+    return text;
+}
+
+void Datasheet::setClip(QStringView text) {
+    // Spreadsheets end a copied block with a line end and write CR LF; one
+    // final line end is dropped and LF after CR belongs to the line end, so
+    // no cell gets a stray LF and no row below the text is blanked.
+    if (text.endsWith(u"\r\n"))
+        text.chop(2);
+    else if (text.endsWith(u'\r') || text.endsWith(u'\n'))
+        text.chop(1);
+    const int top = std::min(row_, rowSel_), bottom = std::max(row_, rowSel_);
+    const int left = std::min(col_, colSel_), right = std::max(col_, colSel_);
+    const qsizetype size = text.size();
+    qsizetype pos = 0;
+    for (int r = top; r <= bottom; ++r) {
+        qsizetype lineEnd = pos;
+        while (lineEnd < size && text[lineEnd] != u'\r' && text[lineEnd] != u'\n')
+            ++lineEnd;
+        layLine(cells_[size_t(r)], left, right, text.mid(pos, lineEnd - pos));
+        if (lineEnd >= size)
+            break;
+        pos = lineEnd + 1;
+        if (text[lineEnd] == u'\r' && pos < size && text[pos] == u'\n')
+            ++pos;
+    }
+    emit cellsChanged(top, left, bottom, right);
+}
+
+void Datasheet::addItem(QStringView text, int index) {
+    // The heading row stays on top.
+    index = std::clamp(index, 1, rows());
+    Row row;
+    layLine(row, 0, ColumnCount - 1, text);
+    const auto before = cursorState();
+    cells_.insert(cells_.begin() + index, std::move(row));
+    // The mark belongs to its cell and moves down with it.
+    if (markedRow_ >= index)
+        ++markedRow_;
+    emit rowsInserted(index, 1);
+    notifyIfMoved(before);
+}
+
+void Datasheet::removeItem(int index) {
+    if (index < 1 || index >= rows())
+        return;
+    const auto before = cursorState();
+    cells_.erase(cells_.begin() + index);
+    if (markedRow_ == index)
+        markedRow_ = markedCol_ = -1;
+    else if (markedRow_ > index)
+        --markedRow_;
+    row_ = clampRow(row_);
+    rowSel_ = clampRow(rowSel_);
+    emit rowsRemoved(index, 1);
+    notifyIfMoved(before);
+}
+
+void Datasheet::clear() {
+    for (Row& row : cells_)
+        row.fill(QString());
+    emit cellsChanged(0, 0, rows() - 1, ColumnCount - 1);
+}
+
+void Datasheet::sort(SortKind kind) {
+    if (kind != NumericAscending && kind != NumericDescending && kind != TextAscending &&
+        kind != TextDescending)
+        return;
+    int first = std::min(row_, rowSel_), last = std::max(row_, rowSel_);
+    if (first == last) {
+        first = 1;
+        last = rows() - 1;
+    }
+    first = std::max(first, 1); // the heading row never moves
+    if (last <= first)
+        return;
+    const int left = std::min(col_, colSel_), right = std::max(col_, colSel_);
+    const size_t count = size_t(last - first + 1);
+    const size_t keyCount = size_t(right - left + 1);
+
+    // Keys are read once per row; the sort itself only moves row numbers.
+    std::vector<size_t> order(count);
+    std::iota(order.begin(), order.end(), size_t(0));
+    const bool numeric = kind == NumericAscending || kind == NumericDescending;
+    const bool descending = kind == NumericDescending || kind == TextDescending;
+    if (numeric) {
+        std::vector<double> keys(count * keyCount);
+        for (size_t i = 0; i < count; ++i)
+            for (size_t k = 0; k < keyCount; ++k)
+                keys[i * keyCount + k] = CellNumber(cells_[first + i][left + k]);
+        auto less = [&](size_t a, size_t b) {
+            for (size_t k = 0; k < keyCount; ++k) {
+                const double x = keys[a * keyCount + k], y = keys[b * keyCount + k];
+                if (x != y)
+                    return descending ? y < x : x < y;
+            }
+            return false;
+        };
+        std::stable_sort(order.begin(), order.end(), less);
+    } else {
+        std::vector<QString> keys(count * keyCount);
+        for (size_t i = 0; i < count; ++i)
+            for (size_t k = 0; k < keyCount; ++k)
+                keys[i * keyCount + k] = cells_[first + i][left + k].toCaseFolded();
+        auto less = [&](size_t a, size_t b) {
+            for (size_t k = 0; k < keyCount; ++k) {
+                const int c = QString::compare(keys[a * keyCount + k], keys[b * keyCount + k],
+                                               Qt::CaseSensitive);
+                if (c != 0)
+                    return descending ? c > 0 : c < 0;
+            }
+            return false;
+        };
+        std::stable_sort(order.begin(), order.end(), less);
+    }
+
+    std::vector<Row> sorted;
+    sorted.reserve(count);
+    for (size_t i : order)
+        sorted.push_back(std::move(cells_[first + i]));
+    std::move(sorted.begin(), sorted.end(), cells_.begin() + first);
+
+    // The current cell keeps its position and now lies on another unit; it
+    // stays unmarked until a cell is chosen again.
+    const auto before = cursorState();
+    markedRow_ = markedCol_ = -1;
+    emit rowsReordered();
+    notifyIfMoved(before);
+}
+
+} // namespace quillon
