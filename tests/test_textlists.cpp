@@ -1,0 +1,178 @@
+#include "gamedata/TextLists.h"
+
+#include <QTest>
+#include <QtEndian>
+
+using namespace quillon::gamedata;
+
+namespace {
+
+// A text container and its index from (entry name, entry text) pairs, with
+// a final record for something else, as a game's index has.
+struct Game {
+    QByteArray container;
+    GameIndex index;
+};
+
+Game MakeGame(const QList<QByteArray>& namesAndTexts) {
+    Game game;
+    for (qsizetype i = 0; i + 1 < namesAndTexts.size(); i += 2) {
+        const QByteArray& text = namesAndTexts[i + 1];
+        game.index.PfpIndex.append(IndexRecord{namesAndTexts[i].leftJustified(8, '\0', true),
+                                               qint32(text.size()), qint32(game.container.size())});
+        game.container += text;
+    }
+    game.index.PfpIndex.append(IndexRecord{QByteArray("FLAGSLG\0", 8), 0, 0});
+    return game;
+}
+
+QStringList Field(const TextLists& lists, const QString& name) {
+    const QHash<QString, QStringList> fields{{"classes", lists.classes},
+                                             {"NationNames", lists.NationNames},
+                                             {"nationTooltips", lists.nationTooltips},
+                                             {"flagTooltips", lists.flagTooltips},
+                                             {"specials", lists.specials},
+                                             {"moveMethods", lists.moveMethods},
+                                             {"targetTypes", lists.targetTypes},
+                                             {"defenceTips", lists.defenceTips},
+                                             {"transports", lists.transports},
+                                             {"moveMedia", lists.moveMedia}};
+    return fields.value(name);
+}
+
+const QByteArray Classes("#comment\r\n#another\r\nInfantry\r\nTank\r\nArtillery\r\n");
+
+const QByteArray Misc("11 is no marker here\r\n"
+                      "# 11 movement methods\r\n"
+                      "skipped\r\n"
+                      "Foot\r\nWheel\r\nTrack\r\nHalf\r\nLeg\r\nTow\r\nAir\r\nDeep\r\n"
+                      "Naval\r\nAll\r\nAmph\r\n"
+                      "# 5 target types\r\n"
+                      "skipped\r\n"
+                      " Soft \r\nHard\r\nAir\r\nNaval\r\nSub\r\n"
+                      "# 5 defence\r\n"
+                      "skipped\r\n"
+                      "Ground\r\nAir\r\nClose\r\nSea\r\nDeep\r\n"
+                      "# 4 transports\r\n"
+                      "skipped\r\n"
+                      "None\r\nTruck\r\nShip\r\nPlane\r\n"
+                      "# 2 media\r\n"
+                      "skipped\r\n"
+                      "Land\r\nSea\r\n");
+
+} // namespace
+
+class TextListsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void lists_data() {
+        QTest::addColumn<QList<QByteArray>>("entries");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("comments skipped") << QList<QByteArray>{"CLASSES", Classes} << "classes"
+                                          << QStringList{"Infantry", "Tank", "Artillery"};
+        QTest::newRow("blank special is an item")
+            << QList<QByteArray>{"CLASSES", Classes, "SPECIALS", "None\r\n\r\nBridge\r\n"}
+            << "specials" << QStringList{"None", "", "Bridge"};
+        const QList<QByteArray> nations{"CLASSES", Classes,
+                                        "NATIONS", "  Aland \r\n#x\r\nBorea\r\n",
+                                        "BIGNATS", " Big Aland\r\n"};
+        QTest::newRow("nation names trimmed")
+            << nations << "NationNames" << QStringList{"Aland", "Borea"};
+        QTest::newRow("nation tooltips as read")
+            << nations << "nationTooltips" << QStringList{"  Aland ", "Borea"};
+        QTest::newRow("flag tooltips") << nations << "flagTooltips" << QStringList{" Big Aland"};
+        QTest::newRow("missing nations skipped, specials read")
+            << QList<QByteArray>{"CLASSES", Classes, "SPECIALS", "Ski\r\n"} << "specials"
+            << QStringList{"Ski"};
+        const QList<QByteArray> misc{"CLASSES", Classes, "MISC", Misc};
+        QTest::newRow("misc group 1 after a marker from the third character")
+            << misc << "moveMethods" << QStringList{"Foot", "Wheel", "Track", "Half", "Leg", "Tow",
+                                                    "Air",  "Deep",  "Naval", "All",  "Amph"};
+        QTest::newRow("misc group 2 trimmed")
+            << misc << "targetTypes" << QStringList{"Soft", "Hard", "Air", "Naval", "Sub"};
+        QTest::newRow("misc group 3")
+            << misc << "defenceTips" << QStringList{"Ground", "Air", "Close", "Sea", "Deep"};
+        QTest::newRow("misc group 4")
+            << misc << "transports" << QStringList{"None", "Truck", "Ship", "Plane"};
+        QTest::newRow("misc group 5") << misc << "moveMedia" << QStringList{"Land", "Sea"};
+        QByteArray noFourth = Misc.left(Misc.indexOf("# 4"));
+        QTest::newRow("misc: missing marker ends reading")
+            << QList<QByteArray>{"CLASSES", Classes, "MISC", noFourth} << "transports"
+            << QStringList{};
+        QTest::newRow("misc: groups before the missing marker kept")
+            << QList<QByteArray>{"CLASSES", Classes, "MISC", noFourth} << "defenceTips"
+            << QStringList{"Ground", "Air", "Close", "Sea", "Deep"};
+        QTest::newRow("misc: marker only in the first two characters")
+            << QList<QByteArray>{"CLASSES", Classes, "MISC", "11\r\nx11\r\na\r\nb\r\n"}
+            << "moveMethods" << QStringList{};
+        QTest::newRow("misc: group cut by the container end")
+            << QList<QByteArray>{"CLASSES", Classes, "MISC", "# 11\r\nskip\r\nFoot\r\nWheel"}
+            << "moveMethods" << QStringList{"Foot", "Wheel"};
+    }
+    void lists() {
+        QFETCH(QList<QByteArray>, entries);
+        QFETCH(QString, field);
+        QFETCH(QStringList, expected);
+        const Game game = MakeGame(entries);
+        TextLists lists;
+        QStringList descriptions;
+        LoadTextLists(game.container, game.index, lists, descriptions);
+        QCOMPARE(Field(lists, field), expected);
+        // A second check rebuilds the lists instead of adding to them.
+        LoadTextLists(game.container, game.index, lists, descriptions);
+        QCOMPARE(Field(lists, field), expected);
+    }
+
+    void descriptions_data() {
+        QTest::addColumn<int>("minCount");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("first entry") << 0 << 0 << "Rifles";
+        QTest::newRow("missing number gets the placeholder") << 0 << 2 << " 2.txt";
+        QTest::newRow("only the first line, trimmed") << 0 << 3 << "Heavy tank";
+        QTest::newRow("after the last entry") << 0 << 2000 << " 2000.txt";
+        QTest::newRow("table grows with the unit count") << 2500 << 2499 << " 2499.txt";
+    }
+    void descriptions() {
+        QFETCH(int, minCount);
+        QFETCH(int, unit);
+        QFETCH(QString, expected);
+        const Game game =
+            MakeGame({"CLASSES", Classes, QByteArray("0\0\0\0\0\0\0\0", 8), "Rifles\r\n", "1",
+                      "Pistols\r\n", "3", "  Heavy tank \r\nSecond line\r\n"});
+        TextLists lists;
+        QStringList descriptions;
+        LoadTextLists(game.container, game.index, lists, descriptions, minCount);
+        QCOMPARE(descriptions.size(), std::max(MinDescriptions, minCount));
+        QCOMPARE(descriptions[unit], expected);
+    }
+
+    void withoutClassesNothingIsRead() {
+        const Game game = MakeGame({"NATIONS", "Aland\r\n", "0", "Rifles\r\n"});
+        TextLists lists;
+        lists.classes = QStringList{"old"};
+        QStringList descriptions{"kept"};
+        LoadTextLists(game.container, game.index, lists, descriptions);
+        QVERIFY(lists.classes.isEmpty());
+        QVERIFY(lists.NationNames.isEmpty());
+        QCOMPARE(descriptions, QStringList{"kept"});
+    }
+
+    void nationTablesStopAtTheirLimits() {
+        QByteArray nations;
+        for (int n = 0; n < 60; ++n)
+            nations += "N" + QByteArray::number(n) + "\r\n";
+        const Game game = MakeGame({"CLASSES", Classes, "NATIONS", nations, "BIGNATS", nations});
+        TextLists lists;
+        QStringList descriptions;
+        LoadTextLists(game.container, game.index, lists, descriptions);
+        QCOMPARE(lists.NationNames.size(), 51);
+        QCOMPARE(lists.NationNames.last(), QString("N50"));
+        QCOMPARE(lists.nationTooltips.size(), 32);
+        QCOMPARE(lists.flagTooltips.size(), 32);
+    }
+};
+
+QTEST_GUILESS_MAIN(TextListsTest)
+#include "test_textlists.moc"
