@@ -20,10 +20,15 @@ QString EditorName(); // "Quillon" in every language
 // "Caption" ("Form4"/"Caption" gives the composed how-to caption). Empty for
 // an unknown key.
 QString Caption(Language language, QStringView window, QStringView control);
+// The controls of a window that take a caption ("Caption" for its title), and
+// the windows that have captions.
+QStringList CaptionControls(QStringView window);
+QStringList CaptionWindows();
 
 // Message texts by name ("MsgCannotFindFile", "NoSoundEntry", ...); two-line
 // texts are joined by CR LF. Empty for an unknown name.
 QString Message(Language language, QStringView name);
+QStringList MessageNames();
 
 // Tooltips by window and control name; empty for a control without one.
 QString Tooltip(Language language, QStringView window, QStringView control);

@@ -1,0 +1,126 @@
+// Message box texts. Two-line texts are joined by CR LF; texts that end in
+// ": " (or ":") are followed by a path or folder that the caller appends.
+#include "i18n/LanguageTables.h"
+
+namespace quillon::i18n::tables {
+namespace {
+
+const NamedText Messages[] = {
+    {"NoSoundEntry", {u8"None", u8"Keine", u8"None"}},
+    {"MsgCannotFindFile",
+     {u8"I cannot find the file: ", u8"Folgende Datei wurde nicht gefunden:",
+      u8"Impossible de trouver le fichier: "}},
+    {"MsgInDataFolder",
+     {u8"This file should be located in Korvath's 'DATA' folder.\r\n"
+      u8"Check the foldersettings for this program, and make sure that the game is correctly "
+      u8"located.",
+      u8"Diese Datei sollte in Korvath's 'DATA'-Ordner installiert sein.\r\n"
+      u8"Prüfen Sie die Ordnervorgaben für dieses Programm und stellen Sie sicher, daß das "
+      u8"Spielverzeichnis korrekt angegeben ist.",
+      u8"Ce fichier devrait se situer dans le dossier 'DATA' de Korvath.\r\n"
+      u8"Tester les caractéristiques des dossiers de ce programme, et assurez-vous que le jeu "
+      u8"est correctement localisé."}},
+    {"MsgInSoundFolder",
+     {u8"This file should be located in Korvath's 'BNK' folder.\r\n"
+      u8"Check the foldersettings for this program, and make sure that the game is correctly "
+      u8"located.",
+      u8"Diese Datei sollte in Korvath's 'BNK'-Ordner liegen.\r\n"
+      u8"Prüfen Sie die Ordnervorgaben für dieses Programm und stellen Sie sicher, daß das "
+      u8"Spielverzeichnis korrekt angegeben ist.",
+      u8"Ce fichier devrait se trouver dans le dossier 'BNK' de Korvath .\r\n"
+      u8"Tester les caractéristiques des dossiers de ce programme, et assurez-vous que le jeu "
+      u8"est correctement localisé."}},
+    {"MsgGameFolderNotFound",
+     {u8"Cannot find 'Korvath Gamefolder'",
+      u8"Kann den Korvath-Hauptordner (der mit 'Korvath.exe') nicht finden!",
+      u8"Impossible de trouver le dossier 'Korvath Game'"}},
+    {"MsgSaveChangesFirst",
+     {u8"The current equipment file has been changed.  Do you want to save the changes first?",
+      u8"Das aktuelle Equipmentfile wurde geändert - möchten Sie die Änderungen speichern?",
+      u8"Le Fichier Equipement actuel a été changé.  Voulez-vous sauvegarder les changements en "
+      u8"premier?"}},
+    {"MsgInvalidPicture",
+     {u8"This picture is invalid. There is a graphical error in the file.",
+      u8"Ungültiges Bildformat! Es liegt ein graphischer Fehler in der Datei vor.",
+      u8"Cette image n'est pas valable. Il y a une erreur graphique dans son fichier."}},
+    {"MsgCannotFindFolder",
+     {u8"Cannot find the folder: ", u8"Kann das Verzeichnis nicht finden:",
+      u8"Impossible de trouver le fichier: "}},
+    {"MsgFolderUnavailable",
+     {u8" - This is the folder you loaded the KOREQUIP.EQP and the KOREQUIP.TXT files from, but "
+      u8"it is currently not available.\r\n"
+      u8"Use the 'Save As' function to save your work.",
+      u8" - Dies ist das Verzeichnis, von dem Sie sie 'KOREQUIP.EQP' und 'KOREQUIP.TXT' geladen "
+      u8"haben, aber es steht momentan nicht zur Verfügung.\r\n"
+      u8"Benutzen Sie die 'Speichern als...'-Option, um Ihre Arbeit zu speichern.",
+      u8" - C'est depuis ce dossier que vous avez chargé le KOREQUIP.EQP et le KOREQUIP.TXT files "
+      u8", mais il est actuellement indisponible.\r\n"
+      u8"Utilisez la fonction 'Save As' pour sauvegarder votre travail."}},
+    {"MsgDriveNotResponding",
+     {u8"The drive you have chosen does not respond. Choose a local hard drive on your computer.",
+      u8"Das Laufwerk, das Sie gewählt haben, antwortet nicht oder ist nicht verfügbar. Wählen "
+      u8"Sie bitte ein lokales Lauwerk auf Ihrem Computer.",
+      u8"Le disque dur que vous avez choisi ne répond pas. Choisissez un disque dur local dans "
+      u8"votre ordinateur."}},
+    {"MsgSaveBeforeExit",
+     {u8"The Equipment file has been changed, do you want to save the file before ending the "
+      u8"program?\r\n"
+      u8"The Equipment file will be saved in the following folder: ",
+      u8"Das aktuelle Equipmentfile wurde geändert, möchten Sie die Änderungen speichern?\r\n"
+      u8"Das Equipmentfile wird in folgendem Ordner gespeichert: ",
+      u8"Le fichier Equipment a été changé, voulez-vous le sauvegarder avant de fermer le "
+      u8"programme?\r\n"
+      u8"Le fichier Equipement sera sauvegardé dans le répertoire: "}},
+    {"TextIconNumber", {u8"Icon number:", u8"Iconnummer:", u8"Numéro d'Icone:"}},
+
+    // Failures this editor reports where the game's editors stayed silent.
+    {"MsgFileTooShort",
+     {u8"This file is shorter than its unit count says: ",
+      u8"Diese Datei ist kürzer, als ihre Einheitenzahl angibt: ",
+      u8"Ce fichier est plus court que ne l'indique son nombre d'unités: "}},
+    {"MsgBadUnitCount",
+     {u8"This file holds no valid unit count: ",
+      u8"Diese Datei enthält keine gültige Einheitenzahl: ",
+      u8"Ce fichier ne contient pas de nombre d'unités valable: "}},
+    {"MsgCannotWriteFile",
+     {u8"I cannot write the file: ", u8"Folgende Datei kann nicht geschrieben werden: ",
+      u8"Impossible d'écrire le fichier: "}},
+    {"MsgSaveNotCompleted",
+     {u8"The save did not complete. The files on disk were not changed.",
+      u8"Das Speichern wurde nicht abgeschlossen. Die Dateien auf der Festplatte wurden nicht "
+      u8"verändert.",
+      u8"La sauvegarde n'a pas abouti. Les fichiers sur le disque n'ont pas été modifiés."}},
+    {"MsgNoSourceContainer",
+     {u8"The unit descriptions were not saved, because this file cannot be read: ",
+      u8"Die Einheitenbeschreibungen wurden nicht gespeichert, weil diese Datei nicht gelesen "
+      u8"werden kann: ",
+      u8"Les descriptions des unités n'ont pas été sauvegardées, car ce fichier ne peut pas être "
+      u8"lu: "}},
+    {"MsgNoDescriptionRecords",
+     {u8"The unit descriptions were not saved: the game's index holds no description entries.",
+      u8"Die Einheitenbeschreibungen wurden nicht gespeichert: Der Index des Spiels enthält keine "
+      u8"Beschreibungseinträge.",
+      u8"Les descriptions des unités n'ont pas été sauvegardées: l'index du jeu ne contient "
+      u8"aucune entrée de description."}},
+    {"MsgSoundTooShort",
+     {u8"This sound file is too short to be played: ",
+      u8"Diese Sounddatei ist zu kurz zum Abspielen: ",
+      u8"Ce fichier son est trop court pour être joué: "}},
+    {"MsgUnitLimitReached",
+     {u8"No more units can be added: the equipment file holds at most 32767 units.",
+      u8"Es können keine weiteren Einheiten hinzugefügt werden: Das Equipmentfile fasst "
+      u8"höchstens 32767 Einheiten.",
+      u8"Impossible d'ajouter d'autres unités: le fichier équipement contient au plus 32767 "
+      u8"unités."}},
+    {"MsgLastUnitKept",
+     {u8"The last unit cannot be deleted.", u8"Die letzte Einheit kann nicht gelöscht werden.",
+      u8"La dernière unité ne peut pas être supprimée."}},
+};
+
+} // namespace
+
+std::span<const NamedText> MessageTable() {
+    return Messages;
+}
+
+} // namespace quillon::i18n::tables
