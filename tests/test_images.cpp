@@ -1,0 +1,212 @@
+#include "gamedata/Graphics.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QtEndian>
+
+using namespace quillon::gamedata;
+
+namespace {
+
+// Palette index i is the colour red = i, so pixels read back as indexes.
+Palette TestPalette() {
+    Palette palette;
+    for (int i = 0; i < 256; ++i)
+        palette[i] = qRgb(i, 0, 0);
+    return palette;
+}
+
+QString Rows(const QImage& image) {
+    QStringList rows;
+    for (int y = 0; y < image.height(); ++y) {
+        QString row;
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            row += qAlpha(pixel) == 0 ? QChar(u'.') : QChar(u'0' + qRed(pixel) % 10);
+        }
+        rows.append(row);
+    }
+    return rows.join(u'|');
+}
+
+QByteArray Codes(std::initializer_list<uchar> codes) {
+    QByteArray out;
+    for (uchar c : codes)
+        out.append(char(c));
+    return out;
+}
+
+void AppendInt(QByteArray& out, qint32 value) {
+    char bytes[4];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, 4);
+}
+
+QByteArray Image(qint32 x0, qint32 y0, qint32 x1, qint32 y1, const QByteArray& codes) {
+    QByteArray out("\xc8\x00\xc8\x00", 4); // row and column limits 200
+    AppendInt(out, 0);
+    for (qint32 value : {x0, y0, x1, y1})
+        AppendInt(out, value);
+    return out + codes;
+}
+
+// A section: tag, count, directory, then the images.
+QByteArray Section(const QList<QByteArray>& images) {
+    QByteArray out("SECT");
+    AppendInt(out, qint32(images.size()));
+    qint32 offset = 8 + 8 * qint32(images.size());
+    for (const QByteArray& image : images) {
+        AppendInt(out, offset);
+        AppendInt(out, 0);
+        offset += qint32(image.size());
+    }
+    for (const QByteArray& image : images)
+        out += image;
+    return out;
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+} // namespace
+
+class ImagesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void decode_data() {
+        QTest::addColumn<QByteArray>("codes");
+        QTest::addColumn<int>("xStart");
+        QTest::addColumn<QString>("rows");
+        const QString empty = "........";
+        QTest::newRow("repeat run")
+            << QByteArray("\x04\x07\x00", 3) << 0 << "77......|" + empty + "|" + empty;
+        QTest::newRow("literal run")
+            << QByteArray("\x05\x01\x02\x00", 4) << 0 << "12......|" + empty + "|" + empty;
+        QTest::newRow("skip then literal")
+            << QByteArray("\x01\x03\x03\x09\x00", 5) << 0 << "...9....|" + empty + "|" + empty;
+        QTest::newRow("rows start at xStart, stop after the last row")
+            << QByteArray("\x02\x01\x00\x02\x02\x00\x02\x03\x00", 9) << 2
+            << "..1.....|..2.....|" + empty;
+        QTest::newRow("data ends inside a literal run")
+            << QByteArray("\x04\x07\x05\x01", 4) << 0 << "771.....|" + empty + "|" + empty;
+        QTest::newRow("run clipped at the right edge")
+            << QByteArray("\x14\x03\x00", 3) << 4 << "....3333|" + empty + "|" + empty;
+        QTest::newRow("pixels left of the picture dropped")
+            << QByteArray("\x07\x04\x05\x06", 4) << -2 << "6.......|" + empty + "|" + empty;
+    }
+    void decode() {
+        QFETCH(QByteArray, codes);
+        QFETCH(int, xStart);
+        QFETCH(QString, rows);
+        QImage target(8, 3, QImage::Format_ARGB32);
+        target.fill(Qt::transparent);
+        ImageHeader header{200, 200, 0, 0, 7, 1};
+        DecodeImage(target, header, codes, TestPalette(), xStart);
+        QCOMPARE(Rows(target), rows);
+    }
+
+    void headerValidity_data() {
+        QTest::addColumn<ImageHeader>("header");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("ordinary") << ImageHeader{40, 60, 2, 3, 50, 30} << true;
+        QTest::newRow("x0 equal to x1") << ImageHeader{40, 60, 5, 3, 5, 30} << false;
+        QTest::newRow("y0 equal to y1") << ImageHeader{40, 60, 2, 3, 50, 3} << false;
+        QTest::newRow("last column beyond its limit") << ImageHeader{40, 60, 2, 3, 61, 30} << false;
+        QTest::newRow("last row beyond its limit") << ImageHeader{40, 60, 2, 3, 50, 41} << false;
+    }
+    void headerValidity() {
+        QFETCH(ImageHeader, header);
+        QFETCH(bool, valid);
+        QCOMPARE(header.valid(), valid);
+        QCOMPARE(DecodeToImage(header, QByteArray("\x02\x01\x00", 3), TestPalette(), 0).isNull(),
+                 !valid);
+    }
+
+    void paletteEntries() {
+        QByteArray file(1024, '\0');
+        file.replace(4 * 9, 4, QByteArray("\x0a\x14\x1e\x28", 4));
+        Palette palette = BlackPalette();
+        QVERIFY(LoadPalette(file, palette));
+        QCOMPARE(palette[9], qRgb(30, 20, 10));
+        QVERIFY(!LoadPalette(file.left(1023), palette = TestPalette()));
+        QCOMPARE(palette, TestPalette());
+    }
+
+    void sectionDirectory_data() {
+        QTest::addColumn<QByteArray>("shp");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QVector<qint64>>("positions");
+        const QByteArray two =
+            Section({Image(0, 0, 1, 1, Codes({0})), Image(0, 0, 1, 1, Codes({0}))});
+        QTest::newRow("two images after a prefix")
+            << QByteArray("xyz") + two << 3 << QVector<qint64>{3 + 24, 3 + 24 + 25};
+        QByteArray overstated = two.left(16);
+        overstated.replace(4, 4, QByteArray("\xff\x00\x00\x00", 4));
+        QTest::newRow("count beyond the file") << overstated << 0 << QVector<qint64>{24};
+        QByteArray negative = two;
+        negative.replace(4, 4, QByteArray("\xff\xff\xff\xff", 4));
+        QTest::newRow("negative count") << negative << 0 << QVector<qint64>{};
+        QTest::newRow("section outside the file")
+            << two << int(two.size()) - 4 << QVector<qint64>{};
+    }
+    void sectionDirectory() {
+        QFETCH(QByteArray, shp);
+        QFETCH(int, start);
+        QFETCH(QVector<qint64>, positions);
+        QCOMPARE(ReadSectionDirectory(shp, start), positions);
+    }
+
+    void flagsAndIconsFromTheDataFolder() {
+        QTemporaryDir dir;
+        const QString data = dir.path() + "/";
+        const QByteArray flags = Section({Image(3, 1, 5, 2, Codes({4, 7, 0, 2, 8, 0})),
+                                          Image(3, 1, 3, 2, Codes({0})), // x0 == x1
+                                          Image(0, 0, 2, 1, Codes({2, 9, 0, 0}))});
+        const QByteArray icons = Section({Image(3, 1, 5, 2, Codes({4, 7, 0, 2, 8, 0}))});
+        WriteFile(data + "SHP.PFP", flags + icons);
+        QByteArray pal;
+        for (int i = 0; i < 256; ++i)
+            pal += QByteArray(1, '\0') + QByteArray(1, '\0') + QByteArray(1, char(i)) + '\0';
+        WriteFile(data + "Pal.Pfp", pal);
+        GameIndex index;
+        index.PfpIndex = {IndexRecord{"FLAGSLG ", qint32(flags.size()), 0},
+                          IndexRecord{"UNITICON", qint32(icons.size()), qint32(flags.size())}};
+
+        Graphics graphics;
+        const GraphicsReport report = LoadGraphics(data, index, graphics);
+        QVERIFY(!report.paletteMissing);
+        QVERIFY(!report.shpMissing);
+        QCOMPARE(report.invalidFlags, 1);
+        QCOMPARE(graphics.flags.size(), 3);
+        QVERIFY(graphics.flags[1].isNull());
+        QCOMPARE(Rows(graphics.flags[0]), QString("......|...77.|...8.."));
+        QCOMPARE(Rows(graphics.flags[2]), QString("9..|..."));
+        QCOMPARE(graphics.IconCount, 1);
+        QVERIFY(graphics.IconsAvailable);
+
+        // Icons start at column 25 whatever their x0.
+        const UnitIcon icon = ShowUnitIcon(data, graphics, 0);
+        QVERIFY(icon.valid);
+        QCOMPARE(Rows(icon.image).section(u'|', 1, 2),
+                 QString(25, u'.') + "77." + "|" + QString(25, u'.') + "8..");
+        QVERIFY(!ShowUnitIcon(data, graphics, 1).valid);
+        QVERIFY(!ShowUnitIcon(data, graphics, -1).valid);
+
+        QFile::remove(data + "SHP.PFP");
+        QVERIFY(ShowUnitIcon(data, graphics, 0).shpMissing);
+        QFile::remove(data + "Pal.Pfp");
+        const GraphicsReport missing = LoadGraphics(data, index, graphics);
+        QVERIFY(missing.paletteMissing);
+        QVERIFY(missing.shpMissing);
+        QCOMPARE(graphics.IconCount, 1); // the earlier directory stays
+        QCOMPARE(graphics.palette[7], qRgb(7, 0, 0));
+    }
+};
+
+QTEST_GUILESS_MAIN(ImagesTest)
+#include "test_images.moc"
