@@ -301,11 +301,22 @@ void Datasheet::sort(SortKind kind) {
         std::stable_sort(order.begin(), order.end(), less);
     }
 
-    std::vector<Row> sorted;
-    sorted.reserve(count);
-    for (size_t i : order)
-        sorted.push_back(std::move(cells_[first + i]));
-    std::move(sorted.begin(), sorted.end(), cells_.begin() + first);
+    // Apply the permutation cycle by cycle: each row is moved once, without a
+    // second table of rows.
+    for (size_t start = 0; start < count; ++start) {
+        if (order[start] == start)
+            continue;
+        Row held = std::move(cells_[first + start]);
+        size_t to = start;
+        while (order[to] != start) {
+            const size_t from = order[to];
+            cells_[first + to] = std::move(cells_[first + from]);
+            order[to] = to;
+            to = from;
+        }
+        cells_[first + to] = std::move(held);
+        order[to] = to;
+    }
 
     // The current cell keeps its position and now lies on another unit; it
     // stays unmarked until a cell is chosen again.
