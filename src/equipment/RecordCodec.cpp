@@ -1,0 +1,150 @@
+#include "equipment/RecordCodec.h"
+
+#include "datasheet/CellNumber.h"
+#include "equipment/UnitNames.h"
+
+#include <QStringView>
+#include <algorithm>
+
+namespace quillon {
+
+namespace {
+
+// How a numeric column is stored and what a save lets through.
+enum class Width { Byte, Word }; // unsigned 8-bit, signed 16-bit
+enum class Rule { Ranged, Sound };
+
+struct NumericColumn {
+    int column;
+    int offset;
+    Width width;
+    Rule rule;
+    int limit; // upper limit of a ranged column
+};
+
+constexpr int FirstNationColumn = 34;
+constexpr int NationColumns = 32;
+constexpr int NationOffset = 34;
+constexpr int UnknownColumn = 73;
+
+// Every numeric field of the record, in column order.
+constexpr auto NumericColumns = [] {
+    std::array<NumericColumn, 39> table{};
+    int n = 0;
+    for (int column = 2; column <= 26; ++column) {
+        const int limit = column == 21 ? 31 : column == 24 ? 15 : 255;
+        table[size_t(n++)] = {column, column - 2, Width::Byte, Rule::Ranged, limit};
+    }
+    table[size_t(n++)] = {27, 25, Width::Word, Rule::Ranged, 32767}; // Icon ID
+    table[size_t(n++)] = {28, 27, Width::Word, Rule::Ranged, 255};   // U3
+    for (int column = 29; column <= 33; ++column)
+        table[size_t(n++)] = {column, column, Width::Byte, Rule::Ranged, 255};
+    for (int column = 66; column <= 69; ++column)
+        table[size_t(n++)] = {column, column - 28, Width::Byte, Rule::Ranged, 255};
+    for (int column = 70; column <= 72; ++column)
+        table[size_t(n++)] = {column, 42 + 2 * (column - 70), Width::Word, Rule::Sound, 0};
+    return table;
+}();
+
+int readField(const EquipmentRecord& record, const NumericColumn& c) {
+    if (c.width == Width::Byte)
+        return record.bytes[size_t(c.offset)];
+    const auto low = record.bytes[size_t(c.offset)];
+    const auto high = record.bytes[size_t(c.offset) + 1];
+    return std::int16_t(std::uint16_t(low | (high << 8)));
+}
+
+void writeField(EquipmentRecord& record, const NumericColumn& c, std::int64_t value) {
+    const auto bits = std::uint16_t(value);
+    record.bytes[size_t(c.offset)] = std::uint8_t(bits & 0xFF);
+    if (c.width == Width::Word)
+        record.bytes[size_t(c.offset) + 1] = std::uint8_t(bits >> 8);
+}
+
+// A ranged cell: not numeric or negative becomes " 0", above the limit the
+// limit; the field is the corrected text's number rounded half to even.
+std::int64_t correctRanged(QString& cell, int limit) {
+    if (!IsNumeric(cell) || CellNumber(cell) < 0)
+        cell = NumberText(0);
+    if (CellNumber(cell) > limit)
+        cell = NumberText(limit);
+    return RoundHalfEven(CellNumber(cell));
+}
+
+// A sound cell keeps any number that fits 16 bits; a value beyond that
+// range is clamped and the cell shows what was stored.
+std::int64_t correctSound(QString& cell) {
+    if (!IsNumeric(cell))
+        cell = NumberText(0);
+    const std::int64_t value = RoundHalfEven(CellNumber(cell));
+    const std::int64_t clamped = std::clamp<std::int64_t>(value, -32768, 32767);
+    if (clamped != value)
+        cell = NumberText(clamped);
+    return clamped;
+}
+
+// Column 73 back into the unknown bytes: decimals separated by blanks, in
+// order; missing ones are 0, each clamped to a byte.
+void readUnknownBytes(const QString& cell, EquipmentRecord& record) {
+    const QList<QStringView> values = QStringView(cell).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const int count = std::min(int(values.size()), EquipmentRecord::UnknownSize);
+    for (int i = 0; i < count; ++i) {
+        const std::int64_t value = IsNumeric(values[i]) ? RoundHalfEven(CellNumber(values[i])) : 0;
+        record.bytes[size_t(EquipmentRecord::UnknownOffset + i)] =
+            std::uint8_t(std::clamp<std::int64_t>(value, 0, 255));
+    }
+}
+
+} // namespace
+
+std::array<int, 8> SplitFlagByte(std::uint8_t b) {
+    std::array<int, 8> bits{};
+    for (int i = 0; i < 8; ++i)
+        bits[size_t(i)] = (b >> (7 - i)) & 1;
+    return bits;
+}
+
+Datasheet::Row RecordToCells(int unitNumber, const QString& name, const EquipmentRecord& record) {
+    Datasheet::Row cells;
+    cells[0] = NumberText(unitNumber);
+    cells[1] = TrimBlanks(name);
+    for (const NumericColumn& c : NumericColumns)
+        cells[size_t(c.column)] = NumberText(readField(record, c));
+    for (int j = 0; j < 4; ++j) {
+        const std::array<int, 8> bits = SplitFlagByte(record.bytes[size_t(NationOffset + j)]);
+        for (int k = 0; k < 8; ++k)
+            cells[size_t(FirstNationColumn + 8 * j + k)] = NumberText(bits[size_t(7 - k)]);
+    }
+    QString unknown;
+    unknown.reserve(EquipmentRecord::UnknownSize * 4);
+    for (int i = 0; i < EquipmentRecord::UnknownSize; ++i) {
+        unknown += QLatin1Char(' ');
+        unknown += QString::number(record.bytes[size_t(EquipmentRecord::UnknownOffset + i)]);
+    }
+    cells[UnknownColumn] = unknown;
+    return cells;
+}
+
+EquipmentRecord RowToRecord(Datasheet& sheet, int row) {
+    Datasheet::Row cells = sheet.rowCells(row);
+    EquipmentRecord record;
+    for (const NumericColumn& c : NumericColumns) {
+        QString& cell = cells[size_t(c.column)];
+        writeField(record, c,
+                   c.rule == Rule::Sound ? correctSound(cell) : correctRanged(cell, c.limit));
+    }
+    for (int n = 0; n < NationColumns; ++n) {
+        QString& cell = cells[size_t(FirstNationColumn + n)];
+        const bool set = IsNumeric(cell) && CellNumber(cell) >= 1;
+        cell = set ? QStringLiteral("1") : QStringLiteral("0");
+        if (set)
+            record.bytes[size_t(NationOffset + n / 8)] |= std::uint8_t(1u << (n % 8));
+    }
+    readUnknownBytes(cells[UnknownColumn], record);
+    // One update per row: the view repaints once, not once per corrected cell.
+    if (cells != sheet.rowCells(row))
+        sheet.setRowCells(row, cells);
+    return record;
+}
+
+} // namespace quillon
