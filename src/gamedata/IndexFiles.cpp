@@ -43,8 +43,16 @@ void AppendRecord(QByteArray& out, const IndexRecord& record) {
     out.append(numbers, sizeof numbers);
 }
 
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F; most game texts
+// avoid those, and the converter is costly to set up for every line.
+QString Cp1252Text(QByteArrayView bytes) {
+    const bool latin1 =
+        std::none_of(bytes.begin(), bytes.end(), [](char c) { return (uchar(c) & 0xE0) == 0x80; });
+    return latin1 ? QString::fromLatin1(bytes) : platform::fromCp1252(bytes);
+}
+
 QString NameText(const QByteArray& name) {
-    QString text = platform::fromCp1252(name);
+    QString text = Cp1252Text(name);
     text.replace(QChar(u'\0'), QChar(u' '));
     return TrimBlanks(text);
 }
@@ -126,7 +134,7 @@ std::optional<QString> ReadContainerLine(QByteArrayView container, qint64& posit
     position = next;
     if (lineBytes)
         *lineBytes = end - start;
-    return platform::fromCp1252(container.sliced(start, end - start));
+    return Cp1252Text(container.sliced(start, end - start));
 }
 
 QStringList ReadTextEntry(const QByteArray& container, const IndexRecord& entry) {

@@ -74,11 +74,12 @@ void ReadDescriptions(const QByteArray& container, const GameIndex& index,
     QStringList descriptions;
     descriptions.reserve(count);
     int i = FindPfpEntry(index, QStringLiteral("0"));
+    QString name = i >= 0 ? NormaliseEntryName(index.PfpIndex[i].name) : QString();
     for (int k = 0; k < count; ++k) {
-        if (i >= 0 && NormaliseEntryName(index.PfpIndex[i].name) == QString::number(k)) {
+        if (i >= 0 && name == QString::number(k)) {
             descriptions.append(FirstLineAt(container, index.PfpIndex[i].offset));
             if (i < index.PfpLast())
-                ++i;
+                name = NormaliseEntryName(index.PfpIndex[++i].name);
         } else {
             descriptions.append(DescriptionPlaceholder(k));
         }

@@ -1,0 +1,172 @@
+#include "gamedata/Images.h"
+#include "gamedata/IndexFiles.h"
+#include "gamedata/TextLists.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+#include <QtEndian>
+
+using namespace quillon::gamedata;
+
+// Random and damaged input through every reader of game files. The readers
+// must return without touching memory outside their input (the sanitizer
+// build checks that) and keep their tables within limits.
+namespace {
+
+constexpr int Iterations = 3000;
+constexpr int ListIterations = 800; // each builds 2001 descriptions
+
+class Input {
+public:
+    explicit Input(quint32 seed) : random(seed) {}
+
+    int number(int low, int high) { return int(random.bounded(low, high + 1)); }
+    bool chance(int inHundred) { return number(0, 99) < inHundred; }
+
+    QByteArray bytes(int maxLength) {
+        QByteArray out(number(0, maxLength), '\0');
+        for (char& c : out)
+            c = char(random.bounded(256));
+        return out;
+    }
+
+    // Text lines with the markers and comment signs the readers look for.
+    QByteArray text(int lines) {
+        static const char* const pieces[] = {"# 11 x", "# 5 y",   "# 4",          "ab2cd", "#",
+                                             "",       "  Name ", "\xe9\x80\x81", "11",    "x\n"};
+        QByteArray out;
+        for (int i = 0; i < lines; ++i) {
+            out += pieces[number(0, 9)];
+            out += chance(85) ? "\r\n" : (chance(50) ? "\r" : "");
+        }
+        return out;
+    }
+
+    // Flips, cuts or extends bytes of a well-formed file.
+    QByteArray damage(QByteArray file) {
+        if (chance(30))
+            file.truncate(number(0, int(file.size())));
+        for (int n = number(0, 4); n > 0 && !file.isEmpty(); --n)
+            file[number(0, int(file.size()) - 1)] = char(random.bounded(256));
+        if (chance(10))
+            file += bytes(40);
+        return file;
+    }
+
+    qint32 coordinate() {
+        if (chance(2))
+            return chance(50) ? std::numeric_limits<qint32>::min()
+                              : std::numeric_limits<qint32>::max();
+        return number(-40, 120);
+    }
+
+private:
+    QRandomGenerator random;
+};
+
+void AppendInt(QByteArray& out, qint32 value) {
+    char bytes[4];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, 4);
+}
+
+QByteArray ImageBytes(Input& in) {
+    QByteArray out;
+    out.append(char(in.number(0, 255))).append('\0');
+    out.append(char(in.number(0, 255))).append('\0');
+    AppendInt(out, 0);
+    for (int i = 0; i < 4; ++i)
+        AppendInt(out, in.coordinate());
+    return out + in.bytes(400);
+}
+
+} // namespace
+
+class FuzzReadersTest : public QObject {
+    Q_OBJECT
+private slots:
+    void indexFiles() {
+        Input in(1);
+        for (int i = 0; i < Iterations; ++i) {
+            const QByteArray file = in.bytes(in.chance(5) ? 6000 : 300);
+            GameIndex index;
+            ReadExtIndex(file, index);
+            ReadPfpIndex(file, index);
+            QVERIFY(index.ExtIndex.size() <= std::min<qsizetype>(file.size() / 16, MaxExtRecords));
+            QVERIFY(index.PfpIndex.size() <= MaxPfpRecords);
+            QVERIFY(index.PfpIndex.size() * 16 + 4 <= std::max<qsizetype>(file.size(), 4));
+            FindPfpEntry(index, "CLASSES");
+            TextContainerName(index);
+        }
+    }
+
+    void textEntriesAndLists() {
+        static const char* const names[] = {"CLASSES", "NATIONS", "BIGNATS", "SPECIALS",
+                                            "MISC",    "0",       "1",       "3"};
+        Input in(2);
+        for (int i = 0; i < ListIterations; ++i) {
+            const QByteArray container = in.damage(in.text(in.number(0, 40)));
+            const int size = int(container.size());
+            GameIndex index;
+            for (int r = in.number(0, 10); r > 0; --r) {
+                const QByteArray name =
+                    in.chance(90) ? QByteArray(names[in.number(0, 7)]) : in.bytes(8);
+                index.PfpIndex.append(IndexRecord{name.leftJustified(8, '\0', true),
+                                                  in.number(-5, size + 20),
+                                                  in.number(-5, size + 20)});
+            }
+            for (const IndexRecord& record : index.PfpIndex) {
+                qsizetype characters = 0;
+                for (const QString& line : ReadTextEntry(container, record))
+                    characters += line.size();
+                QVERIFY(characters <= size);
+            }
+            TextLists lists;
+            QStringList descriptions;
+            LoadTextLists(container, index, lists, descriptions, in.number(0, 2100));
+            QVERIFY(lists.NationNames.size() <= 51);
+            QVERIFY(lists.nationTooltips.size() <= 32 && lists.flagTooltips.size() <= 32);
+            QVERIFY(lists.moveMethods.size() <= 11 && lists.moveMedia.size() <= 2);
+            QVERIFY(descriptions.isEmpty() || descriptions.size() >= MinDescriptions);
+        }
+    }
+
+    void imagesAndPalettes() {
+        Input in(3);
+        for (int i = 0; i < Iterations; ++i) {
+            QByteArray shp = in.bytes(16);
+            const qint64 sectionStart = shp.size();
+            const int count = in.number(0, 4);
+            QByteArray directory("SECT");
+            AppendInt(directory, count);
+            QByteArray images;
+            for (int j = 0; j < count; ++j) {
+                AppendInt(directory, int(8 + 8 * count + images.size()));
+                AppendInt(directory, 0);
+                images += ImageBytes(in);
+            }
+            shp = in.damage(shp + directory + images);
+
+            const QVector<qint64> positions =
+                ReadSectionDirectory(shp, in.chance(90) ? sectionStart : in.number(-9, 600), 3);
+            QVERIFY(positions.size() <= 3);
+            Palette palette = BlackPalette();
+            LoadPalette(in.chance(50) ? shp : in.bytes(1100), palette);
+            for (const qint64 position : positions) {
+                QByteArray data;
+                const std::optional<ImageHeader> header = ReadImage(shp, position, data);
+                QVERIFY(data.size() <= MaxImageData);
+                if (!header)
+                    continue;
+                const int xStart = in.chance(50) ? header->x0 : in.number(-30, 60);
+                const QImage image = DecodeToImage(*header, data, palette, xStart);
+                QVERIFY(image.width() <= 4096 && image.height() <= 4096);
+                QImage small(in.number(1, 20), in.number(1, 20), QImage::Format_ARGB32);
+                DecodeImage(small, *header, data, palette, xStart);
+            }
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(FuzzReadersTest)
+#include "test_fuzz_readers.moc"
