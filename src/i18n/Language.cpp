@@ -108,6 +108,10 @@ QString Message(Language language, QStringView name) {
     return {};
 }
 
+QString Message(Language language, const char* name) {
+    return Message(language, QString::fromLatin1(name));
+}
+
 QStringList MessageNames() {
     QStringList names;
     for (const NamedText& row : MessageTable())

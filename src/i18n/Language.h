@@ -28,6 +28,7 @@ QStringList CaptionWindows();
 // Message texts by name ("MsgCannotFindFile", "NoSoundEntry", ...); two-line
 // texts are joined by CR LF. Empty for an unknown name.
 QString Message(Language language, QStringView name);
+QString Message(Language language, const char* name); // for the names of Messages.h
 QStringList MessageNames();
 
 // Tooltips by window and control name; empty for a control without one.
