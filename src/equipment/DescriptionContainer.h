@@ -27,14 +27,16 @@ struct RewriteBuild {
     QString message;
     RewrittenContainer files;
 };
-RewriteBuild BuildDescriptionContainer(const QByteArray& oldContainer, const gamedata::GameIndex& index,
+RewriteBuild BuildDescriptionContainer(const QByteArray& oldContainer,
+                                       const gamedata::GameIndex& index,
                                        const QStringList& longDescriptions, int unitCount,
                                        i18n::Language language);
 
 struct RewriteResult {
     bool written = false;
     bool ContainerBackedUp = false;
-    QString message; // why it was not written
+    QString message;         // why it was not written
+    QStringList backupPaths; // the "OLD_" copies made in the data folder, in order
 };
 
 // Backs up the game's three files when saving into the data folder

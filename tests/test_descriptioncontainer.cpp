@@ -1,0 +1,259 @@
+#include "equipment/DescriptionContainer.h"
+#include "i18n/Messages.h"
+#include "platform/Files.h"
+#include "platform/TextCodec.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quillon;
+using gamedata::GameIndex;
+using gamedata::IndexRecord;
+
+namespace {
+
+constexpr qint32 FourBlanks = 0x20202020;
+
+QByteArray Name(const QByteArray& text, char pad = '\0') {
+    return text + QByteArray(8 - text.size(), pad);
+}
+
+// A game's text container with two leading entries and one description per
+// text, followed by a graphics container and a container whose entries
+// have numeric names, laid out the way the game's files are.
+struct Game {
+    QByteArray container;
+    GameIndex index;
+    QByteArray pfpFile() const { return gamedata::WritePfpIndex(index.PfpHeader, index.PfpIndex); }
+    QByteArray extFile() const { return gamedata::WriteExtIndex(index.ExtIndex); }
+};
+
+Game MakeGame(const QStringList& descriptions, const QByteArray& trailingText = {}) {
+    Game game;
+    game.index.PfpHeader = 0x01020304;
+    auto addText = [&](const QByteArray& name, const QByteArray& body) {
+        game.index.PfpIndex.append({name, qint32(body.size()), qint32(game.container.size())});
+        game.container += body;
+    };
+    addText(Name("CLASSES"), "# classes\r\nTank\r\nPlane\r\n");
+    addText(Name("misc", ' '), "Foot\r\n");
+    for (int j = 0; j < descriptions.size(); ++j)
+        addText(Name(QByteArray::number(j)), platform::toCp1252(descriptions[j]) + "\r\n");
+    if (!trailingText.isEmpty())
+        addText(Name("EXTRA"), trailingText);
+    const qint32 shpFirst = qint32(game.index.PfpIndex.size());
+    game.index.PfpIndex.append({Name("FLAGSLG", ' '), 500, 0});
+    game.index.PfpIndex.append({Name("UNITICON"), 900, 500});
+    const qint32 numFirst = qint32(game.index.PfpIndex.size());
+    game.index.PfpIndex.append({Name("7"), 40, 0});
+    game.index.PfpIndex.append({Name("8"), 40, 40});
+    game.index.ExtIndex = {{Name("TXT"), 0, shpFirst},
+                           {Name("shp", ' '), shpFirst, numFirst},
+                           {Name("NUM"), FourBlanks, FourBlanks}};
+    return game;
+}
+
+QString Message(const char* name) {
+    return i18n::Message(i18n::Language::English, QString::fromLatin1(name));
+}
+
+} // namespace
+
+class DescriptionContainerTest : public QObject {
+    Q_OBJECT
+private slots:
+    // The rebuilt files must be exactly what a game laid out with the new
+    // descriptions holds: following containers' records and the EXT.IDX
+    // first/next numbers move with the description block.
+    void rebuildsContainerAndIndexes_data() {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QStringList>("descriptions");
+        QTest::addColumn<int>("unitCount");
+        QTest::addColumn<QStringList>("expected");
+        const QStringList three{"Light tank", "Bomber", "Scout car"};
+        QTest::newRow("unchanged") << three << three << 3 << three;
+        QTest::newRow("unit inserted")
+            << three << QStringList{"Light tank", "", "Bomber", "Scout car"} << 4
+            << QStringList{"Light tank", "", "Bomber", "Scout car"};
+        QTest::newRow("unit deleted") << three << QStringList{"Light tank", "Scout car"} << 2
+                                      << QStringList{"Light tank", "Scout car"};
+        QTest::newRow("blanks trimmed")
+            << three << QStringList{"  Light tank ", "Bomber", "Scout car  "} << 3 << three;
+        QTest::newRow("line breaks become blanks")
+            << three << QStringList{"Light\r\ntank", "Bomber", "Scout\ncar"} << 3
+            << QStringList{"Light  tank", "Bomber", "Scout car"};
+        QTest::newRow("missing descriptions are empty")
+            << three << QStringList{"Light tank"} << 3 << QStringList{"Light tank", "", ""};
+        QTest::newRow("code page bytes counted")
+            << three << QStringList{u8"Char d'assaut léger", "Bomber", "Scout car"} << 3
+            << QStringList{u8"Char d'assaut léger", "Bomber", "Scout car"};
+    }
+    void rebuildsContainerAndIndexes() {
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, descriptions);
+        QFETCH(int, unitCount);
+        QFETCH(QStringList, expected);
+        const Game old = MakeGame(before);
+        const Game want = MakeGame(expected);
+        const RewriteBuild build = BuildDescriptionContainer(old.container, old.index, descriptions,
+                                                             unitCount, i18n::Language::English);
+        QVERIFY(build.ok);
+        QCOMPARE(build.files.textContainer, want.container);
+        QCOMPARE(build.files.pfpIndex, want.pfpFile());
+        QCOMPARE(build.files.extIndex, want.extFile());
+    }
+
+    void descriptionRecordsHaveNulPaddedNamesSizesAndOffsets() {
+        const Game old = MakeGame({"x", "y"});
+        const qint32 p = old.index.PfpIndex[2].offset; // length of the leading text
+        const RewriteBuild build = BuildDescriptionContainer(
+            old.container, old.index, {"A", "", "123456789"}, 3, i18n::Language::English);
+        QVERIFY(build.ok);
+        GameIndex rebuilt;
+        gamedata::ReadPfpIndex(build.files.pfpIndex, rebuilt);
+        const struct {
+            QByteArray name;
+            qint32 size, offset;
+        } expected[] = {{QByteArray("0\0\0\0\0\0\0\0", 8), 3, p},
+                        {QByteArray("1\0\0\0\0\0\0\0", 8), 2, p + 3},
+                        {QByteArray("2\0\0\0\0\0\0\0", 8), 11, p + 5}};
+        for (int j = 0; j < 3; ++j) {
+            QCOMPARE(rebuilt.PfpIndex[2 + j].name, expected[j].name);
+            QCOMPARE(rebuilt.PfpIndex[2 + j].size, expected[j].size);
+            QCOMPARE(rebuilt.PfpIndex[2 + j].offset, expected[j].offset);
+        }
+        QVERIFY(build.files.textContainer.endsWith("A\r\n\r\n123456789\r\n"));
+    }
+
+    void refusesIndexWithoutPlaceForDescriptions_data() {
+        QTest::addColumn<int>("unitCount");
+        QTest::addColumn<bool>("withDescriptions");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no description record")
+            << 3 << false << Message(i18n::msg::NoDescriptionRecords);
+        QTest::newRow("beyond the index limit")
+            << gamedata::MaxPfpRecords << true << Message(i18n::msg::UnitLimitReached);
+    }
+    void refusesIndexWithoutPlaceForDescriptions() {
+        QFETCH(int, unitCount);
+        QFETCH(bool, withDescriptions);
+        QFETCH(QString, message);
+        Game game = MakeGame({"a"});
+        if (!withDescriptions)
+            game.index.PfpIndex.remove(2);
+        const RewriteBuild build = BuildDescriptionContainer(game.container, game.index, {},
+                                                             unitCount, i18n::Language::English);
+        QVERIFY(!build.ok);
+        QCOMPARE(build.message, message);
+        QVERIFY(build.files.textContainer.isEmpty());
+    }
+
+    // An entry behind the descriptions keeps its bytes at its new offset.
+    void entryBehindDescriptionsMovesWithItsBytes() {
+        const QByteArray extra = "first\r\nsecond\r\n";
+        const Game old = MakeGame({"a"}, extra);
+        const RewriteBuild build = BuildDescriptionContainer(
+            old.container, old.index, {"a much longer text"}, 1, i18n::Language::English);
+        QVERIFY(build.ok);
+        QCOMPARE(build.files.pfpIndex, MakeGame({"a much longer text"}, extra).pfpFile());
+        GameIndex rebuilt;
+        gamedata::ReadPfpIndex(build.files.pfpIndex, rebuilt);
+        const int at = gamedata::FindPfpEntry(rebuilt, "EXTRA");
+        QCOMPARE(gamedata::ReadTextEntry(build.files.textContainer, rebuilt.PfpIndex[at]),
+                 (QStringList{"first", "second"}));
+    }
+
+    // A container cut short before the first description: the copy stops at
+    // its end and the descriptions follow what was copied.
+    void truncatedContainerStopsLeadingCopy() {
+        const Game old = MakeGame({"a"});
+        const QByteArray cut = old.container.left(12); // "# classes\r\nT"
+        const RewriteBuild build =
+            BuildDescriptionContainer(cut, old.index, {"b"}, 1, i18n::Language::English);
+        QVERIFY(build.ok);
+        QCOMPARE(build.files.textContainer, QByteArray("# classes\r\nT\r\nb\r\n"));
+        GameIndex rebuilt;
+        gamedata::ReadPfpIndex(build.files.pfpIndex, rebuilt);
+        QCOMPARE(rebuilt.PfpIndex[2].offset, 14);
+    }
+
+    void rewriteWritesAndBacksUp_data() {
+        QTest::addColumn<bool>("intoDataFolder");
+        QTest::newRow("into the data folder") << true;
+        QTest::newRow("into another folder") << false;
+    }
+    void rewriteWritesAndBacksUp() {
+        QFETCH(bool, intoDataFolder);
+        QTemporaryDir temp;
+        const QString data = temp.path() + "/data/";
+        const QString other = temp.path() + "/mine/";
+        QVERIFY(QDir().mkpath(data) && QDir().mkpath(other));
+        const Game old = MakeGame({"a", "b"});
+        // The game's own files in lower case keep their names.
+        QVERIFY(platform::writeWholeFile(data + "txt.pfp", old.container));
+        QVERIFY(platform::writeWholeFile(data + "pfpdata.idx", old.pfpFile()));
+        QVERIFY(platform::writeWholeFile(data + "ext.idx", old.extFile()));
+        const QString target = intoDataFolder ? temp.path() + "/./data/" : other;
+
+        const RewriteResult result = RewriteDescriptionContainer(
+            target, data, old.index, {"a", "b", "c"}, 3, i18n::Language::English);
+        QVERIFY2(result.written, qPrintable(result.message));
+        QCOMPARE(result.ContainerBackedUp, intoDataFolder);
+        const Game want = MakeGame({"a", "b", "c"});
+        const QString folder = intoDataFolder ? data : other;
+        const QStringList gameNames{"txt.pfp", "pfpdata.idx", "ext.idx"};
+        const QStringList names =
+            intoDataFolder ? gameNames : QStringList{"TXT.PFP", "PFPDATA.IDX", "EXT.IDX"};
+        const QByteArray written[] = {want.container, want.pfpFile(), want.extFile()};
+        const QByteArray original[] = {old.container, old.pfpFile(), old.extFile()};
+        QStringList backups;
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(platform::readWholeFile(folder + names[i]).value_or("missing"), written[i]);
+            const QString backup = data + "OLD_" + gameNames[i];
+            QCOMPARE(platform::fileExists(backup), intoDataFolder);
+            if (intoDataFolder) {
+                QCOMPARE(platform::readWholeFile(backup).value_or("missing"), original[i]);
+                backups << backup;
+            } else {
+                QCOMPARE(platform::readWholeFile(data + gameNames[i]).value_or("missing"),
+                         original[i]);
+            }
+        }
+        QCOMPARE(result.backupPaths, backups);
+        QCOMPARE(QDir(data).entryList(QDir::Files).size(), intoDataFolder ? 6 : 3);
+    }
+
+    void rewriteFailuresLeaveFilesAndSayWhy_data() {
+        QTest::addColumn<QString>("blocked"); // a folder where this file should go
+        QTest::addColumn<bool>("withSource");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no source container")
+            << QString() << false << Message(i18n::msg::NoSourceContainer) + "%1/data/TXT.PFP";
+        QTest::newRow("index cannot be written")
+            << "PFPDATA.IDX" << true << Message(i18n::msg::CannotWriteFile) + "%1/mine/PFPDATA.IDX";
+    }
+    void rewriteFailuresLeaveFilesAndSayWhy() {
+        QFETCH(QString, blocked);
+        QFETCH(bool, withSource);
+        QFETCH(QString, message);
+        QTemporaryDir temp;
+        const QString data = temp.path() + "/data/";
+        const QString other = temp.path() + "/mine/";
+        QVERIFY(QDir().mkpath(data) && QDir().mkpath(other));
+        const Game old = MakeGame({"a"});
+        if (withSource)
+            QVERIFY(platform::writeWholeFile(data + "TXT.PFP", old.container));
+        if (!blocked.isEmpty())
+            QVERIFY(QDir().mkpath(other + blocked));
+        const RewriteResult result =
+            RewriteDescriptionContainer(other, data, old.index, {"b"}, 1, i18n::Language::English);
+        QVERIFY(!result.written);
+        QCOMPARE(result.message, message.arg(temp.path()));
+        for (const char* name : {"TXT.PFP", "EXT.IDX"})
+            QVERIFY(!platform::fileExists(other + name));
+    }
+};
+
+QTEST_GUILESS_MAIN(DescriptionContainerTest)
+#include "test_descriptioncontainer.moc"
