@@ -1,7 +1,7 @@
 #include "equipment/RecordCodec.h"
 
 #include "datasheet/CellNumber.h"
-#include "equipment/UnitNames.h"
+#include "gamedata/IndexFiles.h"
 
 #include <QStringView>
 #include <algorithm>
@@ -107,7 +107,7 @@ std::array<int, 8> SplitFlagByte(std::uint8_t b) {
 Datasheet::Row RecordToCells(int unitNumber, const QString& name, const EquipmentRecord& record) {
     Datasheet::Row cells;
     cells[0] = NumberText(unitNumber);
-    cells[1] = TrimBlanks(name);
+    cells[1] = gamedata::TrimBlanks(name);
     for (const NumericColumn& c : NumericColumns)
         cells[size_t(c.column)] = NumberText(readField(record, c));
     for (int j = 0; j < 4; ++j) {

@@ -1,18 +1,9 @@
 #include "equipment/UnitNames.h"
 
+#include "gamedata/IndexFiles.h"
 #include "platform/TextCodec.h"
 
 namespace quillon {
-
-QString TrimBlanks(QStringView text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == QLatin1Char(' '))
-        ++first;
-    while (last > first && text[last - 1] == QLatin1Char(' '))
-        --last;
-    return text.sliced(first, last - first).toString();
-}
 
 QStringList ReadUnitNames(const QByteArray& file, int count) {
     QStringList names;
@@ -22,8 +13,8 @@ QStringList ReadUnitNames(const QByteArray& file, int count) {
         qsizetype end = start;
         while (end < size && file[end] != '\r' && file[end] != '\n')
             ++end;
-        names.append(
-            TrimBlanks(platform::fromCp1252(QByteArrayView(file).sliced(start, end - start))));
+        names.append(gamedata::TrimBlanks(
+            platform::fromCp1252(QByteArrayView(file).sliced(start, end - start))));
         // A line ends at CR (an LF right after it belongs to the line end) or at a lone LF.
         if (end < size) {
             if (file[end] == '\r' && end + 1 < size && file[end + 1] == '\n')
@@ -38,7 +29,8 @@ QStringList ReadUnitNames(const QByteArray& file, int count) {
 QByteArray WriteUnitNames(const QStringList& names) {
     QByteArray bytes;
     for (const QString& name : names) {
-        bytes += platform::toCp1252(TrimBlanks(name));
+        // Blanks only: a TAB or a non-breaking space is part of the name.
+        bytes += platform::toCp1252(gamedata::TrimBlanks(name));
         bytes += "\r\n";
     }
     return bytes;

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QStringList>
-#include <QStringView>
 
 namespace quillon {
 
@@ -12,9 +11,5 @@ namespace quillon {
 QStringList ReadUnitNames(const QByteArray& file, int count);
 // Each name trimmed and followed by CR LF.
 QByteArray WriteUnitNames(const QStringList& names);
-
-// Removes leading and trailing blanks only: other white space (TAB, the
-// non-breaking space 0xA0) is part of a name and survives a save.
-QString TrimBlanks(QStringView text);
 
 } // namespace quillon
