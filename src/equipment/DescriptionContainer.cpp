@@ -96,10 +96,6 @@ QVector<IndexRecord> RebuildExtIndex(const QVector<IndexRecord>& pfpRecords,
     return ext;
 }
 
-QString MessageText(i18n::Language language, const char* name) {
-    return i18n::Message(language, QString::fromLatin1(name));
-}
-
 bool SameFolder(const QString& first, const QString& second) {
     const QString canonicalFirst = QFileInfo(first).canonicalFilePath();
     const QString canonicalSecond = QFileInfo(second).canonicalFilePath();
@@ -136,7 +132,7 @@ RewriteBuild BuildDescriptionContainer(const QByteArray& oldContainer,
            !IsDescriptionName(pfp[first].name))
         ++first;
     if (first == recordCount || !IsDescriptionName(pfp[first].name)) {
-        result.message = MessageText(language, i18n::msg::NoDescriptionRecords);
+        result.message = i18n::Message(language, i18n::msg::NoDescriptionRecords);
         return result;
     }
     // The description block ends at the first record that is not a number
@@ -150,7 +146,7 @@ RewriteBuild BuildDescriptionContainer(const QByteArray& oldContainer,
         ++textEnd;
 
     if (qint64(first) + unitCount + (recordCount - after) > gamedata::MaxPfpRecords) {
-        result.message = MessageText(language, i18n::msg::UnitLimitReached);
+        result.message = i18n::Message(language, i18n::msg::UnitLimitReached);
         return result;
     }
 
@@ -203,7 +199,7 @@ RewriteResult RewriteDescriptionContainer(const QString& equipmentFolder, const 
     const QString source = platform::findNoCase(dataFolder, containerName);
     const std::optional<QByteArray> oldContainer = platform::readWholeFile(source);
     if (!oldContainer) {
-        result.message = MessageText(language, i18n::msg::NoSourceContainer) + source;
+        result.message = i18n::Message(language, i18n::msg::NoSourceContainer) + source;
         return result;
     }
     // Everything is built before any file is touched.
@@ -231,7 +227,7 @@ RewriteResult RewriteDescriptionContainer(const QString& equipmentFolder, const 
             const QString backup = platform::findNoCase(
                 dataFolder, QStringLiteral("OLD_") + QFileInfo(target.path).fileName());
             if (!platform::copyReplacing(target.path, backup)) {
-                result.message = MessageText(language, i18n::msg::CannotWriteFile) + backup;
+                result.message = i18n::Message(language, i18n::msg::CannotWriteFile) + backup;
                 return result;
             }
             result.backupPaths.append(backup);
@@ -245,14 +241,14 @@ RewriteResult RewriteDescriptionContainer(const QString& equipmentFolder, const 
     for (const auto& target : targets) {
         auto file = std::make_unique<QSaveFile>(target.path);
         if (!file->open(QIODevice::WriteOnly) || file->write(target.bytes) != target.bytes.size()) {
-            result.message = MessageText(language, i18n::msg::CannotWriteFile) + target.path;
+            result.message = i18n::Message(language, i18n::msg::CannotWriteFile) + target.path;
             return result;
         }
         files.push_back(std::move(file));
     }
     for (const auto& file : files) {
         if (!file->commit()) {
-            result.message = MessageText(language, i18n::msg::CannotWriteFile) + file->fileName();
+            result.message = i18n::Message(language, i18n::msg::CannotWriteFile) + file->fileName();
             return result;
         }
     }
