@@ -1,7 +1,12 @@
+#include "datasheet/UnitEditing.h"
 #include "equipment/DescriptionContainer.h"
+#include "equipment/EquipmentFiles.h"
 #include "i18n/Messages.h"
 #include "platform/Files.h"
 #include "platform/TextCodec.h"
+#include "samplegame/SampleGame.h"
+#include "shell/EditorState.h"
+#include "shell/GameFolderCheck.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -57,6 +62,37 @@ Game MakeGame(const QStringList& descriptions, const QByteArray& trailingText = 
 QString Message(const char* name) {
     return i18n::Message(i18n::Language::English, QString::fromLatin1(name));
 }
+
+// Every file of a folder with its bytes.
+QMap<QString, QByteArray> FolderBytes(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files))
+        files[name] = platform::readWholeFile(folder + name).value_or("unreadable");
+    return files;
+}
+
+// A sample game checked and loaded as the editor does at start-up.
+struct LoadedGame {
+    QTemporaryDir temp;
+    EditorState state;
+    QString data;
+    QMap<QString, QByteArray> original;
+    bool load() {
+        state.GameFolder = temp.path() + "/game/";
+        if (!samplegame::WriteSampleGame(state.GameFolder, {.units = 30, .icons = 6, .sounds = 2}))
+            return false;
+        if (!CheckGameFolder(state).isEmpty())
+            return false;
+        data = state.DataFolder;
+        original = FolderBytes(data);
+        return LoadEquipmentFiles(data, state.datasheet, i18n::Language::English).ok;
+    }
+    SaveResult save(const QString& folder) {
+        return SaveEquipmentFiles(
+            state.datasheet,
+            {folder, data, &state.index, &state.LongDescriptions, i18n::Language::English});
+    }
+};
 
 } // namespace
 
@@ -252,6 +288,101 @@ private slots:
         QCOMPARE(result.message, message.arg(temp.path()));
         for (const char* name : {"TXT.PFP", "EXT.IDX"})
             QVERIFY(!platform::fileExists(other + name));
+    }
+    void savingSampleGameUnchangedReproducesItsFiles_data() {
+        QTest::addColumn<bool>("intoDataFolder");
+        QTest::newRow("into its data folder") << true;
+        QTest::newRow("into another folder") << false;
+    }
+    void savingSampleGameUnchangedReproducesItsFiles() {
+        QFETCH(bool, intoDataFolder);
+        LoadedGame game;
+        QVERIFY(game.load());
+        const QString other = game.temp.path() + "/mine/";
+        QVERIFY(QDir().mkpath(other));
+        const SaveResult result = game.save(intoDataFolder ? game.data : other);
+        QVERIFY2(result.ok && result.containerWritten, qPrintable(result.containerMessage));
+
+        const QMap<QString, QByteArray> data = FolderBytes(game.data);
+        const QStringList gameFiles{"txt.pfp", "pfpdata.idx", "ext.idx"};
+        if (intoDataFolder) {
+            for (const QString& name : gameFiles) {
+                QCOMPARE(data.value(name), game.original.value(name));
+                QCOMPARE(data.value("OLD_" + name), game.original.value(name));
+                QVERIFY(result.message.contains(game.data + "OLD_" + name + "\r\n"));
+            }
+        } else {
+            QCOMPARE(data, game.original);
+            const QMap<QString, QByteArray> written = FolderBytes(other);
+            QCOMPARE(written.keys(), (QStringList{"EXT.IDX", "KorEquip.EQP", "KorEquip.TXT",
+                                                  "PFPDATA.IDX", "TXT.PFP"}));
+            const QStringList newNames{"TXT.PFP", "PFPDATA.IDX", "EXT.IDX"};
+            for (int i = 0; i < 3; ++i)
+                QCOMPARE(written.value(newNames[i]), game.original.value(gameFiles[i]));
+        }
+    }
+
+    // Insert and delete move the records of the containers behind the
+    // descriptions, and their EXT.IDX first/next numbers, by one.
+    void insertAndDeleteShiftFollowingContainers_data() {
+        QTest::addColumn<bool>("insert");
+        QTest::newRow("insert after unit 4") << true;
+        QTest::newRow("delete unit 4") << false;
+    }
+    void insertAndDeleteShiftFollowingContainers() {
+        QFETCH(bool, insert);
+        LoadedGame game;
+        QVERIFY(game.load());
+        const QString other = game.temp.path() + "/mine/";
+        QVERIFY(QDir().mkpath(other));
+        const QString fifth = game.state.LongDescriptions[5];
+        game.state.datasheet.select(5, 1, 5, 1);
+        QVERIFY(insert ? InsertUnitAfter(game.state.datasheet, game.state.LongDescriptions)
+                       : DeleteUnit(game.state.datasheet, game.state.LongDescriptions));
+        QVERIFY(game.save(other).containerWritten);
+
+        const int shift = insert ? 1 : -1;
+        GameIndex before;
+        GameIndex after;
+        gamedata::ReadPfpIndex(game.original.value("pfpdata.idx"), before);
+        gamedata::ReadExtIndex(game.original.value("ext.idx"), before);
+        gamedata::ReadPfpIndex(platform::readWholeFile(other + "PFPDATA.IDX").value_or(""), after);
+        gamedata::ReadExtIndex(platform::readWholeFile(other + "EXT.IDX").value_or(""), after);
+        QCOMPARE(after.PfpIndex.size(), before.PfpIndex.size() + shift);
+        const int firstOther = before.ExtIndex[1].size;
+        QVERIFY(firstOther > 30);
+        for (int k = firstOther; k < before.PfpIndex.size(); ++k) {
+            QCOMPARE(after.PfpIndex[k + shift].name, before.PfpIndex[k].name);
+            QCOMPARE(after.PfpIndex[k + shift].size, before.PfpIndex[k].size);
+            QCOMPARE(after.PfpIndex[k + shift].offset, before.PfpIndex[k].offset);
+        }
+        QCOMPARE(after.ExtIndex.size(), before.ExtIndex.size());
+        QCOMPARE(after.ExtIndex[0].offset, before.ExtIndex[0].offset + shift);
+        for (int c = 1; c + 1 < before.ExtIndex.size(); ++c) {
+            QCOMPARE(after.ExtIndex[c].size, before.ExtIndex[c].size + shift);
+            QCOMPARE(after.ExtIndex[c].offset, before.ExtIndex[c].offset + shift);
+        }
+        // The unit that followed the current one now has number 4 or 6.
+        const QByteArray container = platform::readWholeFile(other + "TXT.PFP").value_or("");
+        const int moved = gamedata::FindPfpEntry(after, QString::number(5 + shift));
+        QCOMPARE(gamedata::ReadTextEntry(container, after.PfpIndex[moved]), QStringList{fifth});
+    }
+
+    // Without a place for the descriptions the equipment files are still
+    // saved; the container and its indexes are not written.
+    void indexWithoutDescriptionsStillSavesEquipment() {
+        LoadedGame game;
+        QVERIFY(game.load());
+        const QString other = game.temp.path() + "/mine/";
+        QVERIFY(QDir().mkpath(other));
+        game.state.index.PfpIndex.removeIf([](const IndexRecord& record) {
+            return record.name.at(0) >= '0' && record.name.at(0) <= '9';
+        });
+        const SaveResult result = game.save(other);
+        QVERIFY(result.ok);
+        QVERIFY(!result.containerWritten);
+        QCOMPARE(result.containerMessage, Message(i18n::msg::NoDescriptionRecords));
+        QCOMPARE(FolderBytes(other).keys(), (QStringList{"KorEquip.EQP", "KorEquip.TXT"}));
     }
 };
 
