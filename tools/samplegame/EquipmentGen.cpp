@@ -265,7 +265,7 @@ QByteArray unitNamesFileBytes(const std::vector<GeneratedUnit>& units) {
 bool WriteEquipmentFiles(const QString& folder, int units, unsigned seed) {
     const Options defaults;
     const std::vector<GeneratedUnit> generated =
-        generateUnits(units, defaults.icons, defaults.sounds, seed);
+        generateUnits(units, defaults.icons, usableSoundCount(defaults.sounds), seed);
     const QString base = QDir(folder).absolutePath() + QLatin1Char('/');
     return writeGameFile(base + QStringLiteral("KorEquip.EQP"), equipmentFileBytes(generated)) &&
            writeGameFile(base + QStringLiteral("KorEquip.TXT"), unitNamesFileBytes(generated));

@@ -18,6 +18,12 @@ struct GeneratedUnit {
     int monthAvailable = 1;
 };
 
+// Sound files a unit may name: the `soundFiles` numbered ones plus the one
+// written with an upper-case extension (see WriteSampleGame).
+inline int usableSoundCount(int soundFiles) {
+    return soundFiles > 0 ? soundFiles + 1 : 0;
+}
+
 // `icons` and `sounds` bound the icon ids and sound numbers the records use.
 std::vector<GeneratedUnit> generateUnits(int units, int icons, int sounds, unsigned seed);
 
