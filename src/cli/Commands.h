@@ -1,0 +1,11 @@
+#pragma once
+
+#include "cli/CliCommon.h"
+
+namespace quillon::cli {
+
+// One function per command file; main.cpp lists them.
+Command ExportCommand();
+Command ImportCommand();
+
+} // namespace quillon::cli
