@@ -1,0 +1,243 @@
+#include "datasheet/ui/DatasheetView.h"
+
+#include "datasheet/Datasheet.h"
+#include "datasheet/ui/DatasheetModel.h"
+#include "i18n/Language.h"
+
+#include <QAbstractButton>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <algorithm>
+
+namespace quillon {
+
+namespace {
+
+// The current-unit mark must stay visible inside a selected block, so the
+// marked cell is drawn unselected on its light-blue background.
+class MarkDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (index.data(Qt::BackgroundRole).isValid())
+            option->state &= ~QStyle::State_Selected;
+    }
+};
+
+constexpr int LastUnitColumn = Datasheet::ColumnCount - 1;
+
+} // namespace
+
+DatasheetView::DatasheetView(Datasheet& sheet, QWidget* parent)
+    : QTableView(parent), sheet_(sheet), model_(new DatasheetModel(sheet, this)) {
+    setObjectName(QStringLiteral("MSFlexGrid1"));
+    setModel(model_);
+    setItemDelegate(new MarkDelegate(this));
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setCornerButtonEnabled(true);
+
+    // Uniform row heights keep 32767 rows cheap to lay out and scroll.
+    QHeaderView* rowsHeader = verticalHeader();
+    rowsHeader->setSectionResizeMode(QHeaderView::Fixed);
+    rowsHeader->setDefaultSectionSize(std::max(twipsToPixels(240), fontMetrics().height() + 4));
+    rowsHeader->setDefaultAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setHighlightSections(false);
+    rowsHeader->setHighlightSections(false);
+
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &DatasheetView::takeSelectionFromView);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &DatasheetView::takeSelectionFromView);
+    connect(&sheet_, &Datasheet::currentCellChanged, this, &DatasheetView::showSheetSelection);
+    connect(&sheet_, &Datasheet::reset, this, &DatasheetView::showSheetSelection);
+
+    corner_ = findChild<QAbstractButton*>();
+    if (corner_) {
+        corner_->installEventFilter(this);
+        // The corner selects every unit, columns 1..73, with the first unit current.
+        connect(static_cast<QAbstractButton*>(corner_), &QAbstractButton::clicked, this,
+                &DatasheetView::selectAllUnits);
+    }
+    horizontalHeader()->viewport()->installEventFilter(this);
+    verticalHeader()->viewport()->installEventFilter(this);
+    applyColumnLayout();
+}
+
+int DatasheetView::twipsToPixels(int twips) const {
+    return qRound(twips / 15.0 * logicalDpiX() / 96.0);
+}
+
+void DatasheetView::applyColumnLayout() {
+    for (int col = 1; col < Datasheet::ColumnCount; ++col) {
+        const auto layout = i18n::ColumnLayoutFor(col, sheet_.cell(0, col));
+        setColumnWidth(col - 1, twipsToPixels(layout.widthTwips));
+    }
+    const auto numberLayout = i18n::ColumnLayoutFor(0, sheet_.cell(0, 0));
+    verticalHeader()->setFixedWidth(std::max(twipsToPixels(numberLayout.widthTwips), 24));
+    if (corner_)
+        corner_->update();
+}
+
+void DatasheetView::scrollToRowTop(int row) {
+    if (row < 1 || row > model_->rowCount())
+        return;
+    const int col = std::max(sheet_.col(), 1) - 1;
+    scrollTo(model_->index(row - 1, col), QAbstractItemView::PositionAtTop);
+}
+
+void DatasheetView::selectAllUnits() {
+    if (model_->rowCount() > 0)
+        sheet_.select(1, 1, model_->rowCount(), LastUnitColumn);
+}
+
+// Qt's selection -> the datasheet's block. The view moves its current index
+// with the mouse while the pressed cell stays the anchor; the datasheet's
+// Row/Col is that anchor and RowSel/ColSel the moving corner.
+void DatasheetView::takeSelectionFromView() {
+    if (syncing_)
+        return;
+    const QModelIndex current = currentIndex();
+    const QItemSelection selection = selectionModel()->selection();
+    if (!current.isValid() && selection.isEmpty())
+        return;
+    int top = INT_MAX, left = INT_MAX, bottom = -1, right = -1;
+    for (const QItemSelectionRange& range : selection) {
+        top = std::min(top, range.top());
+        left = std::min(left, range.left());
+        bottom = std::max(bottom, range.bottom());
+        right = std::max(right, range.right());
+    }
+    if (bottom < 0) {
+        top = bottom = current.row();
+        left = right = current.column();
+    }
+    const int curRow = current.isValid() ? std::clamp(current.row(), top, bottom) : bottom;
+    const int curCol = current.isValid() ? std::clamp(current.column(), left, right) : right;
+    const int anchorRow = curRow == top ? bottom : top;
+    const int anchorCol = curCol == left ? right : left;
+    const int lastCol = model_->columnCount() - 1;
+    syncing_ = true;
+    if (left == 0 && right == lastCol)
+        // Whole rows (number cells): the block runs from column 1 to 73.
+        sheet_.select(anchorRow + 1, 1, curRow + 1, LastUnitColumn);
+    else if (top == 0 && bottom == model_->rowCount() - 1)
+        // Whole columns (headings): every unit, whatever row is scrolled to the top.
+        sheet_.select(1, anchorCol + 1, bottom + 1, curCol + 1);
+    else
+        sheet_.select(anchorRow + 1, anchorCol + 1, curRow + 1, curCol + 1);
+    syncing_ = false;
+}
+
+// The datasheet's block -> Qt's selection (after code moved the current
+// cell: loading, renumbering, a commit, applying a language).
+void DatasheetView::showSheetSelection() {
+    if (syncing_)
+        return;
+    syncing_ = true;
+    const int units = model_->rowCount();
+    const int top = std::max(std::min(sheet_.row(), sheet_.rowSel()), 1);
+    const int bottom = std::min(std::max(sheet_.row(), sheet_.rowSel()), units);
+    const int left = std::max(std::min(sheet_.col(), sheet_.colSel()), 1);
+    const int right = std::max(sheet_.col(), sheet_.colSel());
+    QItemSelection selection;
+    if (top <= bottom && left <= right)
+        selection.select(model_->index(top - 1, left - 1), model_->index(bottom - 1, right - 1));
+    if (sheet_.row() >= 1 && sheet_.row() <= units && sheet_.col() >= 1)
+        selectionModel()->setCurrentIndex(model_->index(sheet_.row() - 1, sheet_.col() - 1),
+                                          QItemSelectionModel::NoUpdate);
+    else
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    syncing_ = false;
+}
+
+bool DatasheetView::event(QEvent* event) {
+    // Copy and paste belong to the Edit menu (block text), not to the view's
+    // own single-cell copy.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QTableView::event(event);
+}
+
+bool DatasheetView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == corner_ && event->type() == QEvent::Paint)
+        return paintCorner(corner_);
+    const bool onHeader =
+        watched == horizontalHeader()->viewport() || watched == verticalHeader()->viewport();
+    if ((onHeader || watched == corner_) &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease ||
+         event->type() == QEvent::MouseButtonDblClick)) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton) {
+            // Right click sorts and never changes the selection.
+            if (event->type() == QEvent::MouseButtonPress)
+                emit sortRequested(mouse->modifiers());
+            return true;
+        }
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+bool DatasheetView::paintCorner(QWidget* corner) {
+    QStyleOptionHeader option;
+    option.initFrom(corner);
+    option.rect = corner->rect();
+    option.position = QStyleOptionHeader::OnlyOneSection;
+    option.text = sheet_.cell(0, 0);
+    option.textAlignment = Qt::AlignCenter;
+    QPainter painter(corner);
+    corner->style()->drawControl(QStyle::CE_Header, &option, &painter, corner);
+    return true;
+}
+
+void DatasheetView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        emit sortRequested(event->modifiers());
+        event->accept();
+        return;
+    }
+    QTableView::mousePressEvent(event);
+}
+
+void DatasheetView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        event->accept();
+        return;
+    }
+    QTableView::mouseReleaseEvent(event);
+}
+
+void DatasheetView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    QTableView::mouseDoubleClickEvent(event);
+    if (indexAt(event->position().toPoint()).isValid())
+        emit unitChosen();
+}
+
+void DatasheetView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit unitChosen();
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+} // namespace quillon

@@ -1,0 +1,66 @@
+#include "shell/ui/FolderDialogs.h"
+
+#include "shell/Configuration.h"
+#include "shell/ui/FolderBrowser.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quillon {
+
+FolderDialog::FolderDialog(const QString& objectName, QStringList patterns, QWidget* parent)
+    : QWidget(parent, Qt::Window), browser_(new FolderBrowser(std::move(patterns), this)),
+      confirm_(new QPushButton(this)), cancel_(new QPushButton(this)) {
+    setObjectName(objectName);
+    confirm_->setObjectName(QStringLiteral("Command1"));
+    cancel_->setObjectName(QStringLiteral("Command2"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(confirm_);
+    buttons->addWidget(cancel_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(browser_);
+    layout->addLayout(buttons);
+    resize(560, 380);
+
+    connect(confirm_, &QPushButton::clicked, this, &FolderDialog::confirm);
+    connect(cancel_, &QPushButton::clicked, this, [this] {
+        hide();
+        emit cancelled();
+    });
+    connect(browser_, &FolderBrowser::unreadableFolderChosen, this,
+            &FolderDialog::unreadableFolderChosen);
+}
+
+bool FolderDialog::setFolder(const QString& path) const {
+    return browser_->setFolder(path);
+}
+
+QString FolderDialog::chosenFolder() const {
+    const QString folder = browser_->folder().trimmed();
+    return folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+}
+
+void FolderDialog::confirm() {
+    const QString folder = chosenFolder();
+    hide();
+    emit confirmed(folder);
+}
+
+OpenDialog::OpenDialog(QWidget* parent)
+    : FolderDialog(QStringLiteral("Form2"), {QStringLiteral("KorEquip.*")}, parent) {
+    connect(browser(), &FolderBrowser::fileActivated, this, &OpenDialog::confirm);
+}
+
+SaveAsDialog::SaveAsDialog(QWidget* parent)
+    : FolderDialog(QStringLiteral("Form5"), {QStringLiteral("*")}, parent) {
+    // Never placed by the program: it starts where the process started.
+    setFolder(QDir::currentPath());
+}
+
+LocateGameDialog::LocateGameDialog(QWidget* parent)
+    : FolderDialog(QStringLiteral("Form6"), {QString::fromLatin1(GameExecutableName)}, parent) {}
+
+} // namespace quillon

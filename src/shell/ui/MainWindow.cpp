@@ -1,0 +1,206 @@
+#include "shell/ui/MainWindow.h"
+
+#include "datasheet/ui/DatasheetView.h"
+#include "formview/ui/AboutWindow.h"
+#include "formview/ui/FormView.h"
+#include "formview/ui/HowToWindow.h"
+#include "i18n/Messages.h"
+#include "platform/Dialogs.h"
+#include "shell/ui/FolderDialogs.h"
+#include "shell/ui/SetupDialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <functional>
+
+namespace quillon {
+
+MainWindow::MainWindow(platform::Dialogs& dialogs, platform::WavePlayer& player,
+                       QString programFolder, QString defaultGameFolder, QWidget* parent)
+    : QMainWindow(parent), dialogs_(dialogs), player_(player),
+      programFolder_(std::move(programFolder)), defaultGameFolder_(std::move(defaultGameFolder)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(i18n::EditorName());
+
+    views_ = new QStackedWidget(this);
+    formView_ = new FormView(state_, dialogs_, player_, this);
+    auto* formArea = new QScrollArea(views_);
+    formArea->setWidget(formView_);
+    formArea->setWidgetResizable(true);
+    formArea->setFrameShape(QFrame::NoFrame);
+    datasheetView_ = new DatasheetView(state_.datasheet, views_);
+    // The grid keeps a usable minimum and is clipped rather than shrunk below it.
+    datasheetView_->setMinimumSize(400, 200);
+    views_->addWidget(formArea);
+    views_->addWidget(datasheetView_);
+    setCentralWidget(views_);
+
+    setupDialog_ = new SetupDialog(this);
+    locateDialog_ = new LocateGameDialog(this);
+    openDialog_ = new OpenDialog(this);
+    saveAsDialog_ = new SaveAsDialog(this);
+
+    buildMenu();
+
+    connect(formView_, &FormView::scrollDatasheetTo, datasheetView_,
+            &DatasheetView::scrollToRowTop);
+    connect(datasheetView_, &DatasheetView::sortRequested, this, &MainWindow::onSortRequested);
+    connect(datasheetView_, &DatasheetView::unitChosen, this, &MainWindow::ShowChosenUnit);
+    connect(openDialog_, &OpenDialog::confirmed, this, &MainWindow::onOpenConfirmed);
+    connect(saveAsDialog_, &SaveAsDialog::confirmed, this, &MainWindow::onSaveAsConfirmed);
+    connect(setupDialog_, &SetupDialog::useClicked, this, &MainWindow::onSetupConfirmed);
+    connect(setupDialog_, &SetupDialog::cancelClicked, this, &MainWindow::onSetupCancelled);
+    locateDialog_->setWindowModality(Qt::ApplicationModal);
+    connect(setupDialog_, &SetupDialog::browseRequested, this, [this] {
+        const QString typed = setupDialog_->folderText().trimmed();
+        if (!typed.isEmpty())
+            locateDialog_->setFolder(typed);
+        locateDialog_->show();
+        locateDialog_->raise();
+        locateDialog_->activateWindow();
+    });
+    connect(locateDialog_, &LocateGameDialog::confirmed, this, &MainWindow::onLocateConfirmed);
+    connect(locateDialog_, &LocateGameDialog::cancelled, this, [this] {
+        setupDialog_->show();
+        setupDialog_->raise();
+    });
+    for (FolderDialog* dialog :
+         {static_cast<FolderDialog*>(openDialog_), static_cast<FolderDialog*>(saveAsDialog_),
+          static_cast<FolderDialog*>(locateDialog_)}) {
+        connect(dialog, &FolderDialog::unreadableFolderChosen, this, [this, dialog] {
+            dialogs_.inform(i18n::Message(state_.language(), i18n::msg::DriveNotResponding));
+            dialog->setFolder(QDir::rootPath());
+        });
+    }
+    qApp->installEventFilter(this);
+    resize(1000, 700);
+}
+
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+}
+
+QAction* MainWindow::addMenuAction(QMenu* menu, const char* name, const QString& text,
+                                   const QKeySequence& shortcut, std::function<void()> slot) {
+    auto* item = new QAction(text, this);
+    item->setObjectName(QString::fromLatin1(name));
+    item->setShortcut(shortcut);
+    connect(item, &QAction::triggered, this, std::move(slot));
+    menu->addAction(item);
+    return item;
+}
+
+void MainWindow::buildMenu() {
+    QMenuBar* bar = menuBar();
+    auto addMenu = [&](const char* name, const QString& title) {
+        QMenu* menu = bar->addMenu(title);
+        menu->setObjectName(QString::fromLatin1(name));
+        return menu;
+    };
+    QMenu* file = addMenu("mnu_file", QStringLiteral("File"));
+    addMenuAction(file, "mnu_open", QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O),
+                  std::bind_front(&MainWindow::onOpen, this));
+    file->addSeparator();
+    addMenuAction(file, "mnu_save", QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
+                  std::bind_front(&MainWindow::onSave, this));
+    addMenuAction(file, "mnu_save_as", QStringLiteral("Save As..."),
+                  QKeySequence(Qt::CTRL | Qt::Key_A), std::bind_front(&MainWindow::onSaveAs, this));
+    file->addSeparator();
+    addMenuAction(file, "mnu_exit", QStringLiteral("Exit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+                  std::bind_front(&MainWindow::onExit, this));
+
+    QMenu* edit = addMenu("mnu_edit", QStringLiteral("Edit"));
+    addMenuAction(edit, "mnu_copy", QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C),
+                  std::bind_front(&MainWindow::onCopy, this));
+    addMenuAction(edit, "mnu_paste", QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V),
+                  std::bind_front(&MainWindow::onPaste, this));
+    edit->addSeparator();
+    addMenuAction(edit, "mnu_ins_after", QStringLiteral("Insert Unit After"),
+                  QKeySequence(Qt::CTRL | Qt::Key_I),
+                  std::bind_front(&MainWindow::onInsertAfter, this));
+    addMenuAction(edit, "mnu_ins_before", QStringLiteral("Insert Unit Before"),
+                  QKeySequence(Qt::CTRL | Qt::Key_B),
+                  std::bind_front(&MainWindow::onInsertBefore, this));
+    addMenuAction(edit, "del_unit", QStringLiteral("Delete Unit"),
+                  QKeySequence(Qt::CTRL | Qt::Key_D),
+                  std::bind_front(&MainWindow::onDeleteUnit, this));
+
+    // A command in the menu bar itself; the '&' of its caption gives Alt+T.
+    auto* spread = new QAction(QStringLiteral("&Toggle Spreadsheet"), this);
+    spread->setObjectName(QStringLiteral("mnu_spread"));
+    connect(spread, &QAction::triggered, this, &MainWindow::ToggleView);
+    bar->addAction(spread);
+
+    QMenu* setup = addMenu("mnu_setup", QStringLiteral("Setup"));
+    addMenuAction(setup, "mnu_folders", QStringLiteral("Setup"), QKeySequence(Qt::Key_F12),
+                  std::bind_front(&MainWindow::onSetupMenu, this));
+    addMenuAction(setup, "mnu_tips", QStringLiteral("Toggle Tooltiptexts"),
+                  QKeySequence(Qt::Key_F2), std::bind_front(&MainWindow::onToggleTooltips, this));
+
+    QMenu* help = addMenu("mnu_help", QStringLiteral("Help"));
+    addMenuAction(help, "mnu_howto", QStringLiteral("How do I..."), QKeySequence(Qt::Key_F1),
+                  [this] { formView_->showHowTo(); });
+    addMenuAction(help, "mnu_about", QStringLiteral("About"), QKeySequence(Qt::CTRL | Qt::Key_F1),
+                  [this] { formView_->showAbout(); });
+}
+
+QAction* MainWindow::action(const QString& objectName) const {
+    return findChild<QAction*>(objectName);
+}
+
+bool MainWindow::datasheetShown() const {
+    return views_->currentWidget() == datasheetView_;
+}
+
+void MainWindow::showDatasheet(bool on) {
+    views_->setCurrentIndex(on ? 1 : 0);
+}
+
+void MainWindow::setInsertDeleteEnabled(bool on) {
+    for (const char* name : {"mnu_ins_after", "mnu_ins_before", "del_unit"})
+        action(QString::fromLatin1(name))->setEnabled(on);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // In the form view Copy and Paste act on the long description whichever
+    // field has the focus, so the fields' own clipboard keys must not win.
+    if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType() &&
+        formView_->isAncestorOf(static_cast<QWidget*>(watched))) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::endProgram() {
+    if (ended_)
+        return;
+    ended_ = true;
+    for (QWidget* window :
+         {static_cast<QWidget*>(setupDialog_), static_cast<QWidget*>(locateDialog_),
+          static_cast<QWidget*>(openDialog_), static_cast<QWidget*>(saveAsDialog_)})
+        window->hide();
+    if (QWidget* howTo = formView_->howTo())
+        howTo->hide();
+    if (QWidget* about = formView_->aboutWindow())
+        about->hide();
+    hide();
+    emit programEnding();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing the window ends the program at once, without asking.
+    event->accept();
+    endProgram();
+}
+
+} // namespace quillon

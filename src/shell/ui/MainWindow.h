@@ -1,0 +1,125 @@
+#pragma once
+
+#include "i18n/Language.h"
+#include "shell/EditorState.h"
+
+#include <QMainWindow>
+#include <functional>
+
+class QAction;
+class QMenu;
+class QStackedWidget;
+
+namespace quillon {
+
+namespace platform {
+class Dialogs;
+class WavePlayer;
+} // namespace platform
+
+class DatasheetView;
+class FormView;
+class LocateGameDialog;
+class OpenDialog;
+class SaveAsDialog;
+class SetupDialog;
+
+// The editor window ("Form1"): the menu, the datasheet grid and beneath it
+// the form view, sharing one area. It owns the one EditorState and the
+// dialogs (separate windows parented to it).
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(platform::Dialogs& dialogs, platform::WavePlayer& player, QString programFolder,
+               QString defaultGameFolder, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The start-up sequence: configuration, game folder check, setup dialog
+    // when needed, initial menu and button states, empty clipboard.
+    void start();
+
+    EditorState& state() { return state_; }
+    FormView* formView() const { return formView_; }
+    DatasheetView* datasheetView() const { return datasheetView_; }
+    SetupDialog* setupDialog() const { return setupDialog_; }
+    LocateGameDialog* locateGameDialog() const { return locateDialog_; }
+    OpenDialog* openDialog() const { return openDialog_; }
+    SaveAsDialog* saveAsDialog() const { return saveAsDialog_; }
+    QAction* action(const QString& objectName) const;
+    bool datasheetShown() const;
+    bool programEnded() const { return ended_; }
+
+    // Procedures other windows and tests start.
+    void ApplyLanguage();
+    void ToggleView();
+    bool SaveEquipment(); // false when the save did not complete
+
+signals:
+    // The program ends: every window is closed; main() quits the event loop.
+    void programEnding();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Construction (MainWindow.cpp).
+    void buildMenu();
+    QAction* addMenuAction(QMenu* menu, const char* name, const QString& text,
+                           const QKeySequence& shortcut, std::function<void()> slot);
+    void setInsertDeleteEnabled(bool on);
+    void showDatasheet(bool on);
+    void endProgram();
+
+    // Datasheet view and editing (MainWindowEditing.cpp).
+    void onSortRequested(Qt::KeyboardModifiers modifiers);
+    void ShowChosenUnit();
+    void onCopy();
+    void onPaste();
+    void onInsertAfter();
+    void onInsertBefore();
+    void onDeleteUnit();
+    void afterUnitEdit(bool done, const char* refusalMessage);
+    void onToggleTooltips();
+
+    // Files (MainWindowFiles.cpp).
+    void onOpen();
+    void onOpenConfirmed(const QString& folder);
+    void onSave();
+    void onSaveAs();
+    void onSaveAsConfirmed(const QString& folder);
+    void onExit();
+    void LoadEquipment();
+    void setFileActionsEnabled(bool on);
+
+    // Start-up, setup and languages (MainWindowStartup.cpp).
+    void ReadConfigurationAndCheck();
+    void RunGameFolderCheck();
+    void ApplyCaptionsEverywhere(i18n::Language language);
+    void showSetupDialog();
+    void showMainWindow();
+    void ApplyTooltipsEverywhere();
+    void ApplyColumnHeadings();
+    void onSetupMenu();
+    void onSetupConfirmed();
+    void onSetupCancelled();
+    void onLocateConfirmed(const QString& folder);
+    void emptyClipboard();
+
+    platform::Dialogs& dialogs_;
+    platform::WavePlayer& player_;
+    QString programFolder_;
+    QString defaultGameFolder_;
+    EditorState state_;
+
+    QStackedWidget* views_ = nullptr;
+    FormView* formView_ = nullptr;
+    DatasheetView* datasheetView_ = nullptr;
+    SetupDialog* setupDialog_ = nullptr;
+    LocateGameDialog* locateDialog_ = nullptr;
+    OpenDialog* openDialog_ = nullptr;
+    SaveAsDialog* saveAsDialog_ = nullptr;
+    bool ended_ = false;
+};
+
+} // namespace quillon

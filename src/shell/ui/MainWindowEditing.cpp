@@ -1,0 +1,115 @@
+// The datasheet view's commands: sorting, choosing a unit, switching views,
+// copy and paste, inserting and deleting units, tooltips on and off.
+#include "datasheet/UnitEditing.h"
+#include "datasheet/ui/DatasheetView.h"
+#include "datasheet/ui/RightClickSort.h"
+#include "formview/ui/FormView.h"
+#include "i18n/Messages.h"
+#include "platform/Dialogs.h"
+#include "platform/ui/BusyCursor.h"
+#include "shell/ui/MainWindow.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace quillon {
+
+void MainWindow::onSortRequested(Qt::KeyboardModifiers modifiers) {
+    if (state_.UnitCount() < 1)
+        return;
+    setInsertDeleteEnabled(RightClickSort(state_.datasheet, modifiers));
+    // The form's unit is no longer the current row: the form view is reached
+    // again by choosing a unit.
+    action(QStringLiteral("mnu_spread"))->setEnabled(false);
+}
+
+// Double-click or Enter on the grid: the current unit in the form view.
+void MainWindow::ShowChosenUnit() {
+    const int row = state_.datasheet.row();
+    if (row < 1 || row > state_.UnitCount())
+        return;
+    formView_->showFromDatasheet(row);
+    action(QStringLiteral("mnu_spread"))->setEnabled(true);
+    setInsertDeleteEnabled(false);
+    showDatasheet(false);
+}
+
+void MainWindow::ToggleView() {
+    if (!datasheetShown()) {
+        action(QStringLiteral("mnu_spread"))->setEnabled(false);
+        state_.EquipmentChanged = true;
+        formView_->CommitFormToGrid();
+        showDatasheet(true);
+        setInsertDeleteEnabled(true);
+        const int row = formView_->shownRow();
+        if (row >= 1 && row <= state_.UnitCount())
+            state_.datasheet.select(row, 1, row, 1);
+        datasheetView_->scrollToRowTop(row);
+        datasheetView_->setFocus();
+        return;
+    }
+    ShowChosenUnit();
+}
+
+void MainWindow::onCopy() {
+    if (!datasheetShown()) {
+        formView_->copyDescription();
+        return;
+    }
+    platform::BusyCursor busy;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(state_.datasheet.clip());
+}
+
+void MainWindow::onPaste() {
+    if (!datasheetShown()) {
+        formView_->pasteDescription();
+        return;
+    }
+    platform::BusyCursor busy;
+    const QString text = QGuiApplication::clipboard()->text();
+    state_.datasheet.setClip(text);
+    // Pasted cells are unsaved work like a committed unit: Exit and Open ask.
+    if (!text.isEmpty())
+        state_.EquipmentChanged = true;
+}
+
+void MainWindow::afterUnitEdit(bool done, const char* refusalMessage) {
+    if (!done) {
+        dialogs_.inform(i18n::Message(state_.language(), QString::fromLatin1(refusalMessage)));
+        return;
+    }
+    state_.EquipmentChanged = true; // so that Exit and Open ask before the work is lost
+    datasheetView_->setFocus();
+}
+
+// The three items do nothing while the heading row is current (applying a
+// language leaves it current).
+void MainWindow::onInsertAfter() {
+    if (state_.datasheet.row() < 1)
+        return;
+    afterUnitEdit(InsertUnitAfter(state_.datasheet, state_.LongDescriptions),
+                  i18n::msg::UnitLimitReached);
+}
+
+void MainWindow::onInsertBefore() {
+    if (state_.datasheet.row() < 1)
+        return;
+    afterUnitEdit(InsertUnitBefore(state_.datasheet, state_.LongDescriptions),
+                  i18n::msg::UnitLimitReached);
+}
+
+void MainWindow::onDeleteUnit() {
+    if (state_.datasheet.row() < 1)
+        return;
+    afterUnitEdit(DeleteUnit(state_.datasheet, state_.LongDescriptions), i18n::msg::LastUnitKept);
+}
+
+void MainWindow::onToggleTooltips() {
+    state_.TooltipsOn = !state_.TooltipsOn;
+    ApplyTooltipsEverywhere();
+}
+
+} // namespace quillon

@@ -1,0 +1,116 @@
+// Opening, saving and ending: the File menu and the open and save-as dialogs.
+#include "datasheet/ui/DatasheetView.h"
+#include "equipment/EquipmentFiles.h"
+#include "formview/ui/FormView.h"
+#include "i18n/Messages.h"
+#include "platform/Dialogs.h"
+#include "platform/Files.h"
+#include "platform/ui/BusyCursor.h"
+#include "shell/ui/FolderDialogs.h"
+#include "shell/ui/MainWindow.h"
+
+#include <QAction>
+#include <QDir>
+
+namespace quillon {
+
+void MainWindow::setFileActionsEnabled(bool on) {
+    for (const char* name : {"mnu_spread", "mnu_save", "mnu_save_as"})
+        action(QString::fromLatin1(name))->setEnabled(on);
+    formView_->setPrevEnabled(on);
+    formView_->setNextEnabled(on);
+    formView_->setSelectEnabled(on);
+}
+
+void MainWindow::onOpen() {
+    if (state_.EquipmentChanged &&
+        dialogs_.ask(i18n::Message(state_.language(), i18n::msg::SaveChangesFirst))) {
+        // A save that failed keeps the changes in the editor: no other file
+        // is loaded over them.
+        if (!SaveEquipment())
+            return;
+    }
+    if (!openDialog_->setFolder(state_.DataFolder))
+        openDialog_->setFolder(QDir::rootPath());
+    openDialog_->show();
+    openDialog_->raise();
+    openDialog_->activateWindow();
+}
+
+void MainWindow::onOpenConfirmed(const QString& folder) {
+    platform::BusyCursor busy;
+    const LoadResult result = LoadEquipmentFiles(folder, state_.datasheet, state_.language());
+    if (!result.ok) {
+        // The datasheet, the folder and the caption keep the file they held.
+        busy.release();
+        dialogs_.inform(result.message);
+        return;
+    }
+    setFileActionsEnabled(true);
+    state_.EquipmentFolder = folder;
+    LoadEquipment();
+    busy.release();
+    setWindowTitle(i18n::EditorName() + QStringLiteral(" : ") + result.equipmentPath);
+    state_.EquipmentChanged = false;
+}
+
+// What follows a load: headings, menu states, the first unit in the form.
+void MainWindow::LoadEquipment() {
+    ApplyLanguage();
+    setInsertDeleteEnabled(datasheetShown());
+    state_.datasheet.select(1, 1, 1, 1);
+    formView_->setPrevEnabled(false);
+    formView_->ShowUnitInForm(1);
+    formView_->setUndoEnabled(false);
+    state_.FileLoaded = true;
+    datasheetView_->scrollToRowTop(1);
+    emptyClipboard();
+}
+
+void MainWindow::onSave() {
+    SaveEquipment();
+}
+
+bool MainWindow::SaveEquipment() {
+    SaveInputs inputs;
+    inputs.equipmentFolder = state_.EquipmentFolder;
+    inputs.dataFolder = state_.DataFolder;
+    inputs.index = state_.PfpIndexFound ? &state_.index : nullptr;
+    inputs.longDescriptions = &state_.LongDescriptions;
+    inputs.language = state_.language();
+    platform::BusyCursor busy;
+    const SaveResult result = SaveEquipmentFiles(state_.datasheet, inputs);
+    busy.release();
+    if (result.ok)
+        state_.EquipmentChanged = false;
+    dialogs_.inform(result.message);
+    if (!result.containerMessage.isEmpty())
+        dialogs_.inform(result.containerMessage);
+    return result.ok;
+}
+
+void MainWindow::onSaveAs() {
+    saveAsDialog_->show();
+    saveAsDialog_->raise();
+    saveAsDialog_->activateWindow();
+}
+
+void MainWindow::onSaveAsConfirmed(const QString& folder) {
+    state_.EquipmentFolder = folder;
+    setWindowTitle(i18n::EditorName() + QStringLiteral(" : ") + folder +
+                   QStringLiteral("KOREQUIP.EQP"));
+    SaveEquipment();
+}
+
+void MainWindow::onExit() {
+    if (state_.EquipmentChanged &&
+        dialogs_.ask(i18n::Message(state_.language(), i18n::msg::SaveBeforeExit) +
+                     state_.EquipmentFolder)) {
+        // The user asked for the work to be kept: do not end when it was not.
+        if (!SaveEquipment())
+            return;
+    }
+    endProgram();
+}
+
+} // namespace quillon

@@ -1,0 +1,87 @@
+#include "support/EditorHarness.h"
+
+#include "datasheet/ui/DatasheetView.h"
+#include "shell/ui/FolderDialogs.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTest>
+
+namespace quillon::testing {
+
+EditorHarness::EditorHarness(int units, bool withGame) : game(units, withGame) {}
+
+EditorHarness::~EditorHarness() = default;
+
+MainWindow& EditorHarness::start() {
+    window = std::make_unique<MainWindow>(dialogs, player, game.programFolder(),
+                                          game.root() + QStringLiteral("no-default-game/"));
+    window->start();
+    return *window;
+}
+
+bool EditorHarness::openFolder(const QString& folder) {
+    action("mnu_open")->trigger();
+    OpenDialog* open = window->openDialog();
+    if (!open->isVisible() || !open->setFolder(folder))
+        return false;
+    QTest::mouseClick(open->confirmButton(), Qt::LeftButton);
+    return !open->isVisible();
+}
+
+QAction* EditorHarness::action(const char* name) const {
+    return window->action(QString::fromLatin1(name));
+}
+
+bool EditorHarness::enabled(const char* actionName) const {
+    return action(actionName)->isEnabled();
+}
+
+QString EditorHarness::cell(int row, int col) const {
+    return window->state().datasheet.cell(row, col);
+}
+
+QStringList EditorHarness::column(int col) const {
+    QStringList cells;
+    for (int row = 1; row < window->state().datasheet.rows(); ++row)
+        cells.append(cell(row, col));
+    return cells;
+}
+
+void EditorHarness::showDatasheet() {
+    if (!window->datasheetShown())
+        action("mnu_spread")->trigger();
+}
+
+void EditorHarness::clickCell(int row, int col, Qt::KeyboardModifiers modifiers) {
+    DatasheetView* view = window->datasheetView();
+    const QModelIndex index = view->model()->index(row - 1, col - 1);
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers,
+                      view->visualRect(index).center());
+}
+
+void EditorHarness::clickNumberCell(int row, Qt::KeyboardModifiers modifiers) {
+    DatasheetView* view = window->datasheetView();
+    view->scrollTo(view->model()->index(row - 1, 0));
+    QHeaderView* header = view->verticalHeader();
+    const int y = header->sectionViewportPosition(row - 1) + header->sectionSize(row - 1) / 2;
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, modifiers,
+                      QPoint(header->width() / 2, y));
+}
+
+void EditorHarness::clickHeading(int col) {
+    DatasheetView* view = window->datasheetView();
+    view->scrollTo(view->model()->index(0, col - 1));
+    QHeaderView* header = view->horizontalHeader();
+    const int x = header->sectionViewportPosition(col - 1) + header->sectionSize(col - 1) / 2;
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+}
+
+void EditorHarness::rightClickGrid(Qt::KeyboardModifiers modifiers) {
+    DatasheetView* view = window->datasheetView();
+    QTest::mouseClick(view->viewport(), Qt::RightButton, modifiers, QPoint(5, 5));
+}
+
+} // namespace quillon::testing

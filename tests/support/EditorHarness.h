@@ -1,0 +1,45 @@
+#pragma once
+
+#include "shell/ui/MainWindow.h"
+#include "support/RecordingDialogs.h"
+#include "support/SampleGameFolder.h"
+#include "support/SilentWavePlayer.h"
+
+#include <memory>
+
+class QAbstractItemView;
+class QPoint;
+
+namespace quillon::testing {
+
+// The real main window over a sample game in a temporary folder, with the
+// message boxes and the audio device replaced by recording doubles.
+struct EditorHarness {
+    explicit EditorHarness(int units = 10, bool withGame = true);
+    ~EditorHarness();
+
+    // Creates the window and runs its start-up.
+    MainWindow& start();
+    // Opens the game's data folder through the open dialog.
+    bool openFolder(const QString& folder);
+    bool openDataFolder() { return openFolder(game.dataFolder()); }
+
+    QAction* action(const char* name) const;
+    QString cell(int row, int col) const;
+    QStringList column(int col) const; // cells of every unit row
+    bool enabled(const char* actionName) const;
+
+    // Mouse on the grid (model coordinates are datasheet row - 1, col - 1).
+    void clickCell(int row, int col, Qt::KeyboardModifiers modifiers = {});
+    void clickNumberCell(int row, Qt::KeyboardModifiers modifiers = {});
+    void clickHeading(int col);
+    void rightClickGrid(Qt::KeyboardModifiers modifiers = {});
+    void showDatasheet(); // switches to the datasheet view through the menu
+
+    SampleGameFolder game;
+    RecordingDialogs dialogs;
+    SilentWavePlayer player;
+    std::unique_ptr<MainWindow> window;
+};
+
+} // namespace quillon::testing
