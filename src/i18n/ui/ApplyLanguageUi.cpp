@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMultiHash>
 #include <QPlainTextEdit>
 #include <QTextEdit>
 #include <QWidget>
@@ -22,20 +23,23 @@ bool BelongsToWindow(const QObject* object) {
     return !widget || !widget->isWindow() || qobject_cast<const QMenu*>(widget);
 }
 
-void CollectNamed(QObject* parent, const QString& name, QList<QObject*>& found) {
+using ControlsByName = QMultiHash<QString, QObject*>;
+
+void CollectNamed(QObject* parent, ControlsByName& controls) {
     for (QObject* child : parent->children()) {
         if (!BelongsToWindow(child))
             continue;
-        if (child->objectName() == name)
-            found.append(child);
-        CollectNamed(child, name, found);
+        if (!child->objectName().isEmpty())
+            controls.insert(child->objectName(), child);
+        CollectNamed(child, controls);
     }
 }
 
-QList<QObject*> FindControls(QWidget* window, const QString& name) {
-    QList<QObject*> found;
-    CollectNamed(window, name, found);
-    return found;
+// One walk over the window for all its controls.
+ControlsByName ControlsOf(QWidget* window) {
+    ControlsByName controls;
+    CollectNamed(window, controls);
+    return controls;
 }
 
 // The tables keep CR LF line ends, as the message boxes show them; widgets
@@ -69,9 +73,10 @@ void SetToolTip(QObject* object, const QString& text) {
 
 template <typename TextFor>
 void SetTooltipsOf(QWidget* window, const QString& windowKey, TextFor textFor) {
+    const ControlsByName controls = ControlsOf(window);
     for (const QString& control : TooltipControls(windowKey)) {
         const QString text = textFor(control);
-        for (QObject* object : FindControls(window, control))
+        for (QObject* object : controls.values(control))
             SetToolTip(object, text);
     }
 }
@@ -79,13 +84,14 @@ void SetTooltipsOf(QWidget* window, const QString& windowKey, TextFor textFor) {
 } // namespace
 
 void ApplyCaptions(QWidget* window, Language language, const QString& windowKey) {
+    const ControlsByName controls = ControlsOf(window);
     for (const QString& control : CaptionControls(windowKey)) {
         const QString text = Caption(language, windowKey, control);
         if (control == QLatin1StringView(WindowTitleControl)) {
             window->setWindowTitle(text);
             continue;
         }
-        for (QObject* object : FindControls(window, control))
+        for (QObject* object : controls.values(control))
             SetText(object, text);
     }
 }
