@@ -5,6 +5,10 @@
 namespace quillon {
 
 struct EditorState;
+namespace formview {
+class AboutWindow;
+class HowToWindow;
+} // namespace formview
 namespace platform {
 class Dialogs;
 class WavePlayer;
@@ -42,15 +46,28 @@ public:
     void reloadReferenceData();
 
     // Button states the main window sets (start-up, opening a file).
-    void setPrevEnabled(bool on);  // Command1
-    void setNextEnabled(bool on);  // Command2
-    void setUndoEnabled(bool on);  // Command3
+    void setPrevEnabled(bool on);   // Command1
+    void setNextEnabled(bool on);   // Command2
+    void setUndoEnabled(bool on);   // Command3
     void setSelectEnabled(bool on); // Command9
 
     // Edit menu in the form view: the long description through the private
     // DescriptionBuffer, never the system clipboard.
     void copyDescription();
     void pasteDescription();
+
+    // The help windows: the how-to window (Form4) is created with the form
+    // and only shown and hidden; the About window (frmAbout) lives from its
+    // first use until its OK button discards it (null then).
+    formview::HowToWindow* howTo() const;
+    void showHowTo();
+    formview::AboutWindow* aboutWindow() const;
+    void showAbout();
+
+    // After the window has applied a language: the help windows' texts and
+    // the form's own texts that the language tables do not name (value and
+    // sound names, the icon's tooltip).
+    void applyLanguage();
 
 signals:
     // The datasheet should scroll so that `row` is its first visible row.

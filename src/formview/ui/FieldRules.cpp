@@ -1,0 +1,119 @@
+#include "formview/ui/FieldRules.h"
+
+#include "datasheet/CellNumber.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+
+namespace quillon::formview {
+
+void SetTextIfChanged(QLineEdit* box, const QString& text) {
+    if (box->text() != text)
+        box->setText(text);
+}
+
+void InstallRangeRule(QLineEdit* box, int upper, bool lowerRule, std::function<void()> changed) {
+    QObject::connect(box, &QLineEdit::textChanged, box,
+                     [box, upper, lowerRule, changed = std::move(changed)](const QString& text) {
+                         changed();
+                         if (CellNumber(text) > upper)
+                             SetTextIfChanged(box, QString::number(upper));
+                         if (lowerRule && CellNumber(box->text()) <= 0)
+                             SetTextIfChanged(box, QStringLiteral("0"));
+                     });
+}
+
+QColor FieldFocusFilter::highlightColour() {
+    return QColor(255, 128, 0);
+}
+
+void FieldFocusFilter::watch(QObject* object, Role role) {
+    roles_.append({object, role});
+    object->installEventFilter(this);
+}
+
+void FieldFocusFilter::selectOnFocus(QLineEdit* box) {
+    watch(box, Role::SelectOnFocus);
+}
+
+void FieldFocusFilter::selectOnClick(QLineEdit* box) {
+    watch(box, Role::SelectOnClick);
+}
+
+void FieldFocusFilter::highlightWhileFocused(const QList<QCheckBox*>& boxes, int highlighted) {
+    nationBoxes_ = boxes;
+    highlighted_ = highlighted;
+    for (QCheckBox* box : boxes) {
+        box->setAutoFillBackground(true);
+        watch(box, Role::Nation);
+    }
+    paintNations(false);
+}
+
+void FieldFocusFilter::clickOnEnter(QAbstractButton* button) {
+    watch(button, Role::EnterClicks);
+}
+
+void FieldFocusFilter::leaveCopyPasteToMenu(QWidget* field) {
+    watch(field, Role::EditKeys);
+}
+
+void FieldFocusFilter::paintNations(bool focused) {
+    const QColor face = QApplication::palette().color(QPalette::Button);
+    for (int i = 0; i < nationBoxes_.size(); ++i) {
+        QPalette palette = nationBoxes_[i]->palette();
+        palette.setColor(QPalette::Window, focused && i < highlighted_ ? highlightColour() : face);
+        nationBoxes_[i]->setPalette(palette);
+    }
+}
+
+bool FieldFocusFilter::eventFilter(QObject* watched, QEvent* event) {
+    for (const auto& [object, role] : std::as_const(roles_)) {
+        if (object != watched)
+            continue;
+        switch (role) {
+        case Role::SelectOnFocus:
+            if (event->type() == QEvent::FocusIn) {
+                // After the click that gave the focus has placed the cursor.
+                auto* box = static_cast<QLineEdit*>(watched);
+                QTimer::singleShot(0, box, [box] { box->selectAll(); });
+            }
+            break;
+        case Role::SelectOnClick:
+            if (event->type() == QEvent::MouseButtonRelease)
+                static_cast<QLineEdit*>(watched)->selectAll();
+            break;
+        case Role::Nation:
+            if (event->type() == QEvent::FocusIn)
+                paintNations(true);
+            else if (event->type() == QEvent::FocusOut)
+                paintNations(false);
+            break;
+        case Role::EnterClicks:
+            if (event->type() == QEvent::KeyPress) {
+                const int key = static_cast<QKeyEvent*>(event)->key();
+                if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                    static_cast<QAbstractButton*>(watched)->click();
+                    return true;
+                }
+            }
+            break;
+        case Role::EditKeys:
+            if (event->type() == QEvent::ShortcutOverride) {
+                auto* key = static_cast<QKeyEvent*>(event);
+                if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste)) {
+                    key->ignore();
+                    return true;
+                }
+            }
+            break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace quillon::formview

@@ -1,0 +1,212 @@
+// Showing a unit, writing it back, and moving between units.
+#include "datasheet/CellNumber.h"
+#include "formview/ui/CountryFrame.h"
+#include "formview/ui/FieldRules.h"
+#include "formview/ui/FormFields.h"
+#include "formview/ui/FormViewPrivate.h"
+#include "formview/ui/IconFrame.h"
+#include "formview/ui/SoundFrame.h"
+#include "shell/EditorState.h"
+#include "sound/SoundLists.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace quillon {
+
+using namespace formview;
+
+namespace {
+
+int ListIndex(const QString& cell) {
+    const auto index = RoundHalfEven(CellNumber(cell));
+    return index < 0 || index > std::numeric_limits<int>::max() ? -1 : int(index);
+}
+
+// The long description as one line: each line break becomes one blank.
+QString OneLine(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}
+
+} // namespace
+
+bool FormView::Private::hasShownRow() const {
+    return shownRow >= 1 && shownRow < state.datasheet.rows();
+}
+
+int FormView::Private::lastRow() const {
+    return state.datasheet.rows() - 1;
+}
+
+void FormView::Private::show(int row) {
+    Datasheet& sheet = state.datasheet;
+    if (row < 1 || row >= sheet.rows())
+        return;
+    shownRow = row;
+    shownCells = sheet.rowCells(row);
+    const Datasheet::Row& cells = shownCells;
+
+    SetTextIfChanged(text[1], PlainNumberText(CellNumber(cells[UnitNumberColumn])));
+    for (const TextField& field : TextFields)
+        SetTextIfChanged(text[field.text], cells[size_t(field.column)]);
+    for (const ListField& field : ListFields) {
+        QComboBox* list = combo[field.combo];
+        const int index = ListIndex(cells[size_t(field.column)]);
+        // An index without an entry shows no selection; the commit then
+        // writes the cell's own text back.
+        list->setCurrentIndex(index < list->count() ? index : -1);
+    }
+    const double target = CellNumber(cells[TargetTypeColumn].trimmed());
+    targetShown = false;
+    targetTouched = false;
+    for (int type = 0; type < TargetTypeCount; ++type) {
+        if (target == type) {
+            option[type + 1]->setChecked(true);
+            targetShown = true;
+        }
+    }
+    SetTextIfChanged(text[27], cells[IconColumn]);
+    for (int i = 0; i < NationCount; ++i)
+        country->box(i)->setChecked(cells[size_t(FirstNationColumn + i)].trimmed() ==
+                                    QLatin1String("1"));
+    for (int i = 0; i < SoundCount; ++i) {
+        const QString& cell = cells[size_t(FirstSoundColumn + i)];
+        const int entry = sound::SelectSoundEntry(sounds->entries(), cell);
+        if (entry < sounds->list(i)->count())
+            sounds->list(i)->setCurrentIndex(entry);
+        soundKept[size_t(i)] = entry == 0 && !cell.trimmed().isEmpty();
+        soundTouched[size_t(i)] = false;
+    }
+    const auto number = RoundHalfEven(CellNumber(cells[UnitNumberColumn]));
+    const QString describe = number >= 0 && number < state.LongDescriptions.size()
+                                 ? state.LongDescriptions[qsizetype(number)]
+                                 : QString();
+    if (description->toPlainText() != describe)
+        description->setPlainText(describe);
+
+    sheet.setRow(row);
+    sheet.setCol(0);
+}
+
+Datasheet::Row FormView::Private::formRow() const {
+    Datasheet::Row row = state.datasheet.rowCells(shownRow); // column 73 stays
+    row[UnitNumberColumn] = text[1]->text().trimmed();
+    for (const TextField& field : TextFields)
+        row[size_t(field.column)] = text[field.text]->text().trimmed();
+    for (const ListField& field : ListFields) {
+        const int index = combo[field.combo]->currentIndex();
+        row[size_t(field.column)] =
+            index >= 0 ? QString::number(index) : shownCells[size_t(field.column)];
+    }
+    const int target = targetGroup->checkedId();
+    row[TargetTypeColumn] = target >= 0 && (targetShown || targetTouched)
+                                ? QString::number(target)
+                                : shownCells[TargetTypeColumn];
+    for (int column : HiddenColumns)
+        row[size_t(column)] = shownCells[size_t(column)];
+    row[IconColumn] = text[27]->text().trimmed();
+    for (int i = 0; i < NationCount; ++i)
+        row[size_t(FirstNationColumn + i)] =
+            country->box(i)->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    for (int i = 0; i < SoundCount; ++i) {
+        const size_t column = size_t(FirstSoundColumn + i);
+        const QComboBox* list = sounds->list(i);
+        // A sound the lists do not offer stays as it was unless the user
+        // chose an entry.
+        const bool keep = list->count() == 0 || (soundKept[size_t(i)] && !soundTouched[size_t(i)]);
+        row[column] = keep ? shownCells[column] : sound::SoundCellText(list->currentText());
+    }
+    return row;
+}
+
+void FormView::Private::commit() {
+    if (!hasShownRow())
+        return;
+    Datasheet& sheet = state.datasheet;
+    sheet.setRowCells(shownRow, formRow());
+    sheet.select(shownRow, 0, shownRow, Datasheet::ColumnCount - 1);
+    QGuiApplication::clipboard()->clear();
+
+    const QString unitNumber = text[1]->text().trimmed();
+    if (unitNumber.isEmpty())
+        return;
+    const auto number = RoundHalfEven(CellNumber(unitNumber));
+    // Unit numbers never exceed the unit limit; anything else has no entry.
+    if (number < 0 ||
+        number >= std::max<qint64>(Datasheet::MaxUnits, state.LongDescriptions.size()))
+        return;
+    while (state.LongDescriptions.size() <= number)
+        state.LongDescriptions.append(QString());
+    state.LongDescriptions[qsizetype(number)] = OneLine(description->toPlainText());
+}
+
+void FormView::Private::previous() {
+    if (!hasShownRow() || shownRow <= 1)
+        return;
+    state.EquipmentChanged = true;
+    commit();
+    const int row = shownRow - 1;
+    show(row);
+    if (row == 1)
+        command[1]->setEnabled(false);
+    if (row < lastRow())
+        command[2]->setEnabled(true);
+    emit q->scrollDatasheetTo(row);
+    command[3]->setEnabled(false);
+}
+
+void FormView::Private::next() {
+    if (!hasShownRow())
+        return;
+    state.EquipmentChanged = true;
+    commit();
+    const int row = shownRow < lastRow() ? shownRow + 1 : shownRow;
+    show(row);
+    if (row == lastRow())
+        command[2]->setEnabled(false);
+    if (row > 1)
+        command[1]->setEnabled(true);
+    emit q->scrollDatasheetTo(row);
+    command[3]->setEnabled(false);
+}
+
+void FormView::Private::undo() {
+    if (state.FileLoaded && hasShownRow())
+        show(shownRow);
+    command[3]->setEnabled(false);
+}
+
+void FormView::Private::select() {
+    const int unitCount = state.UnitCount();
+    if (unitCount < 1)
+        return;
+    QLineEdit* box = text[28];
+    if (CellNumber(box->text()) < 0)
+        box->setText(QStringLiteral("0"));
+    if (CellNumber(box->text()) >= unitCount - 1)
+        box->setText(QLatin1Char(' ') + QString::number(unitCount - 1));
+    const double wanted = CellNumber(box->text());
+    const Datasheet& sheet = state.datasheet;
+    for (int row = 1; row < sheet.rows(); ++row) {
+        if (CellNumber(sheet.cell(row, UnitNumberColumn)) != wanted)
+            continue;
+        show(row);
+        command[2]->setEnabled(row != lastRow());
+        command[1]->setEnabled(row != 1);
+        emit q->scrollDatasheetTo(row);
+        return;
+    }
+    // No unit has that number: the form keeps the unit it shows.
+}
+
+} // namespace quillon
