@@ -84,6 +84,9 @@ MainWindow::MainWindow(platform::Dialogs& dialogs, platform::WavePlayer& player,
 
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
+    // The views read the state, which is destroyed before the QWidget base
+    // deletes its children: take them down first.
+    delete views_;
 }
 
 QAction* MainWindow::addMenuAction(QMenu* menu, const char* name, const QString& text,
