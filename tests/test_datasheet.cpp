@@ -149,19 +149,6 @@ private slots:
         QCOMPARE(sheet.cell(5, 1), QString("5.1"));
     }
 
-    void clipRoundTripsAllUnits() {
-        Datasheet source, target;
-        fillNamed(source, 50);
-        source.select(1, 1, 50, 73);
-        target.setRows(51);
-        target.select(1, 1, 50, 73);
-        target.setClip(source.clip());
-        for (int r = 1; r <= 50; ++r)
-            for (int c = 1; c < Datasheet::ColumnCount; ++c)
-                QCOMPARE(target.cell(r, c), source.cell(r, c));
-        QVERIFY(target.cell(1, 0).isEmpty());
-    }
-
     void addAndRemoveRows() {
         Datasheet sheet;
         fillNamed(sheet, 3);

@@ -9,18 +9,8 @@ using namespace quillon;
 namespace {
 
 enum Operation { After, Before, Delete };
-
-bool apply(Operation op, Datasheet& sheet, QStringList& descriptions) {
-    switch (op) {
-    case After:
-        return InsertUnitAfter(sheet, descriptions);
-    case Before:
-        return InsertUnitBefore(sheet, descriptions);
-    case Delete:
-        return DeleteUnit(sheet, descriptions);
-    }
-    return false;
-}
+using Edit = bool (*)(Datasheet&, QStringList&);
+const Edit edits[] = {InsertUnitAfter, InsertUnitBefore, DeleteUnit};
 
 // Units numbered 0..units-1 named "n<number>" standing in the given row
 // order; descriptions "d<number>" for the 2001 game slots.
@@ -86,7 +76,7 @@ private slots:
         QStringList descriptions;
         makeUnits(sheet, descriptions, order);
         sheet.select(currentRow, 3, currentRow, 3);
-        QVERIFY(apply(Operation(op), sheet, descriptions));
+        QVERIFY(edits[op](sheet, descriptions));
 
         const QStringList expected = names.split(u',');
         QCOMPARE(sheet.rows(), expected.size() + 1);
@@ -124,7 +114,7 @@ private slots:
         makeUnits(sheet, descriptions, ascending(units));
         sheet.select(currentRow, 2, currentRow, 2);
         const QStringList before = descriptions;
-        QVERIFY(!apply(Operation(op), sheet, descriptions));
+        QVERIFY(!edits[op](sheet, descriptions));
         QCOMPARE(sheet.rows(), units + 1);
         QCOMPARE(sheet.cell(1, 1), QString("n0"));
         QCOMPARE(sheet.row(), currentRow);
