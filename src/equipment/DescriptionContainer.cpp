@@ -24,7 +24,8 @@ constexpr qint32 FourBlanks = 0x20202020;
 
 // Description entries are the ones whose name is a number.
 bool IsDescriptionName(const QByteArray& name) {
-    QString text = platform::fromCp1252(name);
+    // A number is plain ASCII, so the code page does not matter here.
+    QString text = QString::fromLatin1(name);
     text.replace(QChar(u'\0'), QChar(u' '));
     return IsNumeric(text);
 }
@@ -41,7 +42,12 @@ QByteArray DescriptionLine(const QString& description) {
     QString text = gamedata::TrimBlanks(description);
     text.replace(QChar(u'\r'), QChar(u' '));
     text.replace(QChar(u'\n'), QChar(u' '));
-    return platform::toCp1252(text);
+    // Windows-1252 equals Latin-1 outside U+0080..U+009F, and the converter
+    // is costly to set up for every one of thousands of lines.
+    const bool latin1 = std::all_of(text.cbegin(), text.cend(), [](QChar c) {
+        return c.unicode() < 0x80 || (c.unicode() >= 0xA0 && c.unicode() <= 0xFF);
+    });
+    return latin1 ? text.toLatin1() : platform::toCp1252(text);
 }
 
 // One line of the old container from `position` on, without its line end;
