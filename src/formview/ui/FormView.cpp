@@ -24,7 +24,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace quillon {
@@ -288,13 +287,9 @@ FormView::FormView(EditorState& state, platform::Dialogs& dialogs, platform::Wav
                    QWidget* parent)
     : QWidget(parent), d(new Private(this, state, dialogs, player)) {
     d->buildControls();
-    auto* scrollArea = new QScrollArea(this);
-    scrollArea->setWidgetResizable(true);
-    scrollArea->setFrameShape(QFrame::NoFrame);
-    scrollArea->setWidget(d->buildLayout());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(scrollArea);
+    layout->addWidget(d->buildLayout());
     d->wireRules();
     d->applyOwnCaptions(i18n::Language::English);
     d->howTo = new HowToWindow(this);
@@ -411,7 +406,7 @@ void FormView::applyLanguage() {
     }
     if (d->about)
         d->about->applyLanguage(language);
-    d->icon->redraw();
+    d->icon->refreshTooltip();
 }
 
 } // namespace quillon

@@ -76,6 +76,7 @@ void IconFrame::runIconRule() {
         // Without icons every number would turn into 0 and be written back:
         // keep the text and show nothing.
         picture_->clear();
+        shown_ = Shown::Nothing;
         return;
     }
     const double v = CellNumber(box_->text());
@@ -89,6 +90,7 @@ void IconFrame::showUnitIcon() {
     if (!graphics.IconsAvailable)
         return;
     picture_->clear();
+    shown_ = Shown::Nothing;
     const auto n = RoundHalfEven(CellNumber(box_->text()));
     if (n < 0 || n >= graphics.IconCount)
         return;
@@ -98,15 +100,16 @@ void IconFrame::showUnitIcon() {
             state_, platform::findNoCase(state_.DataFolder, QStringLiteral("shp.pfp"))));
         return;
     }
-    const i18n::Language language = state_.language();
+    shownNumber_ = n;
     if (!icon.valid || icon.image.isNull()) {
+        shown_ = Shown::Invalid;
         setBackground(InvalidBackground());
-        picture_->setToolTip(i18n::Message(language, i18n::msg::InvalidPicture));
+        refreshTooltip();
         return;
     }
+    shown_ = Shown::Icon;
     setBackground(QApplication::palette().color(QPalette::Button));
-    picture_->setToolTip(i18n::Message(language, i18n::msg::IconNumber) + QLatin1Char(' ') +
-                         QString::number(n));
+    refreshTooltip();
     // The blank columns before the icon's own first column are left out of
     // the view so that the icon sits in the middle of its box.
     QImage image = icon.image;
@@ -115,6 +118,15 @@ void IconFrame::showUnitIcon() {
     const QImage scaled =
         image.scaled(image.size() * IconScale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     picture_->setPixmap(QPixmap::fromImage(scaled));
+}
+
+void IconFrame::refreshTooltip() {
+    const i18n::Language language = state_.language();
+    if (shown_ == Shown::Invalid)
+        picture_->setToolTip(i18n::Message(language, i18n::msg::InvalidPicture));
+    else if (shown_ == Shown::Icon)
+        picture_->setToolTip(i18n::Message(language, i18n::msg::IconNumber) + QLatin1Char(' ') +
+                             QString::number(shownNumber_));
 }
 
 void IconFrame::step(int delta) {

@@ -34,8 +34,8 @@ public:
     // After a game folder check: the icon of the box's number again, or
     // icon 0 when no unit is shown yet.
     void reload(bool unitShown);
-    // Draws the box's icon again (its tooltip follows the language).
-    void redraw() { showUnitIcon(); }
+    // The picture's tooltip in the current language.
+    void refreshTooltip();
 
     static QColor InvalidBackground() { return QColor(255, 128, 128); }
 
@@ -44,6 +44,10 @@ private:
     void showUnitIcon();
     void step(int delta);
     void setBackground(const QColor& colour);
+
+    enum class Shown { Nothing, Icon, Invalid };
+    Shown shown_ = Shown::Nothing;
+    qint64 shownNumber_ = 0;
 
     EditorState& state_;
     platform::Dialogs& dialogs_;
