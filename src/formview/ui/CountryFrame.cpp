@@ -8,15 +8,16 @@
 namespace quillon::formview {
 namespace {
 constexpr int Columns = 8;
-constexpr QSize FlagBox(34, 22);
+constexpr QSize FlagBox(26, 16);
+constexpr int NameWidth = 64;
 } // namespace
 
 CountryFrame::CountryFrame(QWidget* parent) : QGroupBox(parent) {
     setObjectName(QStringLiteral("Frame8"));
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(6, 4, 6, 4);
-    layout->setHorizontalSpacing(10);
-    layout->setVerticalSpacing(2);
+    layout->setHorizontalSpacing(6);
+    layout->setVerticalSpacing(5);
     for (int i = 0; i < BoxCount; ++i) {
         auto* cell = new QWidget(this);
         auto* row = new QHBoxLayout(cell);
@@ -30,12 +31,18 @@ CountryFrame::CountryFrame(QWidget* parent) : QGroupBox(parent) {
         flag->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         row->addWidget(box);
         row->addWidget(flag);
+        auto* name = new QLabel(cell);
+        name->setObjectName(QStringLiteral("NationName_%1").arg(i));
+        name->setFixedWidth(NameWidth);
+        row->addWidget(name);
         row->addStretch();
+        names_.append(name);
         layout->addWidget(cell, i / Columns, i % Columns);
         boxes_.append(box);
         flags_.append(flag);
     }
     boxes_.last()->setText(QStringLiteral("Unused"));
+    names_.last()->hide();
 }
 
 void CountryFrame::setFlags(const QVector<QImage>& flags) {
@@ -51,6 +58,19 @@ void CountryFrame::setTooltips(const QStringList& nationTips, const QStringList&
     for (int k = 0; k < BoxCount; ++k) {
         boxes_[k]->setToolTip(nationTips.value(k));
         flags_[k]->setToolTip(flagTips.value(k));
+    }
+}
+
+} // namespace quillon::formview
+
+namespace quillon::formview {
+
+void CountryFrame::setNationNames(const QStringList& names) {
+    for (int k = 0; k + 1 < BoxCount; ++k) {
+        const QString name = names.value(k);
+        names_[k]->setText(
+            names_[k]->fontMetrics().elidedText(name, Qt::ElideRight, names_[k]->width()));
+        names_[k]->setToolTip(name);
     }
 }
 

@@ -28,10 +28,13 @@ public:
     // Flag k goes beside box k; flags beyond the boxes have no place.
     void setFlags(const QVector<QImage>& flags);
     void setTooltips(const QStringList& nationTips, const QStringList& flagTips);
+    // The nations' names beside their flags (the last box has its caption).
+    void setNationNames(const QStringList& names);
 
 private:
     QList<QCheckBox*> boxes_;
     QList<QLabel*> flags_;
+    QList<QLabel*> names_;
 };
 
 } // namespace quillon::formview

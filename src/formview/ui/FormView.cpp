@@ -346,6 +346,7 @@ void FormView::reloadReferenceData() {
     }
     d->country->setFlags(d->state.graphics.flags);
     d->country->setTooltips(lists.nationTooltips, lists.flagTooltips);
+    d->country->setNationNames(lists.NationNames);
     d->sounds->setEntries(sound::SoundListEntries(
         i18n::Message(d->state.language(), i18n::msg::NoSoundEntry), d->state.soundFiles));
     d->icon->reload(d->hasShownRow());

@@ -27,10 +27,11 @@ SoundFrame::SoundFrame(EditorState& state, platform::Dialogs& dialogs, platform:
         button->setObjectName(QStringLiteral("Command%1").arg(4 + i));
         button->setIcon(style()->standardIcon(QStyle::SP_MediaPlay));
         button->setFixedWidth(32);
-        layout->addWidget(label, i, 0);
-        layout->addWidget(list, i, 1);
-        layout->addWidget(button, i, 2);
-        layout->setColumnStretch(1, 1);
+        // The name above its list, so that long names in any language fit.
+        layout->addWidget(label, 2 * i, 0, 1, 2);
+        layout->addWidget(list, 2 * i + 1, 0);
+        layout->addWidget(button, 2 * i + 1, 1);
+        layout->setColumnStretch(0, 1);
         connect(button, &QPushButton::clicked, this, [this, list] {
             sound::PlayListEntry(state_, dialogs_, player_, list->currentText());
         });
