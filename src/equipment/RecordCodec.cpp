@@ -64,23 +64,46 @@ void writeField(EquipmentRecord& record, const NumericColumn& c, std::int64_t va
 // A ranged cell: not numeric or negative becomes " 0", above the limit the
 // limit; the field is the corrected text's number rounded half to even.
 std::int64_t correctRanged(QString& cell, int limit) {
-    if (!IsNumeric(cell) || CellNumber(cell) < 0)
+    const double value = IsNumeric(cell) ? CellNumber(cell) : -1;
+    if (value < 0) {
         cell = NumberText(0);
-    if (CellNumber(cell) > limit)
+        return 0;
+    }
+    if (value > limit) {
         cell = NumberText(limit);
-    return RoundHalfEven(CellNumber(cell));
+        return limit;
+    }
+    return RoundHalfEven(value);
 }
 
 // A sound cell keeps any number that fits 16 bits; a value beyond that
 // range is clamped and the cell shows what was stored.
 std::int64_t correctSound(QString& cell) {
-    if (!IsNumeric(cell))
+    if (!IsNumeric(cell)) {
         cell = NumberText(0);
+        return 0;
+    }
     const std::int64_t value = RoundHalfEven(CellNumber(cell));
     const std::int64_t clamped = std::clamp<std::int64_t>(value, -32768, 32767);
     if (clamped != value)
         cell = NumberText(clamped);
     return clamped;
+}
+
+// The value of one blank-separated piece of column 73; plain digits, the
+// form loading writes, are read without the general number parser.
+std::int64_t unknownByteValue(QStringView piece) {
+    if (piece.size() <= 3) {
+        int value = 0;
+        bool digits = true;
+        for (QChar c : piece) {
+            digits = digits && c >= u'0' && c <= u'9';
+            value = value * 10 + (c.unicode() - u'0');
+        }
+        if (digits)
+            return value;
+    }
+    return IsNumeric(piece) ? RoundHalfEven(CellNumber(piece)) : 0;
 }
 
 // Column 73 back into the unknown bytes: decimals separated by blanks, in
@@ -89,7 +112,7 @@ void readUnknownBytes(const QString& cell, EquipmentRecord& record) {
     const QList<QStringView> values = QStringView(cell).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     const int count = std::min(int(values.size()), EquipmentRecord::UnknownSize);
     for (int i = 0; i < count; ++i) {
-        const std::int64_t value = IsNumeric(values[i]) ? RoundHalfEven(CellNumber(values[i])) : 0;
+        const std::int64_t value = unknownByteValue(values[i]);
         record.bytes[size_t(EquipmentRecord::UnknownOffset + i)] =
             std::uint8_t(std::clamp<std::int64_t>(value, 0, 255));
     }
@@ -105,22 +128,40 @@ std::array<int, 8> SplitFlagByte(std::uint8_t b) {
 }
 
 Datasheet::Row RecordToCells(int unitNumber, const QString& name, const EquipmentRecord& record) {
+    // The texts of byte values are shared, not allocated per cell: a load
+    // of thousands of units is mostly these.
+    static const std::array<QString, 256> byteTexts = [] {
+        std::array<QString, 256> texts;
+        for (int v = 0; v < 256; ++v)
+            texts[size_t(v)] = NumberText(v);
+        return texts;
+    }();
+    const auto numberText = [&](int value) {
+        return value >= 0 && value < 256 ? byteTexts[size_t(value)] : NumberText(value);
+    };
+
     Datasheet::Row cells;
     cells[0] = NumberText(unitNumber);
     cells[1] = gamedata::TrimBlanks(name);
     for (const NumericColumn& c : NumericColumns)
-        cells[size_t(c.column)] = NumberText(readField(record, c));
+        cells[size_t(c.column)] = numberText(readField(record, c));
     for (int j = 0; j < 4; ++j) {
         const std::array<int, 8> bits = SplitFlagByte(record.bytes[size_t(NationOffset + j)]);
         for (int k = 0; k < 8; ++k)
-            cells[size_t(FirstNationColumn + 8 * j + k)] = NumberText(bits[size_t(7 - k)]);
+            cells[size_t(FirstNationColumn + 8 * j + k)] = byteTexts[size_t(bits[size_t(7 - k)])];
     }
-    QString unknown;
-    unknown.reserve(EquipmentRecord::UnknownSize * 4);
+    QString unknown(EquipmentRecord::UnknownSize * 4, Qt::Uninitialized);
+    QChar* out = unknown.data();
     for (int i = 0; i < EquipmentRecord::UnknownSize; ++i) {
-        unknown += QLatin1Char(' ');
-        unknown += QString::number(record.bytes[size_t(EquipmentRecord::UnknownOffset + i)]);
+        const int value = record.bytes[size_t(EquipmentRecord::UnknownOffset + i)];
+        *out++ = u' ';
+        if (value >= 100)
+            *out++ = QChar(u'0' + value / 100);
+        if (value >= 10)
+            *out++ = QChar(u'0' + value / 10 % 10);
+        *out++ = QChar(u'0' + value % 10);
     }
+    unknown.truncate(out - unknown.constData());
     cells[UnknownColumn] = unknown;
     return cells;
 }
