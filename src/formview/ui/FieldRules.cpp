@@ -58,10 +58,6 @@ void FieldFocusFilter::clickOnEnter(QAbstractButton* button) {
     watch(button, Role::EnterClicks);
 }
 
-void FieldFocusFilter::leaveCopyPasteToMenu(QWidget* field) {
-    watch(field, Role::EditKeys);
-}
-
 void FieldFocusFilter::paintNations(bool focused) {
     const QColor face = QApplication::palette().color(QPalette::Button);
     for (int i = 0; i < nationBoxes_.size(); ++i) {
@@ -98,15 +94,6 @@ bool FieldFocusFilter::eventFilter(QObject* watched, QEvent* event) {
                 const int key = static_cast<QKeyEvent*>(event)->key();
                 if (key == Qt::Key_Return || key == Qt::Key_Enter) {
                     static_cast<QAbstractButton*>(watched)->click();
-                    return true;
-                }
-            }
-            break;
-        case Role::EditKeys:
-            if (event->type() == QEvent::ShortcutOverride) {
-                auto* key = static_cast<QKeyEvent*>(event);
-                if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste)) {
-                    key->ignore();
                     return true;
                 }
             }

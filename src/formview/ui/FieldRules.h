@@ -35,9 +35,6 @@ public:
     void highlightWhileFocused(const QList<QCheckBox*>& boxes, int highlighted);
     // A focused button clicks on Enter, and keeps clicking while Enter is held.
     void clickOnEnter(QAbstractButton* button);
-    // Copy and paste keys are left to the window's Edit menu (which copies
-    // the long description in the form view) instead of the field.
-    void leaveCopyPasteToMenu(QWidget* field);
 
     static QColor highlightColour();
 
@@ -45,7 +42,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class Role { SelectOnFocus, SelectOnClick, Nation, EnterClicks, EditKeys };
+    enum class Role { SelectOnFocus, SelectOnClick, Nation, EnterClicks };
     void watch(QObject* object, Role role);
     void paintNations(bool focused);
 

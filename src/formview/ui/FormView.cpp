@@ -249,11 +249,6 @@ void FormView::Private::wireRules() {
     focus->highlightWhileFocused(country->boxes(), CountryFrame::BoxCount - 1);
     for (int c : {1, 2, 7, 8})
         focus->clickOnEnter(command[c]);
-    for (QLineEdit* box : text) {
-        if (box)
-            focus->leaveCopyPasteToMenu(box);
-    }
-    focus->leaveCopyPasteToMenu(description);
 }
 
 // The form's own captions, so that it reads well before the window applies
