@@ -32,6 +32,12 @@ FolderBrowser::FolderBrowser(QStringList patterns, QWidget* parent)
 
     connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &FolderBrowser::onTreeCurrentChanged);
+    // The model reads folders in the background: bring the chosen one into
+    // view once its parents have arrived.
+    connect(model_, &QFileSystemModel::directoryLoaded, this, [this] {
+        if (tree_->currentIndex().isValid())
+            tree_->scrollTo(tree_->currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
     connect(files_, &QListWidget::itemDoubleClicked, this, &FolderBrowser::fileActivated);
     setFolder(QDir::rootPath());
 }

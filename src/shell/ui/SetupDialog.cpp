@@ -47,7 +47,9 @@ SetupDialog::SetupDialog(QWidget* parent)
     folderFrame->setObjectName(QStringLiteral("Frame2"));
     folder_->setObjectName(QStringLiteral("Text1"));
     folder_->installEventFilter(this);
-    (new QVBoxLayout(folderFrame))->addWidget(folder_);
+    auto* folderLayout = new QVBoxLayout(folderFrame);
+    folderLayout->addWidget(folder_);
+    folderLayout->addStretch();
 
     auto* languageFrame = new QGroupBox(QStringLiteral("Language"), this);
     languageFrame->setObjectName(QStringLiteral("Frame1"));
