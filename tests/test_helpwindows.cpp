@@ -82,6 +82,7 @@ private slots:
         QCOMPARE(text.count(QLatin1Char('\n')),
                  i18n::HowToText(i18n::LanguageFromCode(code)).count(QLatin1Char('\n')));
 
+        QCOMPARE(window->okButton()->text(), QStringLiteral("OK"));
         // F1 again leaves it as it is; OK hides it without discarding it.
         help.form.showHowTo();
         QCOMPARE(window->text()->toPlainText(), text);

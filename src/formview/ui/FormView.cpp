@@ -255,6 +255,8 @@ void FormView::Private::wireRules() {
 // a language and when it is shown on its own.
 void FormView::Private::applyOwnCaptions(i18n::Language language) {
     for (QWidget* widget : q->findChildren<QWidget*>()) {
+        if (widget->window() != q->window()) // the help windows have names of their own
+            continue;
         const QString name = widget->objectName();
         const QString caption = i18n::Caption(language, Form1, name);
         if (caption.isEmpty())
