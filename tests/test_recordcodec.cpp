@@ -71,12 +71,6 @@ private slots:
         QCOMPARE(RecordToCells(7, QString(), recordWith(patches))[size_t(column)], text);
     }
 
-    void numberAndNameCells() {
-        const Datasheet::Row cells = RecordToCells(12, "  Panzer IV  ", EquipmentRecord{});
-        QCOMPARE(cells[0], QString(" 12"));
-        QCOMPARE(cells[1], QString("Panzer IV"));
-    }
-
     void savingCorrectsCells_data() {
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("input");
@@ -145,15 +139,6 @@ private slots:
         const EquipmentRecord record = RowToRecord(sheet, 1);
         QCOMPARE(sheet.cell(1, column), corrected);
         QCOMPARE(bytesAt(record, offset, int(stored.size())), stored);
-    }
-
-    void nationCellsLoseTheirBlank() {
-        Datasheet sheet;
-        sheet.setRows(2);
-        sheet.setRowCells(1, RecordToCells(0, "Unit", recordWith({36, 0x10})));
-        RowToRecord(sheet, 1);
-        for (int column = 34; column <= 65; ++column)
-            QCOMPARE(sheet.cell(1, column), QString(column == 34 + 20 ? "1" : "0"));
     }
 
     void unknownBytesFromLastColumn_data() {
