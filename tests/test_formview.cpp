@@ -271,10 +271,31 @@ private slots:
         QCOMPARE(picture->toolTip(), QStringLiteral("Icon number: 599"));
         game.type(QStringLiteral("Text27"), QStringLiteral("5.5"));
         QCOMPARE(picture->toolTip(), QStringLiteral("Icon number: 6"));
+        game.state.LanguageCode = QStringLiteral("deu");
+        game.form->applyLanguage();
+        QCOMPARE(picture->toolTip(), QStringLiteral("Iconnummer: 6"));
         // Enter on the focused button steps too.
         auto* up = game.control<QPushButton>(QStringLiteral("Command8"));
         QTest::keyClick(up, Qt::Key_Return);
         QCOMPARE(game.box(QStringLiteral("Text27"))->text(), QStringLiteral("6.5"));
+    }
+
+    void anInvalidIconShowsLightRed() {
+        LoadedGame game;
+        auto* picture = game.control<QLabel>(QStringLiteral("Picture1"));
+        game.state.graphics.IconStart[3] = 0; // the start of the container is no image
+        game.type(QStringLiteral("Text27"), QStringLiteral("3"));
+        QCOMPARE(picture->palette().color(QPalette::Window), QColor(255, 128, 128));
+        QCOMPARE(picture->toolTip(), QStringLiteral("This picture is invalid. There is a "
+                                                    "graphical error in the file."));
+        QVERIFY(picture->pixmap().isNull());
+        game.type(QStringLiteral("Text27"), QStringLiteral("2"));
+        QVERIFY(picture->palette().color(QPalette::Window) != QColor(255, 128, 128));
+
+        QFile::remove(platform::findNoCase(game.state.DataFolder, QStringLiteral("shp.pfp")));
+        game.type(QStringLiteral("Text27"), QStringLiteral("4"));
+        QCOMPARE(game.dialogs.informed.size(), 1);
+        QVERIFY(game.dialogs.informed[0].contains(QStringLiteral("shp.pfp")));
     }
 
     void withoutIconsTheIconNumberIsKept() {
@@ -481,6 +502,8 @@ private slots:
         game.form->reloadReferenceData(); // rebuilt, not appended
         auto* list = game.control<QComboBox>(QStringLiteral("Combo6"));
         QCOMPARE(list->count(), game.state.soundFiles.size() + 1);
+        QCOMPARE(game.control<QComboBox>(QStringLiteral("Combo12"))->count(),
+                 game.state.lists.classes.size());
         game.state.datasheet.setCell(2, 71, cellText);
         game.form->ShowUnitInForm(2);
         QCOMPARE(list->currentText(), entry);
@@ -488,15 +511,18 @@ private slots:
 
     void playWritesTheWaveFileAndPlaysIt() {
         LoadedGame game;
+        const QString wave = game.state.ProgramFolder + QStringLiteral("test.wav");
+        QVERIFY(platform::writeWholeFile(wave, QByteArray(100000, 'x'))); // an older, longer one
         auto* list = game.control<QComboBox>(QStringLiteral("Combo5"));
         list->setCurrentText(QStringLiteral("1002.mel"));
         game.click("Command4");
-        const QString wave = game.state.ProgramFolder + QStringLiteral("test.wav");
         QCOMPARE(game.player.calls,
                  (QStringList{QStringLiteral("stop"), QStringLiteral("play ") + wave}));
         const QByteArray sound =
             *platform::readWholeFile(game.state.SoundFolder + QStringLiteral("1002.mel"));
-        QCOMPARE(*platform::readWholeFile(wave), sound::WaveHeader(sound.size()) + sound.mid(24));
+        const QByteArray written = *platform::readWholeFile(wave);
+        QCOMPARE(written.left(4), QByteArray("RIFF"));
+        QCOMPARE(written, sound::WaveHeader(sound.size()) + sound.mid(24));
         QVERIFY(game.dialogs.informed.isEmpty());
 
         game.player.calls.clear();
@@ -504,14 +530,38 @@ private slots:
         game.click("Command4");
         QVERIFY(game.player.calls.isEmpty());
         QVERIFY(game.dialogs.informed.isEmpty());
+    }
 
-        QFile::remove(game.state.SoundFolder + QStringLiteral("1003.mel"));
-        list->setCurrentText(QStringLiteral("1003.mel"));
-        game.click("Command4");
-        QVERIFY(game.player.calls.isEmpty());
-        QCOMPARE(game.dialogs.informed,
-                 QStringList{MissingSoundFileMessage(game.state, game.state.SoundFolder +
-                                                                     QStringLiteral("1003.mel"))});
+    void playReportsWhatStopsIt_data() {
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("sound file missing") << "missing";
+        QTest::newRow("shorter than its header") << "short";
+        QTest::newRow("wave file cannot be written") << "unwritable";
+    }
+    void playReportsWhatStopsIt() {
+        QFETCH(QString, problem);
+        LoadedGame game;
+        const QString sound = game.state.SoundFolder + QStringLiteral("1003.mel");
+        const i18n::Language language = game.state.language();
+        QString expected;
+        QStringList calls{QStringLiteral("stop")};
+        if (problem == QLatin1String("missing")) {
+            QFile::remove(sound);
+            expected = MissingSoundFileMessage(game.state, sound);
+            calls.clear(); // the player is left as it was
+        } else if (problem == QLatin1String("short")) {
+            QVERIFY(platform::writeWholeFile(sound, QByteArray(10, 'm')));
+            expected = i18n::Message(language, i18n::msg::SoundTooShort) + sound;
+        } else {
+            game.state.ProgramFolder = game.dir.filePath(QStringLiteral("nowhere/"));
+            expected = i18n::Message(language, i18n::msg::CannotWriteFile) +
+                       game.state.ProgramFolder + QStringLiteral("test.wav");
+        }
+        game.control<QComboBox>(QStringLiteral("Combo7"))
+            ->setCurrentText(QStringLiteral("1003.mel"));
+        game.click("Command6");
+        QCOMPARE(game.player.calls, calls);
+        QCOMPARE(game.dialogs.informed, QStringList{expected});
     }
 };
 
