@@ -30,7 +30,8 @@ bool ParseCommandLine(const Command& command, const QStringList& args, CommandLi
             parsed.positional.append(arg);
         }
     }
-    if (parsed.positional.size() != command.positionals) {
+    if (parsed.positional.size() < command.positionals ||
+        parsed.positional.size() > command.positionals + command.optionalPositionals) {
         error =
             QStringLiteral("%1 expects %2 argument(s)").arg(command.name).arg(command.positionals);
         return false;

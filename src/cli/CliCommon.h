@@ -26,8 +26,9 @@ struct Command {
     QString usage; // e.g. "export FOLDER [--game G] [-o FILE]"
     QStringList valueOptions;
     QStringList flagOptions;
-    int positionals = 0; // exact number of positional arguments
+    int positionals = 0; // positional arguments required
     int (*run)(const CommandLine&) = nullptr;
+    int optionalPositionals = 0; // how many more positional arguments may follow
 };
 
 // Parses `args` against `command`'s syntax; false (and `error`) when they do

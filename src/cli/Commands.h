@@ -7,5 +7,7 @@ namespace quillon::cli {
 // One function per command file; main.cpp lists them.
 Command ExportCommand();
 Command ImportCommand();
+Command InfoCommand();
+Command IconCommand();
 
 } // namespace quillon::cli

@@ -22,6 +22,8 @@ int main(int argc, char* argv[]) {
     const QList<Command> commands = {
         ExportCommand(),
         ImportCommand(),
+        InfoCommand(),
+        IconCommand(),
     };
 
     const QStringList args = app.arguments().mid(1);
