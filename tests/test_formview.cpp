@@ -500,6 +500,7 @@ private slots:
         QFETCH(QString, entry);
         LoadedGame game;
         game.form->reloadReferenceData(); // rebuilt, not appended
+        QVERIFY(!game.undoEnabled());     // nothing the unit shows has changed
         auto* list = game.control<QComboBox>(QStringLiteral("Combo6"));
         QCOMPARE(list->count(), game.state.soundFiles.size() + 1);
         QCOMPARE(game.control<QComboBox>(QStringLiteral("Combo12"))->count(),

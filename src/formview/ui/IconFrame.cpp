@@ -62,16 +62,20 @@ IconFrame::IconFrame(EditorState& state, platform::Dialogs& dialogs, std::functi
 }
 
 void IconFrame::reload(bool unitShown) {
-    if (unitShown)
-        runIconRule();
-    else if (box_->text() != QLatin1String("0"))
+    // A unit on show keeps its number; the text changes (and Undo is
+    // enabled) only when the new graphics have no such icon.
+    if (!unitShown && box_->text() != QLatin1String("0"))
         box_->setText(QStringLiteral("0"));
     else
-        runIconRule();
+        checkAndShow();
 }
 
 void IconFrame::runIconRule() {
     changed_();
+    checkAndShow();
+}
+
+void IconFrame::checkAndShow() {
     if (state_.graphics.IconCount <= 0) {
         // Without icons every number would turn into 0 and be written back:
         // keep the text and show nothing.

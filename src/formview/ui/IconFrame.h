@@ -41,6 +41,7 @@ public:
 
 private:
     void runIconRule();
+    void checkAndShow(); // the rule without enabling Undo
     void showUnitIcon();
     void step(int delta);
     void setBackground(const QColor& colour);
