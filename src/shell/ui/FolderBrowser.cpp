@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QListWidget>
+#include <QTimer>
 #include <QTreeView>
 
 namespace quillon {
@@ -35,8 +36,22 @@ FolderBrowser::FolderBrowser(QStringList patterns, QWidget* parent)
     // The model reads folders in the background: bring the chosen one into
     // view once its parents have arrived.
     connect(model_, &QFileSystemModel::directoryLoaded, this, [this] {
-        if (tree_->currentIndex().isValid())
-            tree_->scrollTo(tree_->currentIndex(), QAbstractItemView::PositionAtCenter);
+        const QModelIndex index = model_->index(folder_);
+        if (!index.isValid())
+            return;
+        if (tree_->currentIndex() != index) {
+            settingFolder_ = true;
+            tree_->setCurrentIndex(index);
+            settingFolder_ = false;
+        }
+        for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
+            tree_->expand(parent);
+        // Scroll once the view has laid out the rows that just arrived.
+        QTimer::singleShot(0, tree_, [this] {
+            const QModelIndex current = model_->index(folder_);
+            if (current.isValid())
+                tree_->scrollTo(current, QAbstractItemView::PositionAtCenter);
+        });
     });
     connect(files_, &QListWidget::itemDoubleClicked, this, &FolderBrowser::fileActivated);
     setFolder(QDir::rootPath());
