@@ -49,12 +49,11 @@ QGroupBox* frame(QWidget* parent, int number, QLayout* layout) {
 
 void FormView::Private::buildControls() {
     for (int i = 1; i <= 28; ++i) {
-        if (i == 3 || i == 27)
+        if (i == 3 || i == 27) // the description box and the icon frame's box
             continue;
         text[i] = new QLineEdit(q);
         text[i]->setObjectName(QStringLiteral("Text%1").arg(i));
     }
-    text[27] = nullptr; // set with the icon frame
     description = new QPlainTextEdit(q);
     description->setObjectName(QStringLiteral("Text3"));
     description->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -96,11 +95,10 @@ void FormView::Private::buildControls() {
         state, dialogs, [this] { enableUndo(); }, q);
     text[27] = icon->box();
     sounds = new SoundFrame(state, dialogs, player, q);
-    for (int i = 0; i < SoundCount; ++i)
-        combo[5 + i] = sounds->list(i);
-    command[4] = sounds->playButton(0);
-    command[5] = sounds->playButton(1);
-    command[6] = sounds->playButton(2);
+    for (int i = 0; i < SoundCount; ++i) {
+        combo[size_t(5 + i)] = sounds->list(i);
+        command[size_t(4 + i)] = sounds->playButton(i);
+    }
     command[7] = icon->downButton();
     command[8] = icon->upButton();
     command[1]->setAutoRepeat(true);
