@@ -157,8 +157,9 @@ private slots:
         QFETCH(bool, withDescriptions);
         QFETCH(QString, message);
         Game game = MakeGame({"a"});
+        // Numeric names in a later container are no descriptions.
         if (!withDescriptions)
-            game.index.PfpIndex.remove(2);
+            game.index.PfpIndex.remove(2, 3);
         const RewriteBuild build = BuildDescriptionContainer(game.container, game.index, {},
                                                              unitCount, i18n::Language::English);
         QVERIFY(!build.ok);

@@ -133,11 +133,14 @@ RewriteBuild BuildDescriptionContainer(const QByteArray& oldContainer,
 
     // Descriptions live in the text container, the first one indexed; a
     // numeric name in a later container is not a description.
-    int first = 0;
-    while (first < recordCount && (first == 0 || pfp[first].offset != 0) &&
-           !IsDescriptionName(pfp[first].name))
-        ++first;
-    if (first == recordCount || !IsDescriptionName(pfp[first].name)) {
+    int first = -1;
+    for (int k = 0; k < recordCount && (k == 0 || pfp[k].offset != 0); ++k) {
+        if (IsDescriptionName(pfp[k].name)) {
+            first = k;
+            break;
+        }
+    }
+    if (first < 0) {
         result.message = i18n::Message(language, i18n::msg::NoDescriptionRecords);
         return result;
     }
