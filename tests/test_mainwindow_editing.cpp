@@ -3,6 +3,7 @@
 // paste through the system clipboard, switching views.
 #include "datasheet/CellNumber.h"
 #include "datasheet/ui/DatasheetView.h"
+#include "formview/ui/FormView.h"
 #include "shell/ui/FolderBrowser.h"
 #include "shell/ui/FolderDialogs.h"
 #include "support/EditorHarness.h"
@@ -10,6 +11,8 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <algorithm>
@@ -52,6 +55,7 @@ private slots:
     void editingIsRefusedOnTheHeadingRow();
     void copyAndPasteABlockThroughTheClipboard();
     void doubleClickShowsTheUnitAndToggleReturns();
+    void formViewCopyKeysActOnTheDescription();
 };
 
 void TestMainWindowEditing::openingAFolderLoadsItsUnits() {
@@ -204,7 +208,10 @@ void TestMainWindowEditing::copyAndPasteABlockThroughTheClipboard() {
     editor.clickCell(3, 5, Qt::ShiftModifier);
     QCOMPARE(sheet.row(), 2);
     QCOMPARE(sheet.colSel(), 5);
-    editor.action("mnu_copy")->trigger();
+    // Ctrl+C on the grid is the menu's block copy, not the view's own.
+    editor.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(editor.window.get()));
+    QTest::keyClick(editor.window->datasheetView(), Qt::Key_C, Qt::ControlModifier);
     const QString expected =
         QStringList{editor.cell(2, 3), editor.cell(2, 4), editor.cell(2, 5)}.join(
             QLatin1Char('\t')) +
@@ -262,6 +269,29 @@ void TestMainWindowEditing::doubleClickShowsTheUnitAndToggleReturns() {
     editor.clickCell(6, 2);
     QTest::keyClick(view, Qt::Key_Return);
     QVERIFY(!window.datasheetShown());
+}
+
+void TestMainWindowEditing::formViewCopyKeysActOnTheDescription() {
+    EditorHarness editor(3);
+    QVERIFY(editor.game.writeConfiguration(QStringLiteral("uk")));
+    MainWindow& window = editor.start();
+    QVERIFY(editor.openDataFolder());
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* name = window.formView()->findChild<QLineEdit*>(QStringLiteral("Text2"));
+    auto* description = window.formView()->findChild<QPlainTextEdit*>(QStringLiteral("Text3"));
+    QVERIFY(name && description);
+    description->setPlainText(QStringLiteral("A long description"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("outside"));
+    name->setFocus();
+    name->selectAll();
+    QTest::keyClick(name, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(window.state().DescriptionBuffer, QStringLiteral("A long description"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("outside"));
+    description->setPlainText(QString());
+    QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(description->toPlainText(), QStringLiteral("A long description"));
+    QVERIFY(!name->text().contains(QStringLiteral("outside")));
 }
 
 QTEST_MAIN(TestMainWindowEditing)
