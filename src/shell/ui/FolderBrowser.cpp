@@ -35,24 +35,10 @@ FolderBrowser::FolderBrowser(QStringList patterns, QWidget* parent)
             &FolderBrowser::onTreeCurrentChanged);
     // The model reads folders in the background: bring the chosen one into
     // view once its parents have arrived.
-    connect(model_, &QFileSystemModel::directoryLoaded, this, [this] {
-        const QModelIndex index = model_->index(folder_);
-        if (!index.isValid())
-            return;
-        if (tree_->currentIndex() != index) {
-            settingFolder_ = true;
-            tree_->setCurrentIndex(index);
-            settingFolder_ = false;
-        }
-        for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
-            tree_->expand(parent);
-        // Scroll once the view has laid out the rows that just arrived.
-        QTimer::singleShot(0, tree_, [this] {
-            const QModelIndex current = model_->index(folder_);
-            if (current.isValid())
-                tree_->scrollTo(current, QAbstractItemView::PositionAtCenter);
-        });
-    });
+    // The model reads and sorts folders in the background: follow it for a
+    // moment after a folder was chosen, until the chosen one can be shown.
+    connect(model_, &QFileSystemModel::directoryLoaded, this, &FolderBrowser::followModel);
+    connect(model_, &QAbstractItemModel::layoutChanged, this, &FolderBrowser::followModel);
     connect(files_, &QListWidget::itemDoubleClicked, this, &FolderBrowser::fileActivated);
     setFolder(QDir::rootPath());
 }
@@ -63,16 +49,42 @@ bool FolderBrowser::setFolder(const QString& path) {
         !QDir(info.absoluteFilePath()).isReadable())
         return false;
     folder_ = QDir::cleanPath(info.absoluteFilePath());
-    settingFolder_ = true;
-    const QModelIndex index = model_->index(folder_);
-    if (index.isValid()) {
-        tree_->setCurrentIndex(index);
-        tree_->scrollTo(index);
-    }
-    settingFolder_ = false;
+    revealClock_.start();
+    revealFolder();
     refreshFiles();
     emit folderChanged(folder_);
     return true;
+}
+
+void FolderBrowser::followModel() {
+    if (revealClock_.isValid() && !revealClock_.hasExpired(2000))
+        revealFolder();
+}
+
+// Makes the chosen folder the tree's current item and scrolls to it.
+void FolderBrowser::revealFolder() {
+    const QModelIndex index = model_->index(folder_);
+    if (!index.isValid())
+        return;
+    if (tree_->currentIndex() != index) {
+        settingFolder_ = true;
+        tree_->setCurrentIndex(index);
+        settingFolder_ = false;
+    }
+    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
+        tree_->expand(parent);
+    // Scroll once the view has laid out the rows that just arrived.
+    QTimer::singleShot(0, tree_, [this] {
+        const QModelIndex current = model_->index(folder_);
+        if (current.isValid())
+            tree_->scrollTo(current);
+    });
+}
+
+void FolderBrowser::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    revealClock_.start();
+    revealFolder(); // a hidden tree cannot scroll
 }
 
 void FolderBrowser::onTreeCurrentChanged() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QStringList>
 #include <QWidget>
 
@@ -34,8 +35,13 @@ signals:
     void unreadableFolderChosen();
     void fileActivated();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void onTreeCurrentChanged();
+    void revealFolder();
+    void followModel();
     void refreshFiles();
 
     QStringList patterns_;
@@ -44,6 +50,7 @@ private:
     QListWidget* files_;
     QString folder_;
     bool settingFolder_ = false;
+    QElapsedTimer revealClock_;
 };
 
 } // namespace quillon

@@ -1,5 +1,6 @@
 #include "shell/ui/FolderDialogs.h"
 
+#include "i18n/Language.h"
 #include "shell/Configuration.h"
 #include "shell/ui/FolderBrowser.h"
 
@@ -34,6 +35,12 @@ FolderDialog::FolderDialog(const QString& objectName, QStringList patterns, QWid
             &FolderDialog::unreadableFolderChosen);
 }
 
+void FolderDialog::setDesignTexts(const QString& title, const QString& confirmText) {
+    setWindowTitle(title);
+    confirm_->setText(confirmText);
+    cancel_->setText(QStringLiteral("Cancel"));
+}
+
 bool FolderDialog::setFolder(const QString& path) const {
     return browser_->setFolder(path);
 }
@@ -51,16 +58,23 @@ void FolderDialog::confirm() {
 
 OpenDialog::OpenDialog(QWidget* parent)
     : FolderDialog(QStringLiteral("Form2"), {QStringLiteral("KorEquip.*")}, parent) {
+    setDesignTexts(QStringLiteral("Locate Equipment File"), QStringLiteral("Get EQP file"));
     connect(browser(), &FolderBrowser::fileActivated, this, &OpenDialog::confirm);
 }
 
 SaveAsDialog::SaveAsDialog(QWidget* parent)
     : FolderDialog(QStringLiteral("Form5"), {QStringLiteral("*")}, parent) {
+    setDesignTexts(i18n::EditorName() + QStringLiteral(" - Save Equipment Files"),
+                   QStringLiteral("Save Equipment Files"));
     // Never placed by the program: it starts where the process started.
     setFolder(QDir::currentPath());
 }
 
 LocateGameDialog::LocateGameDialog(QWidget* parent)
-    : FolderDialog(QStringLiteral("Form6"), {QString::fromLatin1(GameExecutableName)}, parent) {}
+    : FolderDialog(QStringLiteral("Form6"), {QString::fromLatin1(GameExecutableName)}, parent) {
+    // Reachable from the first start's setup dialog, before any language.
+    setDesignTexts(i18n::EditorName() + QStringLiteral(" - Locate KORVATH.EXE"),
+                   QStringLiteral("Use Folder"));
+}
 
 } // namespace quillon

@@ -31,6 +31,8 @@ signals:
 
 protected:
     void confirm();
+    // The texts shown until a language is applied.
+    void setDesignTexts(const QString& title, const QString& confirmText);
 
 private:
     FolderBrowser* browser_;
