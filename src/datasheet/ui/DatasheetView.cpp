@@ -29,6 +29,30 @@ protected:
     }
 };
 
+// Column widths follow the design font, so a heading may be wider than its
+// column: it ends in an ellipsis (instead of losing both ends) until the
+// user widens the column.
+class HeadingRow : public QHeaderView {
+public:
+    explicit HeadingRow(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+
+protected:
+    void paintSection(QPainter* painter, const QRect& rect, int section) const override {
+        if (!rect.isValid())
+            return;
+        QStyleOptionHeader option;
+        initStyleOption(&option);
+        option.rect = rect;
+        option.section = section;
+        option.textAlignment = Qt::AlignCenter;
+        const int margin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, &option, this);
+        option.text =
+            option.fontMetrics.elidedText(model()->headerData(section, Qt::Horizontal).toString(),
+                                          Qt::ElideRight, rect.width() - margin);
+        style()->drawControl(QStyle::CE_Header, &option, painter, this);
+    }
+};
+
 constexpr int LastUnitColumn = Datasheet::ColumnCount - 1;
 
 } // namespace
@@ -36,6 +60,7 @@ constexpr int LastUnitColumn = Datasheet::ColumnCount - 1;
 DatasheetView::DatasheetView(Datasheet& sheet, QWidget* parent)
     : QTableView(parent), sheet_(sheet), model_(new DatasheetModel(sheet, this)) {
     setObjectName(QStringLiteral("MSFlexGrid1"));
+    setHorizontalHeader(new HeadingRow(this));
     setModel(model_);
     setItemDelegate(new MarkDelegate(this));
     setSelectionMode(QAbstractItemView::ContiguousSelection);
