@@ -34,7 +34,9 @@ protected:
 // user widens the column.
 class HeadingRow : public QHeaderView {
 public:
-    explicit HeadingRow(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+    explicit HeadingRow(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
+        setSectionsClickable(true); // a heading click selects its column
+    }
 
 protected:
     void paintSection(QPainter* painter, const QRect& rect, int section) const override {
