@@ -125,6 +125,19 @@ void TestMainWindowFiles::saveAsWritesIntoTheNewFolder() {
              fileBytes(editor.equipmentFile()));
     // Nothing was there before, so no backups are listed.
     QVERIFY(!editor.dialogs.informed.first().contains(QStringLiteral("OLD_Korequip")));
+
+    // A save-as that cannot write leaves Save on the folder it had.
+    const QString title = window.windowTitle();
+    editor.dialogs.clear();
+    editor.action("mnu_save_as")->trigger();
+    QVERIFY(saveAs->setFolder(editor.game.root()));
+    {
+        FolderGone away(editor.game.root());
+        QTest::mouseClick(saveAs->confirmButton(), Qt::LeftButton);
+    }
+    QVERIFY(editor.dialogs.informed.first().startsWith(QStringLiteral("Cannot find the folder: ")));
+    QCOMPARE(window.state().EquipmentFolder, target);
+    QCOMPARE(window.windowTitle(), title);
 }
 
 void TestMainWindowFiles::exitAsksOnlyAfterChanges_data() {

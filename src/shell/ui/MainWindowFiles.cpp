@@ -96,10 +96,16 @@ void MainWindow::onSaveAs() {
 }
 
 void MainWindow::onSaveAsConfirmed(const QString& folder) {
+    const QString previousFolder = state_.EquipmentFolder;
+    const QString previousTitle = windowTitle();
     state_.EquipmentFolder = folder;
     setWindowTitle(i18n::EditorName() + QStringLiteral(" : ") + folder +
                    QStringLiteral("KOREQUIP.EQP"));
-    SaveEquipment();
+    if (!SaveEquipment()) {
+        // Nothing was written there: Save keeps going to the folder it had.
+        state_.EquipmentFolder = previousFolder;
+        setWindowTitle(previousTitle);
+    }
 }
 
 void MainWindow::onExit() {
