@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
@@ -201,9 +202,11 @@ void TestMainWindowStartup::locateDialogShowsOnlyTheGameExecutable() {
     other.close();
     window.setupDialog()->setFolderText(QStringLiteral("unchanged"));
     LocateGameDialog* locate = window.locateGameDialog();
+    QTest::mouseDClick(window.setupDialog()->findChild<QLineEdit*>(QStringLiteral("Text1")),
+                       Qt::LeftButton);
+    QVERIFY(locate->isVisible());
     QVERIFY(locate->setFolder(editor.game.gameFolder()));
     QCOMPARE(locate->browser()->fileNames(), QStringList{QStringLiteral("Korvath.exe")});
-    locate->show();
     QTest::mouseClick(locate->cancelButton(), Qt::LeftButton);
     QCOMPARE(window.setupDialog()->folderText(), QStringLiteral("unchanged"));
     locate->show();
