@@ -16,7 +16,7 @@ inline constexpr char UnitNamesFileName[] = "KorEquip.TXT";
 
 struct LoadResult {
     bool ok = false;
-    QString message;   // why the folder was refused, current language
+    QString message;       // why the folder was refused, current language
     QString equipmentPath; // the KorEquip.EQP read
 };
 
@@ -30,7 +30,7 @@ LoadResult LoadEquipmentFiles(const QString& folder, Datasheet& sheet, i18n::Lan
 // What a save needs besides the datasheet.
 struct SaveInputs {
     QString equipmentFolder;
-    QString dataFolder;            // the game's data folder
+    QString dataFolder;                         // the game's data folder
     const gamedata::GameIndex* index = nullptr; // null: no game data, no container rewrite
     const QStringList* longDescriptions = nullptr;
     i18n::Language language = i18n::Language::English;

@@ -11,7 +11,7 @@ namespace quillon::gamedata {
 // Palette, flags and the unit icon directory of one game folder check.
 struct Graphics {
     Palette palette = BlackPalette();
-    QVector<QImage> flags;   // one per FLAGSLG image; a null image for an invalid one
+    QVector<QImage> flags;     // one per FLAGSLG image; a null image for an invalid one
     QVector<qint64> IconStart; // container position of every unit icon
     int IconCount = 0;
     bool IconsAvailable = false; // UNITICON was found at least once

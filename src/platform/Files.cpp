@@ -22,8 +22,8 @@ QString findNoCase(const QString& folder, const QString& name) {
     if (QFileInfo::exists(exact))
         return exact;
     const QDir dir(folder);
-    const QStringList entries =
-        dir.entryList(QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    const QStringList entries = dir.entryList(QDir::Files | QDir::Dirs | QDir::Hidden |
+                                              QDir::System | QDir::NoDotAndDotDot);
     for (const QString& entry : entries) {
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return folder + entry;
