@@ -1,43 +1,18 @@
 #include "platform/Files.h"
 #include "samplegame/SampleGame.h"
+#include "support/CoreTestSupport.h"
 
 #include <QDir>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-QByteArray read(const QString& path) {
-    return quillon::platform::readWholeFile(path).value_or("<missing>");
-}
-
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-} // namespace
+using namespace quillon::testing;
+using quillon::platform::writeWholeFile;
 
 class CliTest : public QObject {
     Q_OBJECT
-
     QTemporaryDir dir;
     QString units; // a folder with 40 sample units
-
-    Run run(const QStringList& args) {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        // No default game installation of this machine may take part.
-        environment.insert("WINEPREFIX", dir.filePath("wine"));
-        process.setProcessEnvironment(environment);
-        process.start(qEnvironmentVariable("QUILLON_TEST_BINARY_DIR") + "/src/quillon-cli", args);
-        if (!process.waitForFinished(60000))
-            return {};
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                process.readAllStandardOutput(), process.readAllStandardError()};
-    }
 
     QString freshFolder(const QString& name) {
         const QString folder = dir.filePath(name) + "/";
@@ -47,67 +22,55 @@ class CliTest : public QObject {
 
 private slots:
     void initTestCase() {
-        QVERIFY(dir.isValid());
         units = freshFolder("units");
         QVERIFY(quillon::samplegame::WriteEquipmentFiles(units, 40, 9));
     }
 
     void exportThenImportReproducesTheFiles() {
         const QString table = dir.filePath("units.tsv");
-        const Run exported = run({"export", units, "-o", table});
-        QCOMPARE(exported.exitCode, 0);
-        const QByteArray text = read(table);
-        QCOMPARE(run({"export", units}).out, text);
-
+        QCOMPARE(RunCli({"export", units, "-o", table}).exitCode, 0);
+        const QByteArray text = Bytes(table);
+        QCOMPARE(RunCli({"export", units}).out, text);
         const QList<QByteArray> lines = text.split('\n');
         QCOMPARE(lines.size(), 42); // heading, 40 units, nothing after the last CR LF
-        QVERIFY(lines.last().isEmpty());
-        for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
-            QVERIFY(lines[i].endsWith('\r'));
-            QCOMPARE(lines[i].count('\t'), 73);
-        }
-        QVERIFY(lines[0].startsWith("Unit No.\tUnit Name\t"));
-        QVERIFY(lines[1].startsWith(" 0\t"));
+        QCOMPARE(lines[1].count('\t'), 73);
+        QVERIFY(lines[0].startsWith("Unit No.\tUnit Name\t") && lines[1].startsWith(" 0\t"));
 
         const QString copy = freshFolder("copy");
-        const Run imported = run({"import", copy, table});
+        const CliRun imported = RunCli({"import", copy, table});
         QCOMPARE(imported.exitCode, 0);
-        QVERIFY(imported.out.startsWith("Your old files has been saved as: "));
-        QCOMPARE(read(copy + "KorEquip.EQP"), read(units + "KorEquip.EQP"));
-        QCOMPARE(read(copy + "KorEquip.TXT"), read(units + "KorEquip.TXT"));
+        QCOMPARE(Bytes(copy + "KorEquip.EQP"), Bytes(units + "KorEquip.EQP"));
+        QCOMPARE(Bytes(copy + "KorEquip.TXT"), Bytes(units + "KorEquip.TXT"));
     }
 
+    // Rows without heading, in another order, with LF line ends; unit 1
+    // renamed with a Move of 40.
     void editedTableIsSavedWithCorrections() {
         const QString folder = freshFolder("edited");
         QVERIFY(quillon::samplegame::WriteEquipmentFiles(folder, 3, 4));
-        const QByteArray before = read(folder + "KorEquip.EQP");
-        QList<QByteArray> lines = run({"export", folder}).out.split('\n');
-        lines.removeFirst(); // no heading line: the rows alone are a table too
-        // Rows in another order, LF line ends, unit 1 renamed with a Move of 40.
+        const QByteArray before = Bytes(folder + "KorEquip.EQP");
+        QList<QByteArray> lines = RunCli({"export", folder}).out.replace('\r', "").split('\n');
+        lines.removeFirst();
         std::swap(lines[0], lines[2]);
-        QList<QByteArray> unit1 = lines[1].chopped(1).split('\t');
+        QList<QByteArray> unit1 = lines[1].split('\t');
         unit1[1] = "  Renamed  ";
         unit1[21] = "40";
         lines[1] = unit1.join('\t');
-        for (QByteArray& line : lines) {
-            if (line.endsWith('\r'))
-                line.chop(1);
-        }
         const QString table = dir.filePath("edited.tsv");
-        QVERIFY(quillon::platform::writeWholeFile(table, lines.join('\n')));
+        QVERIFY(writeWholeFile(table, lines.join('\n')));
 
-        const Run imported = run({"import", folder, table});
+        const CliRun imported = RunCli({"import", folder, table});
         QCOMPARE(imported.exitCode, 0);
         QVERIFY(
             imported.out.contains(QDir::toNativeSeparators(folder + "OLD_KorEquip.EQP").toUtf8()));
-        QCOMPARE(read(folder + "OLD_KorEquip.EQP"), before);
-        const QByteArray eqp = read(folder + "KorEquip.EQP");
-        QCOMPARE(eqp.size(), before.size());
+        QCOMPARE(Bytes(folder + "OLD_KorEquip.EQP"), before);
+        const QByteArray eqp = Bytes(folder + "KorEquip.EQP");
         QCOMPARE(int(eqp[2 + 168 + 19]), 31);
         QCOMPARE(eqp.mid(2 + 2 * 168), before.mid(2 + 2 * 168));
-        QCOMPARE(read(folder + "KorEquip.TXT").split('\n').value(1), QByteArray("Renamed\r"));
+        QCOMPARE(Bytes(folder + "KorEquip.TXT").split('\n').value(1), QByteArray("Renamed\r"));
     }
 
+    // %U: the units folder, %M: a missing path, %T: a table, %E: a table without units.
     void exitStatus_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("exitCode");
@@ -122,25 +85,22 @@ private slots:
         QTest::newRow("import of a missing table") << QStringList{"import", "%U", "%M/t"} << 1;
         QTest::newRow("import into a missing folder") << QStringList{"import", "%M", "%T"} << 1;
         QTest::newRow("import of an empty table") << QStringList{"import", "%U", "%E"} << 1;
-        QTest::newRow("export with game option")
-            << QStringList{"export", "%U", "--game", "%M"} << 0;
     }
     void exitStatus() {
         QFETCH(QStringList, args);
         QFETCH(int, exitCode);
-        const QString table = dir.filePath("status.tsv");
-        const QString empty = dir.filePath("empty.tsv");
-        QVERIFY(quillon::platform::writeWholeFile(table, run({"export", units}).out));
-        QVERIFY(quillon::platform::writeWholeFile(empty, "Unit No.\tUnit Name\r\n"));
-        const QByteArray eqp = read(units + "KorEquip.EQP");
+        const QString table = dir.filePath("status.tsv"), empty = dir.filePath("empty.tsv");
+        QVERIFY(writeWholeFile(table, RunCli({"export", units}).out));
+        QVERIFY(writeWholeFile(empty, "Unit No.\tUnit Name\r\n"));
+        const QMap<QString, QByteArray> before = FolderBytes(units);
         for (QString& arg : args) {
             arg.replace("%U", units).replace("%M", dir.filePath("missing"));
             arg.replace("%T", table).replace("%E", empty);
         }
-        const Run result = run(args);
+        const CliRun result = RunCli(args);
         QCOMPARE(result.exitCode, exitCode);
-        QCOMPARE(result.err.isEmpty(), exitCode == 0);
-        QCOMPARE(read(units + "KorEquip.EQP"), eqp);
+        QVERIFY(!result.err.isEmpty());
+        QCOMPARE(FolderBytes(units), before);
         QVERIFY(!QFileInfo::exists(dir.filePath("missing")));
     }
 };

@@ -7,12 +7,14 @@
 #include "samplegame/SampleGame.h"
 #include "shell/EditorState.h"
 #include "shell/GameFolderCheck.h"
+#include "support/CoreTestSupport.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace quillon;
+using namespace quillon::testing;
 using gamedata::GameIndex;
 using gamedata::IndexRecord;
 
@@ -59,18 +61,6 @@ Game MakeGame(const QStringList& descriptions, const QByteArray& trailingText = 
     return game;
 }
 
-QString Message(const char* name) {
-    return i18n::Message(i18n::Language::English, QString::fromLatin1(name));
-}
-
-// Every file of a folder with its bytes.
-QMap<QString, QByteArray> FolderBytes(const QString& folder) {
-    QMap<QString, QByteArray> files;
-    for (const QString& name : QDir(folder).entryList(QDir::Files))
-        files[name] = platform::readWholeFile(folder + name).value_or("unreadable");
-    return files;
-}
-
 // A sample game checked and loaded as the editor does at start-up.
 struct LoadedGame {
     QTemporaryDir temp;
@@ -86,6 +76,10 @@ struct LoadedGame {
         data = state.DataFolder;
         original = FolderBytes(data);
         return LoadEquipmentFiles(data, state.datasheet, i18n::Language::English).ok;
+    }
+    QString other() const { // an empty folder beside the game
+        QDir().mkpath(temp.path() + "/mine/");
+        return temp.path() + "/mine/";
     }
     SaveResult save(const QString& folder) {
         return SaveEquipmentFiles(
@@ -103,38 +97,35 @@ private slots:
     // descriptions holds: following containers' records and the EXT.IDX
     // first/next numbers move with the description block.
     void rebuildsContainerAndIndexes_data() {
-        QTest::addColumn<QStringList>("before");
         QTest::addColumn<QStringList>("descriptions");
         QTest::addColumn<int>("unitCount");
         QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QByteArray>("trailing"); // an entry behind the descriptions
         const QStringList three{"Light tank", "Bomber", "Scout car"};
-        QTest::newRow("unchanged") << three << three << 3 << three;
+        QTest::newRow("unchanged") << three << 3 << three << QByteArray();
         // Records "0", "1", "2" padded with NUL, sizes 3, 2, 11, offsets p, p+3, p+5.
-        QTest::newRow("lengths 1, 0 and 9")
-            << three << QStringList{"A", "", "123456789"} << 3 << QStringList{"A", "", "123456789"};
-        QTest::newRow("unit inserted")
-            << three << QStringList{"Light tank", "", "Bomber", "Scout car"} << 4
-            << QStringList{"Light tank", "", "Bomber", "Scout car"};
-        QTest::newRow("unit deleted") << three << QStringList{"Light tank", "Scout car"} << 2
-                                      << QStringList{"Light tank", "Scout car"};
-        QTest::newRow("blanks trimmed")
-            << three << QStringList{"  Light tank ", "Bomber", "Scout car  "} << 3 << three;
-        QTest::newRow("line breaks become blanks")
-            << three << QStringList{"Light\r\ntank", "Bomber", "Scout\ncar"} << 3
-            << QStringList{"Light  tank", "Bomber", "Scout car"};
+        QTest::newRow("lengths 1, 0 and 9") << QStringList{"A", "", "123456789"} << 3
+                                            << QStringList{"A", "", "123456789"} << QByteArray();
+        QTest::newRow("unit inserted, entry behind moves with its bytes")
+            << QStringList{"Light tank", "", "Bomber", "Scout car"} << 4
+            << QStringList{"Light tank", "", "Bomber", "Scout car"}
+            << QByteArray("first\r\nsecond\r\n");
+        QTest::newRow("blanks trimmed, line breaks become blanks")
+            << QStringList{"  Light\r\ntank ", "Bomber", "Scout\ncar  "} << 3
+            << QStringList{"Light  tank", "Bomber", "Scout car"} << QByteArray();
         QTest::newRow("missing descriptions are empty")
-            << three << QStringList{"Light tank"} << 3 << QStringList{"Light tank", "", ""};
+            << QStringList{"Light tank"} << 3 << QStringList{"Light tank", "", ""} << QByteArray();
         QTest::newRow("code page bytes counted")
-            << three << QStringList{u8"Char d'assaut léger", "Bomber", "Scout car"} << 3
-            << QStringList{u8"Char d'assaut léger", "Bomber", "Scout car"};
+            << QStringList{u8"Char d'assaut léger"} << 1 << QStringList{u8"Char d'assaut léger"}
+            << QByteArray();
     }
     void rebuildsContainerAndIndexes() {
-        QFETCH(QStringList, before);
         QFETCH(QStringList, descriptions);
         QFETCH(int, unitCount);
         QFETCH(QStringList, expected);
-        const Game old = MakeGame(before);
-        const Game want = MakeGame(expected);
+        QFETCH(QByteArray, trailing);
+        const Game old = MakeGame({"Light tank", "Bomber", "Scout car"}, trailing);
+        const Game want = MakeGame(expected, trailing);
         const RewriteBuild build = BuildDescriptionContainer(old.container, old.index, descriptions,
                                                              unitCount, i18n::Language::English);
         QVERIFY(build.ok);
@@ -143,43 +134,13 @@ private slots:
         QCOMPARE(build.files.extIndex, want.extFile());
     }
 
-    void refusesIndexWithoutPlaceForDescriptions_data() {
-        QTest::addColumn<int>("unitCount");
-        QTest::addColumn<bool>("withDescriptions");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("no description record")
-            << 3 << false << Message(i18n::msg::NoDescriptionRecords);
-        QTest::newRow("beyond the index limit")
-            << gamedata::MaxPfpRecords << true << Message(i18n::msg::UnitLimitReached);
-    }
-    void refusesIndexWithoutPlaceForDescriptions() {
-        QFETCH(int, unitCount);
-        QFETCH(bool, withDescriptions);
-        QFETCH(QString, message);
-        Game game = MakeGame({"a"});
-        // Numeric names in a later container are no descriptions.
-        if (!withDescriptions)
-            game.index.PfpIndex.remove(2, 3);
-        const RewriteBuild build = BuildDescriptionContainer(game.container, game.index, {},
-                                                             unitCount, i18n::Language::English);
-        QVERIFY(!build.ok);
-        QCOMPARE(build.message, message);
-        QVERIFY(build.files.textContainer.isEmpty());
-    }
-
-    // An entry behind the descriptions keeps its bytes at its new offset.
-    void entryBehindDescriptionsMovesWithItsBytes() {
-        const QByteArray extra = "first\r\nsecond\r\n";
-        const Game old = MakeGame({"a"}, extra);
+    void refusesMoreUnitsThanTheIndexHolds() {
+        const Game game = MakeGame({"a"});
         const RewriteBuild build = BuildDescriptionContainer(
-            old.container, old.index, {"a much longer text"}, 1, i18n::Language::English);
-        QVERIFY(build.ok);
-        QCOMPARE(build.files.pfpIndex, MakeGame({"a much longer text"}, extra).pfpFile());
-        GameIndex rebuilt;
-        gamedata::ReadPfpIndex(build.files.pfpIndex, rebuilt);
-        const int at = gamedata::FindPfpEntry(rebuilt, "EXTRA");
-        QCOMPARE(gamedata::ReadTextEntry(build.files.textContainer, rebuilt.PfpIndex[at]),
-                 (QStringList{"first", "second"}));
+            game.container, game.index, {}, gamedata::MaxPfpRecords, i18n::Language::English);
+        QVERIFY(!build.ok);
+        QCOMPARE(build.message, English(i18n::msg::UnitLimitReached));
+        QVERIFY(build.files.textContainer.isEmpty());
     }
 
     // A container cut short before the first description: the copy stops at
@@ -191,33 +152,29 @@ private slots:
             BuildDescriptionContainer(cut, old.index, {"b"}, 1, i18n::Language::English);
         QVERIFY(build.ok);
         QCOMPARE(build.files.textContainer, QByteArray("# classes\r\nT\r\nb\r\n"));
-        GameIndex rebuilt;
-        gamedata::ReadPfpIndex(build.files.pfpIndex, rebuilt);
-        QCOMPARE(rebuilt.PfpIndex[2].offset, 14);
+        QCOMPARE(build.files.pfpIndex.mid(4 + 2 * 16 + 12, 4), QByteArray("\x0e\0\0\0", 4));
     }
 
     void rewriteFailuresLeaveFilesAndSayWhy_data() {
         QTest::addColumn<QString>("blocked"); // a folder where this file should go
-        QTest::addColumn<bool>("withSource");
         QTest::addColumn<QString>("message");
         QTest::newRow("no source container")
-            << QString() << false << Message(i18n::msg::NoSourceContainer) + "%1/data/TXT.PFP";
+            << QString() << English(i18n::msg::NoSourceContainer) + "%1/data/TXT.PFP";
         QTest::newRow("index cannot be written")
-            << "PFPDATA.IDX" << true << Message(i18n::msg::CannotWriteFile) + "%1/mine/PFPDATA.IDX";
+            << "PFPDATA.IDX" << English(i18n::msg::CannotWriteFile) + "%1/mine/PFPDATA.IDX";
     }
     void rewriteFailuresLeaveFilesAndSayWhy() {
         QFETCH(QString, blocked);
-        QFETCH(bool, withSource);
         QFETCH(QString, message);
         QTemporaryDir temp;
         const QString data = temp.path() + "/data/";
         const QString other = temp.path() + "/mine/";
         QVERIFY(QDir().mkpath(data) && QDir().mkpath(other));
         const Game old = MakeGame({"a"});
-        if (withSource)
+        if (!blocked.isEmpty()) { // no source container otherwise
             QVERIFY(platform::writeWholeFile(data + "TXT.PFP", old.container));
-        if (!blocked.isEmpty())
             QVERIFY(QDir().mkpath(other + blocked));
+        }
         const RewriteResult result =
             RewriteDescriptionContainer(other, data, old.index, {"b"}, 1, i18n::Language::English);
         QVERIFY(!result.written);
@@ -234,8 +191,7 @@ private slots:
         QFETCH(bool, intoDataFolder);
         LoadedGame game;
         QVERIFY(game.load());
-        const QString other = game.temp.path() + "/mine/";
-        QVERIFY(QDir().mkpath(other));
+        const QString other = game.other();
         // The same folder under another spelling is still the data folder.
         const QString sameFolder = game.temp.path() + "/./game/data/";
         const SaveResult result = game.save(intoDataFolder ? sameFolder : other);
@@ -252,11 +208,9 @@ private slots:
         } else {
             QCOMPARE(data, game.original);
             const QMap<QString, QByteArray> written = FolderBytes(other);
-            QCOMPARE(written.keys(), (QStringList{"EXT.IDX", "KorEquip.EQP", "KorEquip.TXT",
-                                                  "PFPDATA.IDX", "TXT.PFP"}));
-            const QStringList newNames{"TXT.PFP", "PFPDATA.IDX", "EXT.IDX"};
-            for (int i = 0; i < 3; ++i)
-                QCOMPARE(written.value(newNames[i]), game.original.value(gameFiles[i]));
+            QCOMPARE(written.size(), 5);
+            for (const QString& name : gameFiles)
+                QCOMPARE(written.value(name.toUpper()), game.original.value(name));
         }
     }
 
@@ -271,8 +225,7 @@ private slots:
         QFETCH(bool, insert);
         LoadedGame game;
         QVERIFY(game.load());
-        const QString other = game.temp.path() + "/mine/";
-        QVERIFY(QDir().mkpath(other));
+        const QString other = game.other();
         const QString fifth = game.state.LongDescriptions[5];
         game.state.datasheet.select(5, 1, 5, 1);
         QVERIFY(insert ? InsertUnitAfter(game.state.datasheet, game.state.LongDescriptions)
@@ -280,20 +233,14 @@ private slots:
         QVERIFY(game.save(other).containerWritten);
 
         const int shift = insert ? 1 : -1;
-        GameIndex before;
-        GameIndex after;
-        gamedata::ReadPfpIndex(game.original.value("pfpdata.idx"), before);
+        GameIndex before, after;
         gamedata::ReadExtIndex(game.original.value("ext.idx"), before);
-        gamedata::ReadPfpIndex(platform::readWholeFile(other + "PFPDATA.IDX").value_or(""), after);
-        gamedata::ReadExtIndex(platform::readWholeFile(other + "EXT.IDX").value_or(""), after);
-        QCOMPARE(after.PfpIndex.size(), before.PfpIndex.size() + shift);
+        gamedata::ReadPfpIndex(Bytes(other + "PFPDATA.IDX"), after);
+        gamedata::ReadExtIndex(Bytes(other + "EXT.IDX"), after);
         const int firstOther = before.ExtIndex[1].size;
         QVERIFY(firstOther > 30);
-        for (int k = firstOther; k < before.PfpIndex.size(); ++k) {
-            QCOMPARE(after.PfpIndex[k + shift].name, before.PfpIndex[k].name);
-            QCOMPARE(after.PfpIndex[k + shift].size, before.PfpIndex[k].size);
-            QCOMPARE(after.PfpIndex[k + shift].offset, before.PfpIndex[k].offset);
-        }
+        QCOMPARE(Bytes(other + "PFPDATA.IDX").mid(4 + 16 * (firstOther + shift)),
+                 game.original.value("pfpdata.idx").mid(4 + 16 * firstOther));
         QCOMPARE(after.ExtIndex.size(), before.ExtIndex.size());
         QCOMPARE(after.ExtIndex[0].offset, before.ExtIndex[0].offset + shift);
         for (int c = 1; c + 1 < before.ExtIndex.size(); ++c) {
@@ -301,9 +248,9 @@ private slots:
             QCOMPARE(after.ExtIndex[c].offset, before.ExtIndex[c].offset + shift);
         }
         // The unit that followed the current one now has number 4 or 6.
-        const QByteArray container = platform::readWholeFile(other + "TXT.PFP").value_or("");
         const int moved = gamedata::FindPfpEntry(after, QString::number(5 + shift));
-        QCOMPARE(gamedata::ReadTextEntry(container, after.PfpIndex[moved]), QStringList{fifth});
+        QCOMPARE(gamedata::ReadTextEntry(Bytes(other + "TXT.PFP"), after.PfpIndex[moved]),
+                 QStringList{fifth});
     }
 
     // Without a place for the descriptions the equipment files are still
@@ -311,15 +258,14 @@ private slots:
     void indexWithoutDescriptionsStillSavesEquipment() {
         LoadedGame game;
         QVERIFY(game.load());
-        const QString other = game.temp.path() + "/mine/";
-        QVERIFY(QDir().mkpath(other));
+        const QString other = game.other();
         game.state.index.PfpIndex.removeIf([](const IndexRecord& record) {
             return record.name.at(0) >= '0' && record.name.at(0) <= '9';
         });
         const SaveResult result = game.save(other);
         QVERIFY(result.ok);
         QVERIFY(!result.containerWritten);
-        QCOMPARE(result.containerMessage, Message(i18n::msg::NoDescriptionRecords));
+        QCOMPARE(result.containerMessage, English(i18n::msg::NoDescriptionRecords));
         QCOMPARE(FolderBytes(other).keys(), (QStringList{"KorEquip.EQP", "KorEquip.TXT"}));
     }
 };

@@ -1,19 +1,13 @@
 #include "gamedata/IndexFiles.h"
+#include "support/CoreTestSupport.h"
 
 #include <QTest>
-#include <QtEndian>
 
 using namespace quillon::gamedata;
 
 namespace {
 
-QByteArray Record(const QByteArray& name, qint32 size, qint32 offset) {
-    QByteArray out = name.leftJustified(8, '\0', true);
-    char numbers[8];
-    qToLittleEndian<qint32>(size, numbers);
-    qToLittleEndian<qint32>(offset, numbers + 4);
-    return out + QByteArray(numbers, 8);
-}
+const auto Record = quillon::testing::IndexRecordBytes;
 
 QByteArray PfpFile(const QList<QByteArray>& names, const QByteArray& tail = {}) {
     QByteArray out("\x01\x02\x03\x04", 4);
@@ -38,7 +32,6 @@ private slots:
         QTest::newRow("two records") << PfpFile({"CLASSES", "NATIONS"}) << 1 << 0x04030201u;
         QTest::newRow("partial trailing record ignored")
             << PfpFile({"CLASSES", "NATIONS"}, QByteArray(15, 'x')) << 1 << 0x04030201u;
-        QTest::newRow("shorter than the header") << QByteArray("\x01\x02", 2) << -1 << 0u;
         QTest::newRow("empty file") << QByteArray() << -1 << 0u;
     }
     void readPfpIndex() {
@@ -50,31 +43,9 @@ private slots:
         ReadPfpIndex(file, index);
         QCOMPARE(index.PfpLast(), last);
         QCOMPARE(index.PfpHeader, header);
-        if (last >= 1) {
-            QCOMPARE(index.PfpIndex[1].name, QByteArray("NATIONS\0", 8));
-            QCOMPARE(index.PfpIndex[1].size, 10);
-            QCOMPARE(index.PfpIndex[1].offset, 10);
-        }
-    }
-
-    void recordsBeyondTheTableLimitAreIgnored() {
-        QByteArray ext;
-        for (int i = 0; i < MaxExtRecords + 3; ++i)
-            ext += Record("TXT", i, i);
-        GameIndex index;
-        ReadExtIndex(ext, index);
-        QCOMPARE(index.ExtIndex.size(), MaxExtRecords);
-        QCOMPARE(index.ExtIndex.last().size, MaxExtRecords - 1);
-    }
-
-    void writtenIndexesReproduceTheFiles() {
-        const QByteArray pfp = PfpFile({QByteArray("Abc  \0\0\0", 8), "0", "UNITICON"});
-        GameIndex index;
-        ReadPfpIndex(pfp, index);
-        QCOMPARE(WritePfpIndex(index.PfpHeader, index.PfpIndex), pfp);
-        const QByteArray ext = Record("txt", 0, 3) + Record("shp", 3, 5);
-        ReadExtIndex(ext, index);
-        QCOMPARE(WriteExtIndex(index.ExtIndex), ext);
+        if (!file.isEmpty()) // written back without the partial record
+            QCOMPARE(WritePfpIndex(index.PfpHeader, index.PfpIndex),
+                     file.left(4 + 16 * (last + 1)));
     }
 
     void textContainerName_data() {
@@ -96,6 +67,7 @@ private slots:
         ReadExtIndex(file, index);
         QCOMPARE(TextContainerName(index), name);
         QCOMPARE(index.ExtLast(), extLast);
+        QCOMPARE(WriteExtIndex(index.ExtIndex), file.left(file.size() / 16 * 16));
     }
 
     void findPfpEntry_data() {
@@ -132,12 +104,9 @@ private slots:
         QTest::newRow("whole entry") << text << 2 << 14 << QStringList{"AB", "C", "", "DEF"};
         QTest::newRow("size ends inside a line: that line is read whole")
             << text << 2 << 5 << QStringList{"AB", "C"};
-        QTest::newRow("bare CR ends a line")
-            << QByteArray("A\rB\r\n") << 0 << 5 << QStringList{"A", "B"};
         QTest::newRow("entry runs past the container")
             << QByteArray("AB\r\nCD") << 0 << 100 << QStringList{"AB", "CD"};
         QTest::newRow("offset past the container") << text << 40 << 10 << QStringList{};
-        QTest::newRow("negative offset") << text << -3 << 10 << QStringList{};
         QTest::newRow("Windows-1252 text")
             << QByteArray("Caf\xe9 \x80\r\n") << 0 << 8 << QStringList{QString::fromUtf8("Café €")};
     }

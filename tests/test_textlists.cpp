@@ -1,7 +1,6 @@
 #include "gamedata/TextLists.h"
 
 #include <QTest>
-#include <QtEndian>
 
 using namespace quillon::gamedata;
 
@@ -34,7 +33,6 @@ QStringList Field(const TextLists& lists, const QString& name) {
                                              {"specials", lists.specials},
                                              {"moveMethods", lists.moveMethods},
                                              {"targetTypes", lists.targetTypes},
-                                             {"defenceTips", lists.defenceTips},
                                              {"transports", lists.transports},
                                              {"moveMedia", lists.moveMedia}};
     return fields.value(name);
@@ -82,27 +80,29 @@ private slots:
         QTest::newRow("nation tooltips as read")
             << nations << "nationTooltips" << QStringList{"  Aland ", "Borea"};
         QTest::newRow("flag tooltips") << nations << "flagTooltips" << QStringList{" Big Aland"};
-        QTest::newRow("missing nations skipped, specials read")
-            << QList<QByteArray>{"CLASSES", Classes, "SPECIALS", "Ski\r\n"} << "specials"
-            << QStringList{"Ski"};
+        QByteArray sixty;
+        QStringList first51;
+        for (int n = 0; n < 60; ++n) {
+            sixty += "N" + QByteArray::number(n) + "\r\n";
+            if (n < 51)
+                first51 << "N" + QString::number(n);
+        }
+        QTest::newRow("at most 51 nation names")
+            << QList<QByteArray>{"CLASSES", Classes, "NATIONS", sixty} << "NationNames" << first51;
+        QTest::newRow("at most 32 nation tooltips")
+            << QList<QByteArray>{"CLASSES", Classes, "NATIONS", sixty} << "nationTooltips"
+            << first51.mid(0, 32);
         const QList<QByteArray> misc{"CLASSES", Classes, "MISC", Misc};
         QTest::newRow("misc group 1 after a marker from the third character")
             << misc << "moveMethods" << QStringList{"Foot", "Wheel", "Track", "Half", "Leg", "Tow",
                                                     "Air",  "Deep",  "Naval", "All",  "Amph"};
         QTest::newRow("misc group 2 trimmed")
             << misc << "targetTypes" << QStringList{"Soft", "Hard", "Air", "Naval", "Sub"};
-        QTest::newRow("misc group 3")
-            << misc << "defenceTips" << QStringList{"Ground", "Air", "Close", "Sea", "Deep"};
-        QTest::newRow("misc group 4")
-            << misc << "transports" << QStringList{"None", "Truck", "Ship", "Plane"};
         QTest::newRow("misc group 5") << misc << "moveMedia" << QStringList{"Land", "Sea"};
         QByteArray noFourth = Misc.left(Misc.indexOf("# 4"));
         QTest::newRow("misc: missing marker ends reading")
             << QList<QByteArray>{"CLASSES", Classes, "MISC", noFourth} << "transports"
             << QStringList{};
-        QTest::newRow("misc: groups before the missing marker kept")
-            << QList<QByteArray>{"CLASSES", Classes, "MISC", noFourth} << "defenceTips"
-            << QStringList{"Ground", "Air", "Close", "Sea", "Deep"};
         QTest::newRow("misc: marker only in the first two characters")
             << QList<QByteArray>{"CLASSES", Classes, "MISC", "11\r\nx11\r\na\r\nb\r\n"}
             << "moveMethods" << QStringList{};
@@ -128,10 +128,8 @@ private slots:
         QTest::addColumn<int>("minCount");
         QTest::addColumn<int>("unit");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("first entry") << 0 << 0 << "Rifles";
         QTest::newRow("missing number gets the placeholder") << 0 << 2 << " 2.txt";
         QTest::newRow("only the first line, trimmed") << 0 << 3 << "Heavy tank";
-        QTest::newRow("after the last entry") << 0 << 2000 << " 2000.txt";
         QTest::newRow("table grows with the unit count") << 2500 << 2499 << " 2499.txt";
     }
     void descriptions() {
@@ -146,31 +144,6 @@ private slots:
         LoadTextLists(game.container, game.index, lists, descriptions, minCount);
         QCOMPARE(descriptions.size(), std::max(MinDescriptions, minCount));
         QCOMPARE(descriptions[unit], expected);
-    }
-
-    void withoutClassesNothingIsRead() {
-        const Game game = MakeGame({"NATIONS", "Aland\r\n", "0", "Rifles\r\n"});
-        TextLists lists;
-        lists.classes = QStringList{"old"};
-        QStringList descriptions{"kept"};
-        LoadTextLists(game.container, game.index, lists, descriptions);
-        QVERIFY(lists.classes.isEmpty());
-        QVERIFY(lists.NationNames.isEmpty());
-        QCOMPARE(descriptions, QStringList{"kept"});
-    }
-
-    void nationTablesStopAtTheirLimits() {
-        QByteArray nations;
-        for (int n = 0; n < 60; ++n)
-            nations += "N" + QByteArray::number(n) + "\r\n";
-        const Game game = MakeGame({"CLASSES", Classes, "NATIONS", nations, "BIGNATS", nations});
-        TextLists lists;
-        QStringList descriptions;
-        LoadTextLists(game.container, game.index, lists, descriptions);
-        QCOMPARE(lists.NationNames.size(), 51);
-        QCOMPARE(lists.NationNames.last(), QString("N50"));
-        QCOMPARE(lists.nationTooltips.size(), 32);
-        QCOMPARE(lists.flagTooltips.size(), 32);
     }
 };
 

