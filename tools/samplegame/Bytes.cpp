@@ -1,22 +1,14 @@
 #include "samplegame/Bytes.h"
 
+#include "platform/Files.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace quillon::samplegame {
 
 bool writeGameFile(const QString& path, const QByteArray& bytes) {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && platform::writeWholeFile(path, bytes);
 }
 
 } // namespace quillon::samplegame
