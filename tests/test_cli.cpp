@@ -1,38 +1,50 @@
+#include "gamedata/Graphics.h"
+#include "gamedata/TextLists.h"
+#include "i18n/Messages.h"
 #include "platform/Files.h"
 #include "samplegame/SampleGame.h"
+#include "shell/EditorState.h"
+#include "shell/GameFolderCheck.h"
 #include "support/CoreTestSupport.h"
 
 #include <QDir>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace quillon;
 using namespace quillon::testing;
-using quillon::platform::writeWholeFile;
+using platform::writeWholeFile;
 
 class CliTest : public QObject {
     Q_OBJECT
-    QTemporaryDir dir;
-    QString units; // a folder with 40 sample units
+    QTemporaryDir temp;
+    QString game;
+    QString units;       // the game's data folder with 20 units
+    EditorState checked; // the sample game as the editor sees it
 
     QString freshFolder(const QString& name) {
-        const QString folder = dir.filePath(name) + "/";
+        const QString folder = temp.filePath(name) + "/";
         QDir().mkpath(folder);
         return folder;
     }
 
 private slots:
     void initTestCase() {
-        units = freshFolder("units");
-        QVERIFY(quillon::samplegame::WriteEquipmentFiles(units, 40, 9));
+        game = temp.path() + "/game/";
+        QVERIFY(samplegame::WriteSampleGame(game, {.units = 20, .icons = 5, .sounds = 2}));
+        checked.GameFolder = game;
+        QVERIFY(CheckGameFolder(checked).isEmpty());
+        units = checked.DataFolder;
     }
 
     void exportThenImportReproducesTheFiles() {
-        const QString table = dir.filePath("units.tsv");
+        const QString table = temp.filePath("units.tsv");
         QCOMPARE(RunCli({"export", units, "-o", table}).exitCode, 0);
         const QByteArray text = Bytes(table);
         QCOMPARE(RunCli({"export", units}).out, text);
         const QList<QByteArray> lines = text.split('\n');
-        QCOMPARE(lines.size(), 42); // heading, 40 units, nothing after the last CR LF
+        QCOMPARE(lines.size(), 22); // heading, 20 units, nothing after the last CR LF
         QCOMPARE(lines[1].count('\t'), 73);
         QVERIFY(lines[0].startsWith("Unit No.\tUnit Name\t") && lines[1].startsWith(" 0\t"));
 
@@ -47,7 +59,7 @@ private slots:
     // renamed with a Move of 40.
     void editedTableIsSavedWithCorrections() {
         const QString folder = freshFolder("edited");
-        QVERIFY(quillon::samplegame::WriteEquipmentFiles(folder, 3, 4));
+        QVERIFY(samplegame::WriteEquipmentFiles(folder, 3, 4));
         const QByteArray before = Bytes(folder + "KorEquip.EQP");
         QList<QByteArray> lines = RunCli({"export", folder}).out.replace('\r', "").split('\n');
         lines.removeFirst();
@@ -56,7 +68,7 @@ private slots:
         unit1[1] = "  Renamed  ";
         unit1[21] = "40";
         lines[1] = unit1.join('\t');
-        const QString table = dir.filePath("edited.tsv");
+        const QString table = temp.filePath("edited.tsv");
         QVERIFY(writeWholeFile(table, lines.join('\n')));
 
         const CliRun imported = RunCli({"import", folder, table});
@@ -89,19 +101,131 @@ private slots:
     void exitStatus() {
         QFETCH(QStringList, args);
         QFETCH(int, exitCode);
-        const QString table = dir.filePath("status.tsv"), empty = dir.filePath("empty.tsv");
+        const QString table = temp.filePath("status.tsv"), empty = temp.filePath("empty.tsv");
         QVERIFY(writeWholeFile(table, RunCli({"export", units}).out));
         QVERIFY(writeWholeFile(empty, "Unit No.\tUnit Name\r\n"));
         const QMap<QString, QByteArray> before = FolderBytes(units);
         for (QString& arg : args) {
-            arg.replace("%U", units).replace("%M", dir.filePath("missing"));
+            arg.replace("%U", units).replace("%M", temp.filePath("missing"));
             arg.replace("%T", table).replace("%E", empty);
         }
         const CliRun result = RunCli(args);
         QCOMPARE(result.exitCode, exitCode);
         QVERIFY(!result.err.isEmpty());
         QCOMPARE(FolderBytes(units), before);
-        QVERIFY(!QFileInfo::exists(dir.filePath("missing")));
+        QVERIFY(!QFileInfo::exists(temp.filePath("missing")));
+    }
+
+    void infoReportsWhatTheCheckFinds_data() {
+        QTest::addColumn<QString>("removed"); // "-": no game folder at all
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("outLine");
+        QTest::addColumn<QString>("errText");
+        QTest::newRow("sample game") << QString() << 0 << "Unit icons: 5" << QString();
+        QTest::newRow("ext.idx missing")
+            << "data/ext.idx" << 1 << QString("Sound files: %1").arg(checked.soundFiles.size())
+            << "@missing";
+        QTest::newRow("no game folder")
+            << "-" << 1 << "Sound files: 0" << English(i18n::msg::GameFolderNotFound);
+    }
+    void infoReportsWhatTheCheckFinds() {
+        QFETCH(QString, removed);
+        QFETCH(int, exitCode);
+        QFETCH(QString, outLine);
+        QFETCH(QString, errText);
+        QTemporaryDir copy;
+        QString folder = removed == "-" ? copy.path() + "/nothing/" : game;
+        if (!removed.isEmpty() && removed != "-") {
+            folder = copy.path() + "/";
+            QVERIFY(samplegame::WriteSampleGame(folder, {.units = 20, .icons = 5, .sounds = 2}));
+            QVERIFY(QFile::remove(folder + removed));
+            errText = MissingDataFileMessage(checked, folder + removed).replace("\r\n", "\n");
+        }
+        const CliRun run = RunCli({"info", "--game", folder});
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(QString(run.out).split('\n').contains(outLine), run.out.constData());
+        QVERIFY2(errText.isEmpty() ? run.err.isEmpty() : QString(run.err).contains(errText),
+                 run.err.constData());
+    }
+
+    void iconWritesPng_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<int>("scale"); // of unit icon 2
+        QTest::newRow("icon 2 scaled") << QStringList{"2", "--scale", "4"} << 0 << 4;
+        QTest::newRow("beyond the last icon") << QStringList{"5"} << 1 << -1;
+    }
+    void iconWritesPng() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(int, scale);
+        const QString png = temp.path() + "/out.png";
+        QFile::remove(png);
+        QCOMPARE(RunCli(QStringList{"icon"} + arguments + QStringList{"-o", png, "--game", game})
+                     .exitCode,
+                 exitCode);
+        const QImage written(png);
+        QCOMPARE(written.isNull(), exitCode != 0);
+        if (scale > 0) {
+            const QImage icon =
+                gamedata::ShowUnitIcon(checked.DataFolder, checked.graphics, 2).image;
+            QCOMPARE(written.size(), icon.size() * scale);
+            QCOMPARE(written.pixel(scale * (icon.width() - 1), scale * (icon.height() - 1)),
+                     icon.pixel(icon.width() - 1, icon.height() - 1));
+        }
+    }
+
+    // Descriptions travel through the 75th column with their units, also
+    // when the rows come back in another order.
+    void descriptionsRoundTripThroughTheTable() {
+        const QString table = temp.path() + "/units.tsv";
+        QCOMPARE(
+            RunCli({"export", checked.DataFolder, "--game", game, "--descriptions", "-o", table})
+                .exitCode,
+            0);
+        QList<QByteArray> lines = Bytes(table).split('\n');
+        QVERIFY(lines[0].endsWith("\tDescription\r"));
+        QVERIFY(lines[4].endsWith('\t' + checked.LongDescriptions[3].toLatin1() + '\r'));
+        lines[4] = lines[4].left(lines[4].lastIndexOf('\t')) + "\tRebuilt in the north\r";
+        std::swap(lines[4], lines[9]);
+        QVERIFY(platform::writeWholeFile(table, lines.join('\n')));
+
+        const QString mine = temp.path() + "/mine/";
+        QVERIFY(QDir().mkpath(mine));
+        QCOMPARE(RunCli({"import", mine, table, "--game", game}).exitCode, 0);
+        gamedata::GameIndex index;
+        gamedata::ReadPfpIndex(Bytes(mine + "PFPDATA.IDX"), index);
+        gamedata::TextLists lists;
+        QStringList saved;
+        gamedata::LoadTextLists(Bytes(mine + "TXT.PFP"), index, lists, saved);
+        QStringList expected = checked.LongDescriptions.mid(0, 20);
+        expected[3] = "Rebuilt in the north";
+        QCOMPARE(saved.mid(0, 20), expected);
+    }
+
+    // Without the game's data neither command writes descriptions; import
+    // still saves the equipment files.
+    void descriptionsNeedGameData_data() {
+        QTest::addColumn<bool>("import");
+        QTest::newRow("export") << false;
+        QTest::newRow("import") << true;
+    }
+    void descriptionsNeedGameData() {
+        QFETCH(bool, import);
+        QTemporaryDir work;
+        const QString table = work.path() + "/units.tsv", target = work.path() + "/";
+        QStringList arguments{"export", checked.DataFolder, "--descriptions", "-o", table};
+        if (import) {
+            QCOMPARE(RunCli(arguments + QStringList{"--game", game}).exitCode, 0);
+            arguments = QStringList{"import", target, table};
+        }
+        const CliRun run = RunCli(arguments + QStringList{"--game", work.path() + "/nowhere/"});
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(QString(run.err).contains(English(i18n::msg::GameFolderNotFound)),
+                 run.err.constData());
+        QCOMPARE(platform::fileExists(table), import);
+        QCOMPARE(platform::fileExists(target + "KorEquip.EQP"), import);
+        QVERIFY(!platform::fileExists(target + "TXT.PFP"));
     }
 };
 

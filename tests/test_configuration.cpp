@@ -79,20 +79,6 @@ private slots:
                  editorFile("", game.toUtf8()));
     }
 
-    void writingReplacesTheFile() {
-        QTemporaryDir dir;
-        EditorState state;
-        state.ProgramFolder = dir.path() + "/";
-        QVERIFY(platform::writeWholeFile(dir.filePath("korequipedit.INI"), "old contents"));
-        state.LanguageCode = "fra";
-        state.GameFolder = "/g/";
-        QVERIFY(WriteConfiguration(state));
-        QCOMPARE(platform::readWholeFile(dir.filePath("korequipedit.INI")).value(),
-                 editorFile("fra", "/g/"));
-        state.ProgramFolder = dir.filePath("missing/");
-        QVERIFY(!WriteConfiguration(state));
-    }
-
     void programFolder_data() {
         QTest::addColumn<QString>("applicationDir");
         QTest::addColumn<QString>("programFolder");

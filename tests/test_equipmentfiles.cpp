@@ -1,5 +1,6 @@
 #include "datasheet/Datasheet.h"
 #include "equipment/EquipmentFiles.h"
+#include "equipment/UnitNames.h"
 #include "i18n/Messages.h"
 #include "platform/Files.h"
 #include "samplegame/SampleGame.h"
@@ -64,6 +65,34 @@ private slots:
         QCOMPARE(
             QDir(folder).entryList(QDir::Files, QDir::Name),
             (QStringList{"OLD_korequip.eqp", "OLD_korequip.txt", "korequip.eqp", "korequip.txt"}));
+    }
+
+    void readingNames_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("CR LF") << QByteArray("A\r\nB\r\n") << 2 << QStringList{"A", "B"};
+        QTest::newRow("CR alone") << QByteArray("A\rB") << 2 << QStringList{"A", "B"};
+        QTest::newRow("CR CR LF is an empty line")
+            << QByteArray("A\r\r\nB") << 3 << QStringList{"A", "", "B"};
+        QTest::newRow("blanks around removed")
+            << QByteArray("  Tiger  I \r\n") << 1 << QStringList{"Tiger  I"};
+        QTest::newRow("more lines than units")
+            << QByteArray("A\r\nB\r\nC\r\n") << 2 << QStringList{"A", "B"};
+        QTest::newRow("fewer lines than units") << QByteArray("A\r\n") << 3 << QStringList{"A"};
+        QTest::newRow("tab and nbsp are not blanks")
+            << QByteArray("\tA\xa0\r\n") << 1 << QStringList{QString::fromUtf8("\tA\u00a0")};
+    }
+    void readingNames() {
+        QFETCH(QByteArray, file);
+        QFETCH(int, count);
+        QFETCH(QStringList, names);
+        QCOMPARE(ReadUnitNames(file, count), names);
+    }
+
+    void writingNamesTrimsAndEndsEachLine() {
+        const QStringList names = {" Panzer IV ", "", QString::fromUtf8("Cr\u00e9py")};
+        QCOMPARE(WriteUnitNames(names), QByteArray("Panzer IV\r\n\r\nCr\xe9py\r\n"));
     }
 
     void loadRefusesBadFolders_data() {

@@ -63,7 +63,6 @@ private slots:
         QTest::addColumn<QString>("expected");
         const auto de = Language::German;
         const auto fr = Language::French;
-        const auto en = Language::English;
         QTest::newRow("French folder message says file")
             << Message(fr, u"MsgCannotFindFolder") << "Impossible de trouver le fichier: ";
         QTest::newRow("German file message without blank")
@@ -78,7 +77,6 @@ private slots:
             << Tooltip(fr, u"Form1", u"Combo2") << QString::fromUtf8("Fixezl'Aptitude Spéciale #2");
         QTest::newRow("German heading")
             << ColumnHeadings(de, {}).at(14) << QString::fromUtf8("Bombergrösse");
-        QTest::newRow("unknown key") << Caption(en, u"Form1", u"NoSuchControl") << QString();
     }
     void exactTexts() {
         QFETCH(QString, actual);

@@ -77,7 +77,6 @@ private slots:
         const QByteArray names = PfpFile({QByteArray("classes\0", 8), "NATIONS ", "MISCX", "MISC",
                                           QByteArray("  0\0\0\0\0\0", 8), "MISC", "UNITICON"});
         QTest::newRow("lower case stored name") << names << "CLASSES" << 0;
-        QTest::newRow("blank padding") << names << "NATIONS" << 1;
         QTest::newRow("longer name is no match, first duplicate wins") << names << "MISC" << 3;
         QTest::newRow("surrounding blanks and NULs") << names << "0" << 4;
         QTest::newRow("last record is found") << names << "UNITICON" << 6;

@@ -33,8 +33,6 @@ private slots:
         QTest::newRow("flag byte 01 -> nation 0") << flags << 34 << " 1";
         QTest::newRow("flag 80 in byte 37 -> column 65") << flags << 65 << " 1";
         QTest::newRow("nations between stay clear") << flags << 35 << " 0";
-        QTest::newRow("nation 30") << flags << 64 << " 0";
-        QTest::newRow("bit 3 of byte 35") << QList<int>{35, 0x08} << 45 << " 1";
         QTest::newRow("icon id 16-bit") << QList<int>{25, 0x02, 26, 0x01} << 27 << " 258";
         QTest::newRow("U3 negative") << QList<int>{27, 0xFD, 28, 0xFF} << 28 << "-3";
         QTest::newRow("move sound -1") << QList<int>{42, 0xFF, 43, 0xFF} << 70 << "-1";
@@ -65,8 +63,6 @@ private slots:
                                  << " 0" << 1 << zero;
         QTest::newRow("number then letters") << 3 << "12abc"
                                              << " 0" << 1 << zero;
-        QTest::newRow("in range kept") << 3 << "12"
-                                       << "12" << 1 << QByteArray("\x0c");
         QTest::newRow("half to even down") << 3 << "254.5"
                                            << "254.5" << 1 << QByteArray("\xfe");
         QTest::newRow("just above 255") << 3 << "255.4"
@@ -75,14 +71,10 @@ private slots:
                                     << " 0" << 25 << zero2;
         QTest::newRow("icon id clamped") << 27 << "40000"
                                          << " 32767" << 25 << QByteArray("\xff\x7f");
-        QTest::newRow("U3 above 255") << 28 << "300"
-                                      << " 255" << 27 << QByteArray("\xff\x00", 2);
         QTest::newRow("move sound -1") << 70 << "-1"
                                        << "-1" << 42 << QByteArray("\xff\xff");
         QTest::newRow("sound None") << 71 << "None"
                                     << " 0" << 44 << zero2;
-        QTest::newRow("sound above 16 bits") << 72 << "70000"
-                                             << " 32767" << 46 << QByteArray("\xff\x7f");
         QTest::newRow("sound below 16 bits") << 72 << "-40000"
                                              << "-32768" << 46 << QByteArray("\x00\x80", 2);
         QTest::newRow("nation 2") << 34 << "2"

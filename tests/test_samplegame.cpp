@@ -6,29 +6,9 @@
 
 #include <QTemporaryDir>
 #include <QTest>
-#include <QtEndian>
 
 using namespace quillon;
 using namespace quillon::testing;
-
-namespace {
-
-struct Record {
-    QByteArray name;
-    qint32 size;
-    qint32 offset;
-};
-
-QList<Record> records(const QByteArray& bytes, qsizetype start) {
-    QList<Record> result;
-    for (qsizetype at = start; at + 16 <= bytes.size(); at += 16)
-        result.append({bytes.mid(at, 8).replace('\0', ""),
-                       qFromLittleEndian<qint32>(bytes.constData() + at + 8),
-                       qFromLittleEndian<qint32>(bytes.constData() + at + 12)});
-    return result;
-}
-
-} // namespace
 
 class SampleGameTest : public QObject {
     Q_OBJECT
@@ -42,11 +22,14 @@ private slots:
         const QString game = dir.path() + "/";
         QVERIFY(samplegame::WriteSampleGame(game, options));
 
+        EditorState state;
+        state.GameFolder = game;
+        QCOMPARE(CheckGameFolder(state), QStringList());
         // Every container's records are contiguous from offset 0 and cover
         // its file exactly; ext.idx gives each container's first/next record.
-        const QString data = game + "data/";
-        const QList<Record> entries = records(Bytes(data + "pfpdata.idx"), 4);
-        const QList<Record> ext = records(Bytes(data + "ext.idx"), 0);
+        const QString data = state.DataFolder;
+        const QList<gamedata::IndexRecord>& entries = state.index.PfpIndex;
+        const QList<gamedata::IndexRecord>& ext = state.index.ExtIndex;
         QCOMPARE(ext.size(), 3);
         QCOMPARE(ext[2].size, 0x20202020);
         for (qsizetype c = 0; c < ext.size(); ++c) {
@@ -59,12 +42,9 @@ private slots:
                 QCOMPARE(entries[k].offset, position);
                 position += entries[k].size;
             }
-            QCOMPARE(position, Bytes(data + ext[c].name + ".pfp").size());
+            QCOMPARE(position,
+                     Bytes(data + QByteArray(ext[c].name).replace('\0', "") + ".pfp").size());
         }
-
-        EditorState state;
-        state.GameFolder = game;
-        QCOMPARE(CheckGameFolder(state), QStringList());
         QVERIFY(LoadEquipmentFiles(state.DataFolder, state.datasheet, i18n::Language::English).ok);
         QCOMPARE(state.datasheet.rows(), 41);
         QCOMPARE(state.lists.moveMethods.size(), 11);
