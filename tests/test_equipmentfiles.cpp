@@ -72,11 +72,8 @@ private slots:
         QTest::addColumn<int>("count");
         QTest::addColumn<QStringList>("names");
         QTest::newRow("CR LF") << QByteArray("A\r\nB\r\n") << 2 << QStringList{"A", "B"};
-        QTest::newRow("CR alone") << QByteArray("A\rB") << 2 << QStringList{"A", "B"};
         QTest::newRow("CR CR LF is an empty line")
             << QByteArray("A\r\r\nB") << 3 << QStringList{"A", "", "B"};
-        QTest::newRow("blanks around removed")
-            << QByteArray("  Tiger  I \r\n") << 1 << QStringList{"Tiger  I"};
         QTest::newRow("more lines than units")
             << QByteArray("A\r\nB\r\nC\r\n") << 2 << QStringList{"A", "B"};
         QTest::newRow("fewer lines than units") << QByteArray("A\r\n") << 3 << QStringList{"A"};

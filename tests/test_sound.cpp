@@ -43,7 +43,6 @@ private slots:
         QTest::newRow("upper-case extension in the folder") << "0100" << 1;
         QTest::newRow("cell in other case") << "abcd" << 3;
         QTest::newRow("not four characters") << "12" << 0;
-        QTest::newRow("unknown sound") << "9999" << 0;
     }
     void selectEntry() {
         QFETCH(QString, cell);
