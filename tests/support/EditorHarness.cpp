@@ -4,6 +4,7 @@
 #include "shell/ui/FolderDialogs.h"
 
 #include <QAction>
+#include <QFile>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTest>
@@ -21,10 +22,21 @@ MainWindow& EditorHarness::start() {
     return *window;
 }
 
-bool EditorHarness::openFolder(const QString& folder) {
+bool EditorHarness::startOpen(bool datasheet) {
+    if (!game.isValid() || !game.writeConfiguration(QStringLiteral("uk")))
+        return false;
+    start();
+    if (!openDataFolder())
+        return false;
+    if (datasheet)
+        showDatasheet();
+    return true;
+}
+
+bool EditorHarness::openDataFolder() {
     action("mnu_open")->trigger();
     OpenDialog* open = window->openDialog();
-    if (!open->isVisible() || !open->setFolder(folder))
+    if (!open->isVisible() || !open->setFolder(game.dataFolder()))
         return false;
     QTest::mouseClick(open->confirmButton(), Qt::LeftButton);
     return !open->isVisible();
@@ -71,17 +83,14 @@ void EditorHarness::clickNumberCell(int row, Qt::KeyboardModifiers modifiers) {
                       QPoint(header->width() / 2, y));
 }
 
-void EditorHarness::clickHeading(int col) {
-    DatasheetView* view = window->datasheetView();
-    view->scrollTo(view->model()->index(0, col - 1));
-    QHeaderView* header = view->horizontalHeader();
-    const int x = header->sectionViewportPosition(col - 1) + header->sectionSize(col - 1) / 2;
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
-}
-
 void EditorHarness::rightClickGrid(Qt::KeyboardModifiers modifiers) {
     DatasheetView* view = window->datasheetView();
     QTest::mouseClick(view->viewport(), Qt::RightButton, modifiers, QPoint(5, 5));
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace quillon::testing

@@ -20,10 +20,13 @@ struct EditorHarness {
 
     // Creates the window and runs its start-up.
     MainWindow& start();
+    // Configures English, starts, opens the game's data folder and, if asked,
+    // shows the datasheet; false if any step failed.
+    bool startOpen(bool datasheet = false);
     // Opens the game's data folder through the open dialog.
-    bool openFolder(const QString& folder);
-    bool openDataFolder() { return openFolder(game.dataFolder()); }
+    bool openDataFolder();
 
+    QString equipmentFile() const { return game.dataFolder() + QStringLiteral("KorEquip.EQP"); }
     QAction* action(const char* name) const;
     QString cell(int row, int col) const;
     QStringList column(int col) const; // cells of every unit row
@@ -32,7 +35,6 @@ struct EditorHarness {
     // Mouse on the grid (model coordinates are datasheet row - 1, col - 1).
     void clickCell(int row, int col, Qt::KeyboardModifiers modifiers = {});
     void clickNumberCell(int row, Qt::KeyboardModifiers modifiers = {});
-    void clickHeading(int col);
     void rightClickGrid(Qt::KeyboardModifiers modifiers = {});
     void showDatasheet(); // switches to the datasheet view through the menu
 
@@ -41,5 +43,8 @@ struct EditorHarness {
     SilentWavePlayer player;
     std::unique_ptr<MainWindow> window;
 };
+
+// The whole file, or nothing if it cannot be read.
+QByteArray fileBytes(const QString& path);
 
 } // namespace quillon::testing

@@ -19,10 +19,7 @@ public:
 
     // KorEquipEdit.ini in the program folder, as the editor writes it.
     bool writeConfiguration(const QString& languageCode) const;
-    bool writeConfiguration(const QString& languageCode, const QString& gameFolder) const;
     QString configurationPath() const;
-    // A folder below the root with `units` equipment files only.
-    QString makeEquipmentFolder(const QString& name, int units) const;
 
 private:
     QTemporaryDir dir_;

@@ -6,14 +6,15 @@
 
 namespace quillon::testing {
 
-// Plays nothing; remembers what it was asked to play and how often to stop.
+// Plays nothing; records the requests in order ("stop", "play <path>").
 class SilentWavePlayer : public platform::WavePlayer {
 public:
-    void stop() override { ++stops; }
-    void play(const QString& wavePath) override { played.append(wavePath); }
+    void stop() override { calls.append(QStringLiteral("stop")); }
+    void play(const QString& wavePath) override {
+        calls.append(QStringLiteral("play ") + wavePath);
+    }
 
-    QStringList played;
-    int stops = 0;
+    QStringList calls;
 };
 
 } // namespace quillon::testing
