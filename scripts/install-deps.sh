@@ -2,7 +2,7 @@
 # Installs what building, testing and running Quillon needs on Debian 12.
 set -euo pipefail
 packages=(g++ cmake ninja-build qt6-base-dev qt6-multimedia-dev libgl-dev
-          libbenchmark-dev xvfb xauth imagemagick)
+          libbenchmark-dev qt6-translations-l10n xvfb xauth imagemagick)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

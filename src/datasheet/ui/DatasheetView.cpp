@@ -187,6 +187,20 @@ void DatasheetView::showSheetSelection() {
     syncing_ = false;
 }
 
+// Qt makes the first cell current when a view without a current index gets
+// the focus. While the heading row is current (after a language was applied)
+// that would silently make unit 0 the target of insert and delete.
+void DatasheetView::focusInEvent(QFocusEvent* event) {
+    if (currentIndex().isValid()) {
+        QTableView::focusInEvent(event);
+        return;
+    }
+    syncing_ = true;
+    QTableView::focusInEvent(event);
+    syncing_ = false;
+    showSheetSelection();
+}
+
 bool DatasheetView::event(QEvent* event) {
     // Copy and paste belong to the Edit menu (block text), not to the view's
     // own single-cell copy.

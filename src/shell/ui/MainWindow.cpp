@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <functional>
@@ -79,7 +80,10 @@ MainWindow::MainWindow(platform::Dialogs& dialogs, platform::WavePlayer& player,
         });
     }
     qApp->installEventFilter(this);
-    resize(1000, 700);
+    // The form view needs about 1280 x 800 to show a whole unit at once.
+    const QSize wanted(1280, 800);
+    const QRect available = screen() ? screen()->availableGeometry() : QRect(QPoint(), wanted);
+    resize(wanted.boundedTo(available.size()));
 }
 
 MainWindow::~MainWindow() {

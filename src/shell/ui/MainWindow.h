@@ -1,6 +1,7 @@
 #pragma once
 
 #include "i18n/Language.h"
+#include "platform/ui/QtTextTranslation.h"
 #include "shell/EditorState.h"
 
 #include <QMainWindow>
@@ -111,6 +112,7 @@ private:
     QString programFolder_;
     QString defaultGameFolder_;
     EditorState state_;
+    platform::QtTextTranslation qtTexts_;
 
     QStackedWidget* views_ = nullptr;
     FormView* formView_ = nullptr;

@@ -98,6 +98,9 @@ void MainWindow::ApplyCaptionsEverywhere(i18n::Language language) {
     i18n::ApplyCaptions(saveAsDialog_, language, QStringLiteral("Form5"));
     i18n::ApplyCaptions(locateDialog_, language, QStringLiteral("Form6"));
     setWindowTitle(i18n::EditorName());
+    qtTexts_.use(language == i18n::Language::German   ? QStringLiteral("de")
+                 : language == i18n::Language::French ? QStringLiteral("fr")
+                                                      : QString());
 }
 
 void MainWindow::ApplyTooltipsEverywhere() {
