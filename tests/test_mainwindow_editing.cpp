@@ -8,8 +8,10 @@
 #include "shell/ui/FolderDialogs.h"
 #include "support/EditorHarness.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -134,6 +136,10 @@ private slots:
         QVERIFY(editor.startOpen(true));
         // Applying a language leaves the heading row current: nothing happens.
         editor.window->ApplyLanguage();
+        // Giving the grid the focus back must not make a unit current behind the user's back.
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
+        QCoreApplication::sendEvent(editor.window->findChild<QAbstractItemView*>("MSFlexGrid1"),
+                                    &focusIn);
         editor.action("del_unit")->trigger();
         editor.action("mnu_ins_before")->trigger();
         QCOMPARE(editor.window->state().datasheet.rows(), 2);
