@@ -5,7 +5,9 @@
 #include "shell/EditorState.h"
 
 #include <QMainWindow>
+#include <array>
 #include <functional>
+#include <utility>
 
 class QAction;
 class QMenu;
@@ -96,6 +98,7 @@ private:
     // Start-up, setup and languages (MainWindowStartup.cpp).
     void ReadConfigurationAndCheck();
     void RunGameFolderCheck();
+    std::array<std::pair<QWidget*, const char*>, 5> languageWindows();
     void ApplyCaptionsEverywhere(i18n::Language language);
     void showSetupDialog();
     void showMainWindow();

@@ -91,12 +91,18 @@ void MainWindow::ApplyLanguage() {
     emptyClipboard();
 }
 
+// The windows that take their texts from the language tables, with their keys.
+std::array<std::pair<QWidget*, const char*>, 5> MainWindow::languageWindows() {
+    return {{{this, "Form1"},
+             {openDialog_, "Form2"},
+             {setupDialog_, "Form3"},
+             {saveAsDialog_, "Form5"},
+             {locateDialog_, "Form6"}}};
+}
+
 void MainWindow::ApplyCaptionsEverywhere(i18n::Language language) {
-    i18n::ApplyCaptions(this, language, QStringLiteral("Form1"));
-    i18n::ApplyCaptions(openDialog_, language, QStringLiteral("Form2"));
-    i18n::ApplyCaptions(setupDialog_, language, QStringLiteral("Form3"));
-    i18n::ApplyCaptions(saveAsDialog_, language, QStringLiteral("Form5"));
-    i18n::ApplyCaptions(locateDialog_, language, QStringLiteral("Form6"));
+    for (const auto& [window, key] : languageWindows())
+        i18n::ApplyCaptions(window, language, QString::fromLatin1(key));
     setWindowTitle(i18n::EditorName());
     qtTexts_.use(language == i18n::Language::German   ? QStringLiteral("de")
                  : language == i18n::Language::French ? QStringLiteral("fr")
@@ -105,11 +111,7 @@ void MainWindow::ApplyCaptionsEverywhere(i18n::Language language) {
 
 void MainWindow::ApplyTooltipsEverywhere() {
     const i18n::Language language = state_.language();
-    const std::pair<QWidget*, const char*> windows[] = {
-        {this, "Form1"},          {openDialog_, "Form2"},   {setupDialog_, "Form3"},
-        {saveAsDialog_, "Form5"}, {locateDialog_, "Form6"},
-    };
-    for (const auto& [window, key] : windows) {
+    for (const auto& [window, key] : languageWindows()) {
         if (state_.TooltipsOn)
             i18n::ApplyTooltips(window, language, QString::fromLatin1(key));
         else
