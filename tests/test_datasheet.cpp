@@ -167,6 +167,9 @@ private slots:
         QTest::newRow("text descending ignores case")
             << QStringList{"bravo", "Charlie", "ALPHA"} << QStringList{} << QList<int>{1, 2, 1, 2}
             << int(Datasheet::TextDescending) << "u2,u1,u3";
+        QTest::newRow("text ignores accents")
+            << QStringList{"Zenith", "\u00c9clair", "Dora", "eclair"} << QStringList{}
+            << QList<int>{1, 2, 1, 2} << int(Datasheet::TextAscending) << "u3,u4,u2,u1";
         QTest::newRow("leftmost key first")
             << QStringList{"2", "1", "2", "1"} << QStringList{"5", "7", "3", "6"}
             << QList<int>{1, 2, 1, 3} << int(Datasheet::NumericAscending) << "u4,u2,u3,u1";

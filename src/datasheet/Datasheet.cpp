@@ -31,6 +31,24 @@ void layLine(Datasheet::Row& row, int left, int right, QStringView line) {
     }
 }
 
+// Text sorts ignore case and accents, so that "Éclair" stands beside
+// "Eclair" and not behind "Zenith"; the case-folded text with its accents
+// follows after a NUL and decides between names that differ only there.
+QString TextSortKey(const QString& text) {
+    const QString folded = text.toCaseFolded();
+    bool ascii = true;
+    for (const QChar c : folded)
+        ascii = ascii && c.unicode() < 0x80;
+    if (ascii)
+        return folded;
+    QString key;
+    key.reserve(folded.size() * 2 + 1);
+    for (const QChar c : folded.normalized(QString::NormalizationForm_D))
+        if (c.category() != QChar::Mark_NonSpacing)
+            key.append(c);
+    return key + QChar(0) + folded;
+}
+
 } // namespace
 
 Datasheet::Datasheet(QObject* parent) : QObject(parent), cells_(1) {}
@@ -288,7 +306,7 @@ void Datasheet::sort(SortKind kind) {
         std::vector<QString> keys(count * keyCount);
         for (size_t i = 0; i < count; ++i)
             for (size_t k = 0; k < keyCount; ++k)
-                keys[i * keyCount + k] = cells_[first + i][left + k].toCaseFolded();
+                keys[i * keyCount + k] = TextSortKey(cells_[first + i][left + k]);
         auto less = [&](size_t a, size_t b) {
             for (size_t k = 0; k < keyCount; ++k) {
                 const int c = QString::compare(keys[a * keyCount + k], keys[b * keyCount + k],
