@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -313,6 +314,23 @@ private slots:
         QCOMPARE(sheet.cell(2, 73), QStringLiteral("4 5 6"));
     }
 
+    void nationBoxesTurnOrangeWhileOneHasTheFocus() {
+        LoadedGame game;
+        auto colour = [&](int i) {
+            auto* box = game.control<QCheckBox>(QStringLiteral("Check1_%1").arg(i));
+            return box->palette().color(box->backgroundRole());
+        };
+        const QColor face = colour(0);
+        QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(game.control<QCheckBox>(QStringLiteral("Check1_3")), &in);
+        QCOMPARE(colour(0), QColor(255, 128, 0));
+        QCOMPARE(colour(30), QColor(255, 128, 0));
+        QCOMPARE(colour(31), face); // "Unused" never changes
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QCoreApplication::sendEvent(game.control<QCheckBox>(QStringLiteral("Check1_3")), &out);
+        QCOMPARE(colour(0), face);
+    }
+
     void descriptionIsShownAndStoredAsOneLine() {
         LoadedGame game;
         auto* text = game.control<QPlainTextEdit>(QStringLiteral("Text3"));
@@ -327,10 +345,16 @@ private slots:
         QTest::keyClicks(text, QStringLiteral("third"));
         game.form->CommitFormToGrid();
         QCOMPARE(game.state.LongDescriptions.at(number), QStringLiteral("first second third"));
+        // A description nobody edits survives a commit unchanged, no-break spaces included.
+        const QString french = QStringLiteral("Char lourd\u00a0: 45\u00a0t.");
+        game.state.LongDescriptions[number] = french;
+        game.form->ShowUnitInForm(1);
+        game.form->CommitFormToGrid();
+        QCOMPARE(game.state.LongDescriptions.at(number), french);
         // A unit number beyond the table grows it; a negative one shows none.
         game.box(QStringLiteral("Text1"))->setText(QStringLiteral("2500"));
         game.form->CommitFormToGrid();
-        QCOMPARE(game.state.LongDescriptions.value(2500), QStringLiteral("first second third"));
+        QCOMPARE(game.state.LongDescriptions.value(2500), french);
         game.state.datasheet.setCell(3, 0, QStringLiteral("-4"));
         game.form->ShowUnitInForm(3);
         QVERIFY(text->toPlainText().isEmpty());

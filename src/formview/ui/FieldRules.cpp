@@ -62,7 +62,10 @@ void FieldFocusFilter::paintNations(bool focused) {
     const QColor face = QApplication::palette().color(QPalette::Button);
     for (int i = 0; i < nationBoxes_.size(); ++i) {
         QPalette palette = nationBoxes_[i]->palette();
-        palette.setColor(QPalette::Window, focused && i < highlighted_ ? highlightColour() : face);
+        // Check boxes fill their background from the button role.
+        const QColor colour = focused && i < highlighted_ ? highlightColour() : face;
+        palette.setColor(QPalette::Window, colour);
+        palette.setColor(QPalette::Button, colour);
         nationBoxes_[i]->setPalette(palette);
     }
 }

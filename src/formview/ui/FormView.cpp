@@ -101,8 +101,6 @@ void FormView::Private::buildControls() {
     }
     command[7] = icon->downButton();
     command[8] = icon->upButton();
-    command[1]->setAutoRepeat(true);
-    command[2]->setAutoRepeat(true);
 }
 
 QWidget* FormView::Private::buildLayout() {
@@ -361,7 +359,7 @@ void FormView::setSelectEnabled(bool on) {
 }
 
 void FormView::copyDescription() {
-    d->state.DescriptionBuffer = d->description->toPlainText();
+    d->state.DescriptionBuffer = d->descriptionText();
 }
 
 void FormView::pasteDescription() {

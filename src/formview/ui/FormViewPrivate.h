@@ -72,6 +72,9 @@ struct FormView::Private {
     void show(int row);
     Datasheet::Row formRow() const;
     void commit();
+    // The description box's text exactly as typed (no-break spaces kept),
+    // lines separated by LF.
+    QString descriptionText() const;
     void previous();
     void next();
     void undo();

@@ -6,6 +6,7 @@
 #include "formview/ui/FormViewPrivate.h"
 #include "formview/ui/IconFrame.h"
 #include "formview/ui/SoundFrame.h"
+#include "gamedata/IndexFiles.h"
 #include "shell/EditorState.h"
 #include "sound/SoundLists.h"
 
@@ -18,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 
 namespace quillon {
 
@@ -39,6 +41,15 @@ QString OneLine(QString text) {
 }
 
 } // namespace
+
+QString FormView::Private::descriptionText() const {
+    // toPlainText() would turn no-break spaces into blanks and so change
+    // descriptions nobody edited.
+    QString raw = description->document()->toRawText();
+    raw.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    raw.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return raw;
+}
 
 bool FormView::Private::hasShownRow() const {
     return shownRow >= 1 && shownRow < state.datasheet.rows();
@@ -91,7 +102,7 @@ void FormView::Private::show(int row) {
     const QString describe = number >= 0 && number < state.LongDescriptions.size()
                                  ? state.LongDescriptions[qsizetype(number)]
                                  : QString();
-    if (description->toPlainText() != describe)
+    if (descriptionText() != describe)
         description->setPlainText(describe);
 
     sheet.setRow(row);
@@ -100,9 +111,9 @@ void FormView::Private::show(int row) {
 
 Datasheet::Row FormView::Private::formRow() const {
     Datasheet::Row row = state.datasheet.rowCells(shownRow); // column 73 stays
-    row[UnitNumberColumn] = text[1]->text().trimmed();
+    row[UnitNumberColumn] = gamedata::TrimBlanks(text[1]->text());
     for (const TextField& field : TextFields)
-        row[size_t(field.column)] = text[field.text]->text().trimmed();
+        row[size_t(field.column)] = gamedata::TrimBlanks(text[field.text]->text());
     for (const ListField& field : ListFields) {
         const int index = combo[field.combo]->currentIndex();
         row[size_t(field.column)] =
@@ -114,7 +125,7 @@ Datasheet::Row FormView::Private::formRow() const {
                                 : shownCells[TargetTypeColumn];
     for (int column : HiddenColumns)
         row[size_t(column)] = shownCells[size_t(column)];
-    row[IconColumn] = text[27]->text().trimmed();
+    row[IconColumn] = gamedata::TrimBlanks(text[27]->text());
     for (int i = 0; i < NationCount; ++i)
         row[size_t(FirstNationColumn + i)] =
             country->box(i)->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
@@ -137,7 +148,7 @@ void FormView::Private::commit() {
     sheet.select(shownRow, 0, shownRow, Datasheet::ColumnCount - 1);
     QGuiApplication::clipboard()->clear();
 
-    const QString unitNumber = text[1]->text().trimmed();
+    const QString unitNumber = gamedata::TrimBlanks(text[1]->text());
     if (unitNumber.isEmpty())
         return;
     const auto number = RoundHalfEven(CellNumber(unitNumber));
@@ -147,7 +158,7 @@ void FormView::Private::commit() {
         return;
     while (state.LongDescriptions.size() <= number)
         state.LongDescriptions.append(QString());
-    state.LongDescriptions[qsizetype(number)] = OneLine(description->toPlainText());
+    state.LongDescriptions[qsizetype(number)] = OneLine(descriptionText());
 }
 
 void FormView::Private::previous() {

@@ -37,7 +37,6 @@ IconFrame::IconFrame(EditorState& state, platform::Dialogs& dialogs, std::functi
     down_->setObjectName(QStringLiteral("Command7"));
     up_->setObjectName(QStringLiteral("Command8"));
     for (QPushButton* button : {down_, up_}) {
-        button->setAutoRepeat(true);
         button->setFixedWidth(28);
     }
     picture_->setObjectName(QStringLiteral("Picture1"));
