@@ -13,6 +13,7 @@
 #include <QClipboard>
 #include <QFocusEvent>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -208,10 +209,18 @@ private slots:
         QCOMPARE(window.state().datasheet.row(), 4);
         QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
 
-        // Enter on the grid chooses the current unit as well.
+        // Enter on the grid chooses the current unit as well, and so does a
+        // double click on a unit's grey number cell.
         editor.clickCell(6, 2);
         QTest::keyClick(view, Qt::Key_Return);
         QVERIFY(!window.datasheetShown());
+        editor.action("mnu_spread")->trigger();
+        editor.clickNumberCell(3);
+        QHeaderView* numbers = view->verticalHeader();
+        QTest::mouseDClick(numbers->viewport(), Qt::LeftButton, {},
+                           QPoint(numbers->width() / 2, numbers->sectionViewportPosition(2) + 2));
+        QVERIFY(!window.datasheetShown());
+        QCOMPARE(window.formView()->shownRow(), 3);
     }
 
     void formViewCopyKeysActOnTheDescription() {
@@ -233,6 +242,9 @@ private slots:
         QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(description->toPlainText(), QStringLiteral("A long description"));
         QVERIFY(!name->text().contains(QStringLiteral("outside")));
+        // Ctrl+A is Save As, not the field's select-all.
+        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(window.findChild<QWidget*>(QStringLiteral("Form5"))->isVisible());
     }
 };
 

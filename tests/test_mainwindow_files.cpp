@@ -1,6 +1,8 @@
 // End-to-end tests of saving and ending in the real editor window: Save,
 // Save As, the questions before opening another file and before exit.
 #include "datasheet/CellNumber.h"
+#include "datasheet/ui/DatasheetView.h"
+#include "formview/ui/FormView.h"
 #include "platform/Files.h"
 #include "shell/ui/FolderDialogs.h"
 #include "support/EditorHarness.h"
@@ -80,6 +82,27 @@ private slots:
         QCOMPARE(saved.size(), 2 + 168 * 10);
         QCOMPARE(saved.left(2), QByteArray("\x0a\x00", 2));
         QVERIFY(saved != original);
+    }
+
+    void formViewFollowsItsUnitThroughASave() {
+        EditorHarness editor;
+        QVERIFY(editor.startOpen(true));
+        MainWindow& window = *editor.window;
+        editor.clickCell(2, 1);
+        editor.rightClickGrid(Qt::ShiftModifier); // names, Z to A
+        int row = 1;                              // a unit that the save's sort will move
+        while (CellNumber(editor.cell(row, 0)) == row - 1)
+            ++row;
+        editor.clickCell(row, 1);
+        QTest::keyClick(window.datasheetView(), Qt::Key_Return); // the form shows that unit
+        const QString unit = editor.cell(row, 0), name = editor.cell(row, 1);
+        editor.action("mnu_save")->trigger(); // sorts the rows back into unit order
+        const QStringList names = editor.column(1);
+        editor.action("mnu_spread")->trigger(); // commits the form
+        // The commit went into the unit's new row: no other unit was overwritten.
+        QCOMPARE(editor.column(1), names);
+        QCOMPARE(editor.cell(window.formView()->shownRow(), 1), name);
+        QCOMPARE(CellNumber(editor.cell(window.formView()->shownRow(), 0)), CellNumber(unit));
     }
 
     void saveAsWritesIntoTheNewFolder() {

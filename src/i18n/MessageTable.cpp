@@ -102,6 +102,13 @@ const NamedText Messages[] = {
       u8"Beschreibungseinträge.",
       u8"Les descriptions des unités n'ont pas été sauvegardées: l'index du jeu ne contient "
       u8"aucune entrée de description."}},
+    {"MsgNoGameIndex",
+     {u8"The unit descriptions were not saved, because the game's index files were not found. "
+      u8"Check the game folder in the Setup.",
+      u8"Die Einheitenbeschreibungen wurden nicht gespeichert, weil die Indexdateien des Spiels "
+      u8"nicht gefunden wurden. Prüfen Sie das Spielverzeichnis in der Installation.",
+      u8"Les descriptions des unités n'ont pas été sauvegardées, car les fichiers d'index du jeu "
+      u8"sont introuvables. Vérifiez le dossier du jeu dans la Configuration."}},
     {"MsgSoundTooShort",
      {u8"This sound file is too short to be played: ",
       u8"Diese Sounddatei ist zu kurz zum Abspielen: ",

@@ -23,6 +23,7 @@ inline constexpr char CannotWriteFile[] = "MsgCannotWriteFile"; // + path
 inline constexpr char SaveNotCompleted[] = "MsgSaveNotCompleted";
 inline constexpr char NoSourceContainer[] = "MsgNoSourceContainer"; // + path
 inline constexpr char NoDescriptionRecords[] = "MsgNoDescriptionRecords";
+inline constexpr char NoGameIndex[] = "MsgNoGameIndex";
 inline constexpr char SoundTooShort[] = "MsgSoundTooShort"; // + path
 inline constexpr char UnitLimitReached[] = "MsgUnitLimitReached";
 inline constexpr char LastUnitKept[] = "MsgLastUnitKept";

@@ -153,10 +153,13 @@ void DatasheetView::takeSelectionFromView() {
     const int anchorCol = curCol == left ? right : left;
     const int lastCol = model_->columnCount() - 1;
     syncing_ = true;
-    if (left == 0 && right == lastCol)
+    // Only a press on the headers selects whole rows or columns; a drag over
+    // the cells keeps the corner where it started, so its direction still
+    // decides the sort kind.
+    if (pressedOn_ == PressedOn::NumberCells && left == 0 && right == lastCol)
         // Whole rows (number cells): the block runs from column 1 to 73.
         sheet_.select(anchorRow + 1, 1, curRow + 1, LastUnitColumn);
-    else if (top == 0 && bottom == model_->rowCount() - 1)
+    else if (pressedOn_ == PressedOn::Headings && top == 0 && bottom == model_->rowCount() - 1)
         // Whole columns (headings): every unit, whatever row is scrolled to the top.
         sheet_.select(1, anchorCol + 1, bottom + 1, curCol + 1);
     else
@@ -219,6 +222,19 @@ bool DatasheetView::eventFilter(QObject* watched, QEvent* event) {
         return paintCorner(corner_);
     const bool onHeader =
         watched == horizontalHeader()->viewport() || watched == verticalHeader()->viewport();
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (watched == verticalHeader()->viewport())
+            pressedOn_ = PressedOn::NumberCells;
+        else if (watched == horizontalHeader()->viewport())
+            pressedOn_ = PressedOn::Headings;
+    }
+    // A double click on a unit's number cell chooses that unit, like one on
+    // any of its cells.
+    if (watched == verticalHeader()->viewport() && event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        emit unitChosen();
+        return true;
+    }
     if ((onHeader || watched == corner_) &&
         (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease ||
          event->type() == QEvent::MouseButtonDblClick)) {
@@ -251,6 +267,7 @@ void DatasheetView::mousePressEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
+    pressedOn_ = PressedOn::Cells;
     QTableView::mousePressEvent(event);
 }
 

@@ -54,6 +54,9 @@ private:
     DatasheetModel* model_;
     QWidget* corner_ = nullptr;
     bool syncing_ = false;
+    // Where the mouse selection being made began.
+    enum class PressedOn { Cells, NumberCells, Headings };
+    PressedOn pressedOn_ = PressedOn::Cells;
 };
 
 } // namespace quillon

@@ -312,6 +312,14 @@ void FormView::showFromDatasheet(int row) {
     d->show(row);
 }
 
+void FormView::followShownUnit(int row) {
+    if (!d->hasShownRow() || row < 1 || row > d->lastRow())
+        return;
+    d->shownRow = row;
+    setPrevEnabled(row != 1);
+    setNextEnabled(row != d->lastRow());
+}
+
 void FormView::reloadReferenceData() {
     const gamedata::TextLists& lists = d->state.lists;
     const std::pair<int, const QStringList*> sources[] = {
@@ -386,6 +394,10 @@ void FormView::showAbout() {
     d->about->show();
     d->about->raise();
     d->about->activateWindow();
+}
+
+void FormView::applyTooltips() {
+    d->howTo->applyTooltip(d->state.language(), d->state.TooltipsOn);
 }
 
 void FormView::applyLanguage() {

@@ -41,6 +41,10 @@ public:
     // shown.
     void showFromDatasheet(int row);
 
+    // The rows were reordered (a save sorts them): the unit the form shows now
+    // stands in `row`. The fields keep what they hold; Prev/Next follow.
+    void followShownUnit(int row);
+
     // After a game folder check: lists, option captions, value-picture tips,
     // flags, sound lists and the icon are rebuilt from the state.
     void reloadReferenceData();
@@ -68,6 +72,8 @@ public:
     // the form's own texts that the language tables do not name (value and
     // sound names, the icon's tooltip).
     void applyLanguage();
+    // The tooltip switch (F2) for the help windows; captions stay.
+    void applyTooltips();
 
 signals:
     // The datasheet should scroll so that `row` is its first visible row.

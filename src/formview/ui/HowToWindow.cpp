@@ -25,7 +25,12 @@ void HowToWindow::applyLanguage(i18n::Language language, bool tooltipsOn) {
     setWindowTitle(i18n::Caption(language, form, u"Caption"));
     const QString howTo = i18n::Caption(language, form, u"Text1");
     text_->setPlainText(howTo.isEmpty() ? i18n::HowToText(language) : howTo);
-    ok_->setToolTip(tooltipsOn ? i18n::Tooltip(language, form, u"Command1") : QString());
+    applyTooltip(language, tooltipsOn);
+}
+
+void HowToWindow::applyTooltip(i18n::Language language, bool tooltipsOn) {
+    ok_->setToolTip(tooltipsOn ? i18n::Tooltip(language, QStringLiteral("Form4"), u"Command1")
+                               : QString());
 }
 
 void HowToWindow::showWindow() {

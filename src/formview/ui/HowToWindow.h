@@ -19,6 +19,8 @@ public:
 
     // Caption, how-to text and the button's tooltip of `language`.
     void applyLanguage(i18n::Language language, bool tooltipsOn);
+    // The tooltip switch alone: the caption and the text stay.
+    void applyTooltip(i18n::Language language, bool tooltipsOn);
     // Shows the window and brings it to the front; its text stays.
     void showWindow();
 

@@ -180,7 +180,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType() &&
         formView_->isAncestorOf(static_cast<QWidget*>(watched))) {
         auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste)) {
+        // Ctrl+A is Save As here, not the fields' select-all.
+        if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste) ||
+            key->matches(QKeySequence::SelectAll)) {
             event->ignore();
             return true;
         }

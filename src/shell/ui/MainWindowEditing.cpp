@@ -45,7 +45,6 @@ void MainWindow::ToggleView() {
         const int row = formView_->shownRow();
         if (row >= 1 && row <= state_.UnitCount())
             state_.datasheet.select(row, 1, row, 1);
-        datasheetView_->scrollToRowTop(row);
         datasheetView_->setFocus();
         return;
     }
@@ -71,9 +70,9 @@ void MainWindow::onPaste() {
     platform::BusyCursor busy;
     const QString text = QGuiApplication::clipboard()->text();
     state_.datasheet.setClip(text);
-    // Pasted cells are unsaved work like a committed unit: Exit and Open ask.
-    if (!text.isEmpty())
-        state_.EquipmentChanged = true;
+    // Pasted cells (even an empty text, which empties the first cell) are
+    // unsaved work like a committed unit: Exit and Open ask.
+    state_.EquipmentChanged = true;
 }
 
 void MainWindow::afterUnitEdit(bool done, const char* refusalMessage) {

@@ -14,6 +14,19 @@
 
 namespace quillon {
 
+namespace {
+
+// The row that holds the unit with this number and name (the first such
+// row), 0 when none does.
+int RowOfUnit(const Datasheet& sheet, const QString& number, const QString& name) {
+    for (int row = 1; row < sheet.rows(); ++row)
+        if (sheet.cell(row, 0) == number && sheet.cell(row, 1) == name)
+            return row;
+    return 0;
+}
+
+} // namespace
+
 void MainWindow::setFileActionsEnabled(bool on) {
     for (const char* name : {"mnu_spread", "mnu_save", "mnu_save_as"})
         action(QString::fromLatin1(name))->setEnabled(on);
@@ -78,14 +91,24 @@ bool MainWindow::SaveEquipment() {
     inputs.index = state_.PfpIndexFound ? &state_.index : nullptr;
     inputs.longDescriptions = &state_.LongDescriptions;
     inputs.language = state_.language();
+    // The save sorts the rows; the form view must keep writing into the row
+    // of the unit it shows, not into whatever lands on its old row.
+    const int shown = formView_->shownRow();
+    const bool following = shown >= 1 && shown <= state_.UnitCount();
+    const QString shownNumber = following ? state_.datasheet.cell(shown, 0) : QString();
+    const QString shownName = following ? state_.datasheet.cell(shown, 1) : QString();
     platform::BusyCursor busy;
     const SaveResult result = SaveEquipmentFiles(state_.datasheet, inputs);
     busy.release();
+    if (following)
+        formView_->followShownUnit(RowOfUnit(state_.datasheet, shownNumber, shownName));
     if (result.ok)
         state_.EquipmentChanged = false;
     dialogs_.inform(result.message);
     if (!result.containerMessage.isEmpty())
         dialogs_.inform(result.containerMessage);
+    else if (result.ok && !inputs.index)
+        dialogs_.inform(i18n::Message(state_.language(), i18n::msg::NoGameIndex));
     return result.ok;
 }
 

@@ -87,6 +87,7 @@ void MainWindow::ApplyLanguage() {
     setupDialog_->selectLanguage(language);
     ApplyCaptionsEverywhere(language);
     ApplyTooltipsEverywhere();
+    formView_->applyLanguage(); // the help windows and the form's own texts
     ApplyColumnHeadings();
     emptyClipboard();
 }
@@ -118,7 +119,7 @@ void MainWindow::ApplyTooltipsEverywhere() {
             i18n::ClearTooltips(window, QString::fromLatin1(key));
     }
     // The how-to window follows the same switch.
-    formView_->applyLanguage();
+    formView_->applyTooltips();
 }
 
 // Headings into row 0 and the columns sized and aligned for them; the
