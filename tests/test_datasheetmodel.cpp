@@ -74,6 +74,7 @@ private slots:
         QTest::newRow("heading: the column of every unit") << "heading" << 1 << 6 << 20 << 6;
         QTest::newRow("corner: every unit") << "corner" << 1 << 1 << 20 << 73;
         QTest::newRow("shift-click: block from the anchor") << "block" << 2 << 5 << 4 << 3;
+        QTest::newRow("block over every column keeps its direction") << "wide" << 2 << 73 << 3 << 1;
     }
 
     void mouseSelectionsMapOntoTheDatasheet() {
@@ -103,6 +104,11 @@ private slots:
             QWidget* corner = view.findChild<QAbstractButton*>();
             QVERIFY(corner);
             QTest::mouseClick(corner, Qt::LeftButton);
+        } else if (what == QLatin1String("wide")) {
+            view.scrollTo(view.model()->index(1, 72));
+            QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cellCentre(2, 73));
+            view.scrollTo(view.model()->index(2, 0));
+            QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::ShiftModifier, cellCentre(3, 1));
         } else {
             QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, cellCentre(2, 5));
             QTest::mouseClick(view.viewport(), Qt::LeftButton, Qt::ShiftModifier, cellCentre(4, 3));

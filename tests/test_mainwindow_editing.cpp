@@ -186,6 +186,14 @@ private slots:
         QCOMPARE(editor.cell(4, 3), QStringLiteral("7"));
         QCOMPARE(editor.cell(5, 4), QStringLiteral("10"));
         QCOMPARE(editor.cell(6, 3), below);
+
+        // An empty clipboard empties the first cell: that is a change too.
+        QGuiApplication::clipboard()->clear();
+        editor.window->state().EquipmentChanged = false;
+        editor.clickCell(2, 1);
+        editor.action("mnu_paste")->trigger();
+        QVERIFY(editor.cell(2, 1).isEmpty());
+        QVERIFY(editor.window->state().EquipmentChanged);
     }
 
     void doubleClickShowsTheUnitAndToggleReturns() {
