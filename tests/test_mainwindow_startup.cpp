@@ -97,6 +97,15 @@ private slots:
                  configured ? QStringList()
                             : QStringList{QStringLiteral("This will end the program.")});
         QCOMPARE(QFile::exists(editor.game.configurationPath()), configured);
+        if (!configured)
+            return;
+        // Working without the game's index: a save says the descriptions were not written.
+        QVERIFY(editor.openDataFolder());
+        editor.dialogs.clear();
+        editor.action("mnu_save")->trigger();
+        QCOMPARE(editor.dialogs.informed.size(), 2);
+        QVERIFY(editor.dialogs.informed[1].startsWith(
+            QStringLiteral("Die Einheitenbeschreibungen wurden nicht gespeichert")));
     }
 
     void setupConfirm_data() {
