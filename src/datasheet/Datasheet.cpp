@@ -288,36 +288,29 @@ void Datasheet::sort(SortKind kind) {
     std::iota(order.begin(), order.end(), size_t(0));
     const bool numeric = kind == NumericAscending || kind == NumericDescending;
     const bool descending = kind == NumericDescending || kind == TextDescending;
-    if (numeric) {
-        std::vector<double> keys(count * keyCount);
+    // `compare` gives negative, zero or positive for two keys of a column.
+    auto sortOn = [&](auto key, auto compare) {
+        std::vector<decltype(key(QString()))> keys(count * keyCount);
         for (size_t i = 0; i < count; ++i)
             for (size_t k = 0; k < keyCount; ++k)
-                keys[i * keyCount + k] = CellNumber(cells_[first + i][left + k]);
-        auto less = [&](size_t a, size_t b) {
+                keys[i * keyCount + k] = key(cells_[first + i][left + k]);
+        std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
             for (size_t k = 0; k < keyCount; ++k) {
-                const double x = keys[a * keyCount + k], y = keys[b * keyCount + k];
-                if (x != y)
-                    return descending ? y < x : x < y;
-            }
-            return false;
-        };
-        std::stable_sort(order.begin(), order.end(), less);
-    } else {
-        std::vector<QString> keys(count * keyCount);
-        for (size_t i = 0; i < count; ++i)
-            for (size_t k = 0; k < keyCount; ++k)
-                keys[i * keyCount + k] = TextSortKey(cells_[first + i][left + k]);
-        auto less = [&](size_t a, size_t b) {
-            for (size_t k = 0; k < keyCount; ++k) {
-                const int c = QString::compare(keys[a * keyCount + k], keys[b * keyCount + k],
-                                               Qt::CaseSensitive);
+                const int c = compare(keys[a * keyCount + k], keys[b * keyCount + k]);
                 if (c != 0)
                     return descending ? c > 0 : c < 0;
             }
             return false;
-        };
-        std::stable_sort(order.begin(), order.end(), less);
-    }
+        });
+    };
+    if (numeric)
+        sortOn([](const QString& cell) { return CellNumber(cell); },
+               [](double x, double y) { return int(x > y) - int(x < y); });
+    else
+        sortOn([](const QString& cell) { return TextSortKey(cell); },
+               [](const QString& x, const QString& y) {
+                   return QString::compare(x, y, Qt::CaseSensitive);
+               });
 
     // Apply the permutation cycle by cycle: each row is moved once, without a
     // second table of rows.

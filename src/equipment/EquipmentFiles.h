@@ -9,7 +9,7 @@
 
 namespace quillon {
 
-// File names as the specification spells them for new files; existing
+// The game's spelling of the file names, used for new files; existing
 // files are found without regard to case.
 inline constexpr char EquipmentFileName[] = "KorEquip.EQP";
 inline constexpr char UnitNamesFileName[] = "KorEquip.TXT";
