@@ -1,6 +1,8 @@
 #include "platform/Files.h"
+#include "samplegame/SampleGame.h"
 #include "shell/Configuration.h"
 #include "shell/EditorState.h"
+#include "shell/GameFolderCheck.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -47,6 +49,12 @@ private slots:
             << "old";
         QTest::newRow("Windows-1252 folder") << QByteArray("gamefolder=/spi\xe9le/\r\n")
                                              << QString::fromUtf8("/spi\u00e9le/") << "old";
+        QTest::newRow("Windows-1252 that looks like UTF-8 stays Windows-1252")
+            << QByteArray("gamefolder=/h/\xc3\xa9/\r\n") << QString::fromUtf8("/h/\u00c3\u00a9/")
+            << "old";
+        QTest::newRow("UTF-8 behind a byte order mark")
+            << QByteArray("\xef\xbb\xbfgamefolder=/home/\xc5\x81ukasz/\r\n")
+            << QString::fromUtf8("/home/\u0141ukasz/") << "old";
     }
     void readingKeys() {
         QFETCH(QByteArray, file);
@@ -77,6 +85,45 @@ private slots:
         QCOMPARE(state.GameFolder, game);
         QCOMPARE(platform::readWholeFile(state.ProgramFolder + "KorEquipEdit.ini").value(),
                  editorFile("", game.toUtf8()));
+    }
+
+    // The folder comes back after a restart, and the game in it is found,
+    // whatever characters its path holds.
+    void gameFolderIsRemembered_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("stored"); // the name as the file holds it
+        QTest::addColumn<bool>("utf8");
+        QTest::newRow("plain") << "korvath" << QByteArray("korvath") << false;
+        QTest::newRow("Windows-1252")
+            << QString::fromUtf8("spi\u00e9le \u20ac") << QByteArray("spi\xe9le \x80") << false;
+        QTest::newRow("Polish") << QString::fromUtf8("\u0141ukasz") << QByteArray("\xc5\x81ukasz")
+                                << true;
+        QTest::newRow("Japanese") << QString::fromUtf8("\u65e5\u672c")
+                                  << QByteArray("\xe6\x97\xa5\xe6\x9c\xac") << true;
+    }
+    void gameFolderIsRemembered() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, stored);
+        QFETCH(bool, utf8);
+        QTemporaryDir dir;
+        const QString game = dir.path() + "/" + name + "/";
+        QVERIFY(samplegame::WriteSampleGame(game, {.units = 3, .icons = 2, .sounds = 1}));
+        EditorState state;
+        state.ProgramFolder = dir.path() + "/";
+        state.GameFolder = game;
+        state.LanguageCode = "fra";
+        QVERIFY(WriteConfiguration(state));
+        const QByteArray expected = (utf8 ? QByteArray("\xef\xbb\xbf") : QByteArray()) +
+                                    editorFile("fra", dir.path().toUtf8() + "/" + stored + "/");
+        QCOMPARE(platform::readWholeFile(dir.filePath("KorEquipEdit.ini")).value(), expected);
+
+        EditorState restarted;
+        restarted.ProgramFolder = state.ProgramFolder;
+        QCOMPARE(ReadConfiguration(restarted, dir.filePath("nogame/")), ConfigurationSource::File);
+        QCOMPARE(restarted.GameFolder, game);
+        QCOMPARE(restarted.LanguageCode, QString("fra"));
+        QCOMPARE(CheckGameFolder(restarted), QStringList());
+        QVERIFY(restarted.ExtIndexFound && restarted.PfpIndexFound);
     }
 
     void programFolder_data() {
