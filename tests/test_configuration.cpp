@@ -87,8 +87,8 @@ private slots:
                  editorFile("", game.toUtf8()));
     }
 
-    // The folder comes back after a restart, and the game in it is found,
-    // whatever characters its path holds.
+    // Windows-1252 whenever it holds the folder, else UTF-8 behind a byte
+    // order mark; either way the folder reads back as it was.
     void gameFolderIsRemembered_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("stored"); // the name as the file holds it
@@ -107,7 +107,6 @@ private slots:
         QFETCH(bool, utf8);
         QTemporaryDir dir;
         const QString game = dir.path() + "/" + name + "/";
-        QVERIFY(samplegame::WriteSampleGame(game, {.units = 3, .icons = 2, .sounds = 1}));
         EditorState state;
         state.ProgramFolder = dir.path() + "/";
         state.GameFolder = game;
@@ -122,8 +121,6 @@ private slots:
         QCOMPARE(ReadConfiguration(restarted, dir.filePath("nogame/")), ConfigurationSource::File);
         QCOMPARE(restarted.GameFolder, game);
         QCOMPARE(restarted.LanguageCode, QString("fra"));
-        QCOMPARE(CheckGameFolder(restarted), QStringList());
-        QVERIFY(restarted.ExtIndexFound && restarted.PfpIndexFound);
     }
 
     void programFolder_data() {
