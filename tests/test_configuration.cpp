@@ -72,9 +72,24 @@ private slots:
         QCOMPARE(state.LanguageCode, languageCode);
     }
 
+    // The default game is taken and written down: in Windows-1252 whenever
+    // that holds the folder, else in UTF-8 behind a byte order mark.
+    void defaultGameFolderIsUsedAndWritten_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("stored"); // the name as the file holds it
+        QTest::addColumn<bool>("utf8");
+        QTest::newRow("plain") << "korvath" << QByteArray("korvath") << false;
+        QTest::newRow("Windows-1252")
+            << QString::fromUtf8("spi\u00e9le \u20ac") << QByteArray("spi\xe9le \x80") << false;
+        QTest::newRow("Japanese") << QString::fromUtf8("\u65e5\u672c")
+                                  << QByteArray("\xe6\x97\xa5\xe6\x9c\xac") << true;
+    }
     void defaultGameFolderIsUsedAndWritten() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, stored);
+        QFETCH(bool, utf8);
         QTemporaryDir dir;
-        const QString game = dir.filePath("korvath/");
+        const QString game = dir.path() + "/" + name + "/";
         QVERIFY(QDir().mkpath(game));
         QVERIFY(platform::writeWholeFile(game + "korvath.exe", {})); // any case
         EditorState state;
@@ -84,43 +99,8 @@ private slots:
         QVERIFY(state.ConfigLoaded);
         QCOMPARE(state.GameFolder, game);
         QCOMPARE(platform::readWholeFile(state.ProgramFolder + "KorEquipEdit.ini").value(),
-                 editorFile("", game.toUtf8()));
-    }
-
-    // Windows-1252 whenever it holds the folder, else UTF-8 behind a byte
-    // order mark; either way the folder reads back as it was.
-    void gameFolderIsRemembered_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("stored"); // the name as the file holds it
-        QTest::addColumn<bool>("utf8");
-        QTest::newRow("plain") << "korvath" << QByteArray("korvath") << false;
-        QTest::newRow("Windows-1252")
-            << QString::fromUtf8("spi\u00e9le \u20ac") << QByteArray("spi\xe9le \x80") << false;
-        QTest::newRow("Polish") << QString::fromUtf8("\u0141ukasz") << QByteArray("\xc5\x81ukasz")
-                                << true;
-        QTest::newRow("Japanese") << QString::fromUtf8("\u65e5\u672c")
-                                  << QByteArray("\xe6\x97\xa5\xe6\x9c\xac") << true;
-    }
-    void gameFolderIsRemembered() {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, stored);
-        QFETCH(bool, utf8);
-        QTemporaryDir dir;
-        const QString game = dir.path() + "/" + name + "/";
-        EditorState state;
-        state.ProgramFolder = dir.path() + "/";
-        state.GameFolder = game;
-        state.LanguageCode = "fra";
-        QVERIFY(WriteConfiguration(state));
-        const QByteArray expected = (utf8 ? QByteArray("\xef\xbb\xbf") : QByteArray()) +
-                                    editorFile("fra", dir.path().toUtf8() + "/" + stored + "/");
-        QCOMPARE(platform::readWholeFile(dir.filePath("KorEquipEdit.ini")).value(), expected);
-
-        EditorState restarted;
-        restarted.ProgramFolder = state.ProgramFolder;
-        QCOMPARE(ReadConfiguration(restarted, dir.filePath("nogame/")), ConfigurationSource::File);
-        QCOMPARE(restarted.GameFolder, game);
-        QCOMPARE(restarted.LanguageCode, QString("fra"));
+                 (utf8 ? QByteArray("\xef\xbb\xbf") : QByteArray()) +
+                     editorFile("", dir.path().toUtf8() + "/" + stored + "/"));
     }
 
     void programFolder_data() {

@@ -46,17 +46,9 @@ private slots:
             QCOMPARE(position,
                      Bytes(data + QByteArray(ext[c].name).replace('\0', "") + ".pfp").size());
         }
-        QVERIFY(LoadEquipmentFiles(state.DataFolder, state.datasheet, i18n::Language::English).ok);
-        QCOMPARE(state.datasheet.rows(), 41);
         QCOMPARE(state.lists.moveMethods.size(), 11);
         QCOMPARE(state.lists.moveMedia.size(), 2);
         QVERIFY(!state.lists.classes.isEmpty() && !state.lists.NationNames.isEmpty());
-        for (int unit = 0; unit < 40; ++unit)
-            QVERIFY(!state.LongDescriptions[unit].startsWith(' ')); // no placeholder
-        QCOMPARE(state.graphics.flags.size(), 31);
-        for (const QImage& flag : state.graphics.flags)
-            QVERIFY(!flag.isNull());
-        QCOMPARE(state.graphics.IconCount, 13);
         for (int icon = 0; icon < 13; ++icon)
             QVERIFY(gamedata::ShowUnitIcon(state.DataFolder, state.graphics, icon).valid);
         QCOMPARE(state.soundFiles.size(), 3); // one with an upper-case extension
