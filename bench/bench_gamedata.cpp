@@ -83,7 +83,7 @@ void BM_LoadGraphics(benchmark::State& state) {
         benchmark::DoNotOptimize(graphics.flags.data());
     }
     state.counters["flags"] = double(graphics.flags.size());
-    state.counters["invalidFlags"] = report.invalidFlags;
+    state.counters["invalidFlags"] = double(report.invalidFlags.size());
     state.counters["icons"] = graphics.IconCount;
 }
 BENCHMARK(BM_LoadGraphics)->Arg(400)->Arg(4000)->Unit(benchmark::kMicrosecond);

@@ -1,6 +1,8 @@
 #include "platform/Files.h"
+#include "samplegame/SampleGame.h"
 #include "shell/Configuration.h"
 #include "shell/EditorState.h"
+#include "shell/GameFolderCheck.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -47,6 +49,12 @@ private slots:
             << "old";
         QTest::newRow("Windows-1252 folder") << QByteArray("gamefolder=/spi\xe9le/\r\n")
                                              << QString::fromUtf8("/spi\u00e9le/") << "old";
+        QTest::newRow("Windows-1252 that looks like UTF-8 stays Windows-1252")
+            << QByteArray("gamefolder=/h/\xc3\xa9/\r\n") << QString::fromUtf8("/h/\u00c3\u00a9/")
+            << "old";
+        QTest::newRow("UTF-8 behind a byte order mark")
+            << QByteArray("\xef\xbb\xbfgamefolder=/home/\xc5\x81ukasz/\r\n")
+            << QString::fromUtf8("/home/\u0141ukasz/") << "old";
     }
     void readingKeys() {
         QFETCH(QByteArray, file);
@@ -64,9 +72,24 @@ private slots:
         QCOMPARE(state.LanguageCode, languageCode);
     }
 
+    // The default game is taken and written down: in Windows-1252 whenever
+    // that holds the folder, else in UTF-8 behind a byte order mark.
+    void defaultGameFolderIsUsedAndWritten_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("stored"); // the name as the file holds it
+        QTest::addColumn<bool>("utf8");
+        QTest::newRow("plain") << "korvath" << QByteArray("korvath") << false;
+        QTest::newRow("Windows-1252")
+            << QString::fromUtf8("spi\u00e9le \u20ac") << QByteArray("spi\xe9le \x80") << false;
+        QTest::newRow("Japanese") << QString::fromUtf8("\u65e5\u672c")
+                                  << QByteArray("\xe6\x97\xa5\xe6\x9c\xac") << true;
+    }
     void defaultGameFolderIsUsedAndWritten() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, stored);
+        QFETCH(bool, utf8);
         QTemporaryDir dir;
-        const QString game = dir.filePath("korvath/");
+        const QString game = dir.path() + "/" + name + "/";
         QVERIFY(QDir().mkpath(game));
         QVERIFY(platform::writeWholeFile(game + "korvath.exe", {})); // any case
         EditorState state;
@@ -76,7 +99,8 @@ private slots:
         QVERIFY(state.ConfigLoaded);
         QCOMPARE(state.GameFolder, game);
         QCOMPARE(platform::readWholeFile(state.ProgramFolder + "KorEquipEdit.ini").value(),
-                 editorFile("", game.toUtf8()));
+                 (utf8 ? QByteArray("\xef\xbb\xbf") : QByteArray()) +
+                     editorFile("", dir.path().toUtf8() + "/" + stored + "/"));
     }
 
     void programFolder_data() {

@@ -8,6 +8,7 @@
 #include "shell/EditorState.h"
 #include "shell/GameFolderCheck.h"
 #include "sound/WaveFile.h"
+#include "support/CoreTestSupport.h"
 #include "support/RecordingDialogs.h"
 #include "support/SilentWavePlayer.h"
 
@@ -220,6 +221,21 @@ private slots:
         QVERIFY(picture->pixmap().isNull());
         game.type(QStringLiteral("Text27"), QStringLiteral("2"));
         QVERIFY(picture->palette().color(QPalette::Window) != QColor(255, 128, 128));
+
+        // An icon far larger than its box costs no more than the box.
+        const QString shp = platform::findNoCase(game.state.DataFolder, QStringLiteral("shp.pfp"));
+        QByteArray rows;
+        for (int y = 0; y < 300; ++y)
+            rows += QByteArray("\x01\xff\x01\xff\x01\xff\xfe\x07\0", 9);
+        QFile file(shp);
+        QVERIFY(file.open(QIODevice::Append));
+        game.state.graphics.IconStart[7] = file.size();
+        file.write(testing::ImageBytes(0, 0, 999, 299, rows, 1000));
+        file.close();
+        game.type(QStringLiteral("Text27"), QStringLiteral("7"));
+        QVERIFY(!picture->pixmap().isNull());
+        QVERIFY(picture->pixmap().width() <= picture->width() &&
+                picture->pixmap().height() <= picture->height());
 
         QFile::remove(platform::findNoCase(game.state.DataFolder, QStringLiteral("shp.pfp")));
         game.type(QStringLiteral("Text27"), QStringLiteral("4"));

@@ -1,13 +1,20 @@
+#include "gamedata/Graphics.h"
 #include "gamedata/Images.h"
 #include "gamedata/IndexFiles.h"
 #include "gamedata/TextLists.h"
 #include "support/CoreTestSupport.h"
 
+#include "platform/Files.h"
+
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace quillon::gamedata;
 using quillon::testing::AppendInt32;
+using quillon::testing::ImageBytes;
+using quillon::testing::IndexRecordBytes;
+using quillon::testing::SectionBytes;
 
 // Random and damaged input through every reader of game files. The readers
 // must return without touching memory outside their input (the sanitizer
@@ -50,10 +57,12 @@ public:
     // Row and column limits, then x0, y0, x1, y1 now and then at the extremes.
     QByteArray image() {
         QByteArray out;
-        AppendInt32(out, number(0, 255) | number(0, 255) << 16);
+        AppendInt32(out, chance(5) ? 0x7fff7fff : number(0, 255) | number(0, 255) << 16);
         AppendInt32(out, 0);
         for (int i = 0; i < 4; ++i)
-            AppendInt32(out, chance(2) ? (chance(50) ? INT32_MIN : INT32_MAX) : number(-40, 120));
+            AppendInt32(out, chance(2)   ? (chance(50) ? INT32_MIN : INT32_MAX)
+                             : chance(3) ? number(-40, 3000)
+                                         : number(-40, 120));
         return out + bytes(400);
     }
 
@@ -135,10 +144,64 @@ private slots:
                 const int xStart = in.chance(50) ? header->x0 : in.number(-30, 60);
                 const QImage image = DecodeToImage(*header, data, palette, xStart);
                 QVERIFY(image.width() <= 4096 && image.height() <= 4096);
+                // Never a picture larger than its data can fill.
+                QVERIFY(qint64(image.width()) * image.height() <= 255 * data.size());
                 QImage small(in.number(1, 20), in.number(1, 20), QImage::Format_ARGB32);
                 DecodeImage(small, *header, data, palette, xStart);
             }
         }
+    }
+
+    // Small files whose headers claim huge pictures, or whose directories
+    // point many times at one picture: what the game folder check and the
+    // icon view allocate stays within a few hundred bytes per file byte.
+    void hostileGraphicsCostLittle_data() {
+        QTest::addColumn<QByteArray>("flags");
+        QTest::addColumn<QByteArray>("icons");
+        QTest::addColumn<int>("shownFlags");
+        const QByteArray zeros(400, '\0');
+        const QByteArray tiny = ImageBytes(0, 0, 1, 1, QByteArray(2, '\0'));
+        QTest::newRow("40 directory entries for one picture")
+            << SectionBytes({ImageBytes(0, 0, 199, 199, zeros)}, 40) << SectionBytes({tiny}) << 5;
+        QTest::newRow("only the flags that can be shown")
+            << SectionBytes({tiny}, 40) << SectionBytes({tiny}) << 32;
+        QTest::newRow("the largest flags from a few bytes")
+            << SectionBytes({ImageBytes(0, 0, 4095, 4095, QByteArray(16, '\0'), 32767)}, 2)
+            << SectionBytes({tiny}) << 0;
+        QTest::newRow("every row claimed, too few bytes to end them")
+            << SectionBytes({tiny})
+            << SectionBytes({ImageBytes(0, 0, 4000, 4000, QByteArray(3000, '\0'), 32767)}) << 1;
+        QTest::newRow("rows ended, columns beyond what the codes reach")
+            << SectionBytes({tiny})
+            << SectionBytes({ImageBytes(0, 0, 4000, 99, QByteArray(100, '\0'), 32767)}) << 1;
+    }
+    void hostileGraphicsCostLittle() {
+        QFETCH(QByteArray, flags);
+        QFETCH(QByteArray, icons);
+        QFETCH(int, shownFlags);
+        QTemporaryDir dir;
+        const QString data = dir.path() + "/";
+        const QByteArray shp = flags + icons;
+        QVERIFY(shp.size() < 8192);
+        QVERIFY(quillon::platform::writeWholeFile(data + "shp.pfp", shp));
+        GameIndex index;
+        ReadPfpIndex(QByteArray(4, '\0') + IndexRecordBytes("FLAGSLG", int(flags.size()), 0) +
+                         IndexRecordBytes("UNITICON", int(icons.size()), int(flags.size())),
+                     index);
+        Graphics graphics;
+        LoadGraphics(data, index, graphics);
+        const qint64 bound = 4 * 255 * shp.size(); // four bytes a pixel
+        qint64 allocated = 0;
+        int shown = 0;
+        for (const QImage& flag : graphics.flags) {
+            allocated += flag.sizeInBytes();
+            shown += !flag.isNull();
+        }
+        QVERIFY2(allocated <= bound, qPrintable(QString::number(allocated)));
+        QCOMPARE(shown, shownFlags);
+        QVERIFY(graphics.flags.size() <= ShownFlags);
+        for (int n = 0; n < graphics.IconCount; ++n)
+            QVERIFY(ShowUnitIcon(data, graphics, n).image.sizeInBytes() <= bound);
     }
 };
 

@@ -14,9 +14,20 @@ using namespace quillon;
 namespace {
 
 const auto Record = quillon::testing::IndexRecordBytes;
+using quillon::testing::ImageBytes;
+using quillon::testing::SectionBytes;
+
+// 40 flags of one pixel; those numbered (from 1) in `invalid` have no rows.
+QByteArray Flags(const QList<int>& invalid = {}) {
+    QList<QByteArray> images;
+    for (int k = 1; k <= 40; ++k)
+        images.append(invalid.contains(k) ? ImageBytes(0, 0, 1, 0, "\0")
+                                          : ImageBytes(0, 0, 1, 1, QByteArray(2, '\0')));
+    return SectionBytes(images);
+}
 
 // A small game folder: a text container with classes and two descriptions,
-// a palette, no shp.pfp (nothing indexes it) and one sound file.
+// a palette, 40 flags in shp.pfp and one sound file.
 // The container is named "txt" in ext.idx and "TXT.PFP" on disk.
 void WriteTinyGame(const QString& game) {
     const QString data = game + "DATA/";
@@ -28,7 +39,9 @@ void WriteTinyGame(const QString& game) {
     QVERIFY(platform::writeWholeFile(data + "pfpdata.idx",
                                      QByteArray(4, '\0') + Record("CLASSES", classes.size(), 0) +
                                          Record("0", 8, classes.size()) +
-                                         Record("1", 12, classes.size() + 8)));
+                                         Record("1", 12, classes.size() + 8) +
+                                         Record("FLAGSLG", Flags().size(), 0)));
+    QVERIFY(platform::writeWholeFile(data + "shp.pfp", Flags()));
     QVERIFY(platform::writeWholeFile(data + "TXT.PFP", classes + descriptions));
     QVERIFY(platform::writeWholeFile(data + "pal.pfp", QByteArray(1024, '\x20')));
     QVERIFY(platform::writeWholeFile(game + "BNK/0001.MEL", QByteArray(64, '\0')));
@@ -42,26 +55,39 @@ class GameFolderCheckTest : public QObject {
 private slots:
     void reportsMissingFilesInOrder_data() {
         QTest::addColumn<QString>("removed");      // relative to the game folder
-        QTest::addColumn<QStringList>("messages"); // file names in DATA, or fixed texts
+        QTest::addColumn<QByteArray>("contents");  // its new contents, or none: removed
+        QTest::addColumn<QStringList>("messages"); // "@" file names in DATA, or texts
         QTest::addColumn<bool>("extFound");
         QTest::addColumn<bool>("pfpFound");
         QTest::addColumn<QStringList>("classes");
-        QTest::newRow("complete") << QString() << QStringList() << true << true
-                                  << QStringList{"Infantry", "Tank"};
+        const QStringList classes{"Infantry", "Tank"};
+        const QByteArray none;
+        QTest::newRow("complete") << QString() << none << QStringList() << true << true << classes;
         QTest::newRow("no ext.idx")
-            << "DATA/ext.idx" << QStringList{"@ext.idx"} << false << false << QStringList();
-        QTest::newRow("no pfpdata.idx")
-            << "DATA/pfpdata.idx" << QStringList{"@pfpdata.idx"} << true << false << QStringList();
+            << "DATA/ext.idx" << none << QStringList{"@ext.idx"} << false << false << QStringList();
+        QTest::newRow("no pfpdata.idx") << "DATA/pfpdata.idx" << none << QStringList{"@pfpdata.idx"}
+                                        << true << false << QStringList();
         QTest::newRow("no text container")
-            << "DATA/TXT.PFP" << QStringList{"@txt.pfp"} << true << true << QStringList();
+            << "DATA/TXT.PFP" << none << QStringList{"@txt.pfp"} << true << true << QStringList();
         QTest::newRow("no palette")
-            << "DATA/pal.pfp" << QStringList{"@pal.pfp", i18n::msg::PaletteMissing} << true << true
-            << QStringList{"Infantry", "Tank"};
+            << "DATA/pal.pfp" << none << QStringList{"@pal.pfp", i18n::msg::PaletteMissing} << true
+            << true << classes;
+        QTest::newRow("palette too short")
+            << "DATA/pal.pfp" << QByteArray(1023, '\x20')
+            << QStringList{"Diese Datei ist zu kurz f\u00fcr die Farbpalette des Spiels: *pal.pfp",
+                           i18n::msg::PaletteMissing}
+            << true << true << classes;
+        QTest::newRow("flags that cannot be shown: one message")
+            << "DATA/shp.pfp" << Flags({2, 5, 36})
+            << QStringList{"error in flag\r\nDiese Flaggen k\u00f6nnen nicht angezeigt werden: 2, "
+                           "5"}
+            << true << true << classes;
         QTest::newRow("no data folder")
-            << "DATA" << QStringList() << true << true << QStringList{"stale"};
+            << "DATA" << none << QStringList() << true << true << QStringList{"stale"};
     }
     void reportsMissingFilesInOrder() {
         QFETCH(QString, removed);
+        QFETCH(QByteArray, contents);
         QFETCH(QStringList, messages);
         QFETCH(bool, extFound);
         QFETCH(bool, pfpFound);
@@ -70,7 +96,9 @@ private slots:
         const QString game = temp.path() + "/";
         WriteTinyGame(game);
         const QString path = game + removed;
-        if (!removed.isEmpty())
+        if (!contents.isEmpty())
+            QVERIFY(platform::writeWholeFile(path, contents));
+        else if (!removed.isEmpty())
             QVERIFY(QFileInfo(path).isDir() ? QDir(path).removeRecursively() : QFile::remove(path));
 
         EditorState state;
@@ -85,10 +113,10 @@ private slots:
         QCOMPARE(state.DataFolder, game + (removed == "DATA" ? "data/" : "DATA/"));
         QCOMPARE(state.SoundFolder, game + "BNK/");
         QStringList expected;
-        for (const QString& message : messages)
+        for (QString message : messages)
             expected << (message.startsWith('@')
                              ? MissingDataFileMessage(state, game + "DATA/" + message.mid(1))
-                             : message);
+                             : message.replace('*', game + "DATA/"));
         QCOMPARE(shown, expected);
         QCOMPARE(state.ExtIndexFound, extFound);
         QCOMPARE(state.PfpIndexFound, pfpFound);

@@ -8,7 +8,8 @@
 
 using namespace quillon::gamedata;
 using quillon::platform::writeWholeFile;
-using quillon::testing::AppendInt32;
+using quillon::testing::ImageBytes;
+using quillon::testing::SectionBytes;
 
 namespace {
 
@@ -31,29 +32,6 @@ QString Rows(const QImage& image) {
         rows.append(row);
     }
     return rows.join(u'|');
-}
-
-QByteArray Image(qint32 x0, qint32 y0, qint32 x1, qint32 y1, const QByteArray& codes) {
-    QByteArray out("\xc8\x00\xc8\x00", 4); // row and column limits 200
-    AppendInt32(out, 0);
-    for (qint32 value : {x0, y0, x1, y1})
-        AppendInt32(out, value);
-    return out + codes;
-}
-
-// A section: tag, count, directory, then the images.
-QByteArray Section(const QList<QByteArray>& images) {
-    QByteArray out("SECT");
-    AppendInt32(out, qint32(images.size()));
-    qint32 offset = 8 + 8 * qint32(images.size());
-    for (const QByteArray& image : images) {
-        AppendInt32(out, offset);
-        AppendInt32(out, 0);
-        offset += qint32(image.size());
-    }
-    for (const QByteArray& image : images)
-        out += image;
-    return out;
 }
 
 } // namespace
@@ -103,8 +81,8 @@ private slots:
         QTest::addColumn<QByteArray>("shp");
         QTest::addColumn<int>("start");
         QTest::addColumn<QVector<qint64>>("positions");
-        const QByteArray two =
-            Section({Image(0, 0, 1, 1, QByteArray(1, 0)), Image(0, 0, 1, 1, QByteArray(1, 0))});
+        const QByteArray two = SectionBytes(
+            {ImageBytes(0, 0, 1, 1, QByteArray(1, 0)), ImageBytes(0, 0, 1, 1, QByteArray(1, 0))});
         QTest::newRow("two images after a prefix")
             << QByteArray("xyz") + two << 3 << QVector<qint64>{3 + 24, 3 + 24 + 25};
         QByteArray overstated = two.left(16);
@@ -123,11 +101,12 @@ private slots:
     void flagsAndIconsFromTheDataFolder() {
         QTemporaryDir dir;
         const QString data = dir.path() + "/";
-        const QByteArray flags = Section({Image(3, 1, 5, 2, QByteArray("\x04\x07\0\x02\x08\0", 6)),
-                                          Image(3, 1, 3, 2, QByteArray(1, 0)), // invalid: x0 == x1
-                                          Image(0, 0, 2, 1, QByteArray("\x02\x09\0\0", 4))});
+        const QByteArray flags =
+            SectionBytes({ImageBytes(3, 1, 5, 2, QByteArray("\x04\x07\0\x02\x08\0", 6)),
+                          ImageBytes(3, 1, 3, 2, QByteArray(1, 0)), // invalid: x0 == x1
+                          ImageBytes(0, 0, 2, 1, QByteArray("\x02\x09\0\0", 4))});
         const QByteArray icons =
-            Section({Image(3, 1, 5, 2, QByteArray("\x04\x07\0\x02\x08\0", 6))});
+            SectionBytes({ImageBytes(3, 1, 5, 2, QByteArray("\x04\x07\0\x02\x08\0", 6))});
         QVERIFY(writeWholeFile(data + "SHP.PFP", flags + icons));
         QByteArray pal;
         for (int i = 0; i < 256; ++i)
@@ -141,7 +120,7 @@ private slots:
         const GraphicsReport report = LoadGraphics(data, index, graphics);
         QVERIFY(!report.paletteMissing);
         QVERIFY(!report.shpMissing);
-        QCOMPARE(report.invalidFlags, 1);
+        QCOMPARE(report.invalidFlags, QVector<int>{2});
         QCOMPARE(graphics.flags.size(), 3);
         QVERIFY(graphics.flags[1].isNull());
         QCOMPARE(Rows(graphics.flags[0]), QString("......|...77.|...8.."));

@@ -84,6 +84,31 @@ private slots:
         QVERIFY(saved != original);
     }
 
+    // Saving what was opened, unchanged, gives back every game and equipment
+    // file byte for byte, descriptions of units beyond 2000 included.
+    void unchangedSaveKeepsEveryByte_data() {
+        QTest::addColumn<int>("units");
+        QTest::newRow("sample size") << 40;
+        QTest::newRow("3000 units") << 3000;
+    }
+    void unchangedSaveKeepsEveryByte() {
+        QFETCH(int, units);
+        EditorHarness editor(units);
+        const QString data = editor.game.dataFolder();
+        const QStringList files = {"KorEquip.EQP", "KorEquip.TXT", "txt.pfp", "pfpdata.idx",
+                                   "ext.idx"};
+        QList<QByteArray> before;
+        for (const QString& file : files)
+            before.append(fileBytes(data + file));
+        QVERIFY(editor.startOpen());
+        editor.dialogs.clear();
+        editor.action("mnu_save")->trigger();
+        QCOMPARE(editor.dialogs.informed.size(), 1); // the summary alone
+        for (qsizetype f = 0; f < files.size(); ++f)
+            QVERIFY2(fileBytes(platform::findNoCase(data, files[f])) == before[f],
+                     qPrintable(files[f]));
+    }
+
     void formViewFollowsItsUnitThroughASave() {
         EditorHarness editor;
         QVERIFY(editor.startOpen(true));

@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -111,14 +112,20 @@ private slots:
     void setupConfirm_data() {
         QTest::addColumn<bool>("configured");
         QTest::addColumn<bool>("gameFolder"); // else the data folder, without KORVATH.EXE
-        QTest::newRow("first start, German: written and reloaded") << false << true;
-        QTest::newRow("no game in the folder: refused, ini untouched") << true << false;
+        QTest::addColumn<QString>("folderName");
+        QTest::newRow("first start, German: written and reloaded") << false << true << "game";
+        QTest::newRow("no game in the folder: refused, ini untouched") << true << false << "game";
+        QTest::newRow("a folder outside Windows-1252: remembered")
+            << false << true << QString::fromUtf8("\u0141ukasz");
     }
 
     void setupConfirm() {
         QFETCH(bool, configured);
         QFETCH(bool, gameFolder);
+        QFETCH(QString, folderName);
         EditorHarness editor;
+        const QString game = editor.game.root() + folderName + QLatin1Char('/');
+        QVERIFY(game == editor.game.gameFolder() || QDir().rename(editor.game.gameFolder(), game));
         if (configured)
             QVERIFY(editor.game.writeConfiguration(QStringLiteral("uk")));
         MainWindow& window = editor.start();
@@ -126,26 +133,35 @@ private slots:
         if (configured)
             editor.action("mnu_folders")->trigger();
         SetupDialog* setup = window.setupDialog();
-        QString typed = gameFolder ? editor.game.gameFolder() : editor.game.dataFolder();
+        QString typed = gameFolder ? game : game + QStringLiteral("data/");
         typed.chop(1); // without the final separator
         setup->setFolderText(QStringLiteral("  ") + typed);
         setup->findChild<QRadioButton*>(QStringLiteral("Option2"))->click();
         QTest::mouseClick(setup->useButton(), Qt::LeftButton);
 
-        const QString ini = QString::fromLatin1(fileBytes(editor.game.configurationPath()));
+        const QByteArray bytes = fileBytes(editor.game.configurationPath());
         QCOMPARE(setup->isVisible(), !gameFolder);
         if (!gameFolder) {
             QCOMPARE(editor.dialogs.informed,
                      QStringList{QStringLiteral("Cannot find 'Korvath Gamefolder'")});
-            QCOMPARE(ini.toLatin1(), before);
+            QCOMPARE(bytes, before);
             return;
         }
+        // Windows-1252 as ever, UTF-8 behind a byte order mark when it must.
+        const QString ini = bytes.startsWith("\xef\xbb\xbf") ? QString::fromUtf8(bytes.mid(3))
+                                                             : QString::fromLatin1(bytes);
         QVERIFY2(ini.contains(QStringLiteral("nationalit=deu\r\n")), qPrintable(ini));
-        QVERIFY(ini.contains(QStringLiteral("gamefolder=") + editor.game.gameFolder() +
-                             QStringLiteral("\r\n")));
+        QVERIFY(ini.contains(QStringLiteral("gamefolder=") + game + QStringLiteral("\r\n")));
         QVERIFY(window.isVisible());
         QCOMPARE(menuTitle(window, "mnu_file"), QStringLiteral("Datei"));
         QCOMPARE(window.openDialog()->windowTitle(), QStringLiteral("EQP-Datei suchen"));
+        QVERIFY(editor.dialogs.informed.isEmpty());
+
+        // The next start finds the game without asking.
+        MainWindow& restarted = editor.start();
+        QCOMPARE(restarted.state().GameFolder, game);
+        QVERIFY(restarted.state().ExtIndexFound && restarted.state().PfpIndexFound);
+        QVERIFY(!restarted.setupDialog()->isVisible());
         QVERIFY(editor.dialogs.informed.isEmpty());
     }
 

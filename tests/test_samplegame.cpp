@@ -4,6 +4,7 @@
 #include "shell/GameFolderCheck.h"
 #include "support/CoreTestSupport.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -45,17 +46,9 @@ private slots:
             QCOMPARE(position,
                      Bytes(data + QByteArray(ext[c].name).replace('\0', "") + ".pfp").size());
         }
-        QVERIFY(LoadEquipmentFiles(state.DataFolder, state.datasheet, i18n::Language::English).ok);
-        QCOMPARE(state.datasheet.rows(), 41);
         QCOMPARE(state.lists.moveMethods.size(), 11);
         QCOMPARE(state.lists.moveMedia.size(), 2);
         QVERIFY(!state.lists.classes.isEmpty() && !state.lists.NationNames.isEmpty());
-        for (int unit = 0; unit < 40; ++unit)
-            QVERIFY(!state.LongDescriptions[unit].startsWith(' ')); // no placeholder
-        QCOMPARE(state.graphics.flags.size(), 31);
-        for (const QImage& flag : state.graphics.flags)
-            QVERIFY(!flag.isNull());
-        QCOMPARE(state.graphics.IconCount, 13);
         for (int icon = 0; icon < 13; ++icon)
             QVERIFY(gamedata::ShowUnitIcon(state.DataFolder, state.graphics, icon).valid);
         QCOMPARE(state.soundFiles.size(), 3); // one with an upper-case extension
@@ -66,6 +59,58 @@ private slots:
             QCOMPARE(FolderBytes(same.path() + "/" + folder), FolderBytes(game + folder));
         QVERIFY(FolderBytes(other.path() + "/data/") != FolderBytes(data));
         QVERIFY(!samplegame::WriteSampleGame(data + "ext.idx/game", options));
+    }
+
+    // Every size the generator accepts is read in full; it refuses the
+    // sizes the editor could not read, and writes nothing then.
+    void acceptedSizesAreReadCompletely_data() {
+        using namespace samplegame;
+        QTest::addColumn<int>("units");
+        QTest::addColumn<int>("icons");
+        QTest::addColumn<bool>("equipmentOnly"); // beside a game of 40 units
+        QTest::addColumn<bool>("written");
+        QTest::newRow("one unit, one icon") << 1 << 1 << false << true;
+        QTest::newRow("the largest game") << MaxGameUnits << MaxIcons << false << true;
+        QTest::newRow("a unit more than the index holds")
+            << MaxGameUnits + 1 << 10 << false << false;
+        QTest::newRow("an icon more than the editor holds") << 10 << MaxIcons + 1 << false << false;
+        QTest::newRow("no units") << 0 << 10 << false << false;
+        QTest::newRow("the largest equipment file") << 32767 << 10 << true << true;
+        QTest::newRow("an equipment file beyond it") << 32768 << 10 << true << false;
+    }
+    void acceptedSizesAreReadCompletely() {
+        QFETCH(int, units);
+        QFETCH(int, icons);
+        QFETCH(bool, equipmentOnly);
+        QFETCH(bool, written);
+        QTemporaryDir dir;
+        const QString game = dir.path() + "/game/";
+        const QString equipment = equipmentOnly ? dir.path() + "/big/" : game + "data/";
+        if (equipmentOnly) {
+            QVERIFY(samplegame::WriteSampleGame(game, {40, icons, 1, 3}));
+            QCOMPARE(samplegame::WriteEquipmentFiles(equipment, units), written);
+        } else {
+            QCOMPARE(samplegame::WriteSampleGame(game, {units, icons, 1, 3}), written);
+        }
+        if (!written) {
+            QVERIFY(!QDir(equipmentOnly ? equipment : game).exists());
+            return;
+        }
+        // As at start-up: the check before any file is open.
+        EditorState state;
+        state.GameFolder = game;
+        QCOMPARE(CheckGameFolder(state), QStringList());
+        QVERIFY(LoadEquipmentFiles(equipment, state.datasheet, i18n::Language::English).ok);
+        QCOMPARE(state.datasheet.rows(), units + 1);
+        QCOMPARE(state.index.PfpIndex.size(),
+                 (Bytes(state.DataFolder + "pfpdata.idx").size() - 4) / 16);
+        const int described = equipmentOnly ? 40 : units;
+        QVERIFY(state.LongDescriptions.size() >= described);
+        for (int unit = 0; unit < described; ++unit)
+            QVERIFY(!state.LongDescriptions[unit].startsWith(' ')); // no placeholder
+        QCOMPARE(state.graphics.flags.size(), 31);
+        QVERIFY(!state.graphics.flags.contains(QImage()));
+        QCOMPARE(state.graphics.IconCount, icons);
     }
 };
 

@@ -125,24 +125,38 @@ private slots:
     }
 
     void descriptions_data() {
+        QTest::addColumn<QList<QByteArray>>("more"); // entries after "0", "1" and "3"
         QTest::addColumn<int>("minCount");
+        QTest::addColumn<int>("size");
         QTest::addColumn<int>("unit");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("missing number gets the placeholder") << 0 << 2 << " 2.txt";
-        QTest::newRow("only the first line, trimmed") << 0 << 3 << "Heavy tank";
-        QTest::newRow("table grows with the unit count") << 2500 << 2499 << " 2499.txt";
+        const QList<QByteArray> none;
+        QTest::newRow("missing number gets the placeholder") << none << 0 << 2001 << 2 << " 2.txt";
+        QTest::newRow("only the first line, trimmed") << none << 0 << 2001 << 3 << "Heavy tank";
+        QTest::newRow("table grows with the unit count")
+            << none << 2500 << 2500 << 2499 << " 2499.txt";
+        QTest::newRow("every indexed description is read")
+            << QList<QByteArray>{"2999", "Far unit\r\n"} << 0 << 3000 << 2999 << "Far unit";
+        QTest::newRow("a number out of order ends the descriptions")
+            << QList<QByteArray>{"2", "Late\r\n", "2999", "Far unit\r\n"} << 0 << 2001 << 2
+            << " 2.txt";
+        QTest::newRow("no unit number beyond the index limit")
+            << QList<QByteArray>{"40000", "Too far\r\n"} << 0 << 2001 << 4 << " 4.txt";
     }
     void descriptions() {
+        QFETCH(QList<QByteArray>, more);
         QFETCH(int, minCount);
+        QFETCH(int, size);
         QFETCH(int, unit);
         QFETCH(QString, expected);
-        const Game game =
-            MakeGame({"CLASSES", Classes, QByteArray("0\0\0\0\0\0\0\0", 8), "Rifles\r\n", "1",
-                      "Pistols\r\n", "3", "  Heavy tank \r\nSecond line\r\n"});
+        const Game game = MakeGame(
+            QList<QByteArray>{"CLASSES", Classes, QByteArray("0\0\0\0\0\0\0\0", 8), "Rifles\r\n",
+                              "1", "Pistols\r\n", "3", "  Heavy tank \r\nSecond line\r\n"} +
+            more);
         TextLists lists;
         QStringList descriptions;
         LoadTextLists(game.container, game.index, lists, descriptions, minCount);
-        QCOMPARE(descriptions.size(), std::max(MinDescriptions, minCount));
+        QCOMPARE(descriptions.size(), size);
         QCOMPARE(descriptions[unit], expected);
     }
 };

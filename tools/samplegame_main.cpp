@@ -35,17 +35,26 @@ int main(int argc, char* argv[]) {
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("FOLDER"),
                                  QStringLiteral("Folder to write (created if needed)."));
+    using quillon::samplegame::MaxEquipmentUnits;
+    using quillon::samplegame::MaxGameUnits;
+    using quillon::samplegame::MaxIcons;
     parser.addOptions({
-        {QStringLiteral("units"), QStringLiteral("Number of units (default 1100)."),
+        {QStringLiteral("units"),
+         QStringLiteral("Number of units (default 1100): 1 to %1 for a game, whose index holds "
+                        "at most 32767 records; 1 to %2 with --equipment-only.")
+             .arg(MaxGameUnits)
+             .arg(MaxEquipmentUnits),
          QStringLiteral("N")},
-        {QStringLiteral("icons"), QStringLiteral("Number of unit icons (default 400)."),
+        {QStringLiteral("icons"),
+         QStringLiteral("Number of unit icons (default 400, at most %1).").arg(MaxIcons),
          QStringLiteral("N")},
         {QStringLiteral("sounds"), QStringLiteral("Number of sound files (default 8)."),
          QStringLiteral("N")},
         {QStringLiteral("seed"), QStringLiteral("Seed of the generator (default 1)."),
          QStringLiteral("S")},
         {QStringLiteral("equipment-only"),
-         QStringLiteral("Write only KorEquip.EQP and KorEquip.TXT into FOLDER.")},
+         QStringLiteral("Write only KorEquip.EQP and KorEquip.TXT into FOLDER, for example a "
+                        "folder beside a complete game, whose data then serves them.")},
     });
     parser.process(app);
     if (parser.positionalArguments().size() != 1) {
@@ -55,15 +64,25 @@ int main(int argc, char* argv[]) {
 
     quillon::samplegame::Options options;
     int seed = int(options.seed);
-    if (!readCount(parser, QStringLiteral("units"), 0, 32767, options.units) ||
-        !readCount(parser, QStringLiteral("icons"), 1, 32767, options.icons) ||
+    const bool equipmentOnly = parser.isSet(QStringLiteral("equipment-only"));
+    if (!equipmentOnly && parser.value(QStringLiteral("units")).toInt() > MaxGameUnits) {
+        std::fprintf(stderr,
+                     "A game of more than %d units does not fit the index of 32767 records. "
+                     "Write a larger equipment file with --equipment-only into a folder beside "
+                     "a complete game.\n",
+                     MaxGameUnits);
+        return 2;
+    }
+    if (!readCount(parser, QStringLiteral("units"), 1,
+                   equipmentOnly ? MaxEquipmentUnits : MaxGameUnits, options.units) ||
+        !readCount(parser, QStringLiteral("icons"), 1, MaxIcons, options.icons) ||
         !readCount(parser, QStringLiteral("sounds"), 0, 8999, options.sounds) ||
         !readCount(parser, QStringLiteral("seed"), 0, 2147483647, seed))
         return 2;
     options.seed = unsigned(seed);
 
     const QString folder = QDir(parser.positionalArguments().constFirst()).absolutePath();
-    if (parser.isSet(QStringLiteral("equipment-only"))) {
+    if (equipmentOnly) {
         if (!quillon::samplegame::WriteEquipmentFiles(folder, options.units, options.seed)) {
             std::fprintf(stderr, "Cannot write the equipment files into %s\n",
                          qPrintable(QDir::toNativeSeparators(folder)));

@@ -53,7 +53,7 @@ QString InfoText(const EditorState& state) {
         QStringList invalid;
         for (qsizetype f = 0; f < state.graphics.flags.size(); ++f)
             if (state.graphics.flags[f].isNull())
-                invalid << QString::number(f);
+                invalid << QString::number(f + 1); // numbered from 1, as the check reports them
         out += QStringLiteral("Flags: %1\n").arg(state.graphics.flags.size());
         if (!invalid.isEmpty())
             out += QStringLiteral("Invalid flags: %1\n").arg(invalid.join(QStringLiteral(", ")));

@@ -38,16 +38,23 @@ void LoadFlags(const GameIndex& index, ShpFile& shp, Graphics& graphics, Graphic
         return;
     }
     graphics.flags.clear();
+    // Flags may share their bytes: together they may claim no more pixels
+    // than the whole file could fill.
+    qint64 budget = MaxPixelsPerCodeByte * file->size();
     QByteArray data;
-    for (const qint64 start : ReadSectionDirectory(*file, index.PfpIndex[entry].offset)) {
-        const std::optional<ImageHeader> header = ReadImage(*file, start, data);
-        if (!header || !header->valid()) {
-            ++report.invalidFlags;
-            graphics.flags.append(QImage());
-            continue;
-        }
+    const QVector<qint64> starts =
+        ReadSectionDirectory(*file, index.PfpIndex[entry].offset, ShownFlags);
+    for (qsizetype k = 0; k < starts.size(); ++k) {
+        const std::optional<ImageHeader> header = ReadImage(*file, starts[k], data);
+        QImage flag;
         // Flags keep their own first column; unit icons do not.
-        graphics.flags.append(DecodeToImage(*header, data, graphics.palette, header->x0));
+        if (header && CanvasPixels(*header, header->x0) <= budget)
+            flag = DecodeToImage(*header, data, graphics.palette, header->x0);
+        if (flag.isNull())
+            report.invalidFlags.append(int(k) + 1);
+        else
+            budget -= qint64(flag.width()) * flag.height();
+        graphics.flags.append(flag);
     }
 }
 
@@ -72,10 +79,10 @@ GraphicsReport LoadGraphics(const QString& dataFolder, const GameIndex& index, G
     GraphicsReport report;
     const std::optional<QByteArray> pal =
         platform::readWholeFile(platform::findNoCase(dataFolder, "pal.pfp"));
-    if (pal)
-        LoadPalette(*pal, graphics.palette);
-    else
+    if (!pal)
         report.paletteMissing = true;
+    else if (!LoadPalette(*pal, graphics.palette))
+        report.paletteShort = true;
 
     ShpFile shp(dataFolder);
     LoadFlags(index, shp, graphics, report);

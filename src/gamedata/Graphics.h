@@ -8,10 +8,14 @@
 
 namespace quillon::gamedata {
 
+// The form view has a flag picture for this many nations; later flags are
+// never shown, so they are not decoded.
+constexpr int ShownFlags = 32;
+
 // Palette, flags and the unit icon directory of one game folder check.
 struct Graphics {
     Palette palette = BlackPalette();
-    QVector<QImage> flags;     // one per FLAGSLG image; a null image for an invalid one
+    QVector<QImage> flags;     // the first ShownFlags FLAGSLG images; null for an invalid one
     QVector<qint64> IconStart; // container position of every unit icon
     int IconCount = 0;
     bool IconsAvailable = false; // UNITICON was found at least once
@@ -20,8 +24,9 @@ struct Graphics {
 // What LoadGraphics found, for the caller to report in order.
 struct GraphicsReport {
     bool paletteMissing = false; // pal.pfp absent
+    bool paletteShort = false;   // pal.pfp holds less than a palette
     bool shpMissing = false;     // shp.pfp absent while FLAGSLG or UNITICON is indexed
-    int invalidFlags = 0;        // one "error in flag" each
+    QVector<int> invalidFlags;   // numbers (from 1) of the flags that cannot be shown
 };
 
 // Palette, then flags, then the unit icon directory, from the data folder.

@@ -55,6 +55,28 @@ bool ImageHeader::valid() const {
     return y1 <= rowLimit && x1 <= columnLimit && x0 < x1 && y0 < y1;
 }
 
+namespace {
+
+// Width and height of the canvas, unclipped; 64-bit so that no header
+// overflows them.
+qint64 CanvasWidth(const ImageHeader& header, int xStart) {
+    return std::max<qint64>(qint64(xStart) + qint64(header.x1) - header.x0 + 1, 1);
+}
+qint64 CanvasHeight(const ImageHeader& header) {
+    return std::max<qint64>(qint64(header.y1) + 1, 1);
+}
+
+} // namespace
+
+qint64 CanvasPixels(const ImageHeader& header, int xStart) {
+    return CanvasWidth(header, xStart) * CanvasHeight(header);
+}
+
+bool FitsData(const ImageHeader& header, qint64 dataBytes, int xStart) {
+    const qint64 rows = qint64(header.y1) - header.y0 + 1;
+    return rows <= dataBytes && CanvasPixels(header, xStart) <= MaxPixelsPerCodeByte * dataBytes;
+}
+
 QVector<qint64> ReadSectionDirectory(const QByteArray& shp, qint64 sectionStart, int limit) {
     QVector<qint64> positions;
     if (!Holds(shp, sectionStart, SectionHeaderSize))
@@ -126,13 +148,10 @@ void DecodeImage(QImage& target, const ImageHeader& header, QByteArrayView data,
 
 QImage DecodeToImage(const ImageHeader& header, QByteArrayView data, const Palette& palette,
                      int xStart) {
-    if (!header.valid())
+    if (!header.valid() || !FitsData(header, data.size(), xStart))
         return {};
-    const qint64 imageWidth = qint64(header.x1) - header.x0 + 1;
-    const qint64 width = std::max<qint64>(qint64(header.x1) + 1, qint64(xStart) + imageWidth);
-    const qint64 height = qint64(header.y1) + 1;
-    QImage image(int(std::clamp<qint64>(width, 1, MaxCanvasSide)),
-                 int(std::clamp<qint64>(height, 1, MaxCanvasSide)), QImage::Format_ARGB32);
+    QImage image(int(std::min(CanvasWidth(header, xStart), MaxCanvasSide)),
+                 int(std::min(CanvasHeight(header), MaxCanvasSide)), QImage::Format_ARGB32);
     if (image.isNull())
         return {};
     image.fill(Qt::transparent);

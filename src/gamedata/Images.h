@@ -27,6 +27,15 @@ struct ImageHeader {
 constexpr int ImageHeaderSize = 24;
 constexpr int MaxImageData = 131072;
 
+// A picture may be no larger than its encoded data can fill: every row
+// needs at least the code that ends it, and no code byte reaches further
+// than 255 columns. So the memory and time an image may claim are bounded
+// by the bytes its file holds, whatever its header says.
+constexpr qint64 MaxPixelsPerCodeByte = 255;
+// Pixels of the canvas DecodeToImage draws the image on, before clipping.
+qint64 CanvasPixels(const ImageHeader& header, int xStart);
+bool FitsData(const ImageHeader& header, qint64 dataBytes, int xStart);
+
 // The container positions (section start + image offset) of the images of
 // the section starting at `sectionStart`; empty when the section header
 // lies outside the file. The count is bounded by the directory entries
@@ -44,7 +53,8 @@ void DecodeImage(QImage& target, const ImageHeader& header, QByteArrayView data,
                  const Palette& palette, int xStart);
 
 // An image decoded into a picture of its own: canvas wide enough for
-// xStart + the image's width, high enough for row y1; null when invalid.
+// xStart + the image's width, high enough for row y1; null when invalid or
+// larger than `data` can fill.
 QImage DecodeToImage(const ImageHeader& header, QByteArrayView data, const Palette& palette,
                      int xStart);
 

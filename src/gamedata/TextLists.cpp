@@ -67,13 +67,29 @@ QString FirstLineAt(const QByteArray& container, qint64 position) {
     return TrimBlanks(ReadContainerLine(container, position).value_or(QString()));
 }
 
+// The number after the last description the index can give: entries are
+// matched in ascending order from "0" on, so the walk ends at the first
+// name that is not a larger unit number.
+int DescriptionsIndexed(const GameIndex& index, int first) {
+    int last = -1;
+    for (int i = first; i >= 0 && i <= index.PfpLast(); ++i) {
+        const QString name = NormaliseEntryName(index.PfpIndex[i].name);
+        const int n = name.toInt();
+        if (name != QString::number(n) || n <= last || n >= MaxPfpRecords)
+            break;
+        last = n;
+    }
+    return last + 1;
+}
+
 // Description entries stand in ascending numeric order; a number without
 // an entry keeps its place with the placeholder.
 void ReadDescriptions(const QByteArray& container, const GameIndex& index,
-                      QStringList& longDescriptions, int count) {
+                      QStringList& longDescriptions, int minCount) {
+    int i = FindPfpEntry(index, QStringLiteral("0"));
+    const int count = std::max(minCount, DescriptionsIndexed(index, i));
     QStringList descriptions;
     descriptions.reserve(count);
-    int i = FindPfpEntry(index, QStringLiteral("0"));
     QString name = i >= 0 ? NormaliseEntryName(index.PfpIndex[i].name) : QString();
     for (int k = 0; k < count; ++k) {
         if (i >= 0 && name == QString::number(k)) {
@@ -91,6 +107,14 @@ void ReadDescriptions(const QByteArray& container, const GameIndex& index,
 
 QString DescriptionPlaceholder(int unitNumber) {
     return QLatin1Char(' ') + QString::number(unitNumber) + QStringLiteral(".txt");
+}
+
+void CoverUnits(QStringList& longDescriptions, int unitCount) {
+    if (longDescriptions.isEmpty())
+        return;
+    longDescriptions.reserve(unitCount);
+    for (qsizetype k = longDescriptions.size(); k < unitCount; ++k)
+        longDescriptions.append(DescriptionPlaceholder(int(k)));
 }
 
 void LoadTextLists(const QByteArray& container, const GameIndex& index, TextLists& lists,

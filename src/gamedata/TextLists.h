@@ -21,15 +21,22 @@ struct TextLists {
 };
 
 // At least 2001 descriptions (unit numbers 0..2000), more when the unit
-// count needs them; missing ones hold the placeholder " <k>.txt".
+// count or the index's description entries need them; missing ones hold the
+// placeholder " <k>.txt".
 constexpr int MinDescriptions = 2001;
 QString DescriptionPlaceholder(int unitNumber);
+
+// Makes a description table that was read from the game reach `unitCount`
+// entries, with the placeholders the reader gives to numbers without an
+// entry. An empty table (no game text read) stays empty.
+void CoverUnits(QStringList& longDescriptions, int unitCount);
 
 // Reads the lists and the long descriptions from the whole text container.
 // The lists are rebuilt from scratch. Without CLASSES nothing is read (the
 // lists come back empty, `longDescriptions` is left as it was); any other
 // missing section is skipped. `longDescriptions` gets max(2001, minCount)
-// entries.
+// entries, or more: one for every unit number up to the last description
+// entry of the index.
 void LoadTextLists(const QByteArray& container, const GameIndex& index, TextLists& lists,
                    QStringList& longDescriptions, int minCount = MinDescriptions);
 

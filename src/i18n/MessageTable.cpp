@@ -109,6 +109,13 @@ const NamedText Messages[] = {
       u8"nicht gefunden wurden. Prüfen Sie das Spielverzeichnis in der Installation.",
       u8"Les descriptions des unités n'ont pas été sauvegardées, car les fichiers d'index du jeu "
       u8"sont introuvables. Vérifiez le dossier du jeu dans la Configuration."}},
+    {"MsgPaletteTooShort",
+     {u8"This file is too short to hold the game's palette: ",
+      u8"Diese Datei ist zu kurz für die Farbpalette des Spiels: ",
+      u8"Ce fichier est trop court pour contenir la palette du jeu: "}},
+    {"MsgFlagsNotShown",
+     {u8"These flags cannot be shown: ", u8"Diese Flaggen können nicht angezeigt werden: ",
+      u8"Ces drapeaux ne peuvent pas être affichés: "}},
     {"MsgSoundTooShort",
      {u8"This sound file is too short to be played: ",
       u8"Diese Sounddatei ist zu kurz zum Abspielen: ",

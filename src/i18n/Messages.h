@@ -24,7 +24,9 @@ inline constexpr char SaveNotCompleted[] = "MsgSaveNotCompleted";
 inline constexpr char NoSourceContainer[] = "MsgNoSourceContainer"; // + path
 inline constexpr char NoDescriptionRecords[] = "MsgNoDescriptionRecords";
 inline constexpr char NoGameIndex[] = "MsgNoGameIndex";
-inline constexpr char SoundTooShort[] = "MsgSoundTooShort"; // + path
+inline constexpr char SoundTooShort[] = "MsgSoundTooShort";     // + path
+inline constexpr char PaletteTooShort[] = "MsgPaletteTooShort"; // + path
+inline constexpr char FlagsNotShown[] = "MsgFlagsNotShown";     // + flag numbers
 inline constexpr char UnitLimitReached[] = "MsgUnitLimitReached";
 inline constexpr char LastUnitKept[] = "MsgLastUnitKept";
 

@@ -21,6 +21,24 @@ QString configurationPath(const QString& programFolder) {
     return platform::findNoCase(programFolder, QString::fromLatin1(ConfigurationFileName));
 }
 
+// The file is Windows-1252, as it always was, unless it holds a folder name
+// that the code page cannot hold (/home/Łukasz/): then it is UTF-8 behind a
+// byte order mark, which no Windows-1252 file of this program starts with.
+constexpr QByteArrayView Utf8Mark("\xEF\xBB\xBF");
+
+QString configurationText(const QByteArray& bytes) {
+    if (bytes.startsWith(Utf8Mark))
+        return QString::fromUtf8(QByteArrayView(bytes).sliced(Utf8Mark.size()));
+    return platform::fromCp1252(bytes);
+}
+
+QByteArray configurationBytes(const QString& text) {
+    const QByteArray cp1252 = platform::toCp1252(text);
+    if (platform::fromCp1252(cp1252) == text)
+        return cp1252;
+    return Utf8Mark.toByteArray() + text.toUtf8();
+}
+
 } // namespace
 
 QString ProgramFolderFrom(const QString& applicationDirPath) {
@@ -46,7 +64,7 @@ ConfigurationSource ReadConfiguration(EditorState& state, const QString& default
             return ConfigurationSource::None;
         // Every line counts, the last one too, whatever its line end.
         static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
-        const QStringList lines = platform::fromCp1252(*bytes).split(lineEnd);
+        const QStringList lines = configurationText(*bytes).split(lineEnd);
         for (const QString& line : lines) {
             const QString trimmed = line.trimmed();
             const QString key = trimmed.left(KeyLength).toLower();
@@ -77,10 +95,9 @@ bool WriteConfiguration(const EditorState& state) {
         QLatin1String(GameFolderKey) + state.GameFolder,
         QStringLiteral("# end of inifile"),
     };
-    QByteArray bytes;
-    for (const QString& line : lines)
-        bytes += platform::toCp1252(line) + "\r\n";
-    return platform::writeWholeFile(configurationPath(state.ProgramFolder), bytes);
+    return platform::writeWholeFile(
+        configurationPath(state.ProgramFolder),
+        configurationBytes(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
 }
 
 } // namespace quillon

@@ -66,17 +66,26 @@ void LoadReferenceData(EditorState& state, QStringList& messages) {
 
     const gamedata::GraphicsReport report =
         gamedata::LoadGraphics(state.DataFolder, state.index, state.graphics);
-    if (report.paletteMissing) {
-        messages.append(MissingDataFileMessage(
-            state, platform::findNoCase(state.DataFolder, QStringLiteral("pal.pfp"))));
+    const QString palette = platform::findNoCase(state.DataFolder, QStringLiteral("pal.pfp"));
+    if (report.paletteMissing)
+        messages.append(MissingDataFileMessage(state, palette));
+    else if (report.paletteShort)
+        messages.append(i18n::Message(state.language(), i18n::msg::PaletteTooShort) + palette);
+    if (report.paletteMissing || report.paletteShort)
         messages.append(QString::fromLatin1(i18n::msg::PaletteMissing));
-    }
     if (report.shpMissing) {
         messages.append(MissingDataFileMessage(
             state, platform::findNoCase(state.DataFolder, QStringLiteral("shp.pfp"))));
     }
-    for (int i = 0; i < report.invalidFlags; ++i)
-        messages.append(QString::fromLatin1(i18n::msg::ErrorInFlag));
+    // One box for all flags that cannot be shown, not one each.
+    if (!report.invalidFlags.isEmpty()) {
+        QStringList numbers;
+        for (const int flag : report.invalidFlags)
+            numbers.append(QString::number(flag));
+        messages.append(QString::fromLatin1(i18n::msg::ErrorInFlag) + QStringLiteral("\r\n") +
+                        i18n::Message(state.language(), i18n::msg::FlagsNotShown) +
+                        numbers.join(QStringLiteral(", ")));
+    }
 }
 
 } // namespace

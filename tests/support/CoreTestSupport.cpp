@@ -30,6 +30,35 @@ void AppendInt32(QByteArray& out, qint32 value) {
     out.append(bytes, 4);
 }
 
+QByteArray ImageBytes(qint32 x0, qint32 y0, qint32 x1, qint32 y1, const QByteArray& codes,
+                      qint16 limit) {
+    QByteArray out;
+    AppendInt32(out, quint16(limit) | qint32(limit) << 16);
+    AppendInt32(out, 0);
+    for (qint32 value : {x0, y0, x1, y1})
+        AppendInt32(out, value);
+    return out + codes;
+}
+
+QByteArray SectionBytes(const QList<QByteArray>& images, int entries) {
+    const qint32 count = entries < 0 ? qint32(images.size()) : entries;
+    QByteArray out("SECT");
+    AppendInt32(out, count);
+    QList<qint32> offsets;
+    qint32 offset = 8 + 8 * count;
+    for (const QByteArray& image : images) {
+        offsets.append(offset);
+        offset += qint32(image.size());
+    }
+    for (qint32 j = 0; j < count; ++j) {
+        AppendInt32(out, offsets[j % offsets.size()]);
+        AppendInt32(out, 0);
+    }
+    for (const QByteArray& image : images)
+        out += image;
+    return out;
+}
+
 QByteArray IndexRecordBytes(const QByteArray& name, qint32 size, qint32 offset) {
     QByteArray out = name.leftJustified(8, '\0', true);
     AppendInt32(out, size);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QMap>
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,13 @@ QString English(const char* name, const QString& tail = {});
 // A 16-byte index record: name padded with NULs, size, offset.
 QByteArray IndexRecordBytes(const QByteArray& name, qint32 size, qint32 offset);
 void AppendInt32(QByteArray& out, qint32 value);
+// An encoded image: row and column limits (200 unless given), the first and
+// last column and row, then the codes.
+QByteArray ImageBytes(qint32 x0, qint32 y0, qint32 x1, qint32 y1, const QByteArray& codes,
+                      qint16 limit = 200);
+// An image section: tag, count, directory, then the images. `entries`
+// directory entries (the images' count unless given) cycle through them.
+QByteArray SectionBytes(const QList<QByteArray>& images, int entries = -1);
 
 struct CliRun {
     int exitCode = -1;

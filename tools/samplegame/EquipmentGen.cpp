@@ -263,6 +263,8 @@ QByteArray unitNamesFileBytes(const std::vector<GeneratedUnit>& units) {
 }
 
 bool WriteEquipmentFiles(const QString& folder, int units, unsigned seed) {
+    if (units < 1 || units > MaxEquipmentUnits)
+        return false;
     const Options defaults;
     const std::vector<GeneratedUnit> generated =
         generateUnits(units, defaults.icons, usableSoundCount(defaults.sounds), seed);

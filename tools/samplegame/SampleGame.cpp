@@ -60,6 +60,9 @@ bool writeSounds(const QString& soundFolder, int sounds, unsigned seed) {
 } // namespace
 
 bool WriteSampleGame(const QString& gameFolder, const Options& options) {
+    if (options.units < 1 || options.units > MaxGameUnits || options.icons < 1 ||
+        options.icons > MaxIcons)
+        return false;
     const QString game = QDir(gameFolder).absolutePath() + QLatin1Char('/');
     const QString data = game + QStringLiteral("data/");
     const std::vector<GeneratedUnit> units =
@@ -67,6 +70,11 @@ bool WriteSampleGame(const QString& gameFolder, const Options& options) {
     const std::vector<Container> containers{textContainer(units),
                                             graphicsContainer(options.icons, options.seed),
                                             soundContainer(options.seed)};
+    std::size_t records = 0;
+    for (const Container& container : containers)
+        records += container.entries.size();
+    if (records > std::size_t(MaxIndexRecords))
+        return false;
     if (!writeGameFile(game + QStringLiteral("KORVATH.EXE"), {}) ||
         !writeGameFile(data + QStringLiteral("KorEquip.EQP"), equipmentFileBytes(units)) ||
         !writeGameFile(data + QStringLiteral("KorEquip.TXT"), unitNamesFileBytes(units)) ||

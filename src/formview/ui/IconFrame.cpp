@@ -118,6 +118,13 @@ void IconFrame::showUnitIcon() {
     QImage image = icon.image;
     if (image.width() > IconColumnStart)
         image = image.copy(IconColumnStart, 0, image.width() - IconColumnStart, image.height());
+    // The box shows the middle of an icon too large for it: only that part
+    // is scaled, so that no icon costs more than the box.
+    const QSize shown = image.size().boundedTo(PictureSize / IconScale);
+    if (shown != image.size())
+        image = image.copy(QRect(
+            QPoint((image.width() - shown.width()) / 2, (image.height() - shown.height()) / 2),
+            shown));
     const QImage scaled =
         image.scaled(image.size() * IconScale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     picture_->setPixmap(QPixmap::fromImage(scaled));

@@ -2,6 +2,7 @@
 #include "datasheet/ui/DatasheetView.h"
 #include "equipment/EquipmentFiles.h"
 #include "formview/ui/FormView.h"
+#include "gamedata/TextLists.h"
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
@@ -61,6 +62,8 @@ void MainWindow::onOpenConfirmed(const QString& folder) {
     }
     setFileActionsEnabled(true);
     state_.EquipmentFolder = folder;
+    // The game folder check read the descriptions before this file was known.
+    gamedata::CoverUnits(state_.LongDescriptions, state_.UnitCount());
     LoadEquipment();
     busy.release();
     setWindowTitle(i18n::EditorName() + QStringLiteral(" : ") + result.equipmentPath);
