@@ -1,12 +1,16 @@
 #include "platform/Files.h"
 #include "shell/Configuration.h"
+#include "shell/ConfigurationLocation.h"
 #include "shell/EditorState.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace quillon;
+
+Q_DECLARE_METATYPE(quillon::ConfigurationPlace)
 
 namespace {
 
@@ -64,6 +68,8 @@ private slots:
         QCOMPARE(state.LanguageCode, languageCode);
     }
 
+    // Without a configuration file, a game in the default place is taken
+    // and remembered in the user's folder.
     void defaultGameFolderIsUsedAndWritten() {
         QTemporaryDir dir;
         const QString game = dir.filePath("korvath/");
@@ -71,12 +77,95 @@ private slots:
         QVERIFY(platform::writeWholeFile(game + "korvath.exe", {})); // any case
         EditorState state;
         state.ProgramFolder = dir.filePath("program/");
+        state.UserConfigFolder = dir.filePath("config/Quillon/");
         QVERIFY(QDir().mkpath(state.ProgramFolder));
         QCOMPARE(ReadConfiguration(state, game), ConfigurationSource::Default);
         QVERIFY(state.ConfigLoaded);
         QCOMPARE(state.GameFolder, game);
-        QCOMPARE(platform::readWholeFile(state.ProgramFolder + "KorEquipEdit.ini").value(),
+        QCOMPARE(platform::readWholeFile(state.UserConfigFolder + "KorEquipEdit.ini").value(),
                  editorFile("", game.toUtf8()));
+        QVERIFY(!QFile::exists(state.ProgramFolder + "KorEquipEdit.ini"));
+    }
+
+    // Which file is read and which one written, from what exists where.
+    void choosingThePlace_data() {
+        QTest::addColumn<bool>("beside"); // a file beside the program
+        QTest::addColumn<bool>("besideWritable");
+        QTest::addColumn<bool>("inUserFolder");
+        QTest::addColumn<bool>("userFolderKnown");
+        QTest::addColumn<ConfigurationPlace>("read");
+        QTest::addColumn<ConfigurationPlace>("write");
+        using P = ConfigurationPlace;
+        QTest::newRow("a copy with its own file")
+            << true << true << true << true << P::ProgramFolder << P::ProgramFolder;
+        QTest::newRow("installed, first start")
+            << false << false << false << true << P::None << P::UserFolder;
+        QTest::newRow("installed, set up before")
+            << false << false << true << true << P::UserFolder << P::UserFolder;
+        QTest::newRow("read-only file beside, first start")
+            << true << false << false << true << P::ProgramFolder << P::UserFolder;
+        QTest::newRow("read-only file beside, set up before")
+            << true << false << true << true << P::UserFolder << P::UserFolder;
+        QTest::newRow("no user folder")
+            << true << false << false << false << P::ProgramFolder << P::ProgramFolder;
+    }
+    void choosingThePlace() {
+        QFETCH(bool, beside);
+        QFETCH(bool, besideWritable);
+        QFETCH(bool, inUserFolder);
+        QFETCH(bool, userFolderKnown);
+        const ConfigurationChoice choice =
+            ChooseConfigurationPlaces({beside, besideWritable, inUserFolder, userFolderKnown});
+        QTEST(choice.read, "read");
+        QTEST(choice.write, "write");
+    }
+
+    // Real files: the file read first, and the setup's choice read back at
+    // the next start.
+    void writtenChoiceIsReadBack_data() {
+        QTest::addColumn<bool>("beside");
+        QTest::addColumn<bool>("inUserFolder");
+        QTest::addColumn<QString>("readFolder");
+        QTest::addColumn<QString>("writtenTo");
+        QTest::newRow("beside the program") << true << true << "/from-program/"
+                                            << "program/";
+        QTest::newRow("only the user's") << false << true << "/from-user/"
+                                         << "config/Quillon/";
+        QTest::newRow("none: the user's folder is made")
+            << false << false << QString() << "config/Quillon/";
+    }
+    void writtenChoiceIsReadBack() {
+        QFETCH(bool, beside);
+        QFETCH(bool, inUserFolder);
+        QFETCH(QString, readFolder);
+        QFETCH(QString, writtenTo);
+        QTemporaryDir dir;
+        EditorState state;
+        state.ProgramFolder = dir.filePath("program/");
+        state.UserConfigFolder = dir.filePath("config/Quillon/");
+        QVERIFY(QDir().mkpath(state.ProgramFolder));
+        if (beside)
+            QVERIFY(platform::writeWholeFile(state.ProgramFolder + "KorEquipEdit.ini",
+                                             editorFile("uk", "/from-program/")));
+        if (inUserFolder)
+            QVERIFY(QDir().mkpath(state.UserConfigFolder) &&
+                    platform::writeWholeFile(state.UserConfigFolder + "KorEquipEdit.ini",
+                                             editorFile("uk", "/from-user/")));
+        const QString noGame = dir.filePath("nogame/");
+        QCOMPARE(ReadConfiguration(state, noGame) == ConfigurationSource::File,
+                 !readFolder.isEmpty());
+        QCOMPARE(state.GameFolder, readFolder);
+
+        state.GameFolder = "/chosen/";
+        state.LanguageCode = "uk";
+        QVERIFY(WriteConfiguration(state));
+        QCOMPARE(platform::readWholeFile(dir.filePath(writtenTo + "KorEquipEdit.ini")).value(),
+                 editorFile("uk", "/chosen/"));
+        EditorState next;
+        next.ProgramFolder = state.ProgramFolder;
+        next.UserConfigFolder = state.UserConfigFolder;
+        ReadConfiguration(next, noGame);
+        QCOMPARE(next.GameFolder, QStringLiteral("/chosen/"));
     }
 
     void programFolder_data() {

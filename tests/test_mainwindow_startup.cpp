@@ -1,6 +1,8 @@
 // End-to-end tests of the editor window's start-up, setup dialog and
 // languages, on a sample game in a temporary folder.
 #include "datasheet/ui/DatasheetView.h"
+#include "i18n/Messages.h"
+#include "platform/Files.h"
 #include "shell/ui/FolderBrowser.h"
 #include "shell/ui/FolderDialogs.h"
 #include "shell/ui/SetupDialog.h"
@@ -10,10 +12,13 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -108,19 +113,38 @@ private slots:
             QStringLiteral("Die Einheitenbeschreibungen wurden nicht gespeichert")));
     }
 
+    // The setup's choice is remembered for the next start, or the user is
+    // told why it cannot be.
     void setupConfirm_data() {
-        QTest::addColumn<bool>("configured");
+        QTest::addColumn<bool>("configured"); // a file beside the program
         QTest::addColumn<bool>("gameFolder"); // else the data folder, without KORVATH.EXE
-        QTest::newRow("first start, German: written and reloaded") << false << true;
-        QTest::newRow("no game in the folder: refused, ini untouched") << true << false;
+        QTest::addColumn<bool>("userFolderBlocked");
+        QTest::addColumn<QString>("written"); // the file that holds the choice
+        QTest::newRow("first start, read-only program: the user's folder")
+            << false << true << false << "user-config/KorEquipEdit.ini";
+        QTest::newRow("beside the program: rewritten there")
+            << true << true << false << "program/KorEquipEdit.ini";
+        QTest::newRow("no game in the folder: refused, ini untouched")
+            << true << false << false << QString();
+        QTest::newRow("nowhere to write: told, used for this session")
+            << false << true << true << QString();
     }
 
     void setupConfirm() {
         QFETCH(bool, configured);
         QFETCH(bool, gameFolder);
+        QFETCH(bool, userFolderBlocked);
+        QFETCH(QString, written);
         EditorHarness editor;
+        const QString program = editor.game.programFolder();
+        const auto writable = QFile::permissions(program);
+        const auto restore = qScopeGuard([&] { QFile::setPermissions(program, writable); });
         if (configured)
             QVERIFY(editor.game.writeConfiguration(QStringLiteral("uk")));
+        else // an installed program's folder
+            QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
+        if (userFolderBlocked) // a file where the folder should be
+            QVERIFY(platform::writeWholeFile(editor.game.root() + "user-config", "x"));
         MainWindow& window = editor.start();
         const QByteArray before = fileBytes(editor.game.configurationPath());
         if (configured)
@@ -132,21 +156,38 @@ private slots:
         setup->findChild<QRadioButton*>(QStringLiteral("Option2"))->click();
         QTest::mouseClick(setup->useButton(), Qt::LeftButton);
 
-        const QString ini = QString::fromLatin1(fileBytes(editor.game.configurationPath()));
         QCOMPARE(setup->isVisible(), !gameFolder);
+        QCOMPARE(fileBytes(editor.game.configurationPath()) != before,
+                 written.startsWith(QStringLiteral("program/")));
         if (!gameFolder) {
             QCOMPARE(editor.dialogs.informed,
                      QStringList{QStringLiteral("Cannot find 'Korvath Gamefolder'")});
-            QCOMPARE(ini.toLatin1(), before);
             return;
         }
-        QVERIFY2(ini.contains(QStringLiteral("nationalit=deu\r\n")), qPrintable(ini));
-        QVERIFY(ini.contains(QStringLiteral("gamefolder=") + editor.game.gameFolder() +
-                             QStringLiteral("\r\n")));
+        QCOMPARE(
+            editor.dialogs.informed,
+            userFolderBlocked
+                ? QStringList{i18n::Message(i18n::Language::German, i18n::msg::CannotWriteFile) +
+                              editor.game.userConfigFolder() + "KorEquipEdit.ini"}
+                : QStringList());
         QVERIFY(window.isVisible());
         QCOMPARE(menuTitle(window, "mnu_file"), QStringLiteral("Datei"));
         QCOMPARE(window.openDialog()->windowTitle(), QStringLiteral("EQP-Datei suchen"));
-        QVERIFY(editor.dialogs.informed.isEmpty());
+        if (!written.isEmpty()) {
+            const QString ini = QString::fromLatin1(fileBytes(editor.game.root() + written));
+            QVERIFY2(ini.contains(QStringLiteral("nationalit=deu\r\n")), qPrintable(ini));
+            QVERIFY(ini.contains(QStringLiteral("gamefolder=") + editor.game.gameFolder() +
+                                 QStringLiteral("\r\n")));
+        }
+
+        // The next start: straight to the main window, or the setup again.
+        editor.dialogs.clear();
+        MainWindow& next = editor.start();
+        QCOMPARE(next.setupDialog()->isVisible(), written.isEmpty());
+        if (!written.isEmpty()) {
+            QCOMPARE(next.state().GameFolder, editor.game.gameFolder());
+            QCOMPARE(menuTitle(next, "mnu_file"), QStringLiteral("Datei"));
+        }
     }
 
     void locateDialogShowsOnlyTheGameExecutable() {
@@ -170,6 +211,75 @@ private slots:
         locate->show();
         QTest::mouseClick(locate->confirmButton(), Qt::LeftButton);
         QCOMPARE(window.setupDialog()->folderText() + QLatin1Char('/'), editor.game.gameFolder());
+    }
+
+    // quillon PATH: the folder, or one of its equipment files, opened as
+    // File > Open does; at a first start once the setup has found the game.
+    void openAtStart_data() {
+        QTest::addColumn<QString>("path"); // %D: the data folder without its separator
+        QTest::addColumn<bool>("firstStart");
+        QTest::addColumn<QString>("message"); // empty: the file opens
+        QTest::newRow("folder") << "%D" << false << QString();
+        QTest::newRow("its KorEquip.EQP") << "%D/KorEquip.EQP" << false << QString();
+        QTest::newRow("names file, other case") << "%D/korequip.txt" << false << QString();
+        QTest::newRow("first start: after the setup") << "%D/" << true << QString();
+        QTest::newRow("another file: refused")
+            << "%D/ext.idx" << false
+            << "This is not an equipment file (KorEquip.EQP or KorEquip.TXT): %D/ext.idx";
+        QTest::newRow("missing folder: the load's message")
+            << "%D/gone" << false << "I cannot find the file: %D/gone/KorEquip.EQP";
+    }
+    void openAtStart() {
+        QFETCH(QString, path);
+        QFETCH(bool, firstStart);
+        QFETCH(QString, message);
+        EditorHarness editor;
+        QString data = editor.game.dataFolder();
+        data.chop(1);
+        path.replace(QStringLiteral("%D"), data);
+        message.replace(QStringLiteral("%D"), data);
+        if (!firstStart)
+            QVERIFY(editor.game.writeConfiguration(QStringLiteral("uk")));
+        MainWindow& window = editor.start();
+        window.OpenAtStart(path);
+        if (firstStart) {
+            QVERIFY(!window.state().FileLoaded);
+            QString game = editor.game.gameFolder();
+            window.setupDialog()->setFolderText(game);
+            QTest::mouseClick(window.setupDialog()->useButton(), Qt::LeftButton);
+        }
+        QCOMPARE(editor.dialogs.informed, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(window.state().FileLoaded, message.isEmpty());
+        QCOMPARE(window.windowTitle(), message.isEmpty() ? QStringLiteral("Quillon : ") + data +
+                                                               QStringLiteral("/KorEquip.EQP")
+                                                         : QStringLiteral("Quillon"));
+    }
+
+    // The main window, the About window and the desktop's icon theme show
+    // the same picture.
+    void windowsShowTheProgramIcon() {
+        EditorHarness editor;
+        QVERIFY(editor.game.writeConfiguration(QStringLiteral("uk")));
+        MainWindow& window = editor.start();
+        const auto picture = [](int size) {
+            return QImage(QStringLiteral(":/icons/%1x%1/quillon.png").arg(size))
+                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
+        QVERIFY(!picture(48).isNull());
+        QCOMPARE(window.windowIcon().pixmap(48).toImage().convertToFormat(
+                     QImage::Format_ARGB32_Premultiplied),
+                 picture(48));
+        editor.action("mnu_about")->trigger();
+        auto* about = window.findChild<QWidget*>(QStringLiteral("frmAbout"));
+        QVERIFY(about && about->isVisible());
+        QCOMPARE(about->findChild<QLabel*>(QStringLiteral("picIcon"))
+                     ->pixmap()
+                     .toImage()
+                     .convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                 picture(64));
+        QCOMPARE(about->windowIcon().pixmap(16).toImage().convertToFormat(
+                     QImage::Format_ARGB32_Premultiplied),
+                 picture(16));
     }
 
     void f2TogglesTooltipsInTheCurrentLanguage() {

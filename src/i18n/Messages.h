@@ -27,6 +27,7 @@ inline constexpr char NoGameIndex[] = "MsgNoGameIndex";
 inline constexpr char SoundTooShort[] = "MsgSoundTooShort"; // + path
 inline constexpr char UnitLimitReached[] = "MsgUnitLimitReached";
 inline constexpr char LastUnitKept[] = "MsgLastUnitKept";
+inline constexpr char NotEquipmentFile[] = "MsgNotEquipmentFile"; // + path
 
 // Always English, whatever the language.
 inline constexpr char EndProgram[] = "This will end the program.";

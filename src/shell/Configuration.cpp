@@ -3,6 +3,7 @@
 #include "i18n/Language.h"
 #include "platform/Files.h"
 #include "platform/TextCodec.h"
+#include "shell/ConfigurationLocation.h"
 #include "shell/EditorState.h"
 
 #include <QDir>
@@ -16,10 +17,6 @@ namespace {
 constexpr int KeyLength = 11;
 constexpr char GameFolderKey[] = "gamefolder=";
 constexpr char LanguageKey[] = "nationalit=";
-
-QString configurationPath(const QString& programFolder) {
-    return platform::findNoCase(programFolder, QString::fromLatin1(ConfigurationFileName));
-}
 
 } // namespace
 
@@ -39,8 +36,8 @@ QString DefaultGameFolder() {
 
 ConfigurationSource ReadConfiguration(EditorState& state, const QString& defaultGameFolder) {
     state.ConfigLoaded = false;
-    const QString path = configurationPath(state.ProgramFolder);
-    if (platform::fileExists(path)) {
+    const QString path = ConfigurationFileToRead(state);
+    if (!path.isEmpty()) {
         const std::optional<QByteArray> bytes = platform::readWholeFile(path);
         if (!bytes)
             return ConfigurationSource::None;
@@ -80,7 +77,7 @@ bool WriteConfiguration(const EditorState& state) {
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += platform::toCp1252(line) + "\r\n";
-    return platform::writeWholeFile(configurationPath(state.ProgramFolder), bytes);
+    return platform::writeWholeFile(ConfigurationFileToWrite(state), bytes);
 }
 
 } // namespace quillon

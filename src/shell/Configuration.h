@@ -18,7 +18,7 @@ QString DefaultGameFolder();
 
 enum class ConfigurationSource { File, Default, None };
 
-// Reads ProgramFolder + KorEquipEdit.ini: keys "gamefolder=" and
+// Reads KorEquipEdit.ini (see ConfigurationLocation.h): keys "gamefolder=" and
 // "nationalit=" recognised whatever their case and leading blanks, values
 // trimmed (case kept), every line examined, the last value of a key wins.
 // Without the file, the default game folder is used (and the file written)
