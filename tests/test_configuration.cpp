@@ -120,54 +120,6 @@ private slots:
         QTEST(choice.write, "write");
     }
 
-    // Real files: the file read first, and the setup's choice read back at
-    // the next start.
-    void writtenChoiceIsReadBack_data() {
-        QTest::addColumn<bool>("beside");
-        QTest::addColumn<bool>("inUserFolder");
-        QTest::addColumn<QString>("readFolder");
-        QTest::addColumn<QString>("writtenTo");
-        QTest::newRow("beside the program") << true << true << "/from-program/"
-                                            << "program/";
-        QTest::newRow("only the user's") << false << true << "/from-user/"
-                                         << "config/Quillon/";
-        QTest::newRow("none: the user's folder is made")
-            << false << false << QString() << "config/Quillon/";
-    }
-    void writtenChoiceIsReadBack() {
-        QFETCH(bool, beside);
-        QFETCH(bool, inUserFolder);
-        QFETCH(QString, readFolder);
-        QFETCH(QString, writtenTo);
-        QTemporaryDir dir;
-        EditorState state;
-        state.ProgramFolder = dir.filePath("program/");
-        state.UserConfigFolder = dir.filePath("config/Quillon/");
-        QVERIFY(QDir().mkpath(state.ProgramFolder));
-        if (beside)
-            QVERIFY(platform::writeWholeFile(state.ProgramFolder + "KorEquipEdit.ini",
-                                             editorFile("uk", "/from-program/")));
-        if (inUserFolder)
-            QVERIFY(QDir().mkpath(state.UserConfigFolder) &&
-                    platform::writeWholeFile(state.UserConfigFolder + "KorEquipEdit.ini",
-                                             editorFile("uk", "/from-user/")));
-        const QString noGame = dir.filePath("nogame/");
-        QCOMPARE(ReadConfiguration(state, noGame) == ConfigurationSource::File,
-                 !readFolder.isEmpty());
-        QCOMPARE(state.GameFolder, readFolder);
-
-        state.GameFolder = "/chosen/";
-        state.LanguageCode = "uk";
-        QVERIFY(WriteConfiguration(state));
-        QCOMPARE(platform::readWholeFile(dir.filePath(writtenTo + "KorEquipEdit.ini")).value(),
-                 editorFile("uk", "/chosen/"));
-        EditorState next;
-        next.ProgramFolder = state.ProgramFolder;
-        next.UserConfigFolder = state.UserConfigFolder;
-        ReadConfiguration(next, noGame);
-        QCOMPARE(next.GameFolder, QStringLiteral("/chosen/"));
-    }
-
     void programFolder_data() {
         QTest::addColumn<QString>("applicationDir");
         QTest::addColumn<QString>("programFolder");
