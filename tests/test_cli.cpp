@@ -1,5 +1,6 @@
 #include "gamedata/Graphics.h"
 #include "gamedata/TextLists.h"
+#include "i18n/Language.h"
 #include "i18n/Messages.h"
 #include "platform/Files.h"
 #include "samplegame/SampleGame.h"
@@ -8,6 +9,7 @@
 #include "support/CoreTestSupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
@@ -114,6 +116,52 @@ private slots:
         QVERIFY(!result.err.isEmpty());
         QCOMPARE(FolderBytes(units), before);
         QVERIFY(!QFileInfo::exists(temp.filePath("missing")));
+    }
+
+    // Options before the command are the program's, after it the command's.
+    void helpAndVersion_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("outText");
+        QTest::newRow("--help") << QStringList{"--help"} << 0
+                                << "\n  import FOLDER FILE [--game G]\n";
+        QTest::newRow("--version: the About window's")
+            << QStringList{"--version"} << 0
+            << "quillon-cli " + i18n::VersionText().section(' ', 1) + "\n";
+        QTest::newRow("-h after a command") << QStringList{"info", "-h"} << 2 << QString();
+        QTest::newRow("unknown option before the command")
+            << QStringList{"--bogus", "info"} << 2 << QString();
+    }
+    void helpAndVersion() {
+        QFETCH(QStringList, args);
+        QFETCH(int, exitCode);
+        QFETCH(QString, outText);
+        const CliRun run = RunCli(args);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(QString(run.out).contains(outText), run.out.constData());
+        QCOMPARE(run.err.isEmpty(), exitCode == 0);
+    }
+
+    // The editor's setup names the game: the file beside the program first,
+    // else the one in the user's configuration folder.
+    void gameFolderFromTheEditorsSettings_data() {
+        QTest::addColumn<bool>("besideProgram"); // naming a folder without the game
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("the user's folder") << false << 0;
+        QTest::newRow("beside the program first") << true << 1;
+    }
+    void gameFolderFromTheEditorsSettings() {
+        QFETCH(bool, besideProgram);
+        QTemporaryDir dir;
+        const QString bin = dir.path() + "/bin/", config = dir.path() + "/config/";
+        QVERIFY(QDir().mkpath(bin) && QDir().mkpath(config + "Quillon"));
+        QVERIFY(QFile::copy(qEnvironmentVariable("QUILLON_TEST_BINARY_DIR") + "/src/quillon-cli",
+                            bin + "quillon-cli"));
+        QVERIFY(writeWholeFile(config + "Quillon/KorEquipEdit.ini",
+                               "gamefolder=" + game.toUtf8() + "\r\n# end\r\n"));
+        if (besideProgram)
+            QVERIFY(writeWholeFile(bin + "KorEquipEdit.ini", "gamefolder=" + config.toUtf8()));
+        QTEST(RunCli({"info"}, bin + "quillon-cli", config).exitCode, "exitCode");
     }
 
     void infoReportsWhatTheCheckFinds_data() {

@@ -1,14 +1,18 @@
 #include "platform/Files.h"
 #include "samplegame/SampleGame.h"
 #include "shell/Configuration.h"
+#include "shell/ConfigurationLocation.h"
 #include "shell/EditorState.h"
 #include "shell/GameFolderCheck.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace quillon;
+
+Q_DECLARE_METATYPE(quillon::ConfigurationPlace)
 
 namespace {
 
@@ -94,13 +98,48 @@ private slots:
         QVERIFY(platform::writeWholeFile(game + "korvath.exe", {})); // any case
         EditorState state;
         state.ProgramFolder = dir.filePath("program/");
+        state.UserConfigFolder = dir.filePath("config/Quillon/");
         QVERIFY(QDir().mkpath(state.ProgramFolder));
         QCOMPARE(ReadConfiguration(state, game), ConfigurationSource::Default);
         QVERIFY(state.ConfigLoaded);
         QCOMPARE(state.GameFolder, game);
-        QCOMPARE(platform::readWholeFile(state.ProgramFolder + "KorEquipEdit.ini").value(),
+        QCOMPARE(platform::readWholeFile(state.UserConfigFolder + "KorEquipEdit.ini").value(),
                  (utf8 ? QByteArray("\xef\xbb\xbf") : QByteArray()) +
                      editorFile("", dir.path().toUtf8() + "/" + stored + "/"));
+        QVERIFY(!QFile::exists(state.ProgramFolder + "KorEquipEdit.ini"));
+    }
+
+    // Which file is read and which one written, from what exists where.
+    void choosingThePlace_data() {
+        QTest::addColumn<bool>("beside"); // a file beside the program
+        QTest::addColumn<bool>("besideWritable");
+        QTest::addColumn<bool>("inUserFolder");
+        QTest::addColumn<bool>("userFolderKnown");
+        QTest::addColumn<ConfigurationPlace>("read");
+        QTest::addColumn<ConfigurationPlace>("write");
+        using P = ConfigurationPlace;
+        QTest::newRow("a copy with its own file")
+            << true << true << true << true << P::ProgramFolder << P::ProgramFolder;
+        QTest::newRow("installed, first start")
+            << false << false << false << true << P::None << P::UserFolder;
+        QTest::newRow("installed, set up before")
+            << false << false << true << true << P::UserFolder << P::UserFolder;
+        QTest::newRow("read-only file beside, first start")
+            << true << false << false << true << P::ProgramFolder << P::UserFolder;
+        QTest::newRow("read-only file beside, set up before")
+            << true << false << true << true << P::UserFolder << P::UserFolder;
+        QTest::newRow("no user folder")
+            << true << false << false << false << P::ProgramFolder << P::ProgramFolder;
+    }
+    void choosingThePlace() {
+        QFETCH(bool, beside);
+        QFETCH(bool, besideWritable);
+        QFETCH(bool, inUserFolder);
+        QFETCH(bool, userFolderKnown);
+        const ConfigurationChoice choice =
+            ChooseConfigurationPlaces({beside, besideWritable, inUserFolder, userFolderKnown});
+        QTEST(choice.read, "read");
+        QTEST(choice.write, "write");
     }
 
     void programFolder_data() {

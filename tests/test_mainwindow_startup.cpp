@@ -1,6 +1,8 @@
 // End-to-end tests of the editor window's start-up, setup dialog and
 // languages, on a sample game in a temporary folder.
 #include "datasheet/ui/DatasheetView.h"
+#include "i18n/Messages.h"
+#include "platform/Files.h"
 #include "shell/ui/FolderBrowser.h"
 #include "shell/ui/FolderDialogs.h"
 #include "shell/ui/SetupDialog.h"
@@ -11,10 +13,13 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -109,25 +114,46 @@ private slots:
             QStringLiteral("Die Einheitenbeschreibungen wurden nicht gespeichert")));
     }
 
+    // The setup's choice is remembered for the next start, or the user is
+    // told why it cannot be.
     void setupConfirm_data() {
-        QTest::addColumn<bool>("configured");
+        QTest::addColumn<bool>("configured"); // a file beside the program
         QTest::addColumn<bool>("gameFolder"); // else the data folder, without KORVATH.EXE
+        QTest::addColumn<bool>("userFolderBlocked");
         QTest::addColumn<QString>("folderName");
-        QTest::newRow("first start, German: written and reloaded") << false << true << "game";
-        QTest::newRow("no game in the folder: refused, ini untouched") << true << false << "game";
+        QTest::addColumn<QString>("written"); // the file that holds the choice
+        QTest::newRow("first start, read-only program: the user's folder")
+            << false << true << false << "game"
+            << "user-config/KorEquipEdit.ini";
+        QTest::newRow("beside the program: rewritten there") << true << true << false << "game"
+                                                             << "program/KorEquipEdit.ini";
+        QTest::newRow("no game in the folder: refused, ini untouched")
+            << true << false << false << "game" << QString();
+        QTest::newRow("nowhere to write: told, used for this session")
+            << false << true << true << "game" << QString();
         QTest::newRow("a folder outside Windows-1252: remembered")
-            << false << true << QString::fromUtf8("\u0141ukasz");
+            << false << true << false << QString::fromUtf8("\u0141ukasz")
+            << "user-config/KorEquipEdit.ini";
     }
 
     void setupConfirm() {
         QFETCH(bool, configured);
         QFETCH(bool, gameFolder);
+        QFETCH(bool, userFolderBlocked);
         QFETCH(QString, folderName);
+        QFETCH(QString, written);
         EditorHarness editor;
         const QString game = editor.game.root() + folderName + QLatin1Char('/');
         QVERIFY(game == editor.game.gameFolder() || QDir().rename(editor.game.gameFolder(), game));
+        const QString program = editor.game.programFolder();
+        const auto writable = QFile::permissions(program);
+        const auto restore = qScopeGuard([&] { QFile::setPermissions(program, writable); });
         if (configured)
             QVERIFY(editor.game.writeConfiguration(QStringLiteral("uk")));
+        else // an installed program's folder
+            QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
+        if (userFolderBlocked) // a file where the folder should be
+            QVERIFY(platform::writeWholeFile(editor.game.root() + "user-config", "x"));
         MainWindow& window = editor.start();
         const QByteArray before = fileBytes(editor.game.configurationPath());
         if (configured)
@@ -139,30 +165,42 @@ private slots:
         setup->findChild<QRadioButton*>(QStringLiteral("Option2"))->click();
         QTest::mouseClick(setup->useButton(), Qt::LeftButton);
 
-        const QByteArray bytes = fileBytes(editor.game.configurationPath());
         QCOMPARE(setup->isVisible(), !gameFolder);
+        QCOMPARE(fileBytes(editor.game.configurationPath()) != before,
+                 written.startsWith(QStringLiteral("program/")));
         if (!gameFolder) {
             QCOMPARE(editor.dialogs.informed,
                      QStringList{QStringLiteral("Cannot find 'Korvath Gamefolder'")});
-            QCOMPARE(bytes, before);
             return;
         }
-        // Windows-1252 as ever, UTF-8 behind a byte order mark when it must.
-        const QString ini = bytes.startsWith("\xef\xbb\xbf") ? QString::fromUtf8(bytes.mid(3))
-                                                             : QString::fromLatin1(bytes);
-        QVERIFY2(ini.contains(QStringLiteral("nationalit=deu\r\n")), qPrintable(ini));
-        QVERIFY(ini.contains(QStringLiteral("gamefolder=") + game + QStringLiteral("\r\n")));
+        QCOMPARE(
+            editor.dialogs.informed,
+            userFolderBlocked
+                ? QStringList{i18n::Message(i18n::Language::German, i18n::msg::CannotWriteFile) +
+                              editor.game.userConfigFolder() + "KorEquipEdit.ini"}
+                : QStringList());
         QVERIFY(window.isVisible());
         QCOMPARE(menuTitle(window, "mnu_file"), QStringLiteral("Datei"));
         QCOMPARE(window.openDialog()->windowTitle(), QStringLiteral("EQP-Datei suchen"));
-        QVERIFY(editor.dialogs.informed.isEmpty());
+        if (!written.isEmpty()) {
+            // Windows-1252 as ever, UTF-8 behind a byte order mark when it must.
+            const QByteArray bytes = fileBytes(editor.game.root() + written);
+            const QString ini = bytes.startsWith("\xef\xbb\xbf") ? QString::fromUtf8(bytes.mid(3))
+                                                                 : QString::fromLatin1(bytes);
+            QVERIFY2(ini.contains(QStringLiteral("nationalit=deu\r\n")), qPrintable(ini));
+            QVERIFY(ini.contains(QStringLiteral("gamefolder=") + game + QStringLiteral("\r\n")));
+        }
 
-        // The next start finds the game without asking.
-        MainWindow& restarted = editor.start();
-        QCOMPARE(restarted.state().GameFolder, game);
-        QVERIFY(restarted.state().ExtIndexFound && restarted.state().PfpIndexFound);
-        QVERIFY(!restarted.setupDialog()->isVisible());
-        QVERIFY(editor.dialogs.informed.isEmpty());
+        // The next start: straight to the main window, or the setup again.
+        editor.dialogs.clear();
+        MainWindow& next = editor.start();
+        QCOMPARE(next.setupDialog()->isVisible(), written.isEmpty());
+        if (!written.isEmpty()) {
+            QCOMPARE(next.state().GameFolder, game);
+            QVERIFY(next.state().ExtIndexFound && next.state().PfpIndexFound);
+            QCOMPARE(menuTitle(next, "mnu_file"), QStringLiteral("Datei"));
+            QVERIFY(editor.dialogs.informed.isEmpty());
+        }
     }
 
     void locateDialogShowsOnlyTheGameExecutable() {
@@ -186,6 +224,62 @@ private slots:
         locate->show();
         QTest::mouseClick(locate->confirmButton(), Qt::LeftButton);
         QCOMPARE(window.setupDialog()->folderText() + QLatin1Char('/'), editor.game.gameFolder());
+    }
+
+    // quillon PATH: the folder, or one of its equipment files, opened as
+    // File > Open does; at a first start once the setup has found the game.
+    void openAtStart_data() {
+        QTest::addColumn<QString>("path"); // %D: the data folder without its separator
+        QTest::addColumn<bool>("firstStart");
+        QTest::addColumn<QString>("message"); // empty: the file opens
+        QTest::newRow("folder") << "%D" << false << QString();
+        QTest::newRow("its KorEquip.EQP") << "%D/KorEquip.EQP" << false << QString();
+        QTest::newRow("names file, other case") << "%D/korequip.txt" << false << QString();
+        QTest::newRow("first start: after the setup") << "%D/" << true << QString();
+        QTest::newRow("another file: refused")
+            << "%D/ext.idx" << false
+            << "This is not an equipment file (KorEquip.EQP or KorEquip.TXT): %D/ext.idx";
+        QTest::newRow("missing folder: the load's message")
+            << "%D/gone" << false << "I cannot find the file: %D/gone/KorEquip.EQP";
+    }
+    void openAtStart() {
+        QFETCH(QString, path);
+        QFETCH(bool, firstStart);
+        QFETCH(QString, message);
+        EditorHarness editor;
+        QString data = editor.game.dataFolder();
+        data.chop(1);
+        path.replace(QStringLiteral("%D"), data);
+        message.replace(QStringLiteral("%D"), data);
+        if (!firstStart)
+            QVERIFY(editor.game.writeConfiguration(QStringLiteral("uk")));
+        MainWindow& window = editor.start();
+        window.OpenAtStart(path);
+        if (firstStart) {
+            QVERIFY(!window.state().FileLoaded);
+            window.setupDialog()->setFolderText(editor.game.gameFolder());
+            QTest::mouseClick(window.setupDialog()->useButton(), Qt::LeftButton);
+        }
+        QCOMPARE(editor.dialogs.informed, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(window.state().FileLoaded, message.isEmpty());
+        QCOMPARE(window.windowTitle(), message.isEmpty() ? QStringLiteral("Quillon : ") + data +
+                                                               QStringLiteral("/KorEquip.EQP")
+                                                         : QStringLiteral("Quillon"));
+    }
+
+    // The main window and the About window show the icon theme's picture.
+    void windowsShowTheProgramIcon() {
+        EditorHarness editor;
+        MainWindow& window = editor.start();
+        const auto picture = [](const QPixmap& pixmap) {
+            return pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
+        QVERIFY(!QPixmap(QStringLiteral(":/icons/48x48/quillon.png")).isNull());
+        QCOMPARE(picture(window.windowIcon().pixmap(48)),
+                 picture(QPixmap(QStringLiteral(":/icons/48x48/quillon.png"))));
+        editor.action("mnu_about")->trigger();
+        QCOMPARE(picture(window.findChild<QLabel*>(QStringLiteral("picIcon"))->pixmap()),
+                 picture(QPixmap(QStringLiteral(":/icons/64x64/quillon.png"))));
     }
 
     void f2TogglesTooltipsInTheCurrentLanguage() {

@@ -1,5 +1,6 @@
 // Starts the real quillon executable on a sample game under the offscreen
 // platform and lets it close itself through its test hook.
+#include "i18n/Language.h"
 #include "support/SampleGameFolder.h"
 
 #include <QFile>
@@ -33,6 +34,7 @@ private slots:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.insert(QStringLiteral("QUILLON_QUIT_AFTER_MS"), QStringLiteral("500"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), game.root() + QStringLiteral("cfg"));
         process.setProcessEnvironment(environment);
         process.start(program, {});
         QVERIFY(process.waitForStarted(10000));
@@ -41,6 +43,33 @@ private slots:
         QCOMPARE(process.exitCode(), 0);
         // Starting never writes a configuration the user did not confirm.
         QCOMPARE(QFile::exists(game.configurationPath()), configured);
+    }
+
+    // --help and --version answer without a display.
+    void answersWithoutADisplay_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("outText");
+        QTest::newRow("--help") << "--help"
+                                << "[FOLDER | FOLDER/KorEquip.EQP]";
+        QTest::newRow("--version") << "--version"
+                                   << "Quillon " + quillon::i18n::VersionText().section(' ', 1);
+    }
+    void answersWithoutADisplay() {
+        QFETCH(QString, option);
+        QFETCH(QString, outText);
+        const QString buildDir = qEnvironmentVariable("QUILLON_TEST_BINARY_DIR");
+        if (buildDir.isEmpty())
+            QSKIP("QUILLON_TEST_BINARY_DIR is not set (run through ctest)");
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        process.setProcessEnvironment(environment);
+        process.start(buildDir + QStringLiteral("/src/quillon"), {option});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 0);
+        QVERIFY(QString::fromLocal8Bit(process.readAllStandardOutput()).contains(outText));
     }
 };
 

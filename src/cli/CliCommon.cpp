@@ -3,6 +3,7 @@
 #include "platform/Files.h"
 #include "platform/TextCodec.h"
 #include "shell/Configuration.h"
+#include "shell/ConfigurationLocation.h"
 #include "shell/EditorState.h"
 
 #include <QCoreApplication>
@@ -42,6 +43,7 @@ bool ParseCommandLine(const Command& command, const QStringList& args, CommandLi
 CliSettings SettingsFor(const CommandLine& line) {
     EditorState state;
     state.ProgramFolder = ProgramFolderFrom(QCoreApplication::applicationDirPath());
+    state.UserConfigFolder = UserConfigurationFolder();
     ReadConfiguration(state, DefaultGameFolder());
     CliSettings settings;
     settings.language = state.language();

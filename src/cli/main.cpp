@@ -1,37 +1,43 @@
 // quillon-cli: the equipment files as text, for scripts, batch edits and
 // version control.
-#include "cli/Commands.h"
+#include "cli/Help.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 
 using namespace quillon::cli;
 
-namespace {
-
-QString usageText(const QList<Command>& commands) {
-    QString text = QStringLiteral("usage:");
-    for (const Command& command : commands)
-        text += QStringLiteral("\n  quillon-cli ") + command.usage;
-    return text;
-}
-
-} // namespace
-
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    const QList<Command> commands = {
-        ExportCommand(),
-        ImportCommand(),
-        InfoCommand(),
-        IconCommand(),
-    };
+    // The editor's name: both programs find the same configuration folder.
+    QCoreApplication::setApplicationName(QStringLiteral("Quillon"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUILLON_VERSION));
 
-    const QStringList args = app.arguments().mid(1);
-    if (args.isEmpty()) {
-        PrintError(usageText(commands));
+    // Options before the command are the program's; everything after it is
+    // the command's.
+    QCommandLineParser parser;
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    if (!parser.parse(app.arguments())) {
+        PrintError(parser.errorText() + QLatin1Char('\n') + UsageText());
         return ExitUsage;
     }
-    for (const Command& command : commands) {
+    if (parser.isSet(help)) {
+        PrintMessage(HelpText());
+        return ExitOk;
+    }
+    if (parser.isSet(version)) {
+        PrintMessage(QStringLiteral("quillon-cli ") + QCoreApplication::applicationVersion());
+        return ExitOk;
+    }
+
+    const QStringList args = parser.positionalArguments();
+    if (args.isEmpty()) {
+        PrintError(UsageText());
+        return ExitUsage;
+    }
+    for (const Command& command : AllCommands()) {
         if (command.name != args.first())
             continue;
         CommandLine line;
@@ -42,6 +48,6 @@ int main(int argc, char* argv[]) {
         }
         return command.run(line);
     }
-    PrintError(QStringLiteral("unknown command %1\n").arg(args.first()) + usageText(commands));
+    PrintError(QStringLiteral("unknown command %1\n").arg(args.first()) + UsageText());
     return ExitUsage;
 }

@@ -129,6 +129,10 @@ const NamedText Messages[] = {
     {"MsgLastUnitKept",
      {u8"The last unit cannot be deleted.", u8"Die letzte Einheit kann nicht gelöscht werden.",
       u8"La dernière unité ne peut pas être supprimée."}},
+    {"MsgNotEquipmentFile",
+     {u8"This is not an equipment file (KorEquip.EQP or KorEquip.TXT): ",
+      u8"Dies ist kein Equipmentfile (KorEquip.EQP oder KorEquip.TXT): ",
+      u8"Ce n'est pas un fichier équipement (KorEquip.EQP ou KorEquip.TXT): "}},
 };
 
 } // namespace

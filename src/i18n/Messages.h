@@ -29,6 +29,7 @@ inline constexpr char PaletteTooShort[] = "MsgPaletteTooShort"; // + path
 inline constexpr char FlagsNotShown[] = "MsgFlagsNotShown";     // + flag numbers
 inline constexpr char UnitLimitReached[] = "MsgUnitLimitReached";
 inline constexpr char LastUnitKept[] = "MsgLastUnitKept";
+inline constexpr char NotEquipmentFile[] = "MsgNotEquipmentFile"; // + path
 
 // Always English, whatever the language.
 inline constexpr char EndProgram[] = "This will end the program.";

@@ -3,6 +3,7 @@
 #include "i18n/Language.h"
 #include "platform/Files.h"
 #include "platform/TextCodec.h"
+#include "shell/ConfigurationLocation.h"
 #include "shell/EditorState.h"
 
 #include <QDir>
@@ -16,10 +17,6 @@ namespace {
 constexpr int KeyLength = 11;
 constexpr char GameFolderKey[] = "gamefolder=";
 constexpr char LanguageKey[] = "nationalit=";
-
-QString configurationPath(const QString& programFolder) {
-    return platform::findNoCase(programFolder, QString::fromLatin1(ConfigurationFileName));
-}
 
 // The file is Windows-1252, as it always was, unless it holds a folder name
 // that the code page cannot hold (/home/Łukasz/): then it is UTF-8 behind a
@@ -57,8 +54,8 @@ QString DefaultGameFolder() {
 
 ConfigurationSource ReadConfiguration(EditorState& state, const QString& defaultGameFolder) {
     state.ConfigLoaded = false;
-    const QString path = configurationPath(state.ProgramFolder);
-    if (platform::fileExists(path)) {
+    const QString path = ConfigurationFileToRead(state);
+    if (!path.isEmpty()) {
         const std::optional<QByteArray> bytes = platform::readWholeFile(path);
         if (!bytes)
             return ConfigurationSource::None;
@@ -96,7 +93,7 @@ bool WriteConfiguration(const EditorState& state) {
         QStringLiteral("# end of inifile"),
     };
     return platform::writeWholeFile(
-        configurationPath(state.ProgramFolder),
+        ConfigurationFileToWrite(state),
         configurationBytes(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")));
 }
 

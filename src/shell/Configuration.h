@@ -18,7 +18,7 @@ QString DefaultGameFolder();
 
 enum class ConfigurationSource { File, Default, None };
 
-// Reads ProgramFolder + KorEquipEdit.ini: keys "gamefolder=" and
+// Reads KorEquipEdit.ini (see ConfigurationLocation.h): keys "gamefolder=" and
 // "nationalit=" recognised whatever their case and leading blanks, values
 // trimmed (case kept), every line examined, the last value of a key wins.
 // Windows-1252, or UTF-8 when the file starts with a byte order mark.

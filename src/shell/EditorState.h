@@ -17,6 +17,7 @@ namespace quillon {
 struct EditorState {
     // Settings (folders end with the native separator).
     QString ProgramFolder;
+    QString UserConfigFolder; // the configuration when the program's folder cannot hold it
     QString GameFolder;
     QString LanguageCode; // "uk", "deu", "fra" once applied
     QString DataFolder;   // GameFolder + "data/"

@@ -66,12 +66,17 @@ QByteArray IndexRecordBytes(const QByteArray& name, qint32 size, qint32 offset) 
     return out;
 }
 
-CliRun RunCli(const QStringList& arguments) {
+CliRun RunCli(const QStringList& arguments, const QString& program, const QString& configHome) {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("WINEPREFIX", QDir::tempPath() + "/quillon-no-wine");
+    environment.insert("XDG_CONFIG_HOME",
+                       configHome.isEmpty() ? QDir::tempPath() + "/quillon-no-config" : configHome);
     process.setProcessEnvironment(environment);
-    process.start(qEnvironmentVariable("QUILLON_TEST_BINARY_DIR") + "/src/quillon-cli", arguments);
+    process.start(program.isEmpty()
+                      ? qEnvironmentVariable("QUILLON_TEST_BINARY_DIR") + "/src/quillon-cli"
+                      : program,
+                  arguments);
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return {};
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};

@@ -30,7 +30,10 @@ struct CliRun {
     QByteArray out;
     QByteArray err;
 };
-// Runs the built quillon-cli with no default game installation of this machine taking part.
-CliRun RunCli(const QStringList& arguments);
+// Runs the built quillon-cli (or `program`) with no default game installation
+// and no user configuration of this machine taking part (`configHome` stands
+// in for the user's configuration folders).
+CliRun RunCli(const QStringList& arguments, const QString& program = {},
+              const QString& configHome = {});
 
 } // namespace quillon::testing

@@ -17,7 +17,8 @@ EditorHarness::~EditorHarness() = default;
 
 MainWindow& EditorHarness::start() {
     window = std::make_unique<MainWindow>(dialogs, player, game.programFolder(),
-                                          game.root() + QStringLiteral("no-default-game/"));
+                                          game.root() + QStringLiteral("no-default-game/"),
+                                          game.userConfigFolder());
     window->start();
     return *window;
 }

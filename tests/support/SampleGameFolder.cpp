@@ -35,6 +35,10 @@ QString SampleGameFolder::programFolder() const {
     return root() + QStringLiteral("program/");
 }
 
+QString SampleGameFolder::userConfigFolder() const {
+    return root() + QStringLiteral("user-config/");
+}
+
 QString SampleGameFolder::configurationPath() const {
     return programFolder() + QStringLiteral("KorEquipEdit.ini");
 }

@@ -2,13 +2,12 @@
 
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
+#include "platform/ui/ProgramIcon.h"
 
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 
 namespace quillon::formview {
@@ -23,36 +22,16 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, bool w
 
 } // namespace
 
-QPixmap AboutWindow::ProgramIcon() {
-    // A quill over a sheet: the editor's own mark.
-    QPixmap pixmap(48, 48);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(90, 90, 90), 1.5));
-    p.setBrush(QColor(250, 248, 235));
-    p.drawRect(QRectF(6, 8, 28, 36));
-    for (int y = 16; y < 40; y += 6)
-        p.drawLine(QPointF(10, y), QPointF(30, y));
-    QPainterPath feather;
-    feather.moveTo(18, 40);
-    feather.cubicTo(24, 24, 34, 8, 44, 3);
-    feather.cubicTo(42, 14, 32, 28, 18, 40);
-    p.setPen(QPen(QColor(120, 40, 30), 1.2));
-    p.setBrush(QColor(200, 70, 50));
-    p.drawPath(feather);
-    return pixmap;
-}
-
 AboutWindow::AboutWindow(platform::Dialogs& dialogs, QWidget* parent)
     : QWidget(parent, Qt::Window), dialogs_(dialogs) {
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("About ") + i18n::AboutTitle());
+    setWindowIcon(platform::ProgramIcon());
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("picIcon"));
-    icon->setPixmap(ProgramIcon());
+    icon->setPixmap(platform::ProgramIcon().pixmap(64));
     auto* title = makeLabel(this, "lblTitle", i18n::AboutTitle(), false);
     QFont big = title->font();
     big.setPointSizeF(big.pointSizeF() * 1.5);

@@ -24,8 +24,6 @@ public:
     // Caption and description of `language`.
     void applyLanguage(i18n::Language language);
 
-    static QPixmap ProgramIcon();
-
 private:
     platform::Dialogs& dialogs_;
     QLabel* description_;

@@ -6,6 +6,7 @@
 #include "formview/ui/HowToWindow.h"
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
+#include "platform/ui/ProgramIcon.h"
 #include "shell/ui/FolderDialogs.h"
 #include "shell/ui/SetupDialog.h"
 
@@ -23,11 +24,14 @@
 namespace quillon {
 
 MainWindow::MainWindow(platform::Dialogs& dialogs, platform::WavePlayer& player,
-                       QString programFolder, QString defaultGameFolder, QWidget* parent)
+                       QString programFolder, QString defaultGameFolder, QString userConfigFolder,
+                       QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), player_(player),
-      programFolder_(std::move(programFolder)), defaultGameFolder_(std::move(defaultGameFolder)) {
+      programFolder_(std::move(programFolder)), defaultGameFolder_(std::move(defaultGameFolder)),
+      userConfigFolder_(std::move(userConfigFolder)) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(i18n::EditorName());
+    setWindowIcon(platform::ProgramIcon());
 
     views_ = new QStackedWidget(this);
     formView_ = new FormView(state_, dialogs_, player_, this);

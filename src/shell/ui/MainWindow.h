@@ -34,12 +34,16 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     MainWindow(platform::Dialogs& dialogs, platform::WavePlayer& player, QString programFolder,
-               QString defaultGameFolder, QWidget* parent = nullptr);
+               QString defaultGameFolder, QString userConfigFolder, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The start-up sequence: configuration, game folder check, setup dialog
     // when needed, initial menu and button states, empty clipboard.
     void start();
+    // Opens the equipment files named on the command line (a folder, or its
+    // KorEquip.EQP) as File > Open does; at a first start, once the setup
+    // dialog has found the game.
+    void OpenAtStart(const QString& path);
 
     EditorState& state() { return state_; }
     FormView* formView() const { return formView_; }
@@ -109,11 +113,14 @@ private:
     void onSetupCancelled();
     void onLocateConfirmed(const QString& folder);
     void emptyClipboard();
+    void openPendingFile();
 
     platform::Dialogs& dialogs_;
     platform::WavePlayer& player_;
     QString programFolder_;
     QString defaultGameFolder_;
+    QString userConfigFolder_;
+    QString pendingOpen_;
     EditorState state_;
     platform::QtTextTranslation qtTexts_;
 

@@ -7,7 +7,9 @@
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "shell/Configuration.h"
+#include "shell/ConfigurationLocation.h"
 #include "shell/GameFolderCheck.h"
+#include "shell/StartFile.h"
 #include "shell/ui/FolderBrowser.h"
 #include "shell/ui/FolderDialogs.h"
 #include "shell/ui/MainWindow.h"
@@ -24,6 +26,7 @@ void MainWindow::start() {
     state_.FileLoaded = false;
     state_.TooltipsOn = true;
     state_.ProgramFolder = ProgramFolderFrom(programFolder_);
+    state_.UserConfigFolder = userConfigFolder_;
     showDatasheet(false);
     setInsertDeleteEnabled(false);
     for (const char* name : {"mnu_save", "mnu_save_as"})
@@ -160,14 +163,15 @@ void MainWindow::onSetupConfirmed() {
         ReadConfigurationAndCheck();
     } else {
         // The settings still serve this session; the next start asks again.
-        dialogs_.inform(i18n::Message(language, i18n::msg::CannotWriteFile) + state_.ProgramFolder +
-                        QString::fromLatin1(ConfigurationFileName));
+        dialogs_.inform(i18n::Message(language, i18n::msg::CannotWriteFile) +
+                        ConfigurationFileToWrite(state_));
         state_.ConfigLoaded = true;
         RunGameFolderCheck();
     }
     setupDialog_->cancelButton()->setEnabled(true);
     setupDialog_->hide();
     showMainWindow();
+    openPendingFile();
 }
 
 void MainWindow::onSetupCancelled() {
@@ -184,6 +188,24 @@ void MainWindow::onLocateConfirmed(const QString&) {
     setupDialog_->setFolderText(locateDialog_->browser()->folder().trimmed());
     setupDialog_->show();
     setupDialog_->raise();
+}
+
+void MainWindow::OpenAtStart(const QString& path) {
+    pendingOpen_ = path;
+    if (isVisible())
+        openPendingFile();
+}
+
+void MainWindow::openPendingFile() {
+    if (pendingOpen_.isEmpty())
+        return;
+    const StartFile start = StartFileFrom(pendingOpen_);
+    const QString given = pendingOpen_;
+    pendingOpen_.clear();
+    if (start.equipmentName)
+        onOpenConfirmed(start.folder);
+    else
+        dialogs_.inform(i18n::Message(state_.language(), i18n::msg::NotEquipmentFile) + given);
 }
 
 void MainWindow::emptyClipboard() {

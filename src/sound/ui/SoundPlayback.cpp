@@ -4,6 +4,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/WavePlayer.h"
+#include "shell/ConfigurationLocation.h"
 #include "shell/EditorState.h"
 #include "shell/GameFolderCheck.h"
 #include "sound/WaveFile.h"
@@ -27,7 +28,8 @@ void PlaySound(const EditorState& state, platform::Dialogs& dialogs, platform::W
     }
     // The player may still hold the wave file; release it before rewriting.
     player.stop();
-    const QString wavePath = state.ProgramFolder + QLatin1String(TemporaryWaveName);
+    // Beside the configuration: an installed program's own folder is not writable.
+    const QString wavePath = OwnFilesFolder(state) + QLatin1String(TemporaryWaveName);
     switch (ConvertSoundToWave(soundPath, wavePath)) {
     case WaveResult::Written:
         player.play(wavePath);

@@ -12,7 +12,7 @@ class WavePlayer;
 
 namespace quillon::sound {
 
-// The temporary wave file every play writes again: ProgramFolder + this.
+// The temporary wave file every play writes again, beside the configuration.
 inline constexpr char TemporaryWaveName[] = "test.wav";
 
 // A play button: SoundPath = SoundFolder + the list text as shown. A text
@@ -21,7 +21,7 @@ inline constexpr char TemporaryWaveName[] = "test.wav";
 QString PlayListEntry(const EditorState& state, platform::Dialogs& dialogs,
                       platform::WavePlayer& player, const QString& listText);
 
-// Converts the sound file into ProgramFolder + "test.wav" and plays it. The
+// Converts the sound file into the temporary wave file and plays it. The
 // player is stopped before the file is written; a missing or too short
 // sound file, or a wave file that cannot be written, is reported and
 // nothing is played.

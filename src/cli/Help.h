@@ -1,0 +1,14 @@
+#pragma once
+
+#include "cli/CliCommon.h"
+
+namespace quillon::cli {
+
+QList<Command> AllCommands();
+
+QString UsageText(); // the commands' syntax, for a usage error
+QString HelpText();  // --help
+// The same texts as a manual page (man(7) macros).
+QString ManPage(const QString& version);
+
+} // namespace quillon::cli
