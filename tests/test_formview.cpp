@@ -306,7 +306,8 @@ private slots:
         sheet.setCell(2, 73, QStringLiteral("4 5 6")); // changed in the grid meanwhile
         game.form->CommitFormToGrid();
         for (int col = 0; col < 70; ++col) {
-            const bool kept = col == 2 || col == 13 || col == 15 || col == 25 || col == 28;
+            const bool kept =
+                col == 0 || col == 2 || col == 13 || col == 15 || col == 25 || col == 28;
             const QString& was = before[size_t(col)];
             QCOMPARE(sheet.cell(2, col), kept ? was : was.trimmed());
         }
@@ -352,7 +353,7 @@ private slots:
         game.form->CommitFormToGrid();
         QCOMPARE(game.state.LongDescriptions.at(number), french);
         // A unit number beyond the table grows it; a negative one shows none.
-        game.box(QStringLiteral("Text1"))->setText(QStringLiteral("2500"));
+        game.state.datasheet.setCell(1, 0, QStringLiteral("2500"));
         game.form->CommitFormToGrid();
         QCOMPARE(game.state.LongDescriptions.value(2500), french);
         game.state.datasheet.setCell(3, 0, QStringLiteral("-4"));

@@ -41,9 +41,9 @@ private slots:
             QTest::newRow(tag) << QString::fromLatin1(code) << QString::fromLatin1(stored)
                                << QString::fromLatin1(menu);
         };
-        row("english", "uk", "uk", "File");
-        row("german, capitals", "DEU", "deu", "Datei");
-        row("unknown is english", "es", "uk", "File");
+        row("english", "uk", "uk", "&File");
+        row("german, capitals", "DEU", "deu", "&Datei");
+        row("unknown is english", "es", "uk", "&File");
     }
 
     void startsWithAConfiguration() {
@@ -144,7 +144,7 @@ private slots:
         QVERIFY(ini.contains(QStringLiteral("gamefolder=") + editor.game.gameFolder() +
                              QStringLiteral("\r\n")));
         QVERIFY(window.isVisible());
-        QCOMPARE(menuTitle(window, "mnu_file"), QStringLiteral("Datei"));
+        QCOMPARE(menuTitle(window, "mnu_file"), QStringLiteral("&Datei"));
         QCOMPARE(window.openDialog()->windowTitle(), QStringLiteral("EQP-Datei suchen"));
         QVERIFY(editor.dialogs.informed.isEmpty());
     }

@@ -86,6 +86,24 @@ DatasheetView::DatasheetView(Datasheet& sheet, QWidget* parent)
             &DatasheetView::takeSelectionFromView);
     connect(&sheet_, &Datasheet::currentCellChanged, this, &DatasheetView::showSheetSelection);
     connect(&sheet_, &Datasheet::reset, this, &DatasheetView::showSheetSelection);
+    // While rows come and go Qt moves its own selection with them; the
+    // datasheet's block is what counts, so it is shown again afterwards.
+    for (auto about :
+         {&QAbstractItemModel::rowsAboutToBeInserted, &QAbstractItemModel::rowsAboutToBeRemoved})
+        connect(model_, about, this, [this] { rowsMoving_ = true; });
+    for (auto done : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(model_, done, this, [this] {
+            rowsMoving_ = false;
+            showSheetSelection();
+        });
+    // A reset lays the headings out afresh; that is not the user's doing.
+    connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] { layingOut_ = true; });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] { layingOut_ = false; });
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int section, int, int width) {
+                if (!layingOut_)
+                    userWidths_[section] = width;
+            });
 
     corner_ = findChild<QAbstractButton*>();
     if (corner_) {
@@ -104,10 +122,13 @@ int DatasheetView::twipsToPixels(int twips) const {
 }
 
 void DatasheetView::applyColumnLayout() {
+    layingOut_ = true;
     for (int col = 1; col < Datasheet::ColumnCount; ++col) {
+        // A width the user dragged stays for the session.
         const auto layout = i18n::ColumnLayoutFor(col, sheet_.cell(0, col));
-        setColumnWidth(col - 1, twipsToPixels(layout.widthTwips));
+        setColumnWidth(col - 1, userWidths_.value(col - 1, twipsToPixels(layout.widthTwips)));
     }
+    layingOut_ = false;
     const auto numberLayout = i18n::ColumnLayoutFor(0, sheet_.cell(0, 0));
     verticalHeader()->setFixedWidth(std::max(twipsToPixels(numberLayout.widthTwips), 24));
     if (corner_)
@@ -121,6 +142,11 @@ void DatasheetView::scrollToRowTop(int row) {
     scrollTo(model_->index(row - 1, col), QAbstractItemView::PositionAtTop);
 }
 
+void DatasheetView::showCurrentCell() {
+    if (currentIndex().isValid())
+        scrollTo(currentIndex());
+}
+
 void DatasheetView::selectAllUnits() {
     if (model_->rowCount() > 0)
         sheet_.select(1, 1, model_->rowCount(), LastUnitColumn);
@@ -130,7 +156,7 @@ void DatasheetView::selectAllUnits() {
 // with the mouse while the pressed cell stays the anchor; the datasheet's
 // Row/Col is that anchor and RowSel/ColSel the moving corner.
 void DatasheetView::takeSelectionFromView() {
-    if (syncing_)
+    if (syncing_ || rowsMoving_)
         return;
     const QModelIndex current = currentIndex();
     const QItemSelection selection = selectionModel()->selection();

@@ -32,10 +32,13 @@ public:
     void ShowUnitInForm(int row);
     int shownRow() const;
 
-    // Writes the fields back into columns 0..72 of the shown row (15, 25,
-    // 28 as they were when shown) and the description into LongDescriptions;
-    // empties the system clipboard.
+    // Writes the fields back into columns 1..72 of the shown row (15, 25,
+    // 28 as they were when shown; the unit number is never written) and the
+    // description into LongDescriptions; empties the system clipboard.
     void CommitFormToGrid();
+    // The fields differ from what the shown unit had when it was shown or
+    // last committed.
+    bool hasUncommittedEdits() const;
 
     // Double-click / Enter on the datasheet: Prev/Next enabled per row, row
     // shown.

@@ -5,8 +5,11 @@
 #include "shell/ui/FolderBrowser.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace quillon {
@@ -27,10 +30,7 @@ FolderDialog::FolderDialog(const QString& objectName, QStringList patterns, QWid
     resize(560, 380);
 
     connect(confirm_, &QPushButton::clicked, this, &FolderDialog::confirm);
-    connect(cancel_, &QPushButton::clicked, this, [this] {
-        hide();
-        emit cancelled();
-    });
+    connect(cancel_, &QPushButton::clicked, this, &FolderDialog::cancel);
     connect(browser_, &FolderBrowser::unreadableFolderChosen, this,
             &FolderDialog::unreadableFolderChosen);
 }
@@ -43,6 +43,35 @@ void FolderDialog::setDesignTexts(const QString& title, const QString& confirmTe
 
 bool FolderDialog::setFolder(const QString& path) const {
     return browser_->setFolder(path);
+}
+
+void FolderDialog::showAt(const QString& path) {
+    QString folder = QDir::cleanPath(path.trimmed());
+    while (!folder.isEmpty() && !setFolder(folder)) {
+        const QString above = QFileInfo(folder).path();
+        folder = above == folder ? QString() : above;
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void FolderDialog::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    browser_->folderTree()->setFocus();
+}
+
+void FolderDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        cancel();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void FolderDialog::cancel() {
+    hide();
+    emit cancelled();
 }
 
 QString FolderDialog::chosenFolder() const {
