@@ -17,6 +17,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -393,6 +394,52 @@ private slots:
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(combo, &wheel);
         QCOMPARE(combo->currentIndex() != 1, focused);
+    }
+
+    // At the default size nothing is cut that has room: the nation names
+    // beside their flags, the headings in their columns (their tooltips give
+    // them whole all the same), and a width the user dragged outlives a load.
+    void textsShowWhole_data() {
+        QTest::addColumn<QString>("code");
+        QTest::newRow("English") << "uk";
+        QTest::newRow("German") << "deu";
+        QTest::newRow("French") << "fra";
+    }
+    void textsShowWhole() {
+        QFETCH(QString, code);
+        EditorHarness editor(3);
+        QVERIFY(openActive(editor, code));
+        MainWindow& window = *editor.window;
+        window.resize(1280, 800);
+        QTest::qWait(20);
+        for (int i = 0; i < 31; ++i) {
+            auto* name = window.findChild<QLabel*>(QStringLiteral("NationName_%1").arg(i));
+            QCOMPARE(name->text(), name->toolTip());
+        }
+        editor.showDatasheet();
+        DatasheetView* view = window.datasheetView();
+        QHeaderView* header = view->horizontalHeader();
+        const Datasheet& sheet = window.state().datasheet;
+        QVERIFY(view->verticalHeader()->width() >
+                header->fontMetrics().horizontalAdvance(sheet.cell(0, 0)));
+        for (int col = 1; col < Datasheet::ColumnCount; ++col) {
+            const QString heading = sheet.cell(0, col);
+            QVERIFY2(header->fontMetrics().horizontalAdvance(heading) <
+                         header->sectionSize(col - 1),
+                     qPrintable(heading));
+            QCOMPARE(view->model()->headerData(col - 1, Qt::Horizontal, Qt::ToolTipRole).toString(),
+                     heading);
+        }
+        const int edge = header->sectionViewportPosition(3) + header->sectionSize(3) - 1;
+        const int wanted = header->sectionSize(3) + 90;
+        QTest::mousePress(header->viewport(), Qt::LeftButton, {}, QPoint(edge, 5));
+        QTest::mouseMove(header->viewport(), QPoint(edge + 90, 5));
+        QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, QPoint(edge + 90, 5));
+        QCOMPARE(header->sectionSize(3), wanted);
+        QVERIFY(editor.openDataFolder());
+        QCOMPARE(header->sectionSize(3), wanted);
+        editor.action("mnu_tips")->trigger();
+        QVERIFY(!view->model()->headerData(3, Qt::Horizontal, Qt::ToolTipRole).isValid());
     }
 
     // The folder dialogs: the tree has the focus (of the locate dialog at the

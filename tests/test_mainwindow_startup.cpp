@@ -64,6 +64,10 @@ private slots:
         for (const char* off :
              {"mnu_save", "mnu_save_as", "mnu_ins_after", "del_unit", "mnu_spread"})
             QVERIFY2(!editor.enabled(off), off);
+        // Without a file there is nothing to undo, whatever is typed.
+        QTest::keyClicks(window.findChild<QLineEdit*>(QStringLiteral("Text4")),
+                         QStringLiteral("7"));
+        QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("Command3"))->isEnabled());
     }
 
     // The setup dialog at start-up: alone on a first start, after one message
@@ -84,6 +88,11 @@ private slots:
         MainWindow& window = editor.start();
         QVERIFY(window.setupDialog()->isVisible());
         QCOMPARE(window.isVisible(), configured);
+        // The first start shows the texts of every later one.
+        QCOMPARE(window.setupDialog()->windowTitle(),
+                 QStringLiteral("Quillon - Setup Information."));
+        QCOMPARE(window.setupDialog()->findChild<QRadioButton*>(QStringLiteral("Option2"))->text(),
+                 QStringLiteral("Deutsch"));
         if (configured) { // exactly one message, then the setup dialog
             QCOMPARE(editor.dialogs.informed.size(), 1);
             QVERIFY(editor.dialogs.informed[0].contains(QStringLiteral("ext.idx")));
@@ -130,7 +139,8 @@ private slots:
         typed.chop(1); // without the final separator
         setup->setFolderText(QStringLiteral("  ") + typed);
         setup->findChild<QRadioButton*>(QStringLiteral("Option2"))->click();
-        QTest::mouseClick(setup->useButton(), Qt::LeftButton);
+        // Enter in the folder field is "Use".
+        QTest::keyClick(setup->findChild<QLineEdit*>(QStringLiteral("Text1")), Qt::Key_Return);
 
         const QString ini = QString::fromLatin1(fileBytes(editor.game.configurationPath()));
         QCOMPARE(setup->isVisible(), !gameFolder);

@@ -29,9 +29,8 @@ protected:
     }
 };
 
-// Column widths follow the design font, so a heading may be wider than its
-// column: it ends in an ellipsis (instead of losing both ends) until the
-// user widens the column.
+// A column the user narrowed shows its heading with an ellipsis (instead of
+// losing both ends); the tooltip has it whole.
 class HeadingRow : public QHeaderView {
 public:
     explicit HeadingRow(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
@@ -121,16 +120,24 @@ int DatasheetView::twipsToPixels(int twips) const {
     return qRound(twips / 15.0 * logicalDpiX() / 96.0);
 }
 
+// Widths are given for the design font, at 80 twips a character: this font
+// gets them in proportion, and a heading never less than its own text.
+int DatasheetView::columnPixels(int col) const {
+    const QString heading = sheet_.cell(0, col);
+    const double designCharacter = twipsToPixels(80);
+    const double scale =
+        std::max(1.0, horizontalHeader()->fontMetrics().averageCharWidth() / designCharacter);
+    const int margins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
+    return std::max(qRound(twipsToPixels(i18n::ColumnLayoutFor(col, heading).widthTwips) * scale),
+                    horizontalHeader()->fontMetrics().horizontalAdvance(heading) + margins);
+}
+
 void DatasheetView::applyColumnLayout() {
     layingOut_ = true;
-    for (int col = 1; col < Datasheet::ColumnCount; ++col) {
-        // A width the user dragged stays for the session.
-        const auto layout = i18n::ColumnLayoutFor(col, sheet_.cell(0, col));
-        setColumnWidth(col - 1, userWidths_.value(col - 1, twipsToPixels(layout.widthTwips)));
-    }
+    for (int col = 1; col < Datasheet::ColumnCount; ++col) // a dragged width stays
+        setColumnWidth(col - 1, userWidths_.value(col - 1, columnPixels(col)));
     layingOut_ = false;
-    const auto numberLayout = i18n::ColumnLayoutFor(0, sheet_.cell(0, 0));
-    verticalHeader()->setFixedWidth(std::max(twipsToPixels(numberLayout.widthTwips), 24));
+    verticalHeader()->setFixedWidth(std::max(columnPixels(0), 24));
     if (corner_)
         corner_->update();
 }

@@ -26,6 +26,7 @@ public:
     // column's width from the headings now in row 0.
     void applyColumnLayout();
     int twipsToPixels(int twips) const;
+    int columnPixels(int col) const; // the width column `col` is laid out with
 
     // Scrolls so that datasheet row `row` is the first visible row.
     void scrollToRowTop(int row);

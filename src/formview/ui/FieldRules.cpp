@@ -45,13 +45,14 @@ void FieldFocusFilter::selectOnClick(QLineEdit* box) {
     watch(box, Role::SelectOnClick);
 }
 
-void FieldFocusFilter::highlightWhileFocused(const QList<QCheckBox*>& boxes, int highlighted) {
-    nationBoxes_ = boxes;
+void FieldFocusFilter::highlightWhileFocused(const QList<QCheckBox*>& boxes,
+                                             const QList<QWidget*>& areas, int highlighted) {
+    nationAreas_ = areas;
     highlighted_ = highlighted;
-    for (QCheckBox* box : boxes) {
-        box->setAutoFillBackground(true);
+    for (QCheckBox* box : boxes)
         watch(box, Role::Nation);
-    }
+    for (QWidget* area : areas)
+        area->setAutoFillBackground(true);
     paintNations(false);
 }
 
@@ -82,13 +83,12 @@ bool FieldFocusFilter::enterOnButton(QAbstractButton* button, QEvent* event) {
 
 void FieldFocusFilter::paintNations(bool focused) {
     const QColor face = QApplication::palette().color(QPalette::Button);
-    for (int i = 0; i < nationBoxes_.size(); ++i) {
-        QPalette palette = nationBoxes_[i]->palette();
-        // Check boxes fill their background from the button role.
+    for (int i = 0; i < nationAreas_.size(); ++i) {
+        QPalette palette = nationAreas_[i]->palette();
         const QColor colour = focused && i < highlighted_ ? highlightColour() : face;
         palette.setColor(QPalette::Window, colour);
         palette.setColor(QPalette::Button, colour);
-        nationBoxes_[i]->setPalette(palette);
+        nationAreas_[i]->setPalette(palette);
     }
 }
 

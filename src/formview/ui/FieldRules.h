@@ -31,9 +31,10 @@ public:
     void selectOnFocus(QLineEdit* box);
     // Whole text selected when the box is clicked.
     void selectOnClick(QLineEdit* box);
-    // While any of `boxes` has the focus, the first `highlighted` of them
-    // show an orange background.
-    void highlightWhileFocused(const QList<QCheckBox*>& boxes, int highlighted);
+    // While any of `boxes` has the focus, the first `highlighted` of
+    // `areas` (each box's cell) are filled orange.
+    void highlightWhileFocused(const QList<QCheckBox*>& boxes, const QList<QWidget*>& areas,
+                               int highlighted);
     // A focused button clicks on Enter, and keeps clicking while Enter is
     // held, but only the button the key went down on and only while it is
     // enabled: a button that disables itself hands the focus on, and the
@@ -55,7 +56,7 @@ private:
     void paintNations(bool focused);
 
     QList<QPair<QObject*, Role>> roles_;
-    QList<QCheckBox*> nationBoxes_;
+    QList<QWidget*> nationAreas_;
     int highlighted_ = 0;
     QObject* enterPressedOn_ = nullptr; // while Enter is held
 };

@@ -247,7 +247,7 @@ void FormView::Private::wireRules() {
     for (int t = 4; t <= 27; ++t)
         focus->selectOnFocus(text[t]);
     focus->selectOnClick(text[28]);
-    focus->highlightWhileFocused(country->boxes(), CountryFrame::BoxCount - 1);
+    focus->highlightWhileFocused(country->boxes(), country->cells(), CountryFrame::BoxCount - 1);
     for (int c : {1, 2, 7, 8})
         focus->clickOnEnter(command[c]);
     for (QComboBox* list : combo)

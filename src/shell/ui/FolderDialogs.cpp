@@ -1,6 +1,6 @@
 #include "shell/ui/FolderDialogs.h"
 
-#include "i18n/Language.h"
+#include "i18n/ui/ApplyLanguageUi.h"
 #include "shell/Configuration.h"
 #include "shell/ui/FolderBrowser.h"
 
@@ -33,12 +33,9 @@ FolderDialog::FolderDialog(const QString& objectName, QStringList patterns, QWid
     connect(cancel_, &QPushButton::clicked, this, &FolderDialog::cancel);
     connect(browser_, &FolderBrowser::unreadableFolderChosen, this,
             &FolderDialog::unreadableFolderChosen);
-}
-
-void FolderDialog::setDesignTexts(const QString& title, const QString& confirmText) {
-    setWindowTitle(title);
-    confirm_->setText(confirmText);
-    cancel_->setText(QStringLiteral("Cancel"));
+    // English until a language is applied (the locate dialog can be reached
+    // from the first start's setup window).
+    i18n::ApplyCaptions(this, i18n::Language::English, objectName);
 }
 
 bool FolderDialog::setFolder(const QString& path) const {
@@ -87,23 +84,16 @@ void FolderDialog::confirm() {
 
 OpenDialog::OpenDialog(QWidget* parent)
     : FolderDialog(QStringLiteral("Form2"), {QStringLiteral("KorEquip.*")}, parent) {
-    setDesignTexts(QStringLiteral("Locate Equipment File"), QStringLiteral("Get EQP file"));
     connect(browser(), &FolderBrowser::fileActivated, this, &OpenDialog::confirm);
 }
 
 SaveAsDialog::SaveAsDialog(QWidget* parent)
     : FolderDialog(QStringLiteral("Form5"), {QStringLiteral("*")}, parent) {
-    setDesignTexts(i18n::EditorName() + QStringLiteral(" - Save Equipment Files"),
-                   QStringLiteral("Save Equipment Files"));
     // Never placed by the program: it starts where the process started.
     setFolder(QDir::currentPath());
 }
 
 LocateGameDialog::LocateGameDialog(QWidget* parent)
-    : FolderDialog(QStringLiteral("Form6"), {QString::fromLatin1(GameExecutableName)}, parent) {
-    // Reachable from the first start's setup dialog, before any language.
-    setDesignTexts(i18n::EditorName() + QStringLiteral(" - Locate KORVATH.EXE"),
-                   QStringLiteral("Use Folder"));
-}
+    : FolderDialog(QStringLiteral("Form6"), {QString::fromLatin1(GameExecutableName)}, parent) {}
 
 } // namespace quillon

@@ -37,8 +37,6 @@ protected:
     void cancel();
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    // The texts shown until a language is applied.
-    void setDesignTexts(const QString& title, const QString& confirmText);
 
 private:
     FolderBrowser* browser_;
