@@ -37,15 +37,10 @@ namespace {
 // window active, so that keys reach the focused field.
 bool openActive(EditorHarness& editor, const QString& code = QStringLiteral("uk"),
                 bool datasheet = false) {
-    if (!editor.game.writeConfiguration(code))
+    if (!editor.startOpen(datasheet, code))
         return false;
-    MainWindow& window = editor.start();
-    if (!editor.openDataFolder())
-        return false;
-    if (datasheet)
-        editor.showDatasheet();
-    window.activateWindow();
-    return QTest::qWaitForWindowActive(&window);
+    editor.window->activateWindow();
+    return QTest::qWaitForWindowActive(editor.window.get());
 }
 
 // Each key sequence ("Alt+F", "5", "Tab") on whatever has the focus.

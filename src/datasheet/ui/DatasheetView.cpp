@@ -224,8 +224,8 @@ void DatasheetView::showSheetSelection() {
 }
 
 // Qt makes the first cell current when a view without a current index gets
-// the focus. While the heading row is current (after a language was applied)
-// that would silently make unit 0 the target of insert and delete.
+// the focus; the datasheet's own current cell is the one that counts (a
+// silent change would make another unit the target of insert and delete).
 void DatasheetView::focusInEvent(QFocusEvent* event) {
     if (currentIndex().isValid()) {
         QTableView::focusInEvent(event);

@@ -27,8 +27,8 @@ public:
     ~FormView() override;
 
     // Fills every field from datasheet row `row` and remembers that row as
-    // the one the form shows (applying a language makes the heading row
-    // current; commits still go to the shown row).
+    // the one the form shows: commits go there, wherever the datasheet's
+    // current cell has moved since.
     void ShowUnitInForm(int row);
     int shownRow() const;
 

@@ -99,8 +99,7 @@ void MainWindow::afterUnitEdit(bool done, const char* refusalMessage) {
     datasheetView_->setFocus();
 }
 
-// The three items do nothing while the heading row is current (applying a
-// language leaves it current).
+// The three items never act on the heading row.
 void MainWindow::onInsertAfter() {
     if (state_.datasheet.row() < 1)
         return;
