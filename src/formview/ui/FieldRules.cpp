@@ -121,9 +121,11 @@ bool FieldFocusFilter::eventFilter(QObject* watched, QEvent* event) {
             break;
         case Role::WheelNeedsFocus:
             if (event->type() == QEvent::Wheel && !static_cast<QWidget*>(watched)->hasFocus()) {
-                // Handed to the parent, from where it travels up to the scroll area.
+                // Handed to the parent, from where it travels up to the scroll
+                // area; delivered once, whether anything scrolled or not.
                 if (QWidget* parent = static_cast<QWidget*>(watched)->parentWidget())
                     QCoreApplication::sendEvent(parent, event);
+                event->accept();
                 return true;
             }
             break;
