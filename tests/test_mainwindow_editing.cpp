@@ -11,7 +11,6 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
-#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -111,72 +110,18 @@ private slots:
         QVERIFY(!editor.enabled("mnu_spread"));
     }
 
-    void insertAfterAndDelete() {
-        EditorHarness editor;
-        QVERIFY(editor.startOpen(true));
-        const QStringList names = editor.column(1);
-        editor.clickCell(6, 3); // unit 5
-        editor.action("mnu_ins_after")->trigger();
-        const Datasheet& sheet = editor.window->state().datasheet;
-        QCOMPARE(sheet.rows(), 12);
-        QCOMPARE(editor.cell(7, 0), QStringLiteral(" 6"));
-        QCOMPARE(editor.cell(7, 1), QStringLiteral("I'm New"));
-        QCOMPARE(editor.cell(8, 1), names[6]);
-        QCOMPARE(editor.cell(11, 0), QStringLiteral(" 10"));
-        QCOMPARE(editor.window->datasheetView()->currentIndex().row(), 6);
-
-        editor.action("del_unit")->trigger();
-        QCOMPARE(sheet.rows(), 11);
-        QCOMPARE(editor.column(1), names);
-        QCOMPARE(sheet.row(), 7);
-        QVERIFY(editor.dialogs.informed.isEmpty());
-    }
-
-    void editingIsRefusedOnTheHeadingRowAndTheLastUnit() {
+    void theLastUnitIsKept() {
         EditorHarness editor(1);
         QVERIFY(editor.startOpen(true));
-        // Applying a language leaves the heading row current: nothing happens.
-        editor.window->ApplyLanguage();
-        // Giving the grid the focus back must not make a unit current behind the user's back.
-        QFocusEvent focusIn(QEvent::FocusIn, Qt::ActiveWindowFocusReason);
-        QCoreApplication::sendEvent(editor.window->findChild<QAbstractItemView*>("MSFlexGrid1"),
-                                    &focusIn);
-        editor.action("del_unit")->trigger();
-        editor.action("mnu_ins_before")->trigger();
-        QCOMPARE(editor.window->state().datasheet.rows(), 2);
-        QVERIFY(editor.dialogs.informed.isEmpty());
-        // The last unit is kept, and the user is told so.
-        editor.clickCell(1, 1);
+        editor.window->ApplyLanguage(); // the unit stays current
         editor.action("del_unit")->trigger();
         QCOMPARE(editor.window->state().datasheet.rows(), 2);
         QCOMPARE(editor.dialogs.informed.size(), 1);
     }
 
-    void copyAndPasteABlockThroughTheClipboard() {
+    void pastingSpreadsheetTextAndNothing() {
         EditorHarness editor;
         QVERIFY(editor.startOpen(true));
-        const auto line = [&](int row) {
-            return QStringList{editor.cell(row, 3), editor.cell(row, 4), editor.cell(row, 5)}.join(
-                QLatin1Char('\t'));
-        };
-        editor.clickCell(2, 3);
-        editor.clickCell(3, 5, Qt::ShiftModifier);
-        // Ctrl+C on the grid is the menu's block copy, not the view's own.
-        editor.window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(editor.window.get()));
-        QTest::keyClick(editor.window->datasheetView(), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), line(2) + QLatin1Char('\r') + line(3));
-
-        editor.window->state().EquipmentChanged = false;
-        editor.clickCell(8, 10);
-        editor.clickCell(9, 12, Qt::ShiftModifier);
-        const QString untouched = editor.cell(10, 10);
-        editor.action("mnu_paste")->trigger();
-        QCOMPARE(editor.cell(8, 10), editor.cell(2, 3));
-        QCOMPARE(editor.cell(9, 12), editor.cell(3, 5));
-        QCOMPARE(editor.cell(10, 10), untouched);
-        QVERIFY(editor.window->state().EquipmentChanged);
-
         // A spreadsheet's CR LF text with a final line end fills the block only.
         QGuiApplication::clipboard()->setText(QStringLiteral("7\t8\r\n9\t10\r\n"));
         editor.clickCell(4, 3);

@@ -47,9 +47,9 @@ private slots:
             QTest::newRow(tag) << QString::fromLatin1(code) << QString::fromLatin1(stored)
                                << QString::fromLatin1(menu);
         };
-        row("english", "uk", "uk", "File");
-        row("german, capitals", "DEU", "deu", "Datei");
-        row("unknown is english", "es", "uk", "File");
+        row("english", "uk", "uk", "&File");
+        row("german, capitals", "DEU", "deu", "&Datei");
+        row("unknown is english", "es", "uk", "&File");
     }
 
     void startsWithAConfiguration() {
@@ -70,6 +70,10 @@ private slots:
         for (const char* off :
              {"mnu_save", "mnu_save_as", "mnu_ins_after", "del_unit", "mnu_spread"})
             QVERIFY2(!editor.enabled(off), off);
+        // Without a file there is nothing to undo, whatever is typed.
+        QTest::keyClicks(window.findChild<QLineEdit*>(QStringLiteral("Text4")),
+                         QStringLiteral("7"));
+        QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("Command3"))->isEnabled());
     }
 
     // The setup dialog at start-up: alone on a first start, after one message
@@ -90,6 +94,11 @@ private slots:
         MainWindow& window = editor.start();
         QVERIFY(window.setupDialog()->isVisible());
         QCOMPARE(window.isVisible(), configured);
+        // The first start shows the texts of every later one.
+        QCOMPARE(window.setupDialog()->windowTitle(),
+                 QStringLiteral("Quillon - Setup Information."));
+        QCOMPARE(window.setupDialog()->findChild<QRadioButton*>(QStringLiteral("Option2"))->text(),
+                 QStringLiteral("Deutsch"));
         if (configured) { // exactly one message, then the setup dialog
             QCOMPARE(editor.dialogs.informed.size(), 1);
             QVERIFY(editor.dialogs.informed[0].contains(QStringLiteral("ext.idx")));
@@ -163,7 +172,8 @@ private slots:
         typed.chop(1); // without the final separator
         setup->setFolderText(QStringLiteral("  ") + typed);
         setup->findChild<QRadioButton*>(QStringLiteral("Option2"))->click();
-        QTest::mouseClick(setup->useButton(), Qt::LeftButton);
+        // Enter in the folder field is "Use".
+        QTest::keyClick(setup->findChild<QLineEdit*>(QStringLiteral("Text1")), Qt::Key_Return);
 
         QCOMPARE(setup->isVisible(), !gameFolder);
         QCOMPARE(fileBytes(editor.game.configurationPath()) != before,
@@ -180,7 +190,7 @@ private slots:
                               editor.game.userConfigFolder() + "KorEquipEdit.ini"}
                 : QStringList());
         QVERIFY(window.isVisible());
-        QCOMPARE(menuTitle(window, "mnu_file"), QStringLiteral("Datei"));
+        QCOMPARE(menuTitle(window, "mnu_file"), QStringLiteral("&Datei"));
         QCOMPARE(window.openDialog()->windowTitle(), QStringLiteral("EQP-Datei suchen"));
         if (!written.isEmpty()) {
             // Windows-1252 as ever, UTF-8 behind a byte order mark when it must.
@@ -198,7 +208,7 @@ private slots:
         if (!written.isEmpty()) {
             QCOMPARE(next.state().GameFolder, game);
             QVERIFY(next.state().ExtIndexFound && next.state().PfpIndexFound);
-            QCOMPARE(menuTitle(next, "mnu_file"), QStringLiteral("Datei"));
+            QCOMPARE(menuTitle(next, "mnu_file"), QStringLiteral("&Datei"));
             QVERIFY(editor.dialogs.informed.isEmpty());
         }
     }

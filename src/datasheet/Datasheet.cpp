@@ -208,11 +208,12 @@ QString Datasheet::clip() const {
 
 void Datasheet::setClip(QStringView text) {
     // Spreadsheets end a copied block with a line end and write CR LF; one
-    // final line end is dropped and LF after CR belongs to the line end, so
-    // no cell gets a stray LF and no row below the text is blanked.
+    // final CR LF or LF is dropped and LF after CR belongs to the line end, so
+    // no cell gets a stray LF and no row below the text is blanked. A final
+    // lone CR is this editor's own row separator before an empty last cell.
     if (text.endsWith(u"\r\n"))
         text.chop(2);
-    else if (text.endsWith(u'\r') || text.endsWith(u'\n'))
+    else if (text.endsWith(u'\n'))
         text.chop(1);
     const int top = std::min(row_, rowSel_), bottom = std::max(row_, rowSel_);
     const int left = std::min(col_, colSel_), right = std::max(col_, colSel_);

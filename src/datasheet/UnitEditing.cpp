@@ -93,4 +93,19 @@ bool DeleteUnit(Datasheet& sheet, QStringList& longDescriptions) {
     return true;
 }
 
+bool SelectUnitCellsOnly(Datasheet& sheet) {
+    const int last = sheet.rows() - 1;
+    if (std::max(sheet.row(), sheet.rowSel()) < 1 || std::max(sheet.col(), sheet.colSel()) < 1 ||
+        last < 1)
+        return false;
+    const auto unitRow = [last](int row) { return std::clamp(row, 1, last); };
+    const auto unitCol = [](int col) { return std::max(col, 1); };
+    const int row = unitRow(sheet.row()), col = unitCol(sheet.col());
+    const int rowSel = unitRow(sheet.rowSel()), colSel = unitCol(sheet.colSel());
+    if (row != sheet.row() || col != sheet.col() || rowSel != sheet.rowSel() ||
+        colSel != sheet.colSel())
+        sheet.select(row, col, rowSel, colSel);
+    return true;
+}
+
 } // namespace quillon

@@ -23,4 +23,10 @@ bool InsertUnitAfter(Datasheet& sheet, QStringList& longDescriptions);
 bool InsertUnitBefore(Datasheet& sheet, QStringList& longDescriptions);
 bool DeleteUnit(Datasheet& sheet, QStringList& longDescriptions);
 
+// Cuts the current cell and the selected block back to unit cells (rows
+// 1..N, columns 1..73), so that neither a paste nor a copy reaches the
+// headings or the unit numbers. False, and nothing changed, when the block
+// holds no unit cell at all.
+bool SelectUnitCellsOnly(Datasheet& sheet);
+
 } // namespace quillon

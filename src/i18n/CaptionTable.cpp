@@ -136,10 +136,37 @@ const ControlText Captions[] = {
     {"frmAbout", "cmdSysInfo", {u8"&System Info...", u8"&System Info...", u8"&System Info..."}},
 };
 
+// The menus' access keys: the letter of the caption that Alt (or the open
+// menu) takes. No two in one menu or in the menu bar share a letter, and the
+// menu bar leaves S and T to the setup window and the view toggle.
+const ControlText AccessKeys[] = {
+    {"Form1", "mnu_file", {u8"F", u8"D", u8"F"}},
+    {"Form1", "mnu_open", {u8"O", u8"f", u8"O"}},
+    {"Form1", "mnu_save", {u8"S", u8"S", u8"S"}},
+    {"Form1", "mnu_save_as", {u8"A", u8"a", u8"C"}},
+    {"Form1", "mnu_exit", {u8"x", u8"B", u8"t"}},
+    {"Form1", "mnu_edit", {u8"E", u8"B", u8"E"}},
+    {"Form1", "mnu_copy", {u8"C", u8"K", u8"C"}},
+    {"Form1", "mnu_paste", {u8"P", u8"E", u8"o"}},
+    {"Form1", "mnu_ins_after", {u8"A", u8"A", u8"A"}},
+    {"Form1", "mnu_ins_before", {u8"B", u8"B", u8"B"}},
+    {"Form1", "del_unit", {u8"D", u8"D", u8"D"}},
+    {"Form1", "mnu_setup", {u8"u", u8"u", u8"u"}},
+    {"Form1", "mnu_folders", {u8"S", u8"I", u8"C"}},
+    {"Form1", "mnu_tips", {u8"T", u8"T", u8"T"}},
+    {"Form1", "mnu_help", {u8"H", u8"H", u8"A"}},
+    {"Form1", "mnu_howto", {u8"H", u8"W", u8"C"}},
+    {"Form1", "mnu_about", {u8"A", u8"b", u8"A"}},
+};
+
 } // namespace
 
 std::span<const ControlText> CaptionTable() {
     return Captions;
+}
+
+std::span<const ControlText> AccessKeyTable() {
+    return AccessKeys;
 }
 
 } // namespace quillon::i18n::tables

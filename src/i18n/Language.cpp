@@ -79,6 +79,20 @@ QString Caption(Language language, QStringView window, QStringView control) {
     return row ? WithEditorName(Pick(row->texts, language)) : QString();
 }
 
+QString CaptionWithAccessKey(Language language, QStringView window, QStringView control) {
+    QString caption = Caption(language, window, control);
+    const ControlText* row = FindControlText(AccessKeyTable(), window, control);
+    if (!row || caption.contains(QLatin1Char('&')))
+        return caption;
+    const QString key = Pick(row->texts, language);
+    qsizetype at = caption.indexOf(key);
+    if (at < 0)
+        at = caption.indexOf(key, 0, Qt::CaseInsensitive);
+    if (!key.isEmpty() && at >= 0)
+        caption.insert(at, QLatin1Char('&'));
+    return caption;
+}
+
 QStringList CaptionControls(QStringView window) {
     QStringList controls = ControlsOf(CaptionTable(), window);
     if (window == QLatin1StringView(HowToWindow))

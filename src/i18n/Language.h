@@ -20,6 +20,10 @@ QString EditorName(); // "Quillon" in every language
 // "Caption" ("Form4"/"Caption" gives the composed how-to caption). Empty for
 // an unknown key.
 QString Caption(Language language, QStringView window, QStringView control);
+// The caption with its access key marked by '&' ("&File", "Ö&ffnen"): the
+// first such letter of that case, else of either case. Unchanged where the
+// control has no access key or the caption marks one already.
+QString CaptionWithAccessKey(Language language, QStringView window, QStringView control);
 // The controls of a window that take a caption ("Caption" for its title), and
 // the windows that have captions.
 QStringList CaptionControls(QStringView window);

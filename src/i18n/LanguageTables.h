@@ -46,6 +46,7 @@ inline QString EditorNameMark() {
 }
 
 std::span<const ControlText> CaptionTable();
+std::span<const ControlText> AccessKeyTable(); // one letter per caption
 std::span<const NamedText> MessageTable();
 std::span<const HeadingText> HeadingTable();
 std::span<const ControlText> TooltipTable();

@@ -23,8 +23,8 @@ MainWindow& EditorHarness::start() {
     return *window;
 }
 
-bool EditorHarness::startOpen(bool datasheet) {
-    if (!game.isValid() || !game.writeConfiguration(QStringLiteral("uk")))
+bool EditorHarness::startOpen(bool datasheet, const QString& languageCode) {
+    if (!game.isValid() || !game.writeConfiguration(languageCode))
         return false;
     start();
     if (!openDataFolder())

@@ -20,9 +20,10 @@ struct EditorHarness {
 
     // Creates the window and runs its start-up.
     MainWindow& start();
-    // Configures English, starts, opens the game's data folder and, if asked,
-    // shows the datasheet; false if any step failed.
-    bool startOpen(bool datasheet = false);
+    // Configures the language (English unless told), starts, opens the
+    // game's data folder and, if asked, shows the datasheet; false if any
+    // step failed.
+    bool startOpen(bool datasheet = false, const QString& languageCode = QStringLiteral("uk"));
     // Opens the game's data folder through the open dialog.
     bool openDataFolder();
 

@@ -23,6 +23,10 @@ QColor DatasheetModel::markColour() {
     return QColor(192, 255, 255);
 }
 
+void DatasheetModel::setHeadingTooltips(bool on) {
+    headingTooltips_ = on;
+}
+
 int DatasheetModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : rows_;
 }
@@ -57,7 +61,8 @@ QVariant DatasheetModel::headerData(int section, Qt::Orientation orientation, in
     if (orientation == Qt::Horizontal) {
         if (section < 0 || section >= columnCount())
             return {};
-        if (role == Qt::DisplayRole)
+        // The full heading, as a narrow column cuts it short.
+        if (role == Qt::DisplayRole || (role == Qt::ToolTipRole && headingTooltips_))
             return sheet_.cell(0, section + 1);
         if (role == Qt::TextAlignmentRole)
             return int(Qt::AlignCenter);

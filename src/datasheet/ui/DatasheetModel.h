@@ -27,6 +27,9 @@ public:
 
     static QColor markColour(); // light blue of the current-unit mark
 
+    // Headings show their full text as a tooltip while tooltips are on.
+    void setHeadingTooltips(bool on);
+
 private:
     void onCellsChanged(int top, int left, int bottom, int right);
     void onRowsInserted(int first, int count);
@@ -41,6 +44,7 @@ private:
     // when it signals, so the model answers from this until it has told them.
     int rows_ = 0;
     int markRow_ = -1, markCol_ = -1;
+    bool headingTooltips_ = true;
 };
 
 } // namespace quillon

@@ -29,9 +29,8 @@ protected:
     }
 };
 
-// Column widths follow the design font, so a heading may be wider than its
-// column: it ends in an ellipsis (instead of losing both ends) until the
-// user widens the column.
+// A column the user narrowed shows its heading with an ellipsis (instead of
+// losing both ends); the tooltip has it whole.
 class HeadingRow : public QHeaderView {
 public:
     explicit HeadingRow(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
@@ -86,6 +85,24 @@ DatasheetView::DatasheetView(Datasheet& sheet, QWidget* parent)
             &DatasheetView::takeSelectionFromView);
     connect(&sheet_, &Datasheet::currentCellChanged, this, &DatasheetView::showSheetSelection);
     connect(&sheet_, &Datasheet::reset, this, &DatasheetView::showSheetSelection);
+    // While rows come and go Qt moves its own selection with them; the
+    // datasheet's block is what counts, so it is shown again afterwards.
+    for (auto about :
+         {&QAbstractItemModel::rowsAboutToBeInserted, &QAbstractItemModel::rowsAboutToBeRemoved})
+        connect(model_, about, this, [this] { rowsMoving_ = true; });
+    for (auto done : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+        connect(model_, done, this, [this] {
+            rowsMoving_ = false;
+            showSheetSelection();
+        });
+    // A reset lays the headings out afresh; that is not the user's doing.
+    connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] { layingOut_ = true; });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] { layingOut_ = false; });
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int section, int, int width) {
+                if (!layingOut_)
+                    userWidths_[section] = width;
+            });
 
     corner_ = findChild<QAbstractButton*>();
     if (corner_) {
@@ -103,13 +120,24 @@ int DatasheetView::twipsToPixels(int twips) const {
     return qRound(twips / 15.0 * logicalDpiX() / 96.0);
 }
 
+// Widths are given for the design font, at 80 twips a character: this font
+// gets them in proportion, and a heading never less than its own text.
+int DatasheetView::columnPixels(int col) const {
+    const QString heading = sheet_.cell(0, col);
+    const double designCharacter = twipsToPixels(80);
+    const double scale =
+        std::max(1.0, horizontalHeader()->fontMetrics().averageCharWidth() / designCharacter);
+    const int margins = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin) + 8;
+    return std::max(qRound(twipsToPixels(i18n::ColumnLayoutFor(col, heading).widthTwips) * scale),
+                    horizontalHeader()->fontMetrics().horizontalAdvance(heading) + margins);
+}
+
 void DatasheetView::applyColumnLayout() {
-    for (int col = 1; col < Datasheet::ColumnCount; ++col) {
-        const auto layout = i18n::ColumnLayoutFor(col, sheet_.cell(0, col));
-        setColumnWidth(col - 1, twipsToPixels(layout.widthTwips));
-    }
-    const auto numberLayout = i18n::ColumnLayoutFor(0, sheet_.cell(0, 0));
-    verticalHeader()->setFixedWidth(std::max(twipsToPixels(numberLayout.widthTwips), 24));
+    layingOut_ = true;
+    for (int col = 1; col < Datasheet::ColumnCount; ++col) // a dragged width stays
+        setColumnWidth(col - 1, userWidths_.value(col - 1, columnPixels(col)));
+    layingOut_ = false;
+    verticalHeader()->setFixedWidth(std::max(columnPixels(0), 24));
     if (corner_)
         corner_->update();
 }
@@ -121,6 +149,11 @@ void DatasheetView::scrollToRowTop(int row) {
     scrollTo(model_->index(row - 1, col), QAbstractItemView::PositionAtTop);
 }
 
+void DatasheetView::showCurrentCell() {
+    if (currentIndex().isValid())
+        scrollTo(currentIndex());
+}
+
 void DatasheetView::selectAllUnits() {
     if (model_->rowCount() > 0)
         sheet_.select(1, 1, model_->rowCount(), LastUnitColumn);
@@ -130,7 +163,7 @@ void DatasheetView::selectAllUnits() {
 // with the mouse while the pressed cell stays the anchor; the datasheet's
 // Row/Col is that anchor and RowSel/ColSel the moving corner.
 void DatasheetView::takeSelectionFromView() {
-    if (syncing_)
+    if (syncing_ || rowsMoving_)
         return;
     const QModelIndex current = currentIndex();
     const QItemSelection selection = selectionModel()->selection();
@@ -191,8 +224,8 @@ void DatasheetView::showSheetSelection() {
 }
 
 // Qt makes the first cell current when a view without a current index gets
-// the focus. While the heading row is current (after a language was applied)
-// that would silently make unit 0 the target of insert and delete.
+// the focus; the datasheet's own current cell is the one that counts (a
+// silent change would make another unit the target of insert and delete).
 void DatasheetView::focusInEvent(QFocusEvent* event) {
     if (currentIndex().isValid()) {
         QTableView::focusInEvent(event);

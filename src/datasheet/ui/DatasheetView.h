@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QTableView>
 
 namespace quillon {
@@ -25,9 +26,12 @@ public:
     // column's width from the headings now in row 0.
     void applyColumnLayout();
     int twipsToPixels(int twips) const;
+    int columnPixels(int col) const; // the width column `col` is laid out with
 
     // Scrolls so that datasheet row `row` is the first visible row.
     void scrollToRowTop(int row);
+    // Scrolls as little as needed to show the current cell.
+    void showCurrentCell();
 
 signals:
     // Right mouse button pressed on the grid, with the keys held.
@@ -54,6 +58,9 @@ private:
     DatasheetModel* model_;
     QWidget* corner_ = nullptr;
     bool syncing_ = false;
+    bool rowsMoving_ = false;
+    bool layingOut_ = false;
+    QHash<int, int> userWidths_; // model column -> width the user dragged
     // Where the mouse selection being made began.
     enum class PressedOn { Cells, NumberCells, Headings };
     PressedOn pressedOn_ = PressedOn::Cells;

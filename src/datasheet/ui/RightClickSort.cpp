@@ -6,7 +6,8 @@ namespace quillon {
 
 bool RightClickSort(Datasheet& sheet, Qt::KeyboardModifiers modifiers) {
     sheet.clearMark();
-    if (sheet.colSel() == Datasheet::ColumnCount - 1)
+    const bool wholeRows = sheet.colSel() == Datasheet::ColumnCount - 1;
+    if (wholeRows)
         sheet.setColSel(0);
     const Qt::KeyboardModifiers shiftKeys =
         modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
@@ -16,6 +17,9 @@ bool RightClickSort(Datasheet& sheet, Qt::KeyboardModifiers modifiers) {
         sheet.sort(descending ? Datasheet::TextDescending : Datasheet::TextAscending);
     else
         sheet.sort(descending ? Datasheet::NumericDescending : Datasheet::NumericAscending);
+    // The block the user chose, not the hidden unit numbers, stays selected.
+    if (wholeRows)
+        sheet.setColSel(Datasheet::ColumnCount - 1);
     return insertAllowed;
 }
 

@@ -9,7 +9,31 @@ namespace quillon::formview {
 namespace {
 constexpr int Columns = 8;
 constexpr QSize FlagBox(26, 16);
-constexpr int NameWidth = 64;
+
+// A nation's name takes the room its cell has and is cut short (with an
+// ellipsis; the tooltip has it whole) only where that room ends.
+class NationName : public QLabel {
+public:
+    explicit NationName(QWidget* parent) : QLabel(parent) {
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    }
+    void setName(const QString& name) {
+        name_ = name;
+        setToolTip(name);
+        fit();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        fit();
+    }
+
+private:
+    void fit() { setText(fontMetrics().elidedText(name_, Qt::ElideRight, width())); }
+    QString name_;
+};
+
 } // namespace
 
 CountryFrame::CountryFrame(QWidget* parent) : QGroupBox(parent) {
@@ -31,16 +55,17 @@ CountryFrame::CountryFrame(QWidget* parent) : QGroupBox(parent) {
         flag->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         row->addWidget(box);
         row->addWidget(flag);
-        auto* name = new QLabel(cell);
+        auto* name = new NationName(cell);
         name->setObjectName(QStringLiteral("NationName_%1").arg(i));
-        name->setFixedWidth(NameWidth);
-        row->addWidget(name);
-        row->addStretch();
+        row->addWidget(name, 1);
         names_.append(name);
         layout->addWidget(cell, i / Columns, i % Columns);
         boxes_.append(box);
         flags_.append(flag);
+        cells_.append(cell);
     }
+    for (int column = 0; column < Columns; ++column)
+        layout->setColumnStretch(column, 1);
     boxes_.last()->setText(QStringLiteral("Unused"));
     names_.last()->hide();
 }
@@ -66,12 +91,8 @@ void CountryFrame::setTooltips(const QStringList& nationTips, const QStringList&
 namespace quillon::formview {
 
 void CountryFrame::setNationNames(const QStringList& names) {
-    for (int k = 0; k + 1 < BoxCount; ++k) {
-        const QString name = names.value(k);
-        names_[k]->setText(
-            names_[k]->fontMetrics().elidedText(name, Qt::ElideRight, names_[k]->width()));
-        names_[k]->setToolTip(name);
-    }
+    for (int k = 0; k + 1 < BoxCount; ++k)
+        static_cast<NationName*>(names_[k])->setName(names.value(k));
 }
 
 } // namespace quillon::formview

@@ -24,6 +24,8 @@ public:
     QCheckBox* box(int i) const { return boxes_[i]; }
     const QList<QCheckBox*>& boxes() const { return boxes_; }
     QLabel* flag(int i) const { return flags_[i]; }
+    // Box i with its flag and name, the area that shows it highlighted.
+    const QList<QWidget*>& cells() const { return cells_; }
 
     // Flag k goes beside box k; flags beyond the boxes have no place.
     void setFlags(const QVector<QImage>& flags);
@@ -35,6 +37,7 @@ private:
     QList<QCheckBox*> boxes_;
     QList<QLabel*> flags_;
     QList<QLabel*> names_;
+    QList<QWidget*> cells_;
 };
 
 } // namespace quillon::formview

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
@@ -44,13 +45,14 @@ void FieldFocusFilter::selectOnClick(QLineEdit* box) {
     watch(box, Role::SelectOnClick);
 }
 
-void FieldFocusFilter::highlightWhileFocused(const QList<QCheckBox*>& boxes, int highlighted) {
-    nationBoxes_ = boxes;
+void FieldFocusFilter::highlightWhileFocused(const QList<QCheckBox*>& boxes,
+                                             const QList<QWidget*>& areas, int highlighted) {
+    nationAreas_ = areas;
     highlighted_ = highlighted;
-    for (QCheckBox* box : boxes) {
-        box->setAutoFillBackground(true);
+    for (QCheckBox* box : boxes)
         watch(box, Role::Nation);
-    }
+    for (QWidget* area : areas)
+        area->setAutoFillBackground(true);
     paintNations(false);
 }
 
@@ -58,15 +60,35 @@ void FieldFocusFilter::clickOnEnter(QAbstractButton* button) {
     watch(button, Role::EnterClicks);
 }
 
+void FieldFocusFilter::wheelOnlyWhenFocused(QComboBox* list) {
+    list->setFocusPolicy(Qt::StrongFocus);
+    watch(list, Role::WheelNeedsFocus);
+}
+
+bool FieldFocusFilter::enterOnButton(QAbstractButton* button, QEvent* event) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+        return false;
+    if (event->type() == QEvent::KeyRelease) {
+        if (!key->isAutoRepeat())
+            enterPressedOn_ = nullptr;
+        return false;
+    }
+    if (!key->isAutoRepeat())
+        enterPressedOn_ = button;
+    if (enterPressedOn_ == button && button->isEnabled())
+        button->click();
+    return true;
+}
+
 void FieldFocusFilter::paintNations(bool focused) {
     const QColor face = QApplication::palette().color(QPalette::Button);
-    for (int i = 0; i < nationBoxes_.size(); ++i) {
-        QPalette palette = nationBoxes_[i]->palette();
-        // Check boxes fill their background from the button role.
+    for (int i = 0; i < nationAreas_.size(); ++i) {
+        QPalette palette = nationAreas_[i]->palette();
         const QColor colour = focused && i < highlighted_ ? highlightColour() : face;
         palette.setColor(QPalette::Window, colour);
         palette.setColor(QPalette::Button, colour);
-        nationBoxes_[i]->setPalette(palette);
+        nationAreas_[i]->setPalette(palette);
     }
 }
 
@@ -93,12 +115,18 @@ bool FieldFocusFilter::eventFilter(QObject* watched, QEvent* event) {
                 paintNations(false);
             break;
         case Role::EnterClicks:
-            if (event->type() == QEvent::KeyPress) {
-                const int key = static_cast<QKeyEvent*>(event)->key();
-                if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                    static_cast<QAbstractButton*>(watched)->click();
-                    return true;
-                }
+            if ((event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
+                enterOnButton(static_cast<QAbstractButton*>(watched), event))
+                return true;
+            break;
+        case Role::WheelNeedsFocus:
+            if (event->type() == QEvent::Wheel && !static_cast<QWidget*>(watched)->hasFocus()) {
+                // Handed to the parent, from where it travels up to the scroll
+                // area; delivered once, whether anything scrolled or not.
+                if (QWidget* parent = static_cast<QWidget*>(watched)->parentWidget())
+                    QCoreApplication::sendEvent(parent, event);
+                event->accept();
+                return true;
             }
             break;
         }

@@ -6,6 +6,7 @@
 
 class QAbstractButton;
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 
 namespace quillon::formview {
@@ -30,11 +31,18 @@ public:
     void selectOnFocus(QLineEdit* box);
     // Whole text selected when the box is clicked.
     void selectOnClick(QLineEdit* box);
-    // While any of `boxes` has the focus, the first `highlighted` of them
-    // show an orange background.
-    void highlightWhileFocused(const QList<QCheckBox*>& boxes, int highlighted);
-    // A focused button clicks on Enter, and keeps clicking while Enter is held.
+    // While any of `boxes` has the focus, the first `highlighted` of
+    // `areas` (each box's cell) are filled orange.
+    void highlightWhileFocused(const QList<QCheckBox*>& boxes, const QList<QWidget*>& areas,
+                               int highlighted);
+    // A focused button clicks on Enter, and keeps clicking while Enter is
+    // held, but only the button the key went down on and only while it is
+    // enabled: a button that disables itself hands the focus on, and the
+    // held key must not start clicking the next one.
     void clickOnEnter(QAbstractButton* button);
+    // The wheel changes the list only while the list has the focus; otherwise
+    // it scrolls whatever holds the list.
+    void wheelOnlyWhenFocused(QComboBox* list);
 
     static QColor highlightColour();
 
@@ -42,13 +50,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class Role { SelectOnFocus, SelectOnClick, Nation, EnterClicks };
+    enum class Role { SelectOnFocus, SelectOnClick, Nation, EnterClicks, WheelNeedsFocus };
+    bool enterOnButton(QAbstractButton* button, QEvent* event);
     void watch(QObject* object, Role role);
     void paintNations(bool focused);
 
     QList<QPair<QObject*, Role>> roles_;
-    QList<QCheckBox*> nationBoxes_;
+    QList<QWidget*> nationAreas_;
     int highlighted_ = 0;
+    QObject* enterPressedOn_ = nullptr; // while Enter is held
 };
 
 } // namespace quillon::formview

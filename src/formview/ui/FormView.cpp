@@ -54,9 +54,14 @@ void FormView::Private::buildControls() {
         text[i] = new QLineEdit(q);
         text[i]->setObjectName(QStringLiteral("Text%1").arg(i));
     }
+    // The unit number is the unit's position: shown, never typed.
+    text[1]->setReadOnly(true);
+    text[1]->setFocusPolicy(Qt::NoFocus);
     description = new QPlainTextEdit(q);
     description->setObjectName(QStringLiteral("Text3"));
     description->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A TAB would be saved into the game's text container.
+    description->setTabChangesFocus(true);
     for (int i = 1; i <= 12; ++i) {
         if (i == 11 || (i >= 5 && i <= 7))
             continue;
@@ -242,9 +247,46 @@ void FormView::Private::wireRules() {
     for (int t = 4; t <= 27; ++t)
         focus->selectOnFocus(text[t]);
     focus->selectOnClick(text[28]);
-    focus->highlightWhileFocused(country->boxes(), CountryFrame::BoxCount - 1);
+    focus->highlightWhileFocused(country->boxes(), country->cells(), CountryFrame::BoxCount - 1);
     for (int c : {1, 2, 7, 8})
         focus->clickOnEnter(command[c]);
+    for (QComboBox* list : combo)
+        if (list)
+            focus->wheelOnlyWhenFocused(list);
+    setTabOrder();
+}
+
+// Tab follows the form from the top left to the bottom right: the frames of
+// the left-hand block row by row (a frame's boxes column by column), then
+// the right-hand column from the unit buttons down to the sounds.
+void FormView::Private::setTabOrder() {
+    QList<QWidget*> chain = {text[2], combo[12]};
+    for (int t = FirstSymbolText; t <= LastSymbolText; ++t)
+        chain.append(text[t]);
+    for (int i = 1; i <= TargetTypeCount; ++i)
+        chain.append(option[i]);
+    for (int i : {8, 9, 10})
+        chain.append(combo[i]);
+    for (int t : {24, 25, 26})
+        chain.append(text[t]);
+    for (int i = 1; i <= 4; ++i)
+        chain.append(combo[i]);
+    for (QCheckBox* box : country->boxes())
+        chain.append(box);
+    chain.append(description);
+    for (int c : {1, 2, 3})
+        chain.append(command[c]);
+    chain.append(text[28]);
+    chain.append(command[9]);
+    chain.append(command[7]);
+    chain.append(text[27]);
+    chain.append(command[8]);
+    for (int i = 0; i < SoundCount; ++i) {
+        chain.append(combo[5 + i]);
+        chain.append(command[4 + i]);
+    }
+    for (qsizetype i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
 
 // The form's own captions, so that it reads well before the window applies
@@ -273,7 +315,8 @@ void FormView::Private::applyOwnCaptions(i18n::Language language) {
 }
 
 void FormView::Private::enableUndo() {
-    command[3]->setEnabled(true);
+    // Without a file there is nothing to go back to.
+    command[3]->setEnabled(state.FileLoaded);
 }
 
 FormView::FormView(EditorState& state, platform::Dialogs& dialogs, platform::WavePlayer& player,
@@ -302,6 +345,11 @@ void FormView::ShowUnitInForm(int row) {
 
 void FormView::CommitFormToGrid() {
     d->commit();
+}
+
+bool FormView::hasUncommittedEdits() const {
+    return d->hasShownRow() &&
+           (d->formRow() != d->shownForm || d->descriptionText() != d->shownDescription);
 }
 
 void FormView::showFromDatasheet(int row) {

@@ -27,15 +27,18 @@ public:
     ~FormView() override;
 
     // Fills every field from datasheet row `row` and remembers that row as
-    // the one the form shows (applying a language makes the heading row
-    // current; commits still go to the shown row).
+    // the one the form shows: commits go there, wherever the datasheet's
+    // current cell has moved since.
     void ShowUnitInForm(int row);
     int shownRow() const;
 
-    // Writes the fields back into columns 0..72 of the shown row (15, 25,
-    // 28 as they were when shown) and the description into LongDescriptions;
-    // empties the system clipboard.
+    // Writes the fields back into columns 1..72 of the shown row (15, 25,
+    // 28 as they were when shown; the unit number is never written) and the
+    // description into LongDescriptions; empties the system clipboard.
     void CommitFormToGrid();
+    // The fields differ from what the shown unit had when it was shown or
+    // last committed.
+    bool hasUncommittedEdits() const;
 
     // Double-click / Enter on the datasheet: Prev/Next enabled per row, row
     // shown.

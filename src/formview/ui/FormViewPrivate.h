@@ -58,6 +58,10 @@ struct FormView::Private {
     bool targetTouched = false;         // the user clicked an option since
     std::array<bool, 3> soundKept{};    // the cell names a sound that is not listed
     std::array<bool, 3> soundTouched{}; // the user picked an entry since
+    // What a commit would write right after showing (or committing): any
+    // difference is an edit the user has not committed yet.
+    Datasheet::Row shownForm;
+    QString shownDescription;
 
     Private(FormView* owner, EditorState& s, platform::Dialogs& d, platform::WavePlayer& p)
         : q(owner), state(s), dialogs(d), player(p) {}
@@ -66,6 +70,7 @@ struct FormView::Private {
     void buildControls();
     QWidget* buildLayout();
     void wireRules();
+    void setTabOrder();
     void applyOwnCaptions(i18n::Language language);
 
     // The unit (FormViewUnit.cpp).

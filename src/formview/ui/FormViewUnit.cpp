@@ -104,14 +104,16 @@ void FormView::Private::show(int row) {
                                  : QString();
     if (descriptionText() != describe)
         description->setPlainText(describe);
+    shownForm = formRow();
+    shownDescription = descriptionText();
 
     sheet.setRow(row);
     sheet.setCol(0);
 }
 
 Datasheet::Row FormView::Private::formRow() const {
-    Datasheet::Row row = state.datasheet.rowCells(shownRow); // column 73 stays
-    row[UnitNumberColumn] = gamedata::TrimBlanks(text[1]->text());
+    // The unit number (a position) and column 73 stay as they are.
+    Datasheet::Row row = state.datasheet.rowCells(shownRow);
     for (const TextField& field : TextFields)
         row[size_t(field.column)] = gamedata::TrimBlanks(text[field.text]->text());
     for (const ListField& field : ListFields) {
@@ -144,11 +146,13 @@ void FormView::Private::commit() {
     if (!hasShownRow())
         return;
     Datasheet& sheet = state.datasheet;
-    sheet.setRowCells(shownRow, formRow());
+    shownForm = formRow();
+    shownDescription = descriptionText();
+    sheet.setRowCells(shownRow, shownForm);
     sheet.select(shownRow, 0, shownRow, Datasheet::ColumnCount - 1);
     QGuiApplication::clipboard()->clear();
 
-    const QString unitNumber = gamedata::TrimBlanks(text[1]->text());
+    const QString unitNumber = gamedata::TrimBlanks(sheet.cell(shownRow, UnitNumberColumn));
     if (unitNumber.isEmpty())
         return;
     const auto number = RoundHalfEven(CellNumber(unitNumber));

@@ -86,7 +86,7 @@ void SetTooltipsOf(QWidget* window, const QString& windowKey, TextFor textFor) {
 void ApplyCaptions(QWidget* window, Language language, const QString& windowKey) {
     const ControlsByName controls = ControlsOf(window);
     for (const QString& control : CaptionControls(windowKey)) {
-        const QString text = Caption(language, windowKey, control);
+        const QString text = CaptionWithAccessKey(language, windowKey, control);
         if (control == QLatin1StringView(WindowTitleControl)) {
             window->setWindowTitle(text);
             continue;

@@ -71,7 +71,7 @@ void FolderBrowser::revealFolder() {
         tree_->setCurrentIndex(index);
         settingFolder_ = false;
     }
-    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
+    for (QModelIndex parent = index; parent.isValid(); parent = parent.parent())
         tree_->expand(parent);
     // Scroll once the view has laid out the rows that just arrived.
     QTimer::singleShot(0, tree_, [this] {

@@ -1,12 +1,15 @@
 #include "shell/ui/FolderDialogs.h"
 
-#include "i18n/Language.h"
+#include "i18n/ui/ApplyLanguageUi.h"
 #include "shell/Configuration.h"
 #include "shell/ui/FolderBrowser.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPushButton>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace quillon {
@@ -27,22 +30,45 @@ FolderDialog::FolderDialog(const QString& objectName, QStringList patterns, QWid
     resize(560, 380);
 
     connect(confirm_, &QPushButton::clicked, this, &FolderDialog::confirm);
-    connect(cancel_, &QPushButton::clicked, this, [this] {
-        hide();
-        emit cancelled();
-    });
+    connect(cancel_, &QPushButton::clicked, this, &FolderDialog::cancel);
     connect(browser_, &FolderBrowser::unreadableFolderChosen, this,
             &FolderDialog::unreadableFolderChosen);
-}
-
-void FolderDialog::setDesignTexts(const QString& title, const QString& confirmText) {
-    setWindowTitle(title);
-    confirm_->setText(confirmText);
-    cancel_->setText(QStringLiteral("Cancel"));
+    // English until a language is applied (the locate dialog can be reached
+    // from the first start's setup window).
+    i18n::ApplyCaptions(this, i18n::Language::English, objectName);
 }
 
 bool FolderDialog::setFolder(const QString& path) const {
     return browser_->setFolder(path);
+}
+
+void FolderDialog::showAt(const QString& path) {
+    QString folder = QDir::cleanPath(path.trimmed());
+    while (!folder.isEmpty() && !setFolder(folder)) {
+        const QString above = QFileInfo(folder).path();
+        folder = above == folder ? QString() : above;
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void FolderDialog::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    browser_->folderTree()->setFocus();
+}
+
+void FolderDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        cancel();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void FolderDialog::cancel() {
+    hide();
+    emit cancelled();
 }
 
 QString FolderDialog::chosenFolder() const {
@@ -58,23 +84,16 @@ void FolderDialog::confirm() {
 
 OpenDialog::OpenDialog(QWidget* parent)
     : FolderDialog(QStringLiteral("Form2"), {QStringLiteral("KorEquip.*")}, parent) {
-    setDesignTexts(QStringLiteral("Locate Equipment File"), QStringLiteral("Get EQP file"));
     connect(browser(), &FolderBrowser::fileActivated, this, &OpenDialog::confirm);
 }
 
 SaveAsDialog::SaveAsDialog(QWidget* parent)
     : FolderDialog(QStringLiteral("Form5"), {QStringLiteral("*")}, parent) {
-    setDesignTexts(i18n::EditorName() + QStringLiteral(" - Save Equipment Files"),
-                   QStringLiteral("Save Equipment Files"));
     // Never placed by the program: it starts where the process started.
     setFolder(QDir::currentPath());
 }
 
 LocateGameDialog::LocateGameDialog(QWidget* parent)
-    : FolderDialog(QStringLiteral("Form6"), {QString::fromLatin1(GameExecutableName)}, parent) {
-    // Reachable from the first start's setup dialog, before any language.
-    setDesignTexts(i18n::EditorName() + QStringLiteral(" - Locate KORVATH.EXE"),
-                   QStringLiteral("Use Folder"));
-}
+    : FolderDialog(QStringLiteral("Form6"), {QString::fromLatin1(GameExecutableName)}, parent) {}
 
 } // namespace quillon

@@ -18,6 +18,9 @@ public:
     FolderDialog(const QString& objectName, QStringList patterns, QWidget* parent);
 
     bool setFolder(const QString& path) const;
+    // Shows the dialog in front at `path`, or at the nearest folder above it
+    // that can be read, with the folder tree taking the keys.
+    void showAt(const QString& path);
     // The chosen folder, blanks trimmed, ending in the separator.
     QString chosenFolder() const;
     FolderBrowser* browser() const { return browser_; }
@@ -31,8 +34,9 @@ signals:
 
 protected:
     void confirm();
-    // The texts shown until a language is applied.
-    void setDesignTexts(const QString& title, const QString& confirmText);
+    void cancel();
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     FolderBrowser* browser_;

@@ -23,6 +23,14 @@
 
 namespace quillon {
 
+namespace {
+#ifdef Q_OS_MACOS
+constexpr bool TypingWithAlt = true;
+#else
+constexpr bool TypingWithAlt = false;
+#endif
+} // namespace
+
 MainWindow::MainWindow(platform::Dialogs& dialogs, platform::WavePlayer& player,
                        QString programFolder, QString defaultGameFolder, QString userConfigFolder,
                        QWidget* parent)
@@ -62,14 +70,8 @@ MainWindow::MainWindow(platform::Dialogs& dialogs, platform::WavePlayer& player,
     connect(setupDialog_, &SetupDialog::useClicked, this, &MainWindow::onSetupConfirmed);
     connect(setupDialog_, &SetupDialog::cancelClicked, this, &MainWindow::onSetupCancelled);
     locateDialog_->setWindowModality(Qt::ApplicationModal);
-    connect(setupDialog_, &SetupDialog::browseRequested, this, [this] {
-        const QString typed = setupDialog_->folderText().trimmed();
-        if (!typed.isEmpty())
-            locateDialog_->setFolder(typed);
-        locateDialog_->show();
-        locateDialog_->raise();
-        locateDialog_->activateWindow();
-    });
+    connect(setupDialog_, &SetupDialog::browseRequested, this,
+            [this] { locateDialog_->showAt(setupDialog_->folderText()); });
     connect(locateDialog_, &LocateGameDialog::confirmed, this, &MainWindow::onLocateConfirmed);
     connect(locateDialog_, &LocateGameDialog::cancelled, this, [this] {
         setupDialog_->show();
@@ -97,9 +99,9 @@ MainWindow::~MainWindow() {
     delete views_;
 }
 
-QAction* MainWindow::addMenuAction(QMenu* menu, const char* name, const QString& text,
-                                   const QKeySequence& shortcut, std::function<void()> slot) {
-    auto* item = new QAction(text, this);
+QAction* MainWindow::addMenuAction(QMenu* menu, const char* name, const QKeySequence& shortcut,
+                                   std::function<void()> slot) {
+    auto* item = new QAction(designCaption(name), this);
     item->setObjectName(QString::fromLatin1(name));
     item->setShortcut(shortcut);
     connect(item, &QAction::triggered, this, std::move(slot));
@@ -107,58 +109,71 @@ QAction* MainWindow::addMenuAction(QMenu* menu, const char* name, const QString&
     return item;
 }
 
+// English until a language is applied.
+QString MainWindow::designCaption(const char* name) {
+    return i18n::CaptionWithAccessKey(i18n::Language::English, u"Form1", QString::fromLatin1(name));
+}
+
 void MainWindow::buildMenu() {
     QMenuBar* bar = menuBar();
-    auto addMenu = [&](const char* name, const QString& title) {
-        QMenu* menu = bar->addMenu(title);
+    auto addMenu = [&](const char* name) {
+        QMenu* menu = bar->addMenu(designCaption(name));
         menu->setObjectName(QString::fromLatin1(name));
         return menu;
     };
-    QMenu* file = addMenu("mnu_file", QStringLiteral("File"));
-    addMenuAction(file, "mnu_open", QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O),
+    QMenu* file = addMenu("mnu_file");
+    addMenuAction(file, "mnu_open", QKeySequence(Qt::CTRL | Qt::Key_O),
                   std::bind_front(&MainWindow::onOpen, this));
     file->addSeparator();
-    addMenuAction(file, "mnu_save", QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
+    addMenuAction(file, "mnu_save", QKeySequence(Qt::CTRL | Qt::Key_S),
                   std::bind_front(&MainWindow::onSave, this));
-    addMenuAction(file, "mnu_save_as", QStringLiteral("Save As..."),
-                  QKeySequence(Qt::CTRL | Qt::Key_A), std::bind_front(&MainWindow::onSaveAs, this));
+    addMenuAction(file, "mnu_save_as", QKeySequence(Qt::CTRL | Qt::Key_A),
+                  std::bind_front(&MainWindow::onSaveAs, this));
     file->addSeparator();
-    addMenuAction(file, "mnu_exit", QStringLiteral("Exit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+    addMenuAction(file, "mnu_exit", QKeySequence(Qt::CTRL | Qt::Key_Q),
                   std::bind_front(&MainWindow::onExit, this));
 
-    QMenu* edit = addMenu("mnu_edit", QStringLiteral("Edit"));
-    addMenuAction(edit, "mnu_copy", QStringLiteral("Copy"), QKeySequence(Qt::CTRL | Qt::Key_C),
+    QMenu* edit = addMenu("mnu_edit");
+    addMenuAction(edit, "mnu_copy", QKeySequence(Qt::CTRL | Qt::Key_C),
                   std::bind_front(&MainWindow::onCopy, this));
-    addMenuAction(edit, "mnu_paste", QStringLiteral("Paste"), QKeySequence(Qt::CTRL | Qt::Key_V),
+    addMenuAction(edit, "mnu_paste", QKeySequence(Qt::CTRL | Qt::Key_V),
                   std::bind_front(&MainWindow::onPaste, this));
     edit->addSeparator();
-    addMenuAction(edit, "mnu_ins_after", QStringLiteral("Insert Unit After"),
-                  QKeySequence(Qt::CTRL | Qt::Key_I),
+    addMenuAction(edit, "mnu_ins_after", QKeySequence(Qt::CTRL | Qt::Key_I),
                   std::bind_front(&MainWindow::onInsertAfter, this));
-    addMenuAction(edit, "mnu_ins_before", QStringLiteral("Insert Unit Before"),
-                  QKeySequence(Qt::CTRL | Qt::Key_B),
+    addMenuAction(edit, "mnu_ins_before", QKeySequence(Qt::CTRL | Qt::Key_B),
                   std::bind_front(&MainWindow::onInsertBefore, this));
-    addMenuAction(edit, "del_unit", QStringLiteral("Delete Unit"),
-                  QKeySequence(Qt::CTRL | Qt::Key_D),
+    addMenuAction(edit, "del_unit", QKeySequence(Qt::CTRL | Qt::Key_D),
                   std::bind_front(&MainWindow::onDeleteUnit, this));
 
-    // A command in the menu bar itself; the '&' of its caption gives Alt+T.
-    auto* spread = new QAction(QStringLiteral("&Toggle Spreadsheet"), this);
+    // A command in the menu bar itself; the '&' of its caption gives its
+    // access key (Alt+T in English; see followHowToKeys for the others).
+    auto* spread = new QAction(designCaption("mnu_spread"), this);
     spread->setObjectName(QStringLiteral("mnu_spread"));
     connect(spread, &QAction::triggered, this, &MainWindow::ToggleView);
     bar->addAction(spread);
 
-    QMenu* setup = addMenu("mnu_setup", QStringLiteral("Setup"));
-    addMenuAction(setup, "mnu_folders", QStringLiteral("Setup"), QKeySequence(Qt::Key_F12),
-                  std::bind_front(&MainWindow::onSetupMenu, this));
-    addMenuAction(setup, "mnu_tips", QStringLiteral("Toggle Tooltiptexts"),
-                  QKeySequence(Qt::Key_F2), std::bind_front(&MainWindow::onToggleTooltips, this));
+    QMenu* setup = addMenu("mnu_setup");
+    // The how-to promises Alt+S for the setup window in every language.
+    addMenuAction(setup, "mnu_folders", QKeySequence(Qt::Key_F12),
+                  std::bind_front(&MainWindow::onSetupMenu, this))
+        ->setShortcuts({QKeySequence(Qt::Key_F12), QKeySequence(Qt::ALT | Qt::Key_S)});
+    addMenuAction(setup, "mnu_tips", QKeySequence(Qt::Key_F2),
+                  std::bind_front(&MainWindow::onToggleTooltips, this));
 
-    QMenu* help = addMenu("mnu_help", QStringLiteral("Help"));
-    addMenuAction(help, "mnu_howto", QStringLiteral("How do I..."), QKeySequence(Qt::Key_F1),
-                  [this] { formView_->showHowTo(); });
-    addMenuAction(help, "mnu_about", QStringLiteral("About"), QKeySequence(Qt::CTRL | Qt::Key_F1),
+    QMenu* help = addMenu("mnu_help");
+    addMenuAction(help, "mnu_howto", QKeySequence(Qt::Key_F1), [this] { formView_->showHowTo(); });
+    addMenuAction(help, "mnu_about", QKeySequence(Qt::CTRL | Qt::Key_F1),
                   [this] { formView_->showAbout(); });
+    followHowToKeys();
+}
+
+// The how-to promises Alt+T for the view toggle in every language; where the
+// caption's own access key is another letter, Alt+T is added to it.
+void MainWindow::followHowToKeys() {
+    QAction* spread = action(QStringLiteral("mnu_spread"));
+    const QKeySequence altT(Qt::ALT | Qt::Key_T);
+    spread->setShortcut(QKeySequence::mnemonic(spread->text()) == altT ? QKeySequence() : altT);
 }
 
 QAction* MainWindow::action(const QString& objectName) const {
@@ -179,6 +194,18 @@ void MainWindow::setInsertDeleteEnabled(bool on) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A key pressed with Alt is a command: an access key (handled as a
+    // shortcut before this) or nothing. It never types into a field or picks
+    // a list entry. Ctrl+Alt is AltGr on some systems and types on, and so
+    // does Option (Alt) on macOS, where it is how accented letters are typed.
+    if (!TypingWithAlt && event->type() == QEvent::KeyPress && watched->isWidgetType() &&
+        !qobject_cast<QMenu*>(watched) && !qobject_cast<QMenuBar*>(watched)) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers held = key->modifiers();
+        if (held.testFlag(Qt::AltModifier) && !held.testFlag(Qt::ControlModifier) &&
+            !key->text().isEmpty() && key->text().front().isPrint())
+            return true;
+    }
     // In the form view Copy and Paste act on the long description whichever
     // field has the focus, so the fields' own clipboard keys must not win.
     if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType() &&

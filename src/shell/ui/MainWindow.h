@@ -72,8 +72,10 @@ protected:
 private:
     // Construction (MainWindow.cpp).
     void buildMenu();
-    QAction* addMenuAction(QMenu* menu, const char* name, const QString& text,
-                           const QKeySequence& shortcut, std::function<void()> slot);
+    static QString designCaption(const char* name);
+    QAction* addMenuAction(QMenu* menu, const char* name, const QKeySequence& shortcut,
+                           std::function<void()> slot);
+    void followHowToKeys();
     void setInsertDeleteEnabled(bool on);
     void showDatasheet(bool on);
     void endProgram();
@@ -87,6 +89,8 @@ private:
     void onInsertBefore();
     void onDeleteUnit();
     void afterUnitEdit(bool done, const char* refusalMessage);
+    // After whole-sheet operations: a unit cell current, in view.
+    void showCurrentUnitCell();
     void onToggleTooltips();
 
     // Files (MainWindowFiles.cpp).
@@ -98,6 +102,10 @@ private:
     void onExit();
     void LoadEquipment();
     void setFileActionsEnabled(bool on);
+    // Save first takes in the form view's edits, as Next would.
+    void commitShownUnit();
+    // Work that Exit and Open would lose: committed or still in the form.
+    bool unsavedChanges() const;
 
     // Start-up, setup and languages (MainWindowStartup.cpp).
     void ReadConfigurationAndCheck();

@@ -22,6 +22,16 @@ void MainWindow::onSortRequested(Qt::KeyboardModifiers modifiers) {
     // The form's unit is no longer the current row: the form view is reached
     // again by choosing a unit.
     action(QStringLiteral("mnu_spread"))->setEnabled(false);
+    showCurrentUnitCell();
+}
+
+void MainWindow::showCurrentUnitCell() {
+    Datasheet& sheet = state_.datasheet;
+    if (state_.UnitCount() < 1)
+        return;
+    if (!SelectUnitCellsOnly(sheet))
+        sheet.select(1, 1, 1, 1);
+    datasheetView_->showCurrentCell();
 }
 
 // Double-click or Enter on the grid: the current unit in the form view.
@@ -56,6 +66,8 @@ void MainWindow::onCopy() {
         formView_->copyDescription();
         return;
     }
+    if (!SelectUnitCellsOnly(state_.datasheet))
+        return;
     platform::BusyCursor busy;
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
@@ -67,6 +79,8 @@ void MainWindow::onPaste() {
         formView_->pasteDescription();
         return;
     }
+    if (!SelectUnitCellsOnly(state_.datasheet))
+        return;
     platform::BusyCursor busy;
     const QString text = QGuiApplication::clipboard()->text();
     state_.datasheet.setClip(text);
@@ -81,11 +95,11 @@ void MainWindow::afterUnitEdit(bool done, const char* refusalMessage) {
         return;
     }
     state_.EquipmentChanged = true; // so that Exit and Open ask before the work is lost
+    showCurrentUnitCell();
     datasheetView_->setFocus();
 }
 
-// The three items do nothing while the heading row is current (applying a
-// language leaves it current).
+// The three items never act on the heading row.
 void MainWindow::onInsertAfter() {
     if (state_.datasheet.row() < 1)
         return;

@@ -36,8 +36,20 @@ void MainWindow::setFileActionsEnabled(bool on) {
     formView_->setSelectEnabled(on);
 }
 
+void MainWindow::commitShownUnit() {
+    if (datasheetShown() || !state_.FileLoaded || formView_->shownRow() < 1)
+        return;
+    state_.EquipmentChanged = true;
+    formView_->CommitFormToGrid();
+    formView_->setUndoEnabled(false);
+}
+
+bool MainWindow::unsavedChanges() const {
+    return state_.EquipmentChanged || (!datasheetShown() && formView_->hasUncommittedEdits());
+}
+
 void MainWindow::onOpen() {
-    if (state_.EquipmentChanged &&
+    if (unsavedChanges() &&
         dialogs_.ask(i18n::Message(state_.language(), i18n::msg::SaveChangesFirst))) {
         // A save that failed keeps the changes in the editor: no other file
         // is loaded over them.
@@ -46,9 +58,7 @@ void MainWindow::onOpen() {
     }
     if (!openDialog_->setFolder(state_.DataFolder))
         openDialog_->setFolder(QDir::rootPath());
-    openDialog_->show();
-    openDialog_->raise();
-    openDialog_->activateWindow();
+    openDialog_->showAt(openDialog_->chosenFolder());
 }
 
 void MainWindow::onOpenConfirmed(const QString& folder) {
@@ -81,6 +91,7 @@ void MainWindow::LoadEquipment() {
     state_.FileLoaded = true;
     datasheetView_->scrollToRowTop(1);
     emptyClipboard();
+    showCurrentUnitCell();
 }
 
 void MainWindow::onSave() {
@@ -88,6 +99,7 @@ void MainWindow::onSave() {
 }
 
 bool MainWindow::SaveEquipment() {
+    commitShownUnit();
     SaveInputs inputs;
     inputs.equipmentFolder = state_.EquipmentFolder;
     inputs.dataFolder = state_.DataFolder;
@@ -105,6 +117,7 @@ bool MainWindow::SaveEquipment() {
     busy.release();
     if (following)
         formView_->followShownUnit(RowOfUnit(state_.datasheet, shownNumber, shownName));
+    showCurrentUnitCell();
     if (result.ok)
         state_.EquipmentChanged = false;
     dialogs_.inform(result.message);
@@ -116,9 +129,7 @@ bool MainWindow::SaveEquipment() {
 }
 
 void MainWindow::onSaveAs() {
-    saveAsDialog_->show();
-    saveAsDialog_->raise();
-    saveAsDialog_->activateWindow();
+    saveAsDialog_->showAt(saveAsDialog_->chosenFolder());
 }
 
 void MainWindow::onSaveAsConfirmed(const QString& folder) {
@@ -135,7 +146,7 @@ void MainWindow::onSaveAsConfirmed(const QString& folder) {
 }
 
 void MainWindow::onExit() {
-    if (state_.EquipmentChanged &&
+    if (unsavedChanges() &&
         dialogs_.ask(i18n::Message(state_.language(), i18n::msg::SaveBeforeExit) +
                      state_.EquipmentFolder)) {
         // The user asked for the work to be kept: do not end when it was not.

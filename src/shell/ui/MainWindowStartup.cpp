@@ -1,5 +1,6 @@
 // Start-up, the configuration, the game folder check, the setup and
 // locate-game dialogs, and applying a language to every window.
+#include "datasheet/ui/DatasheetModel.h"
 #include "datasheet/ui/DatasheetView.h"
 #include "formview/ui/FormView.h"
 #include "i18n/Messages.h"
@@ -93,6 +94,7 @@ void MainWindow::ApplyLanguage() {
     formView_->applyLanguage(); // the help windows and the form's own texts
     ApplyColumnHeadings();
     emptyClipboard();
+    showCurrentUnitCell();
 }
 
 // The windows that take their texts from the language tables, with their keys.
@@ -108,6 +110,7 @@ void MainWindow::ApplyCaptionsEverywhere(i18n::Language language) {
     for (const auto& [window, key] : languageWindows())
         i18n::ApplyCaptions(window, language, QString::fromLatin1(key));
     setWindowTitle(i18n::EditorName());
+    followHowToKeys();
     qtTexts_.use(language == i18n::Language::German   ? QStringLiteral("de")
                  : language == i18n::Language::French ? QStringLiteral("fr")
                                                       : QString());
@@ -121,13 +124,14 @@ void MainWindow::ApplyTooltipsEverywhere() {
         else
             i18n::ClearTooltips(window, QString::fromLatin1(key));
     }
-    // The how-to window follows the same switch.
+    // The how-to window and the headings' full names follow the same switch.
     formView_->applyTooltips();
+    datasheetView_->datasheetModel()->setHeadingTooltips(state_.TooltipsOn);
 }
 
-// Headings into row 0 and the columns sized and aligned for them; the
-// heading row becomes current with row 0 selected, as after the grid's own
-// transfer of the heading line.
+// Headings into row 0 and the columns sized and aligned for them. The
+// current cell stays where it was: with the heading row current, Copy would
+// take the headings and Paste overwrite them.
 void MainWindow::ApplyColumnHeadings() {
     const QStringList headings = i18n::ColumnHeadings(state_.language(), state_.lists.NationNames);
     Datasheet& sheet = state_.datasheet;
@@ -136,7 +140,6 @@ void MainWindow::ApplyColumnHeadings() {
         row[size_t(col)] = headings[col];
     sheet.setRowCells(0, row);
     datasheetView_->applyColumnLayout();
-    sheet.select(0, 0, 0, Datasheet::ColumnCount - 1);
 }
 
 void MainWindow::onSetupMenu() {

@@ -1,5 +1,7 @@
 #include "shell/ui/SetupDialog.h"
 
+#include "i18n/ui/ApplyLanguageUi.h"
+
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -14,36 +16,20 @@ namespace quillon {
 
 namespace {
 
-// The texts the dialog shows before any language has been applied (the
-// first start without a configuration).
-struct LanguageOption {
-    const char* name;
-    const char* designText;
-    i18n::Language language;
-};
-constexpr LanguageOption Options[] = {
-    {"Option1", "English", i18n::Language::English},
-    {"Option2", "German", i18n::Language::German},
-    {"Option3", "French", i18n::Language::French},
-};
-
-const char* const DesignExplanation =
-    "This tool needs to know where Korvath is installed and which language you prefer. Click "
-    "the language you prefer to see all program texts in it, then type the full path of the "
-    "folder where Korvath is installed, and click 'Use' to go on editing equipment.";
+constexpr i18n::Language Languages[] = {i18n::Language::English, i18n::Language::German,
+                                        i18n::Language::French};
 
 } // namespace
 
 SetupDialog::SetupDialog(QWidget* parent)
     : QWidget(parent, Qt::Window), folder_(new QLineEdit(this)), languages_(new QButtonGroup(this)),
-      use_(new QPushButton(QStringLiteral("Use"), this)),
-      cancel_(new QPushButton(QStringLiteral("Cancel"), this)) {
+      use_(new QPushButton(this)), cancel_(new QPushButton(this)) {
     setObjectName(QStringLiteral("Form3"));
-    auto* explanation = new QLabel(QString::fromLatin1(DesignExplanation), this);
+    auto* explanation = new QLabel(this);
     explanation->setObjectName(QStringLiteral("Label1"));
     explanation->setWordWrap(true);
 
-    auto* folderFrame = new QGroupBox(QStringLiteral("Korvath Game folder"), this);
+    auto* folderFrame = new QGroupBox(this);
     folderFrame->setObjectName(QStringLiteral("Frame2"));
     folder_->setObjectName(QStringLiteral("Text1"));
     folder_->installEventFilter(this);
@@ -51,13 +37,13 @@ SetupDialog::SetupDialog(QWidget* parent)
     folderLayout->addWidget(folder_);
     folderLayout->addStretch();
 
-    auto* languageFrame = new QGroupBox(QStringLiteral("Language"), this);
+    auto* languageFrame = new QGroupBox(this);
     languageFrame->setObjectName(QStringLiteral("Frame1"));
     auto* languageLayout = new QVBoxLayout(languageFrame);
-    for (const LanguageOption& option : Options) {
-        auto* button = new QRadioButton(QString::fromLatin1(option.designText), languageFrame);
-        button->setObjectName(QString::fromLatin1(option.name));
-        languages_->addButton(button, int(option.language));
+    for (const i18n::Language language : Languages) {
+        auto* button = new QRadioButton(languageFrame);
+        button->setObjectName(QStringLiteral("Option%1").arg(int(language) + 1));
+        languages_->addButton(button, int(language));
         languageLayout->addWidget(button);
     }
     selectLanguage(i18n::Language::English);
@@ -79,7 +65,10 @@ SetupDialog::SetupDialog(QWidget* parent)
     layout->addLayout(buttons);
     resize(520, 260);
 
+    // The first start shows the texts every later one shows, in English.
+    i18n::ApplyCaptions(this, i18n::Language::English, objectName());
     connect(use_, &QPushButton::clicked, this, &SetupDialog::useClicked);
+    connect(folder_, &QLineEdit::returnPressed, this, &SetupDialog::useClicked);
     connect(cancel_, &QPushButton::clicked, this, &SetupDialog::cancelClicked);
 }
 

@@ -1,0 +1,472 @@
+// End-to-end tests of what keys, the wheel and the clipboard may change in
+// the real editor window: Alt keys and access keys, the unit number box, the
+// current cell after whole-sheet operations, pasting, form edits at Save and
+// Exit, Tab, held keys and the mouse wheel.
+#include "datasheet/Datasheet.h"
+#include "datasheet/ui/DatasheetView.h"
+#include "equipment/EquipmentFiles.h"
+#include "formview/ui/FormView.h"
+#include "shell/ui/FolderBrowser.h"
+#include "shell/ui/FolderDialogs.h"
+#include "shell/ui/SetupDialog.h"
+#include "support/EditorHarness.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QTest>
+#include <QTreeView>
+#include <QWheelEvent>
+
+using namespace quillon;
+using quillon::testing::EditorHarness;
+
+namespace {
+
+// Starts the editor in `code`'s language with the game's units open and the
+// window active, so that keys reach the focused field.
+bool openActive(EditorHarness& editor, const QString& code = QStringLiteral("uk"),
+                bool datasheet = false) {
+    if (!editor.startOpen(datasheet, code))
+        return false;
+    editor.window->activateWindow();
+    return QTest::qWaitForWindowActive(editor.window.get());
+}
+
+// Each key sequence ("Alt+F", "5", "Tab") on whatever has the focus.
+void press(const QStringList& keys) {
+    for (const QString& key : keys) {
+        const QKeyCombination combination = QKeySequence(key)[0];
+        QTest::keyClick(static_cast<QWidget*>(nullptr), combination.key(),
+                        combination.keyboardModifiers());
+    }
+}
+
+QString valueOf(const QWidget* field) {
+    if (auto* box = qobject_cast<const QLineEdit*>(field))
+        return box->text();
+    if (auto* list = qobject_cast<const QComboBox*>(field))
+        return QString::number(list->currentIndex());
+    if (auto* text = qobject_cast<const QPlainTextEdit*>(field))
+        return text->toPlainText();
+    return {};
+}
+
+QString focusName() {
+    QWidget* focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : QString();
+}
+
+// The unit cell (1-based datasheet coordinates) of the view's current index.
+QPoint viewCurrent(const DatasheetView* view) {
+    const QModelIndex current = view->currentIndex();
+    return current.isValid() ? QPoint(current.column() + 1, current.row() + 1) : QPoint();
+}
+
+QString unitFuel(const QString& folder) {
+    Datasheet sheet;
+    if (!LoadEquipmentFiles(folder, sheet, i18n::Language::English).ok)
+        return QStringLiteral("not loaded");
+    return sheet.cell(1, 22).trimmed();
+}
+
+} // namespace
+
+class TestMainWindowInput : public QObject {
+    Q_OBJECT
+private slots:
+    // Alt with a letter opens a menu or runs its command, and never types:
+    // afterwards neither the field nor any unit number has changed.
+    void keysChangeOnlyWhatTheyMean_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QString>("opens"); // a menu, "datasheet", "Form3" or nothing
+        const auto row = [](const char* code, const char* field, const char* keys,
+                            const char* opens) {
+            QTest::addRow("%s %s %s", code, field, keys)
+                << QString::fromLatin1(code) << QString::fromLatin1(field)
+                << QString::fromLatin1(keys).split(QLatin1Char(' ')) << QString::fromLatin1(opens);
+        };
+        row("uk", "Text5", "Alt+F", "mnu_file");
+        row("uk", "Text5", "Alt+E", "mnu_edit");
+        row("uk", "Text5", "Alt+U", "mnu_setup");
+        row("uk", "Text5", "Alt+H", "mnu_help");
+        row("uk", "Text5", "Alt+T", "datasheet");
+        row("uk", "Text5", "Alt+S", "Form3");
+        row("uk", "Text5", "Alt+Q", "");
+        row("uk", "Combo12", "Alt+X", "");
+        row("uk", "Text3", "Alt+Z", "");
+        row("uk", "Text1", "5 0", "");
+        row("uk", "Text1", "Backspace Alt+S", "Form3");
+        row("deu", "Text5", "Alt+D", "mnu_file");
+        row("deu", "Text5", "Alt+B", "mnu_edit");
+        row("deu", "Text5", "Alt+A", "datasheet");
+        row("deu", "Text5", "Alt+T", "datasheet");
+        row("deu", "Combo1", "Alt+S", "Form3");
+        row("fra", "Text5", "Alt+F", "mnu_file");
+        row("fra", "Text5", "Alt+A", "mnu_help");
+        row("fra", "Text5", "Alt+P", "datasheet");
+        row("fra", "Text22", "Alt+T", "datasheet");
+        row("fra", "Text5", "Alt+S", "Form3");
+    }
+    void keysChangeOnlyWhatTheyMean() {
+        QFETCH(QString, code);
+        QFETCH(QString, field);
+        QFETCH(QStringList, keys);
+        QFETCH(QString, opens);
+        EditorHarness editor;
+        QVERIFY(openActive(editor, code));
+        MainWindow& window = *editor.window;
+        const QStringList numbers = editor.column(0);
+        auto* control = window.formView()->findChild<QWidget*>(field);
+        control->setFocus();
+        const QString before = valueOf(control);
+        press(keys);
+        QCOMPARE(valueOf(control), before);
+        QWidget* popup = QApplication::activePopupWidget();
+        const QString opened = popup                               ? popup->objectName()
+                               : window.datasheetShown()           ? QStringLiteral("datasheet")
+                               : window.setupDialog()->isVisible() ? QStringLiteral("Form3")
+                                                                   : QString();
+        QCOMPARE(opened, opens);
+        if (popup)
+            popup->close();
+        window.setupDialog()->hide();
+        // The unit is committed as the user left it: its number never moves.
+        if (!window.datasheetShown())
+            window.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+        QCOMPARE(editor.column(0), numbers);
+    }
+
+    // After each operation the current cell is a unit cell in view, the
+    // highlighted block is the datasheet's block, and neither a paste nor a
+    // copy reaches the headings or the unit numbers.
+    void currentCellStaysOnUnits_data() {
+        QTest::addColumn<QString>("operation");
+        for (const char* operation :
+             {"open again", "save", "sort by unit number", "sort by name", "insert before",
+              "insert after", "delete", "language", "language, then sort"})
+            QTest::newRow(operation) << QString::fromLatin1(operation);
+    }
+    void currentCellStaysOnUnits() {
+        QFETCH(QString, operation);
+        EditorHarness editor(40);
+        QVERIFY(openActive(editor, QStringLiteral("uk"), true));
+        MainWindow& window = *editor.window;
+        const Datasheet& sheet = window.state().datasheet;
+        editor.clickCell(25, operation.startsWith(QLatin1String("insert")) ? 1 : 3);
+        if (operation == QLatin1String("open again")) {
+            QVERIFY(editor.openDataFolder());
+        } else if (operation == QLatin1String("save")) {
+            editor.action("mnu_save")->trigger();
+        } else if (operation == QLatin1String("sort by unit number")) {
+            editor.clickNumberCell(25);
+            editor.rightClickGrid();
+        } else if (operation == QLatin1String("sort by name")) {
+            editor.clickCell(25, 1);
+            editor.rightClickGrid(Qt::ShiftModifier);
+        } else if (operation.startsWith(QLatin1String("language"))) {
+            editor.action("mnu_folders")->trigger();
+            window.setupDialog()->findChild<QRadioButton*>(QStringLiteral("Option3"))->click();
+            QTest::mouseClick(window.setupDialog()->useButton(), Qt::LeftButton);
+            if (operation.endsWith(QLatin1String("sort")))
+                editor.rightClickGrid();
+        } else {
+            const char* item = operation == QLatin1String("insert before")  ? "mnu_ins_before"
+                               : operation == QLatin1String("insert after") ? "mnu_ins_after"
+                                                                            : "del_unit";
+            editor.action(item)->trigger();
+        }
+        QVERIFY(window.datasheetShown());
+        if (operation.startsWith(QLatin1String("insert"))) // the new unit is current
+            QCOMPARE(sheet.cell(sheet.row(), 1), QStringLiteral("I'm New"));
+        const int units = sheet.rows() - 1;
+        const int top = std::min(sheet.row(), sheet.rowSel());
+        const int bottom = std::max(sheet.row(), sheet.rowSel());
+        const int left = std::min(sheet.col(), sheet.colSel());
+        const int right = std::max(sheet.col(), sheet.colSel());
+        QVERIFY2(
+            top >= 1 && bottom <= units && left >= 1,
+            qPrintable(QStringLiteral("%1,%2 .. %3,%4").arg(top).arg(left).arg(bottom).arg(right)));
+        DatasheetView* view = window.datasheetView();
+        QCOMPARE(viewCurrent(view), QPoint(sheet.col(), sheet.row()));
+        QVERIFY(view->viewport()->rect().intersects(view->visualRect(view->currentIndex())));
+        QCOMPARE(view->selectionModel()->selection(),
+                 QItemSelection(view->model()->index(top - 1, left - 1),
+                                view->model()->index(bottom - 1, right - 1)));
+
+        const Datasheet::Row headings = sheet.rowCells(0);
+        const QStringList numbers = editor.column(0);
+        editor.action("mnu_copy")->trigger();
+        QVERIFY(!QGuiApplication::clipboard()->text().contains(headings[1]));
+        QGuiApplication::clipboard()->setText(QStringLiteral("X\tY\rZ\tW"));
+        editor.action("mnu_paste")->trigger();
+        QCOMPARE(sheet.rowCells(0), headings);
+        QCOMPARE(editor.column(0), numbers);
+        QCOMPARE(sheet.cell(top, left), QStringLiteral("X"));
+    }
+
+    // Copy (Ctrl+C on the grid) then paste of random blocks, empty cells
+    // included (a single column whose last cell is empty ends in the row
+    // separator): the block arrives whole and nothing else changes.
+    void copyThenPasteGivesTheSameBlock() {
+        EditorHarness editor(12);
+        QVERIFY(openActive(editor, QStringLiteral("uk"), true));
+        Datasheet& sheet = editor.window->state().datasheet;
+        QRandomGenerator random(20240611);
+        for (int round = 0; round < 40; ++round) {
+            const int height = 1 + int(random.bounded(4));
+            const int width = round % 3 == 0 ? 1 : 1 + int(random.bounded(5));
+            const int top = 1 + int(random.bounded(12 - height + 1));
+            const int left = 1 + int(random.bounded(73 - width + 1));
+            for (int cells = int(random.bounded(3)); cells >= 0; --cells)
+                sheet.setCell(top + int(random.bounded(height)), left + int(random.bounded(width)),
+                              QString());
+            if (round % 2 == 0)
+                sheet.setCell(top + height - 1, left + width - 1, QString());
+            sheet.select(top, left, top + height - 1, left + width - 1);
+            QTest::keyClick(editor.window->datasheetView(), Qt::Key_C, Qt::ControlModifier);
+
+            std::vector<Datasheet::Row> expected;
+            for (int row = 1; row < sheet.rows(); ++row)
+                expected.push_back(sheet.rowCells(row));
+            const int toTop = 1 + int(random.bounded(12 - height + 1));
+            const int toLeft = 1 + int(random.bounded(73 - width + 1));
+            for (int r = 0; r < height; ++r)
+                for (int c = 0; c < width; ++c)
+                    expected[size_t(toTop + r - 1)][size_t(toLeft + c)] =
+                        sheet.cell(top + r, left + c);
+            sheet.select(toTop + height - 1, toLeft + width - 1, toTop, toLeft);
+            editor.action("mnu_paste")->trigger();
+            for (int row = 1; row < sheet.rows(); ++row)
+                QVERIFY2(sheet.rowCells(row) == expected[size_t(row - 1)],
+                         qPrintable(QStringLiteral("round %1, row %2").arg(round).arg(row)));
+        }
+    }
+
+    // A form edit not yet committed is saved by Save and Save As, and makes
+    // Exit and Open ask.
+    void formEditsReachTheSave_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("answer");
+        QTest::addColumn<bool>("asks");
+        QTest::addColumn<QString>("savedIn"); // "data", "copy" or nothing saved
+        QTest::newRow("Ctrl+S") << QStringLiteral("Ctrl+S") << false << false << "data";
+        QTest::newRow("save as") << QStringLiteral("mnu_save_as") << false << false << "copy";
+        QTest::newRow("exit, yes") << QStringLiteral("mnu_exit") << true << true << "data";
+        QTest::newRow("exit, no") << QStringLiteral("mnu_exit") << false << true << "";
+        QTest::newRow("open, yes") << QStringLiteral("mnu_open") << true << true << "data";
+    }
+    void formEditsReachTheSave() {
+        QFETCH(QString, action);
+        QFETCH(bool, answer);
+        QFETCH(QString, savedIn);
+        EditorHarness editor;
+        QVERIFY(openActive(editor));
+        MainWindow& window = *editor.window;
+        const QString copy = editor.game.root() + QStringLiteral("copy/");
+        QVERIFY(QDir().mkpath(copy));
+        const QString original = unitFuel(editor.game.dataFolder());
+        window.formView()->findChild<QLineEdit*>(QStringLiteral("Text22"))->setFocus();
+        press({QStringLiteral("Ctrl+Shift+End"), QStringLiteral("7"), QStringLiteral("7")});
+        editor.dialogs.answers = {answer};
+        if (action.startsWith(QLatin1String("mnu_")))
+            editor.action(action.toLatin1().constData())->trigger();
+        else
+            press({action});
+        if (action == QLatin1String("mnu_save_as")) {
+            QVERIFY(window.saveAsDialog()->setFolder(copy));
+            QTest::mouseClick(window.saveAsDialog()->confirmButton(), Qt::LeftButton);
+        }
+        QTEST(editor.dialogs.asked.size() == 1, "asks");
+        QCOMPARE(unitFuel(editor.game.dataFolder()),
+                 savedIn == QLatin1String("data") ? QStringLiteral("77") : original);
+        if (savedIn == QLatin1String("copy"))
+            QCOMPARE(unitFuel(copy), QStringLiteral("77"));
+    }
+
+    // Tab walks the form from the top left to the bottom right, through the
+    // long description without typing into it.
+    void tabFollowsTheForm() {
+        EditorHarness editor;
+        QVERIFY(openActive(editor));
+        FormView* form = editor.window->formView();
+        form->findChild<QPushButton*>(QStringLiteral("Command2"))->click(); // Prev. Unit usable
+        const QString description =
+            form->findChild<QPlainTextEdit*>(QStringLiteral("Text3"))->toPlainText();
+        QStringList expected = {QStringLiteral("Text2"), QStringLiteral("Combo12")};
+        for (int t = 4; t <= 23; ++t)
+            expected << QStringLiteral("Text%1").arg(t);
+        expected << QStringLiteral("Option1"); // Qt leaves the group after its first button
+        for (const char* name : {"Combo8", "Combo9", "Combo10", "Text24", "Text25", "Text26",
+                                 "Combo1", "Combo2", "Combo3", "Combo4"})
+            expected << QString::fromLatin1(name);
+        for (int i = 0; i < 32; ++i)
+            expected << QStringLiteral("Check1_%1").arg(i);
+        for (const char* name :
+             {"Text3", "Command1", "Command2", "Text28", "Command9", "Command7", "Text27",
+              "Command8", "Combo5", "Command4", "Combo6", "Command5", "Combo7", "Command6"})
+            expected << QString::fromLatin1(name);
+        form->findChild<QWidget*>(QStringLiteral("Text2"))->setFocus();
+        QStringList walked = {focusName()};
+        while (walked.size() < expected.size()) {
+            press({QStringLiteral("Tab")});
+            walked << focusName();
+        }
+        QCOMPARE(walked, expected);
+        QCOMPARE(form->findChild<QPlainTextEdit*>(QStringLiteral("Text3"))->toPlainText(),
+                 description);
+    }
+
+    // A held key (autorepeat) acts only on the button it was pressed on.
+    void heldEnterStaysOnItsButton_data() {
+        QTest::addColumn<int>("startRow");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("repeats");
+        QTest::addColumn<int>("shownRow");
+        QTest::addColumn<QString>("icon");
+        QTest::newRow("prev. unit stops at the first") << 3 << "Command1" << 6 << 1 << "";
+        QTest::newRow("next unit stops at the last") << 7 << "Command2" << 6 << 10 << "";
+        QTest::newRow("> browses icons") << 1 << "Command8" << 3 << 1 << "9";
+    }
+    void heldEnterStaysOnItsButton() {
+        QFETCH(int, startRow);
+        QFETCH(QString, button);
+        QFETCH(int, repeats);
+        QFETCH(QString, icon);
+        EditorHarness editor;
+        QVERIFY(openActive(editor));
+        FormView* form = editor.window->formView();
+        for (int row = 1; row < startRow; ++row)
+            form->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+        auto* iconBox = form->findChild<QLineEdit*>(QStringLiteral("Text27"));
+        iconBox->setText(QStringLiteral("5"));
+        auto* pressed = form->findChild<QPushButton*>(button);
+        pressed->setFocus();
+        QTest::keyPress(pressed, Qt::Key_Return);
+        for (int i = 0; i < repeats; ++i) {
+            QKeyEvent again(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"),
+                            true);
+            QApplication::sendEvent(QApplication::focusWidget(), &again);
+        }
+        QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Return);
+        QTEST(form->shownRow(), "shownRow");
+        if (!icon.isEmpty())
+            QCOMPARE(iconBox->text(), icon);
+    }
+
+    // The wheel changes a list only while the list has the focus.
+    void wheelChangesOnlyAFocusedList_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<bool>("focused");
+        QTest::newRow("class, not focused") << "Combo12" << false;
+        QTest::newRow("special 2, not focused") << "Combo2" << false;
+        QTest::newRow("attack sound, not focused") << "Combo6" << false;
+        QTest::newRow("class, focused") << "Combo12" << true;
+    }
+    void wheelChangesOnlyAFocusedList() {
+        QFETCH(QString, list);
+        QFETCH(bool, focused);
+        EditorHarness editor;
+        QVERIFY(openActive(editor));
+        auto* combo = editor.window->formView()->findChild<QComboBox*>(list);
+        combo->setCurrentIndex(1);
+        editor.window->formView()->findChild<QWidget*>(QStringLiteral("Text2"))->setFocus();
+        if (focused)
+            combo->setFocus();
+        const QPointF inside(combo->width() / 2.0, combo->height() / 2.0);
+        QWheelEvent wheel(inside, combo->mapToGlobal(inside), QPoint(), QPoint(0, -120),
+                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo, &wheel);
+        QCOMPARE(combo->currentIndex() != 1, focused);
+    }
+
+    // At the default size nothing is cut that has room: the nation names
+    // beside their flags, the headings in their columns (their tooltips give
+    // them whole all the same), and a width the user dragged outlives a load.
+    void textsShowWhole_data() {
+        QTest::addColumn<QString>("code");
+        QTest::newRow("English") << "uk";
+        QTest::newRow("German") << "deu";
+        QTest::newRow("French") << "fra";
+    }
+    void textsShowWhole() {
+        QFETCH(QString, code);
+        EditorHarness editor(3);
+        QVERIFY(openActive(editor, code));
+        MainWindow& window = *editor.window;
+        window.resize(1280, 800);
+        QTest::qWait(20);
+        for (int i = 0; i < 31; ++i) {
+            auto* name = window.findChild<QLabel*>(QStringLiteral("NationName_%1").arg(i));
+            QCOMPARE(name->text(), name->toolTip());
+        }
+        editor.showDatasheet();
+        DatasheetView* view = window.datasheetView();
+        QHeaderView* header = view->horizontalHeader();
+        const Datasheet& sheet = window.state().datasheet;
+        QVERIFY(view->verticalHeader()->width() >
+                header->fontMetrics().horizontalAdvance(sheet.cell(0, 0)));
+        for (int col = 1; col < Datasheet::ColumnCount; ++col) {
+            const QString heading = sheet.cell(0, col);
+            QVERIFY2(header->fontMetrics().horizontalAdvance(heading) <
+                         header->sectionSize(col - 1),
+                     qPrintable(heading));
+            QCOMPARE(view->model()->headerData(col - 1, Qt::Horizontal, Qt::ToolTipRole).toString(),
+                     heading);
+        }
+        const int edge = header->sectionViewportPosition(3) + header->sectionSize(3) - 1;
+        const int wanted = header->sectionSize(3) + 90;
+        QTest::mousePress(header->viewport(), Qt::LeftButton, {}, QPoint(edge, 5));
+        QTest::mouseMove(header->viewport(), QPoint(edge + 90, 5));
+        QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, QPoint(edge + 90, 5));
+        QCOMPARE(header->sectionSize(3), wanted);
+        QVERIFY(editor.openDataFolder());
+        QCOMPARE(header->sectionSize(3), wanted);
+        editor.action("mnu_tips")->trigger();
+        QVERIFY(!view->model()->headerData(3, Qt::Horizontal, Qt::ToolTipRole).isValid());
+    }
+
+    // The folder dialogs: the tree has the focus (of the locate dialog at the
+    // folder typed in the setup window), Escape closes them.
+    void folderDialogsTakeKeys_data() {
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("open") << "Form2";
+        QTest::newRow("save as") << "Form5";
+        QTest::newRow("locate the game") << "Form6";
+    }
+    void folderDialogsTakeKeys() {
+        QFETCH(QString, dialog);
+        EditorHarness editor;
+        QVERIFY(openActive(editor));
+        MainWindow& window = *editor.window;
+        auto* shown = window.findChild<FolderDialog*>(dialog);
+        if (dialog == QLatin1String("Form6")) {
+            editor.action("mnu_folders")->trigger();
+            auto* folder = window.setupDialog()->findChild<QLineEdit*>(QStringLiteral("Text1"));
+            folder->setText(editor.game.dataFolder());
+            QTest::mouseDClick(folder, Qt::LeftButton);
+            QCOMPARE(shown->chosenFolder(), editor.game.dataFolder());
+        } else {
+            editor.action(dialog == QLatin1String("Form2") ? "mnu_open" : "mnu_save_as")->trigger();
+        }
+        QVERIFY(shown->isVisible());
+        QCOMPARE(shown->focusWidget(), shown->browser()->folderTree());
+        QTest::keyClick(shown->focusWidget(), Qt::Key_Escape);
+        QVERIFY(!shown->isVisible());
+    }
+};
+
+QTEST_MAIN(TestMainWindowInput)
+#include "test_mainwindow_input.moc"
