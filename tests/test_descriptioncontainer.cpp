@@ -82,9 +82,8 @@ struct LoadedGame {
         return temp.path() + "/mine/";
     }
     SaveResult save(const QString& folder) {
-        return SaveEquipmentFiles(
-            state.datasheet,
-            {folder, data, &state.index, &state.LongDescriptions, i18n::Language::English});
+        return SaveEquipmentFiles(state.datasheet, {folder, data, true, &state.LongDescriptions,
+                                                    i18n::Language::English});
     }
 };
 
@@ -134,15 +133,6 @@ private slots:
         QCOMPARE(build.files.extIndex, want.extFile());
     }
 
-    void refusesMoreUnitsThanTheIndexHolds() {
-        const Game game = MakeGame({"a"});
-        const RewriteBuild build = BuildDescriptionContainer(
-            game.container, game.index, {}, gamedata::MaxPfpRecords, i18n::Language::English);
-        QVERIFY(!build.ok);
-        QCOMPARE(build.message, English(i18n::msg::UnitLimitReached));
-        QVERIFY(build.files.textContainer.isEmpty());
-    }
-
     // A container cut short before the first description: the copy stops at
     // its end and the descriptions follow what was copied.
     void truncatedContainerStopsLeadingCopy() {
@@ -155,33 +145,58 @@ private slots:
         QCOMPARE(build.files.pfpIndex.mid(4 + 2 * 16 + 12, 4), QByteArray("\x0e\0\0\0", 4));
     }
 
-    void rewriteFailuresLeaveFilesAndSayWhy_data() {
-        QTest::addColumn<QString>("blocked"); // a folder where this file should go
-        QTest::addColumn<QString>("message");
+    // The game's files as they are on disk at the save decide; a container
+    // that cannot be rewritten leaves the equipment files saved alone.
+    void containerRefusalsStillSaveEquipment_data() {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("message"); // %1: the data folder
         QTest::newRow("no source container")
-            << QString() << English(i18n::msg::NoSourceContainer) + "%1/data/TXT.PFP";
-        QTest::newRow("index cannot be written")
-            << "PFPDATA.IDX" << English(i18n::msg::CannotWriteFile) + "%1/mine/PFPDATA.IDX";
+            << "no txt.pfp" << English(i18n::msg::NoSourceContainer) + "%1TXT.PFP";
+        QTest::newRow("index without description records")
+            << "no descriptions" << English(i18n::msg::NoDescriptionRecords);
+        QTest::newRow("container name leading out of the data folder")
+            << "../../zz" << English(i18n::msg::BadContainerName) + "../../zz.pfp";
+        // An index filled to its 32767 records, and one unit more.
+        QTest::newRow("more units than the index holds")
+            << "full index" << English(i18n::msg::DescriptionIndexFull).arg(32768);
     }
-    void rewriteFailuresLeaveFilesAndSayWhy() {
-        QFETCH(QString, blocked);
+    void containerRefusalsStillSaveEquipment() {
+        QFETCH(QString, damage);
         QFETCH(QString, message);
-        QTemporaryDir temp;
-        const QString data = temp.path() + "/data/";
-        const QString other = temp.path() + "/mine/";
-        QVERIFY(QDir().mkpath(data) && QDir().mkpath(other));
-        const Game old = MakeGame({"a"});
-        if (!blocked.isEmpty()) { // no source container otherwise
-            QVERIFY(platform::writeWholeFile(data + "TXT.PFP", old.container));
-            QVERIFY(QDir().mkpath(other + blocked));
+        LoadedGame game;
+        QVERIFY(game.load());
+        GameIndex index;
+        gamedata::ReadExtIndex(game.original.value("ext.idx"), index);
+        gamedata::ReadPfpIndex(game.original.value("pfpdata.idx"), index);
+        const int first = gamedata::FindPfpEntry(index, "0");
+        if (damage == "no txt.pfp")
+            QVERIFY(QFile::remove(game.data + "txt.pfp"));
+        if (damage == "no descriptions")
+            index.PfpIndex.remove(first, 30);
+        if (damage == "../../zz")
+            index.ExtIndex[0].name = "../../zz";
+        if (damage == "full index") {
+            index.PfpIndex.insert(first + 30, gamedata::MaxPfpRecords - index.PfpIndex.size(),
+                                  {Name("EXTRA"), 0, 1});
+            QVERIFY(InsertUnitAfter(game.state.datasheet, game.state.LongDescriptions));
         }
-        const RewriteResult result =
-            RewriteDescriptionContainer(other, data, old.index, {"b"}, 1, i18n::Language::English);
-        QVERIFY(!result.written);
-        QCOMPARE(result.message, message.arg(temp.path()));
-        for (const char* name : {"TXT.PFP", "EXT.IDX"})
-            QVERIFY(!platform::fileExists(other + name));
+        QVERIFY(platform::writeWholeFile(game.data + "pfpdata.idx",
+                                         gamedata::WritePfpIndex(index.PfpHeader, index.PfpIndex)));
+        QVERIFY(platform::writeWholeFile(game.data + "ext.idx",
+                                         gamedata::WriteExtIndex(index.ExtIndex)));
+        const QMap<QString, QByteArray> data = FolderBytes(game.data);
+        const QString other = game.other();
+        const SaveResult result = game.save(other);
+        QVERIFY(result.ok);
+        QVERIFY(!result.containerWritten);
+        QCOMPARE(result.containerMessage, message.arg(game.data));
+        QCOMPARE(FolderBytes(other).keys(), (QStringList{"KorEquip.EQP", "KorEquip.TXT"}));
+        QVERIFY(result.message.contains("following files: \r\n" + other + "KorEquip.EQP\r\n" +
+                                        other + "KorEquip.TXT\r\n\r\n"));
+        QCOMPARE(FolderBytes(game.data), data);
+        QVERIFY(!QFileInfo::exists(QDir::cleanPath(other + "../../zz.pfp")));
     }
+
     void savingSampleGameUnchangedReproducesItsFiles_data() {
         QTest::addColumn<bool>("intoDataFolder");
         QTest::newRow("into its data folder") << true;
@@ -251,22 +266,6 @@ private slots:
         const int moved = gamedata::FindPfpEntry(after, QString::number(5 + shift));
         QCOMPARE(gamedata::ReadTextEntry(Bytes(other + "TXT.PFP"), after.PfpIndex[moved]),
                  QStringList{fifth});
-    }
-
-    // Without a place for the descriptions the equipment files are still
-    // saved; the container and its indexes are not written.
-    void indexWithoutDescriptionsStillSavesEquipment() {
-        LoadedGame game;
-        QVERIFY(game.load());
-        const QString other = game.other();
-        game.state.index.PfpIndex.removeIf([](const IndexRecord& record) {
-            return record.name.at(0) >= '0' && record.name.at(0) <= '9';
-        });
-        const SaveResult result = game.save(other);
-        QVERIFY(result.ok);
-        QVERIFY(!result.containerWritten);
-        QCOMPARE(result.containerMessage, English(i18n::msg::NoDescriptionRecords));
-        QCOMPARE(FolderBytes(other).keys(), (QStringList{"KorEquip.EQP", "KorEquip.TXT"}));
     }
 };
 

@@ -87,9 +87,12 @@ private slots:
         QCOMPARE(ReadUnitNames(file, count), names);
     }
 
-    void writingNamesTrimsAndEndsEachLine() {
-        const QStringList names = {" Panzer IV ", "", QString::fromUtf8("Cr\u00e9py")};
-        QCOMPARE(WriteUnitNames(names), QByteArray("Panzer IV\r\n\r\nCr\xe9py\r\n"));
+    // A line break inside a name would move every later name.
+    void writingNamesKeepsOneLinePerUnit() {
+        const QStringList names = {" Panzer IV ", "", QString::fromUtf8("Cr\u00e9py"),
+                                   "Split\rName", " A\r\nB\n"};
+        QCOMPARE(WriteUnitNames(names),
+                 QByteArray("Panzer IV\r\n\r\nCr\xe9py\r\nSplit Name\r\nA  B\r\n"));
     }
 
     void loadRefusesBadFolders_data() {
@@ -188,23 +191,119 @@ private slots:
         QVERIFY(samplegame::WriteEquipmentFiles(folder, 5, 2));
         Datasheet sheet;
         QVERIFY(LoadEquipmentFiles(folder, sheet, i18n::Language::English).ok);
+        QVERIFY(save(sheet, folder).ok); // an older generation of backups
         if (blocked == "korequip.txt")
             QVERIFY(QFile::remove(folder + "KorEquip.TXT"));
-        if (!blocked.isEmpty())
+        if (!blocked.isEmpty()) {
+            QFile::remove(folder + blocked);
             QVERIFY(QDir().mkpath(folder + blocked + "/x"));
-        const QByteArray eqp = Bytes(folder + "KorEquip.EQP"), txt = Bytes(folder + "KorEquip.TXT");
+        }
+        const QMap<QString, QByteArray> before = FolderBytes(folder);
         sheet.setCell(1, 21, "40");
         const QString target = blocked.isEmpty() ? folder + "gone/" : folder;
         const SaveResult result = save(sheet, target);
         QVERIFY(!result.ok);
-        QCOMPARE(result.message, blocked.isEmpty()
-                                     ? English(i18n::msg::CannotFindFolder, target) +
-                                           English(i18n::msg::FolderUnavailable)
-                                     : English(i18n::msg::CannotWriteFile, folder + blocked));
-        QCOMPARE(Bytes(folder + "KorEquip.EQP"), eqp);
-        QCOMPARE(Bytes(folder + "KorEquip.TXT"), txt);
-        if (blocked.isEmpty()) // refused before anything was corrected
-            QCOMPARE(sheet.cell(1, 21), QString("40"));
+        if (blocked.isEmpty()) {
+            QCOMPARE(result.message, English(i18n::msg::CannotFindFolder, target) +
+                                         English(i18n::msg::FolderUnavailable));
+            QCOMPARE(sheet.cell(1, 21), QString("40")); // refused before anything was corrected
+        } else {
+            QVERIFY2(result.message.startsWith(
+                         English(i18n::msg::CannotWriteFile, folder + blocked) + " (") &&
+                         result.message.endsWith(")\r\n" + English(i18n::msg::SaveNotCompleted)),
+                     qPrintable(result.message));
+        }
+        QCOMPARE(FolderBytes(folder), before);
+    }
+
+    // Names and descriptions the game cannot store stop the save before
+    // anything is written or corrected; descriptions count only when the
+    // container is written.
+    void unstorableCharactersRefuseTheSave_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<bool>("gameData");
+        QTest::addColumn<QStringList>("lines"); // empty: saved
+        QTest::newRow("name") << u8"Łódź 7TP" << "" << false
+                              << QStringList{u8"Unit No. 1, Unit Name: Ł ź"};
+        QTest::newRow("name and description, characters outside the first plane")
+            << u8"Tank 🛡" << u8"Čech Čech" << true
+            << QStringList{u8"Unit No. 1, Unit Name: 🛡",
+                           u8"Unit No. 1, Long Unit Description: Č"};
+        QTest::newRow("description not written") << "" << u8"Čech" << false << QStringList();
+        QTest::newRow("code page characters")
+            << u8"Škoda €" << u8"Œuvre – “ok”" << true << QStringList();
+    }
+    void unstorableCharactersRefuseTheSave() {
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        QFETCH(bool, gameData);
+        QFETCH(QStringList, lines);
+        QTemporaryDir dir;
+        const QString game = dir.path() + "/game/";
+        QVERIFY(samplegame::WriteSampleGame(game, {.units = 3, .icons = 1, .sounds = 1}));
+        const QString data = game + "data/";
+        Datasheet sheet;
+        QVERIFY(LoadEquipmentFiles(data, sheet, i18n::Language::English).ok);
+        const QMap<QString, QByteArray> before = FolderBytes(data);
+        if (!name.isEmpty())
+            sheet.setCell(2, 1, name);
+        sheet.setCell(3, 21, "40");
+        const QStringList descriptions{"", description, ""};
+        const SaveResult result = SaveEquipmentFiles(
+            sheet, {data, data, gameData, &descriptions, i18n::Language::English});
+        QCOMPARE(result.ok, lines.isEmpty());
+        if (lines.isEmpty())
+            return;
+        QCOMPARE(result.message,
+                 English(i18n::msg::CannotStoreCharacters) + "\r\n" + lines.join("\r\n"));
+        QCOMPARE(FolderBytes(data), before);
+        QCOMPARE(sheet.cell(3, 21), QString("40"));
+    }
+
+    // Signs of a folder whose files come from different saves, told at load
+    // with the backups that hold the files as they were.
+    void loadWarnsOfMixedFiles_data() {
+        QTest::addColumn<QString>("mix");
+        QTest::addColumn<QString>("warning"); // %1: the data folder
+        QTest::newRow("one set") << ""
+                                 << "";
+        QTest::newRow("names of an older save")
+            << "names" << English(i18n::msg::FewerNamesThanUnits) + "%1KorEquip.TXT";
+        QTest::newRow("index of an older save")
+            << "index" << English(i18n::msg::IndexDoesNotFit) + "%1pfpdata.idx";
+    }
+    void loadWarnsOfMixedFiles() {
+        QFETCH(QString, mix);
+        QFETCH(QString, warning);
+        QTemporaryDir dir;
+        const QString data = dir.path() + "/game/data/";
+        QVERIFY(samplegame::WriteSampleGame(dir.path() + "/game/",
+                                            {.units = 4, .icons = 1, .sounds = 1}));
+        Datasheet sheet;
+        QVERIFY(LoadEquipmentFiles(data, sheet, i18n::Language::English).ok);
+        QStringList descriptions{"a", "b", "c", "d"};
+        if (mix == "names")
+            sheet.addItem(u" 4\tNew", 5);
+        if (mix == "index")
+            descriptions[1] = "a longer description than before";
+        QVERIFY(SaveEquipmentFiles(sheet, {data, data, true, &descriptions}).containerWritten);
+        const QString older = mix == "names" ? "KorEquip.TXT" : "pfpdata.idx";
+        if (!mix.isEmpty())
+            QVERIFY(QFile::remove(data + older) &&
+                    QFile::copy(data + "OLD_" + older, data + older));
+        const LoadResult loaded = LoadEquipmentFiles(data, sheet, i18n::Language::English);
+        QVERIFY(loaded.ok);
+        QStringList expected;
+        if (!warning.isEmpty()) {
+            QStringList backups;
+            for (const QString& file : QDir(data).entryList({"OLD_*"}, QDir::Files, QDir::Name))
+                backups.append(data + file);
+            QCOMPARE(backups.size(), 5);
+            expected.append(warning.arg(data) + "\r\n" + English(i18n::msg::PreviousSaveKeptIn) +
+                            "\r\n" + backups.join("\r\n"));
+        }
+        QCOMPARE(loaded.warnings, expected);
     }
 };
 
