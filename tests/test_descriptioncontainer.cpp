@@ -229,6 +229,30 @@ private slots:
         }
     }
 
+    // Each save works from the index files as they are on disk: after a
+    // first save moved the entry behind the descriptions, the second one
+    // still finds its bytes.
+    void secondSaveReadsTheIndexTheFirstWrote() {
+        QTemporaryDir temp;
+        const QString data = temp.path() + "/";
+        const QByteArray behind = "first\r\nsecond\r\n";
+        const Game old = MakeGame({"Light tank", "Bomber"}, behind);
+        QVERIFY(platform::writeWholeFile(data + "TXT.PFP", old.container));
+        QVERIFY(platform::writeWholeFile(data + "PFPDATA.IDX", old.pfpFile()));
+        QVERIFY(platform::writeWholeFile(data + "EXT.IDX", old.extFile()));
+        QVERIFY(samplegame::WriteEquipmentFiles(data, 2));
+        Datasheet sheet;
+        QVERIFY(LoadEquipmentFiles(data, sheet, i18n::Language::English).ok);
+        QStringList descriptions{"Light tank, with a much longer text now", "Bomber"};
+        for (const QString& first : QStringList{descriptions[0], "Short"}) {
+            descriptions[0] = first;
+            QVERIFY(SaveEquipmentFiles(sheet, {data, data, true, &descriptions}).containerWritten);
+        }
+        const Game want = MakeGame(descriptions, behind);
+        QCOMPARE(Bytes(data + "TXT.PFP"), want.container);
+        QCOMPARE(Bytes(data + "PFPDATA.IDX"), want.pfpFile());
+    }
+
     // Insert and delete move the records of the containers behind the
     // descriptions, and their EXT.IDX first/next numbers, by one.
     void insertAndDeleteShiftFollowingContainers_data() {

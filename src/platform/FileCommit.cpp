@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -205,13 +206,41 @@ void RemoveTemps(const std::vector<Step>& steps) {
     }
 }
 
+// The note lists every file with its backup and what existed before; it is
+// complete only with its last line, so that a note cut short by a crash
+// is not taken for a save that replaced files.
+const QByteArray NoteEnd = "end";
+
 QByteArray NoteText(const std::vector<Step>& steps) {
     QByteArray text;
     for (const Step& step : steps) {
-        if (step.backs())
-            text += step.file->backupPath.toUtf8() + '\n';
+        text += step.file->path.toUtf8() + '\t' + step.file->backupPath.toUtf8() + '\t' +
+                char('0' + step.hadTarget) + char('0' + step.hadBackup) + '\n';
     }
-    return text;
+    return text + NoteEnd;
+}
+
+// The files of an unfinished save as its note lists them, and how far the
+// save got: a temporary file that is gone was renamed into place.
+bool ReadNote(const QByteArray& text, std::vector<PlannedFile>& files, std::vector<Step>& steps) {
+    QList<QByteArray> lines = text.split('\n');
+    if (lines.isEmpty() || lines.takeLast() != NoteEnd)
+        return false;
+    files.reserve(size_t(lines.size()));
+    for (const QByteArray& line : lines) {
+        const QList<QByteArray> fields = line.split('\t');
+        if (fields.size() != 3 || fields[2].size() != 2)
+            return false;
+        files.push_back({QString::fromUtf8(fields[0]), {}, QString::fromUtf8(fields[1])});
+    }
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QByteArray flags = lines[i].split('\t')[2];
+        Step step{&files[size_t(i)], flags[0] == '1', flags[1] == '1'};
+        step.targetDone = !QFileInfo::exists(NewTemp(step.file->path));
+        step.backupDone = step.backs() && !QFileInfo::exists(OldTemp(step.file->path));
+        steps.push_back(step);
+    }
+    return true;
 }
 
 } // namespace
@@ -276,20 +305,26 @@ CommitResult CommitFiles(const QString& folder, const std::vector<PlannedFile>& 
 LeftoverSave TidyUnfinishedSave(const QString& folder) {
     LeftoverSave leftover;
     const QString note = folder + NoteName;
-    if (const std::optional<QByteArray> text = readWholeFile(note)) {
-        leftover.interrupted = true;
-        for (const QByteArray& line : text->split('\n')) {
-            const QString backup = QString::fromUtf8(line);
-            if (!line.isEmpty() && fileExists(backup))
-                leftover.backups.append(backup);
+    std::vector<PlannedFile> files;
+    std::vector<Step> steps;
+    const std::optional<QByteArray> text = readWholeFile(note);
+    if (text && ReadNote(*text, files, steps)) {
+        const auto replaced = std::count_if(steps.begin(), steps.end(),
+                                            [](const Step& step) { return step.targetDone; });
+        // Only backups were replaced: put them back, and the folder is as it was.
+        if (replaced == 0)
+            RollBack(steps);
+        leftover.interrupted = replaced > 0 && replaced < qsizetype(steps.size());
+        for (const Step& step : steps) {
+            if (leftover.interrupted && step.backupDone)
+                leftover.backups.append(step.file->backupPath);
         }
     }
+    QFile::remove(note);
     const QStringList temps = QDir(folder).entryList(
         {QLatin1Char('*') + NewSuffix, QLatin1Char('*') + OldSuffix}, QDir::Files | QDir::Hidden);
     for (const QString& temp : temps)
         QFile::remove(folder + temp);
-    if (leftover.interrupted)
-        QFile::remove(note);
     return leftover;
 }
 

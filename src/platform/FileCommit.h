@@ -31,8 +31,9 @@ struct CommitResult {
 // the save as unfinished, so that a crash is found by the next load.
 CommitResult CommitFiles(const QString& folder, const std::vector<PlannedFile>& files);
 
-// What a crash left in `folder`: temporary files are removed; when the
-// crash came while files were being replaced, `interrupted` is set and
+// What a crash left in `folder`. Temporary files are removed. A save that
+// had replaced backups but no file yet has its backups put back. One that
+// had replaced some of its files but not all sets `interrupted`, and
 // `backups` lists the backups that hold the files as they were before.
 struct LeftoverSave {
     bool interrupted = false;

@@ -37,11 +37,13 @@ QByteArray IndexRecordBytes(const QByteArray& name, qint32 size, qint32 offset) 
     return out;
 }
 
-CliRun RunCli(const QStringList& arguments) {
+CliRun RunCli(const QStringList& arguments, const QStringList& environment) {
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("WINEPREFIX", QDir::tempPath() + "/quillon-no-wine");
-    process.setProcessEnvironment(environment);
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    variables.insert("WINEPREFIX", QDir::tempPath() + "/quillon-no-wine");
+    for (const QString& variable : environment)
+        variables.insert(variable.section('=', 0, 0), variable.section('=', 1));
+    process.setProcessEnvironment(variables);
     process.start(qEnvironmentVariable("QUILLON_TEST_BINARY_DIR") + "/src/quillon-cli", arguments);
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return {};

@@ -22,7 +22,9 @@ struct CliRun {
     QByteArray out;
     QByteArray err;
 };
-// Runs the built quillon-cli with no default game installation of this machine taking part.
-CliRun RunCli(const QStringList& arguments);
+// Runs the built quillon-cli with no default game installation of this
+// machine taking part, with `environment` ("NAME=value") added. A process
+// that did not end by itself gives exit code -1.
+CliRun RunCli(const QStringList& arguments, const QStringList& environment = {});
 
 } // namespace quillon::testing
