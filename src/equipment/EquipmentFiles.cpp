@@ -132,6 +132,13 @@ SaveResult SaveEquipmentFiles(Datasheet& sheet, const SaveInputs& inputs) {
         reselectUnit(sheet, unit, column);
         return result;
     }
+    // A save on top of a mix would turn the backups of the previous save into a mix too.
+    const QString interrupted = UnfinishedSaveMessage(plan.folder, inputs.language);
+    if (!interrupted.isEmpty()) {
+        result.message = interrupted;
+        reselectUnit(sheet, unit, column);
+        return result;
+    }
     const platform::CommitResult commit = platform::CommitFiles(plan.folder, plan.files);
     reselectUnit(sheet, unit, column);
     if (!commit.ok) {

@@ -43,7 +43,8 @@ struct SaveResult {
 // "OLD_" backups, KorEquip.EQP, KorEquip.TXT and, with the game's data, the
 // description container and its indexes. Reselects the unit that was
 // current. On failure every file is as it was, or the message names the
-// files that could not be put back.
+// files that could not be put back. A folder left half-saved by a crash
+// is not saved into before the user has been told once.
 SaveResult SaveEquipmentFiles(Datasheet& sheet, const SaveInputs& inputs);
 
 } // namespace quillon

@@ -28,13 +28,19 @@ QStringList BackupsIn(const QString& folder) {
 
 } // namespace
 
+QString UnfinishedSaveMessage(const QString& folder, i18n::Language language) {
+    const platform::LeftoverSave leftover = platform::TidyUnfinishedSave(folder);
+    if (!leftover.interrupted)
+        return {};
+    return i18n::Message(language, i18n::msg::SaveInterrupted) + folder +
+           KeptIn(leftover.backups, language);
+}
+
 QStringList CheckSavedSet(const QString& folder, int unitCount, int namesRead,
                           const QString& namesPath, i18n::Language language) {
-    const platform::LeftoverSave leftover = platform::TidyUnfinishedSave(folder);
-    if (leftover.interrupted) {
-        return {i18n::Message(language, i18n::msg::SaveInterrupted) + folder +
-                KeptIn(leftover.backups, language)};
-    }
+    const QString interrupted = UnfinishedSaveMessage(folder, language);
+    if (!interrupted.isEmpty())
+        return {interrupted};
     QStringList problems;
     if (namesRead < unitCount)
         problems.append(i18n::Message(language, i18n::msg::FewerNamesThanUnits) + namesPath);

@@ -16,4 +16,9 @@ namespace quillon {
 QStringList CheckSavedSet(const QString& folder, int unitCount, int namesRead,
                           const QString& namesPath, i18n::Language language);
 
+// Tidies what a killed save left in `folder` (see platform::TidyUnfinishedSave)
+// and, when that save had replaced some of its files but not all, says so
+// and names the backups that hold the files as they were; empty otherwise.
+QString UnfinishedSaveMessage(const QString& folder, i18n::Language language);
+
 } // namespace quillon
