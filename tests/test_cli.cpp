@@ -127,6 +127,13 @@ private slots:
             << import << 1 << "75 cells" << shape.arg(7).arg(75).arg(74) + "%T";
         QTest::newRow("import of more rows than units can be")
             << import << 1 << "too long" << English(i18n::msg::TableTooLong, "%T");
+        // Without the game's data no descriptions are written, and so nothing at all.
+        const QString noGame = English(i18n::msg::GameFolderNotFound);
+        QTest::newRow("export of descriptions without the game")
+            << QStringList{"export", "%U", "--descriptions", "-o", "%M", "--game", "%M"} << 1 << ""
+            << noGame;
+        QTest::newRow("import of descriptions without the game")
+            << QStringList{"import", "%U", "%T", "--game", "%M"} << 1 << "descriptions" << noGame;
     }
     void exitStatus() {
         QFETCH(QStringList, args);
@@ -134,7 +141,10 @@ private slots:
         QFETCH(QString, table);
         QFETCH(QString, error);
         const QString path = temp.filePath("status.tsv");
-        QList<QByteArray> lines = RunCli({"export", units}).out.split('\n');
+        QStringList exportArgs{"export", units};
+        if (table == "descriptions")
+            exportArgs += QStringList{"--descriptions", "--game", game};
+        QList<QByteArray> lines = RunCli(exportArgs).out.split('\n');
         if (table == "heading")
             lines = lines.mid(0, 1);
         if (table == "text")
@@ -241,32 +251,6 @@ private slots:
         QStringList expected = checked.LongDescriptions.mid(0, 20);
         expected[3] = "Rebuilt in the north";
         QCOMPARE(saved.mid(0, 20), expected);
-    }
-
-    // Without the game's data neither command writes descriptions, and
-    // import writes nothing at all.
-    void descriptionsNeedGameData_data() {
-        QTest::addColumn<bool>("import");
-        QTest::newRow("export") << false;
-        QTest::newRow("import") << true;
-    }
-    void descriptionsNeedGameData() {
-        QFETCH(bool, import);
-        QTemporaryDir work;
-        const QString table = work.path() + "/units.tsv", target = work.path() + "/";
-        QStringList arguments{"export", checked.DataFolder, "--descriptions", "-o", table};
-        if (import) {
-            QCOMPARE(RunCli(arguments + QStringList{"--game", game}).exitCode, 0);
-            arguments = QStringList{"import", target, table};
-        }
-        const CliRun run = RunCli(arguments + QStringList{"--game", work.path() + "/nowhere/"});
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY2(QString(run.err).contains(English(i18n::msg::GameFolderNotFound)),
-                 run.err.constData());
-        QCOMPARE(platform::fileExists(table), import);
-        // Nothing is written when the descriptions cannot be.
-        QCOMPARE(QDir(target).entryList(QDir::Files),
-                 import ? QStringList{"units.tsv"} : QStringList());
     }
 };
 

@@ -25,37 +25,13 @@ using Files = QMap<QString, QByteArray>;
 
 void Restore(const QString& folder, const Files& files) {
     for (const QString& name : QDir(folder).entryList(QDir::Files)) {
-        if (!files.contains(name))
+        if (Bytes(folder + name) != files.value(name))
             QFile::remove(folder + name);
     }
     for (auto file = files.begin(); file != files.end(); ++file) {
-        if (Bytes(folder + file.key()) != file.value())
+        if (!QFileInfo::exists(folder + file.key()))
             platform::writeWholeFile(folder + file.key(), file.value());
     }
-}
-
-// The names whose bytes are neither as before nor as after the save.
-QStringList Torn(const Files& now, const Files& before, const Files& after) {
-    QStringList torn;
-    QStringList names = before.keys() + after.keys();
-    names.removeDuplicates();
-    for (const QString& name : names) {
-        const QByteArray bytes = now.value(name, "<missing>");
-        if (bytes != before.value(name, "<missing>") && bytes != after.value(name, "<missing>"))
-            torn.append(name);
-    }
-    return torn;
-}
-
-// Some of the save's files (backups aside) are new and some are not.
-bool Mixed(const Files& now, const Files& before, const Files& after) {
-    int fresh = 0, stale = 0;
-    for (auto file = after.begin(); file != after.end(); ++file) {
-        if (file.key().startsWith("OLD_") || file.value() == before.value(file.key()))
-            continue;
-        (now.value(file.key()) == file.value() ? fresh : stale)++;
-    }
-    return fresh > 0 && stale > 0;
 }
 
 // A sample game whose data folder holds an earlier save and its backups,
@@ -64,28 +40,26 @@ struct SavedGame {
     QString game, data, table;
     Files before, after; // the data folder before and after importing the table
 
-    bool make(const QString& root, const QString& tableFolder, int tableUnits) {
+    bool make(const QString& root, const QString& tables, int tableUnits) {
         game = root + "game/";
         data = game + "data/";
-        table = tableFolder + "units.tsv";
-        const QString source = tableFolder + "source/";
+        table = tables + "units.tsv";
+        const QString source = tables + "source/";
         if (!samplegame::WriteSampleGame(game, {.units = 12, .icons = 2, .sounds = 1}) ||
-            !samplegame::WriteSampleGame(source,
-                                         {.units = tableUnits, .icons = 2, .sounds = 1, .seed = 7}))
+            !samplegame::WriteSampleGame(source, {tableUnits, 2, 1, 7}))
             return false;
         QList<QByteArray> lines =
             RunCli({"export", data, "--game", game, "--descriptions"}).out.split('\n');
         lines[1] = lines[1].chopped(1) + " (edited)\r";
-        if (!platform::writeWholeFile(table, lines.join('\n')) || import().exitCode != 0)
-            return false;
-        if (RunCli({"export", source + "data/", "--game", source, "--descriptions", "-o", table})
-                .exitCode != 0)
+        if (!platform::writeWholeFile(table, lines.join('\n')) || import().exitCode != 0 ||
+            RunCli({"export", source + "data/", "--game", source, "--descriptions", "-o", table})
+                    .exitCode != 0)
             return false;
         before = FolderBytes(data);
         const bool imported = import().exitCode == 0;
         after = FolderBytes(data);
         Restore(data, before);
-        return imported && FolderBytes(data) == before;
+        return imported && after != before;
     }
 
     CliRun import(const QStringList& environment = {}) const {
@@ -102,26 +76,29 @@ struct SavedGame {
     }
 
     // After a crash every file is whole, old or new. The next load, or
-    // the next save, takes the temporary files away and tells of a mix; a
-    // save then changes nothing. Without a mix the folder is as before or
-    // after the save. Empty when all is well.
-    QString problemsAfterCrash(bool nextIsSave, bool* mixed = nullptr) const {
+    // the next save, takes the temporary files away and tells of a mix of
+    // new and old files; a save then changes nothing. Without a mix the
+    // folder is as before or after the save. Empty when all is well.
+    QString problemsAfterCrash(bool nextIsSave, bool& mixed) const {
         Files now = FolderBytes(data);
-        const CliRun next = nextIsSave ? import() : RunCli({"export", data});
-        const bool mix = Mixed(now, before, after);
-        if (mixed)
-            *mixed = mix;
-        now.removeIf(
-            [&](auto file) { return !before.contains(file.key()) && !after.contains(file.key()); });
-        const Files later = FolderBytes(data);
+        int fresh = 0, stale = 0;
         QString problems;
-        if (!Torn(now, before, after).isEmpty())
-            problems += "torn: " + Torn(now, before, after).join(' ');
-        if (next.exitCode != (mix && nextIsSave ? 1 : 0) ||
-            mix != QString(next.err).contains(English(i18n::msg::SaveInterrupted) + data))
+        for (auto file = after.begin(); file != after.end(); ++file) {
+            const QByteArray bytes = now.value(file.key());
+            if (bytes != file.value() && bytes != before.value(file.key()))
+                problems += " torn: " + file.key();
+            if (!file.key().startsWith("OLD_") && file.value() != before.value(file.key()))
+                ++(bytes == file.value() ? fresh : stale);
+        }
+        mixed = fresh > 0 && stale > 0;
+        now.removeIf([&](auto file) { return !after.contains(file.key()); });
+        const CliRun next = nextIsSave ? import() : RunCli({"export", data});
+        if (next.exitCode != (mixed && nextIsSave ? 1 : 0) ||
+            mixed != QString(next.err).contains(English(i18n::msg::SaveInterrupted) + data))
             problems += " next load or save: " + next.err;
         // Temporary files count too: they must be gone.
-        if (mix ? later != now : later != before && later != after)
+        const Files later = FolderBytes(data);
+        if (mixed ? later != now : later != before && later != after)
             problems += " afterwards: " + QStringList(later.keys()).join(' ');
         return problems;
     }
@@ -155,68 +132,45 @@ private slots:
     void initTestCase() { QVERIFY(saved.make(root.path() + "/", tables.path() + "/", 30)); }
     void cleanup() { Restore(saved.data, saved.before); }
 
-    // Every open for writing, write, sync and rename of the save in turn
-    // fails, or, with "+", it and every later one, so that putting files
-    // back fails too: the folder is as it was, or the message says which
-    // files could not be put back and the next load tells of the mix.
-    void injectedFailures_data() {
-        QTest::addColumn<QString>("operation");
-        for (const char* operation : {"open", "write", "fsync", "rename", "rename+"})
-            QTest::newRow(operation) << QString(operation);
+    // Each open for writing, write, sync or rename of the save in turn
+    // fails; fails with every later one, so that putting files back fails
+    // too ("+"); or kills the process right before it ("kill:"). The
+    // folder is as it was, or the message names the files that could not
+    // be put back and the crash checks hold.
+    void faultAtEveryOperation_data() {
+        QTest::addColumn<QString>("fault");
+        for (const char* fault : {"open", "write", "fsync", "rename", "rename+", "kill:write",
+                                  "kill:fsync", "kill:rename"})
+            QTest::newRow(fault) << QString(fault);
     }
-    void injectedFailures() {
-        QFETCH(QString, operation);
-        const QString onwards = operation.endsWith('+') ? "+" : "";
-        operation.remove('+');
-        int n = 1;
-        for (;; ++n) {
-            const QString when = QString("%1 %2").arg(operation).arg(n);
-            const CliRun run =
-                saved.importWithFault(operation + ':' + QString::number(n) + onwards);
-            if (run.exitCode == 0)
-                break;
-            QCOMPARE(run.exitCode, 1);
-            QVERIFY2(QString(run.err).startsWith(English(i18n::msg::CannotWriteFile, saved.data)),
-                     qPrintable(when + ": " + run.err));
-            if (QString(run.err).contains(English(i18n::msg::SaveNotUndone))) {
-                QVERIFY2(!onwards.isEmpty(), qPrintable(when));
-                const QString problems = saved.problemsAfterCrash(false);
-                QVERIFY2(problems.isEmpty(), qPrintable(when + ": " + problems));
-                Restore(saved.data, saved.before);
-            } else {
-                QVERIFY2(FolderBytes(saved.data) == saved.before, qPrintable(when));
-            }
-        }
-        QVERIFY2(n > 5, "the faults never reached the save's files");
-        QCOMPARE(FolderBytes(saved.data), saved.after);
-    }
-
-    // The process is killed right before each file operation of the save
-    // in turn: every file is whole, old or new, and a mix is reported.
-    void killedSaves_data() {
-        QTest::addColumn<QString>("operation");
-        for (const char* operation : {"write", "fsync", "rename"})
-            QTest::newRow(operation) << QString(operation);
-    }
-    void killedSaves() {
-        QFETCH(QString, operation);
+    void faultAtEveryOperation() {
+        QFETCH(QString, fault);
+        const bool kill = fault.startsWith("kill:");
         int n = 1, mixes = 0;
         for (;; ++n) {
-            const CliRun run =
-                saved.importWithFault("kill:" + operation + ':' + QString::number(n));
+            const QString when = fault.endsWith('+') ? fault.chopped(1) + QString(":%1+").arg(n)
+                                                     : fault + QString(":%1").arg(n);
+            const CliRun run = saved.importWithFault(when);
             if (run.exitCode == 0)
                 break;
-            QCOMPARE(run.exitCode, -1);
+            QCOMPARE(run.exitCode, kill ? -1 : 1);
+            const QString error = QString(run.err);
+            QVERIFY2(kill || error.startsWith(English(i18n::msg::CannotWriteFile, saved.data)),
+                     qPrintable(when + ": " + error));
+            if (!kill && !error.contains(English(i18n::msg::SaveNotUndone))) {
+                QVERIFY2(FolderBytes(saved.data) == saved.before, qPrintable(when));
+                continue;
+            }
             bool mixed = false;
-            const QString problems = saved.problemsAfterCrash(n % 2 == 0, &mixed);
-            QVERIFY2(problems.isEmpty(),
-                     qPrintable(QString("%1 %2: ").arg(operation).arg(n) + problems));
+            const QString problems = saved.problemsAfterCrash(n % 2 == 0, mixed);
+            QVERIFY2(problems.isEmpty(), qPrintable(when + ":" + problems));
             mixes += mixed;
             Restore(saved.data, saved.before);
         }
-        QVERIFY2(n > 5, "the kills never reached the save's files");
-        // Killed between two renames of files, the set is a mix.
-        QCOMPARE(mixes > 0, operation == "rename");
+        QVERIFY2(n > 5, "the faults never reached the save's files");
+        QCOMPARE(FolderBytes(saved.data), saved.after);
+        // Stopped between the renames of two of the files, the set is a mix.
+        QCOMPARE(mixes > 0, fault == "kill:rename" || fault == "rename+");
     }
 
     // A large import killed from outside at moments spread over its run.
@@ -233,8 +187,9 @@ private slots:
             QTest::qSleep(int(random.bounded(50, 1500)));
             process.kill();
             process.waitForFinished();
-            const QString problems = big.problemsAfterCrash(kill % 2 == 0);
-            QVERIFY2(problems.isEmpty(), qPrintable(QString("kill %1: ").arg(kill) + problems));
+            bool mixed = false;
+            const QString problems = big.problemsAfterCrash(kill % 2 == 0, mixed);
+            QVERIFY2(problems.isEmpty(), qPrintable(QString("kill %1:").arg(kill) + problems));
             Restore(big.data, big.before);
         }
     }
@@ -261,17 +216,17 @@ private slots:
         QFETCH(QString, file);
         if (geteuid() != 0)
             QSKIP("mounting a small file system needs root (CI runs the tests as root)");
-        QTemporaryDir mountPoint, tables;
+        QTemporaryDir mountPoint, diskTables;
         SmallDisk disk(mountPoint.path(), 1024);
         if (!disk.mounted)
             QSKIP("this machine does not let the test mount a tmpfs");
-        SavedGame saved;
-        QVERIFY(saved.make(mountPoint.path() + "/", tables.path() + "/", units));
-        const QString filler = mountPoint.path() + "/filler";
-        const QString names = saved.data + "KorEquip.TXT";
+        SavedGame onDisk;
+        QVERIFY(onDisk.make(mountPoint.path() + "/", diskTables.path() + "/", units));
+        const QString names = onDisk.data + "KorEquip.TXT";
         if (freeKib >= 0) {
             const qint64 available = QStorageInfo(mountPoint.path()).bytesAvailable();
-            QVERIFY(platform::writeWholeFile(filler, QByteArray(available - freeKib * 1024, 'f')));
+            QVERIFY(platform::writeWholeFile(mountPoint.path() + "/filler",
+                                             QByteArray(available - freeKib * 1024, 'f')));
         } else if (freeKib == -1) {
             QCOMPARE(QProcess::execute("mount", {"-o", "remount,ro", mountPoint.path()}), 0);
         } else {
@@ -279,14 +234,14 @@ private slots:
             QCOMPARE(QProcess::execute("mount", {"-o", "remount,ro,bind", names}), 0);
         }
         const Files rootBefore = FolderBytes(mountPoint.path() + "/");
-        const CliRun run = saved.import();
+        const CliRun run = onDisk.import();
         if (freeKib == -2)
             QProcess::execute("umount", {names});
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(
-            QString(run.err).startsWith(English(i18n::msg::CannotWriteFile, saved.data + file)),
+            QString(run.err).startsWith(English(i18n::msg::CannotWriteFile, onDisk.data + file)),
             run.err.constData());
-        QCOMPARE(FolderBytes(saved.data), saved.before);
+        QCOMPARE(FolderBytes(onDisk.data), onDisk.before);
         QCOMPARE(FolderBytes(mountPoint.path() + "/"), rootBefore);
     }
 };

@@ -13,46 +13,36 @@
 #include <cstring>
 #include <dlfcn.h>
 #include <fcntl.h>
-#include <string>
 #include <unistd.h>
 
 namespace {
 
 struct Fault {
-    std::string op;
+    char op[16] = "";
     long at = 0;
     bool onwards = false;
     bool kill = false;
-    std::string folder;
+    const char* folder = nullptr;
 };
 
 const Fault& Settings() {
     static const Fault fault = [] {
         Fault parsed;
         const char* spec = std::getenv("QUILLON_FAULT");
-        const char* folder = std::getenv("QUILLON_FAULT_DIR");
-        if (!spec || !folder)
-            return parsed;
-        std::string text = spec;
-        if (text.rfind("kill:", 0) == 0) {
-            parsed.kill = true;
-            text.erase(0, 5);
+        parsed.folder = std::getenv("QUILLON_FAULT_DIR");
+        if (spec && *spec && parsed.folder) {
+            parsed.kill = std::strncmp(spec, "kill:", 5) == 0;
+            std::sscanf(spec + (parsed.kill ? 5 : 0), "%15[a-z]:%ld", parsed.op, &parsed.at);
+            parsed.onwards = spec[std::strlen(spec) - 1] == '+';
         }
-        const size_t colon = text.find(':');
-        if (colon == std::string::npos)
-            return parsed;
-        parsed.op = text.substr(0, colon);
-        parsed.at = std::strtol(text.c_str() + colon + 1, nullptr, 10);
-        parsed.onwards = text.back() == '+';
-        parsed.folder = folder;
         return parsed;
     }();
     return fault;
 }
 
 bool Inside(const char* path) {
-    const std::string& folder = Settings().folder;
-    return path && !folder.empty() && std::strncmp(path, folder.c_str(), folder.size()) == 0;
+    const char* folder = Settings().folder;
+    return path && folder && std::strncmp(path, folder, std::strlen(folder)) == 0;
 }
 
 bool InsideFd(int fd) {
@@ -71,7 +61,7 @@ bool InsideFd(int fd) {
 bool Fails(const char* op, bool inside, int error) {
     static long seen = 0;
     const Fault& fault = Settings();
-    if (!inside || fault.op != op)
+    if (!inside || std::strcmp(fault.op, op) != 0)
         return false;
     ++seen;
     if (seen < fault.at || (seen > fault.at && !fault.onwards))
@@ -90,19 +80,13 @@ bool Writes(int flags) {
     return (flags & (O_WRONLY | O_RDWR | O_CREAT)) != 0;
 }
 
-mode_t ModeOf(int flags, va_list arguments) {
-    return (flags & (O_CREAT | O_TMPFILE)) ? mode_t(va_arg(arguments, int)) : 0;
-}
-
 } // namespace
 
 extern "C" {
 
 ssize_t write(int fd, const void* buffer, size_t count) {
     static const auto next = Next<ssize_t (*)(int, const void*, size_t)>("write");
-    if (Fails("write", InsideFd(fd), ENOSPC))
-        return -1;
-    return next(fd, buffer, count);
+    return Fails("write", InsideFd(fd), ENOSPC) ? -1 : next(fd, buffer, count);
 }
 
 int fsync(int fd) {
@@ -124,11 +108,9 @@ int open(const char* path, int flags, ...) {
     static const auto next = Next<int (*)(const char*, int, ...)>("open");
     va_list arguments;
     va_start(arguments, flags);
-    const mode_t mode = ModeOf(flags, arguments);
+    const mode_t mode = (flags & (O_CREAT | O_TMPFILE)) ? mode_t(va_arg(arguments, int)) : 0;
     va_end(arguments);
-    if (Fails("open", Writes(flags) && Inside(path), EACCES))
-        return -1;
-    return next(path, flags, mode);
+    return Fails("open", Writes(flags) && Inside(path), EACCES) ? -1 : next(path, flags, mode);
 }
 
 // On 64-bit systems the two are one and the same call.

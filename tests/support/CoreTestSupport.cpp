@@ -24,6 +24,17 @@ QString English(const char* name, const QString& tail) {
     return i18n::Message(i18n::Language::English, QString::fromLatin1(name)) + tail;
 }
 
+QString Summary(const QStringList& backups, const QStringList& files) {
+    QString text = "Your old files has been saved as: \r\n";
+    for (const QString& backup : backups)
+        text += backup + "\r\n";
+    text += "\r\nYour complete E-file now consists of the following files: \r\n";
+    for (const QString& file : files)
+        text += file + "\r\n";
+    return text + "\r\nAll these files has to be distributed, to implement all changes made to "
+                  "your E-file.";
+}
+
 void AppendInt32(QByteArray& out, qint32 value) {
     char bytes[4];
     qToLittleEndian(value, bytes);

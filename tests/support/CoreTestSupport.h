@@ -13,6 +13,8 @@ QByteArray Bytes(const QString& path);
 QMap<QString, QByteArray> FolderBytes(const QString& folder);
 // An English message by name, with `tail` appended.
 QString English(const char* name, const QString& tail = {});
+// The summary of a save that made `backups` and wrote `files`.
+QString Summary(const QStringList& backups, const QStringList& files);
 // A 16-byte index record: name padded with NULs, size, offset.
 QByteArray IndexRecordBytes(const QByteArray& name, qint32 size, qint32 offset);
 void AppendInt32(QByteArray& out, qint32 value);
