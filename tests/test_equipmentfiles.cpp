@@ -24,6 +24,16 @@ QByteArray eqpFile(int count, int records) {
     return bytes;
 }
 
+// The data folder of a sample game of `units` units in `dir`, loaded into
+// `sheet`; empty when that failed.
+QString LoadedSampleGame(const QTemporaryDir& dir, int units, Datasheet& sheet) {
+    const QString game = dir.path() + "/game/";
+    if (!samplegame::WriteSampleGame(game, {.units = units, .icons = 1, .sounds = 1}) ||
+        !LoadEquipmentFiles(game + "data/", sheet, i18n::Language::English).ok)
+        return {};
+    return game + "data/";
+}
+
 SaveResult save(Datasheet& sheet, const QString& folder) {
     SaveInputs inputs;
     inputs.equipmentFolder = folder;
@@ -196,11 +206,9 @@ private slots:
         QFETCH(bool, gameData);
         QFETCH(QString, message);
         QTemporaryDir dir;
-        const QString data = dir.path() + "/game/data/";
-        QVERIFY(samplegame::WriteSampleGame(dir.path() + "/game/",
-                                            {.units = 3, .icons = 1, .sounds = 1}));
         Datasheet sheet;
-        QVERIFY(LoadEquipmentFiles(data, sheet, i18n::Language::English).ok);
+        const QString data = LoadedSampleGame(dir, 3, sheet);
+        QVERIFY(!data.isEmpty());
         QStringList descriptions{"", "", ""};
         QVERIFY(SaveEquipmentFiles(sheet, {data, data, true, &descriptions}).ok); // older backups
         if (blocked == "korequip.txt")
@@ -248,11 +256,9 @@ private slots:
         QFETCH(QString, mix);
         QFETCH(QString, warning);
         QTemporaryDir dir;
-        const QString data = dir.path() + "/game/data/";
-        QVERIFY(samplegame::WriteSampleGame(dir.path() + "/game/",
-                                            {.units = 4, .icons = 1, .sounds = 1}));
         Datasheet sheet;
-        QVERIFY(LoadEquipmentFiles(data, sheet, i18n::Language::English).ok);
+        const QString data = LoadedSampleGame(dir, 4, sheet);
+        QVERIFY(!data.isEmpty());
         QStringList descriptions{"a", "b", "c", "d"};
         if (mix == "names")
             sheet.addItem(u" 4\tNew", 5);

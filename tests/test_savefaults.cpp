@@ -139,8 +139,8 @@ private slots:
     // be put back and the crash checks hold.
     void faultAtEveryOperation_data() {
         QTest::addColumn<QString>("fault");
-        for (const char* fault : {"open", "write", "fsync", "rename", "rename+", "kill:write",
-                                  "kill:fsync", "kill:rename"})
+        for (const char* fault :
+             {"open", "write", "fsync", "rename", "rename+", "kill:write", "kill:rename"})
             QTest::newRow(fault) << QString(fault);
     }
     void faultAtEveryOperation() {
