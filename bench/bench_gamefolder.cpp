@@ -73,7 +73,7 @@ void BM_SaveWithContainerRewrite(benchmark::State& bench) {
     CheckedGame game(int(bench.range(0)));
     if (!game.ready(bench))
         return;
-    const SaveInputs inputs{game.state.DataFolder, game.state.DataFolder, &game.state.index,
+    const SaveInputs inputs{game.state.DataFolder, game.state.DataFolder, true,
                             &game.state.LongDescriptions, i18n::Language::English};
     for (auto _ : bench) {
         const SaveResult result = SaveEquipmentFiles(game.state.datasheet, inputs);

@@ -1,3 +1,4 @@
+#include "datasheet/Datasheet.h"
 #include "gamedata/Graphics.h"
 #include "gamedata/TextLists.h"
 #include "i18n/Language.h"
@@ -63,11 +64,12 @@ private slots:
         const QString folder = freshFolder("edited");
         QVERIFY(samplegame::WriteEquipmentFiles(folder, 3, 4));
         const QByteArray before = Bytes(folder + "KorEquip.EQP");
+        const QList<QByteArray> namesBefore = Bytes(folder + "KorEquip.TXT").split('\n');
         QList<QByteArray> lines = RunCli({"export", folder}).out.replace('\r', "").split('\n');
         lines.removeFirst();
         std::swap(lines[0], lines[2]);
         QList<QByteArray> unit1 = lines[1].split('\t');
-        unit1[1] = "  Renamed  ";
+        unit1[1] = "  Re\rnamed  "; // a line break in a cell must not move the names
         unit1[21] = "40";
         lines[1] = unit1.join('\t');
         const QString table = temp.filePath("edited.tsv");
@@ -81,39 +83,87 @@ private slots:
         const QByteArray eqp = Bytes(folder + "KorEquip.EQP");
         QCOMPARE(int(eqp[2 + 168 + 19]), 31);
         QCOMPARE(eqp.mid(2 + 2 * 168), before.mid(2 + 2 * 168));
-        QCOMPARE(Bytes(folder + "KorEquip.TXT").split('\n').value(1), QByteArray("Renamed\r"));
+        const QList<QByteArray> names = Bytes(folder + "KorEquip.TXT").split('\n');
+        QCOMPARE(names.size(), 4); // three lines
+        QCOMPARE(names[1], QByteArray("Re named\r"));
+        QCOMPARE(names[2], namesBefore[2]);
     }
 
-    // %U: the units folder, %M: a missing path, %T: a table, %E: a table without units.
+    // %U: the units folder, %M: a missing path, %T: a table made from the
+    // units folder's export as the row's recipe says.
     void exitStatus_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("exitCode");
-        QTest::newRow("no command") << QStringList{} << 2;
-        QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2;
-        QTest::newRow("export without folder") << QStringList{"export"} << 2;
-        QTest::newRow("unknown option") << QStringList{"export", "%U", "--bogus"} << 2;
-        QTest::newRow("option without value") << QStringList{"export", "%U", "-o"} << 2;
-        QTest::newRow("import without file") << QStringList{"import", "%U"} << 2;
-        QTest::newRow("export of a folder without files") << QStringList{"export", "%M"} << 1;
-        QTest::newRow("export to a folder path") << QStringList{"export", "%U", "-o", "%U"} << 1;
-        QTest::newRow("import of a missing table") << QStringList{"import", "%U", "%M/t"} << 1;
-        QTest::newRow("import into a missing folder") << QStringList{"import", "%M", "%T"} << 1;
-        QTest::newRow("import of an empty table") << QStringList{"import", "%U", "%E"} << 1;
+        QTest::addColumn<QString>("table"); // how %T is made
+        QTest::addColumn<QString>("error"); // stderr begins with it; %T: the table
+        const QStringList import{"import", "%U", "%T"};
+        const QString shape = English(i18n::msg::TableRowShape);
+        QTest::newRow("no command") << QStringList{} << 2 << ""
+                                    << "usage:";
+        QTest::newRow("unknown command") << QStringList{"frobnicate"} << 2 << ""
+                                         << "unknown";
+        QTest::newRow("export without folder") << QStringList{"export"} << 2 << ""
+                                               << "export";
+        QTest::newRow("unknown option") << QStringList{"export", "%U", "--bogus"} << 2 << ""
+                                        << "unknown option";
+        QTest::newRow("option without value") << QStringList{"export", "%U", "-o"} << 2 << ""
+                                              << "-o needs";
+        QTest::newRow("import without file") << QStringList{"import", "%U"} << 2 << ""
+                                             << "import";
+        QTest::newRow("export of a folder without files")
+            << QStringList{"export", "%M"} << 1 << "" << English(i18n::msg::CannotFindFile);
+        QTest::newRow("export to a folder path") << QStringList{"export", "%U", "-o", "%U"} << 1
+                                                 << "" << English(i18n::msg::CannotWriteFile);
+        QTest::newRow("import of a missing table")
+            << QStringList{"import", "%U", "%M/t"} << 1 << "" << English(i18n::msg::CannotFindFile);
+        QTest::newRow("import into a missing folder")
+            << QStringList{"import", "%M", "%T"} << 1 << "units"
+            << English(i18n::msg::CannotFindFolder);
+        QTest::newRow("import of a heading alone")
+            << import << 1 << "heading" << English(i18n::msg::BadUnitCount, "%T");
+        QTest::newRow("import of five lines of text")
+            << import << 1 << "text" << shape.arg(1).arg(1).arg(74) + "%T";
+        QTest::newRow("import of a row of 10 cells")
+            << import << 1 << "short row" << shape.arg(5).arg(10).arg(74) + "%T";
+        QTest::newRow("import of one row with a description")
+            << import << 1 << "75 cells" << shape.arg(7).arg(75).arg(74) + "%T";
+        QTest::newRow("import of more rows than units can be")
+            << import << 1 << "too long" << English(i18n::msg::TableTooLong, "%T");
+        // Without the game's data no descriptions are written, and so nothing at all.
+        const QString noGame = English(i18n::msg::GameFolderNotFound);
+        QTest::newRow("export of descriptions without the game")
+            << QStringList{"export", "%U", "--descriptions", "-o", "%M", "--game", "%M"} << 1 << ""
+            << noGame;
+        QTest::newRow("import of descriptions without the game")
+            << QStringList{"import", "%U", "%T", "--game", "%M"} << 1 << "descriptions" << noGame;
     }
     void exitStatus() {
         QFETCH(QStringList, args);
         QFETCH(int, exitCode);
-        const QString table = temp.filePath("status.tsv"), empty = temp.filePath("empty.tsv");
-        QVERIFY(writeWholeFile(table, RunCli({"export", units}).out));
-        QVERIFY(writeWholeFile(empty, "Unit No.\tUnit Name\r\n"));
+        QFETCH(QString, table);
+        QFETCH(QString, error);
+        const QString path = temp.filePath("status.tsv");
+        QStringList exportArgs{"export", units};
+        if (table == "descriptions")
+            exportArgs += QStringList{"--descriptions", "--game", game};
+        QList<QByteArray> lines = RunCli(exportArgs).out.split('\n');
+        if (table == "heading")
+            lines = lines.mid(0, 1);
+        if (table == "text")
+            lines = {"Some notes", "on units", "", "to import", "later"};
+        if (table == "short row")
+            lines[4] = "1\t2\t3\t4\t5\t6\t7\t8\t9\t10";
+        if (table == "75 cells")
+            lines[6] = lines[6].chopped(1) + "\tA description\r";
+        if (table == "too long")
+            lines = QList<QByteArray>(Datasheet::MaxUnits + 1, lines[1]);
+        QVERIFY(writeWholeFile(path, lines.join('\n')));
         const QMap<QString, QByteArray> before = FolderBytes(units);
-        for (QString& arg : args) {
-            arg.replace("%U", units).replace("%M", temp.filePath("missing"));
-            arg.replace("%T", table).replace("%E", empty);
-        }
+        for (QString& arg : args)
+            arg.replace("%U", units).replace("%M", temp.filePath("missing")).replace("%T", path);
         const CliRun result = RunCli(args);
         QCOMPARE(result.exitCode, exitCode);
-        QVERIFY(!result.err.isEmpty());
+        QVERIFY2(QString(result.err).startsWith(error.replace("%T", path)), result.err.constData());
         QCOMPARE(FolderBytes(units), before);
         QVERIFY(!QFileInfo::exists(temp.filePath("missing")));
     }
@@ -161,7 +211,8 @@ private slots:
                                "gamefolder=" + game.toUtf8() + "\r\n# end\r\n"));
         if (besideProgram)
             QVERIFY(writeWholeFile(bin + "KorEquipEdit.ini", "gamefolder=" + config.toUtf8()));
-        QTEST(RunCli({"info"}, bin + "quillon-cli", config).exitCode, "exitCode");
+        QTEST(RunCli({"info"}, {"XDG_CONFIG_HOME=" + config}, bin + "quillon-cli").exitCode,
+              "exitCode");
     }
 
     void infoReportsWhatTheCheckFinds_data() {
@@ -249,31 +300,6 @@ private slots:
         QStringList expected = checked.LongDescriptions.mid(0, 20);
         expected[3] = "Rebuilt in the north";
         QCOMPARE(saved.mid(0, 20), expected);
-    }
-
-    // Without the game's data neither command writes descriptions; import
-    // still saves the equipment files.
-    void descriptionsNeedGameData_data() {
-        QTest::addColumn<bool>("import");
-        QTest::newRow("export") << false;
-        QTest::newRow("import") << true;
-    }
-    void descriptionsNeedGameData() {
-        QFETCH(bool, import);
-        QTemporaryDir work;
-        const QString table = work.path() + "/units.tsv", target = work.path() + "/";
-        QStringList arguments{"export", checked.DataFolder, "--descriptions", "-o", table};
-        if (import) {
-            QCOMPARE(RunCli(arguments + QStringList{"--game", game}).exitCode, 0);
-            arguments = QStringList{"import", target, table};
-        }
-        const CliRun run = RunCli(arguments + QStringList{"--game", work.path() + "/nowhere/"});
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY2(QString(run.err).contains(English(i18n::msg::GameFolderNotFound)),
-                 run.err.constData());
-        QCOMPARE(platform::fileExists(table), import);
-        QCOMPARE(platform::fileExists(target + "KorEquip.EQP"), import);
-        QVERIFY(!platform::fileExists(target + "TXT.PFP"));
     }
 };
 

@@ -82,9 +82,8 @@ struct LoadedGame {
         return temp.path() + "/mine/";
     }
     SaveResult save(const QString& folder) {
-        return SaveEquipmentFiles(
-            state.datasheet,
-            {folder, data, &state.index, &state.LongDescriptions, i18n::Language::English});
+        return SaveEquipmentFiles(state.datasheet, {folder, data, true, &state.LongDescriptions,
+                                                    i18n::Language::English});
     }
 };
 
@@ -106,6 +105,9 @@ private slots:
         // Records "0", "1", "2" padded with NUL, sizes 3, 2, 11, offsets p, p+3, p+5.
         QTest::newRow("lengths 1, 0 and 9") << QStringList{"A", "", "123456789"} << 3
                                             << QStringList{"A", "", "123456789"} << QByteArray();
+        // The records of the containers behind, and their EXT.IDX first/next numbers, move too.
+        QTest::newRow("unit deleted") << QStringList{"Light tank", "Scout car"} << 2
+                                      << QStringList{"Light tank", "Scout car"} << QByteArray();
         QTest::newRow("unit inserted, entry behind moves with its bytes")
             << QStringList{"Light tank", "", "Bomber", "Scout car"} << 4
             << QStringList{"Light tank", "", "Bomber", "Scout car"}
@@ -134,15 +136,6 @@ private slots:
         QCOMPARE(build.files.extIndex, want.extFile());
     }
 
-    void refusesMoreUnitsThanTheIndexHolds() {
-        const Game game = MakeGame({"a"});
-        const RewriteBuild build = BuildDescriptionContainer(
-            game.container, game.index, {}, gamedata::MaxPfpRecords, i18n::Language::English);
-        QVERIFY(!build.ok);
-        QCOMPARE(build.message, English(i18n::msg::UnitLimitReached));
-        QVERIFY(build.files.textContainer.isEmpty());
-    }
-
     // A container cut short before the first description: the copy stops at
     // its end and the descriptions follow what was copied.
     void truncatedContainerStopsLeadingCopy() {
@@ -155,33 +148,58 @@ private slots:
         QCOMPARE(build.files.pfpIndex.mid(4 + 2 * 16 + 12, 4), QByteArray("\x0e\0\0\0", 4));
     }
 
-    void rewriteFailuresLeaveFilesAndSayWhy_data() {
-        QTest::addColumn<QString>("blocked"); // a folder where this file should go
-        QTest::addColumn<QString>("message");
+    // The game's files as they are on disk at the save decide; a container
+    // that cannot be rewritten leaves the equipment files saved alone.
+    void containerRefusalsStillSaveEquipment_data() {
+        QTest::addColumn<QString>("damage");
+        QTest::addColumn<QString>("message"); // %1: the data folder
         QTest::newRow("no source container")
-            << QString() << English(i18n::msg::NoSourceContainer) + "%1/data/TXT.PFP";
-        QTest::newRow("index cannot be written")
-            << "PFPDATA.IDX" << English(i18n::msg::CannotWriteFile) + "%1/mine/PFPDATA.IDX";
+            << "no txt.pfp" << English(i18n::msg::NoSourceContainer) + "%1TXT.PFP";
+        QTest::newRow("index without description records")
+            << "no descriptions" << English(i18n::msg::NoDescriptionRecords);
+        QTest::newRow("container name leading out of the data folder")
+            << "../../zz" << English(i18n::msg::BadContainerName) + "../../zz.pfp";
+        // An index filled to its 32767 records, and one unit more.
+        QTest::newRow("more units than the index holds")
+            << "full index" << English(i18n::msg::DescriptionIndexFull).arg(32768);
     }
-    void rewriteFailuresLeaveFilesAndSayWhy() {
-        QFETCH(QString, blocked);
+    void containerRefusalsStillSaveEquipment() {
+        QFETCH(QString, damage);
         QFETCH(QString, message);
-        QTemporaryDir temp;
-        const QString data = temp.path() + "/data/";
-        const QString other = temp.path() + "/mine/";
-        QVERIFY(QDir().mkpath(data) && QDir().mkpath(other));
-        const Game old = MakeGame({"a"});
-        if (!blocked.isEmpty()) { // no source container otherwise
-            QVERIFY(platform::writeWholeFile(data + "TXT.PFP", old.container));
-            QVERIFY(QDir().mkpath(other + blocked));
+        LoadedGame game;
+        QVERIFY(game.load());
+        GameIndex index;
+        gamedata::ReadExtIndex(game.original.value("ext.idx"), index);
+        gamedata::ReadPfpIndex(game.original.value("pfpdata.idx"), index);
+        const int first = gamedata::FindPfpEntry(index, "0");
+        if (damage == "no txt.pfp")
+            QVERIFY(QFile::remove(game.data + "txt.pfp"));
+        if (damage == "no descriptions")
+            index.PfpIndex.remove(first, 30);
+        if (damage == "../../zz")
+            index.ExtIndex[0].name = "../../zz";
+        if (damage == "full index") {
+            index.PfpIndex.insert(first + 30, gamedata::MaxPfpRecords - index.PfpIndex.size(),
+                                  {Name("EXTRA"), 0, 1});
+            QVERIFY(InsertUnitAfter(game.state.datasheet, game.state.LongDescriptions));
         }
-        const RewriteResult result =
-            RewriteDescriptionContainer(other, data, old.index, {"b"}, 1, i18n::Language::English);
-        QVERIFY(!result.written);
-        QCOMPARE(result.message, message.arg(temp.path()));
-        for (const char* name : {"TXT.PFP", "EXT.IDX"})
-            QVERIFY(!platform::fileExists(other + name));
+        QVERIFY(platform::writeWholeFile(game.data + "pfpdata.idx",
+                                         gamedata::WritePfpIndex(index.PfpHeader, index.PfpIndex)));
+        QVERIFY(platform::writeWholeFile(game.data + "ext.idx",
+                                         gamedata::WriteExtIndex(index.ExtIndex)));
+        const QMap<QString, QByteArray> data = FolderBytes(game.data);
+        const QString other = game.other();
+        const SaveResult result = game.save(other);
+        QVERIFY(result.ok);
+        QVERIFY(!result.containerWritten);
+        QCOMPARE(result.containerMessage, message.arg(game.data));
+        QCOMPARE(FolderBytes(other).keys(), (QStringList{"KorEquip.EQP", "KorEquip.TXT"}));
+        QVERIFY(result.message.contains("following files: \r\n" + other + "KorEquip.EQP\r\n" +
+                                        other + "KorEquip.TXT\r\n\r\n"));
+        QCOMPARE(FolderBytes(game.data), data);
+        QVERIFY(!QFileInfo::exists(QDir::cleanPath(other + "../../zz.pfp")));
     }
+
     void savingSampleGameUnchangedReproducesItsFiles_data() {
         QTest::addColumn<bool>("intoDataFolder");
         QTest::newRow("into its data folder") << true;
@@ -197,76 +215,48 @@ private slots:
         const SaveResult result = game.save(intoDataFolder ? sameFolder : other);
         QVERIFY2(result.ok && result.containerWritten, qPrintable(result.containerMessage));
 
-        const QMap<QString, QByteArray> data = FolderBytes(game.data);
-        const QStringList gameFiles{"txt.pfp", "pfpdata.idx", "ext.idx"};
-        if (intoDataFolder) {
-            for (const QString& name : gameFiles) {
-                QCOMPARE(data.value(name), game.original.value(name));
-                QCOMPARE(data.value("OLD_" + name), game.original.value(name));
-                QVERIFY(result.message.contains(game.data + "OLD_" + name + "\r\n"));
+        // Everything byte for byte as it was, the backups too.
+        QMap<QString, QByteArray> expected = game.original;
+        QStringList backups, written;
+        for (const QString& name :
+             QStringList{"KorEquip.EQP", "KorEquip.TXT", "txt.pfp", "pfpdata.idx", "ext.idx"}) {
+            // An existing file keeps its spelling, a new one gets the usual one.
+            const bool equipment = name.startsWith("Kor");
+            written.append(intoDataFolder ? sameFolder + name
+                                          : other + (equipment ? name : name.toUpper()));
+            QCOMPARE(Bytes(written.last()), game.original.value(name));
+            if (intoDataFolder) {
+                expected["OLD_" + name] = game.original.value(name);
+                backups.append((equipment ? sameFolder : game.data) + "OLD_" + name);
             }
-        } else {
-            QCOMPARE(data, game.original);
-            const QMap<QString, QByteArray> written = FolderBytes(other);
-            QCOMPARE(written.size(), 5);
-            for (const QString& name : gameFiles)
-                QCOMPARE(written.value(name.toUpper()), game.original.value(name));
         }
+        QCOMPARE(FolderBytes(game.data), expected);
+        QCOMPARE(FolderBytes(other).size(), intoDataFolder ? 0 : 5);
+        QCOMPARE(result.message, Summary(backups, written));
     }
 
-    // Insert and delete move the records of the containers behind the
-    // descriptions, and their EXT.IDX first/next numbers, by one.
-    void insertAndDeleteShiftFollowingContainers_data() {
-        QTest::addColumn<bool>("insert");
-        QTest::newRow("insert after unit 4") << true;
-        QTest::newRow("delete unit 4") << false;
-    }
-    void insertAndDeleteShiftFollowingContainers() {
-        QFETCH(bool, insert);
-        LoadedGame game;
-        QVERIFY(game.load());
-        const QString other = game.other();
-        const QString fifth = game.state.LongDescriptions[5];
-        game.state.datasheet.select(5, 1, 5, 1);
-        QVERIFY(insert ? InsertUnitAfter(game.state.datasheet, game.state.LongDescriptions)
-                       : DeleteUnit(game.state.datasheet, game.state.LongDescriptions));
-        QVERIFY(game.save(other).containerWritten);
-
-        const int shift = insert ? 1 : -1;
-        GameIndex before, after;
-        gamedata::ReadExtIndex(game.original.value("ext.idx"), before);
-        gamedata::ReadPfpIndex(Bytes(other + "PFPDATA.IDX"), after);
-        gamedata::ReadExtIndex(Bytes(other + "EXT.IDX"), after);
-        const int firstOther = before.ExtIndex[1].size;
-        QVERIFY(firstOther > 30);
-        QCOMPARE(Bytes(other + "PFPDATA.IDX").mid(4 + 16 * (firstOther + shift)),
-                 game.original.value("pfpdata.idx").mid(4 + 16 * firstOther));
-        QCOMPARE(after.ExtIndex.size(), before.ExtIndex.size());
-        QCOMPARE(after.ExtIndex[0].offset, before.ExtIndex[0].offset + shift);
-        for (int c = 1; c + 1 < before.ExtIndex.size(); ++c) {
-            QCOMPARE(after.ExtIndex[c].size, before.ExtIndex[c].size + shift);
-            QCOMPARE(after.ExtIndex[c].offset, before.ExtIndex[c].offset + shift);
+    // Each save works from the index files as they are on disk: after a
+    // first save moved the entry behind the descriptions, the second one
+    // still finds its bytes.
+    void secondSaveReadsTheIndexTheFirstWrote() {
+        QTemporaryDir temp;
+        const QString data = temp.path() + "/";
+        const QByteArray behind = "first\r\nsecond\r\n";
+        const Game old = MakeGame({"Light tank", "Bomber"}, behind);
+        QVERIFY(platform::writeWholeFile(data + "TXT.PFP", old.container));
+        QVERIFY(platform::writeWholeFile(data + "PFPDATA.IDX", old.pfpFile()));
+        QVERIFY(platform::writeWholeFile(data + "EXT.IDX", old.extFile()));
+        QVERIFY(samplegame::WriteEquipmentFiles(data, 2));
+        Datasheet sheet;
+        QVERIFY(LoadEquipmentFiles(data, sheet, i18n::Language::English).ok);
+        QStringList descriptions{"Light tank, with a much longer text now", "Bomber"};
+        for (const QString& first : QStringList{descriptions[0], "Short"}) {
+            descriptions[0] = first;
+            QVERIFY(SaveEquipmentFiles(sheet, {data, data, true, &descriptions}).containerWritten);
         }
-        // The unit that followed the current one now has number 4 or 6.
-        const int moved = gamedata::FindPfpEntry(after, QString::number(5 + shift));
-        QCOMPARE(gamedata::ReadTextEntry(Bytes(other + "TXT.PFP"), after.PfpIndex[moved]),
-                 QStringList{fifth});
-    }
-
-    // Without a place for the descriptions the equipment files are still
-    // saved; the container and its indexes are not written.
-    void indexWithoutDescriptionsStillSavesEquipment() {
-        LoadedGame game;
-        QVERIFY(game.load());
-        const QString other = game.other();
-        game.state.index.PfpIndex.removeIf([](const IndexRecord& record) {
-            return record.name.at(0) >= '0' && record.name.at(0) <= '9';
-        });
-        const SaveResult result = game.save(other);
-        QVERIFY(result.ok);
-        QVERIFY(!result.containerWritten);
-        QCOMPARE(result.containerMessage, English(i18n::msg::NoDescriptionRecords));
-        QCOMPARE(FolderBytes(other).keys(), (QStringList{"KorEquip.EQP", "KorEquip.TXT"}));
+        const Game want = MakeGame(descriptions, behind);
+        QCOMPARE(Bytes(data + "TXT.PFP"), want.container);
+        QCOMPARE(Bytes(data + "PFPDATA.IDX"), want.pfpFile());
     }
 };
 

@@ -24,13 +24,14 @@ QByteArray eqpFile(int count, int records) {
     return bytes;
 }
 
-QString summary(const QStringList& backups, const QStringList& files) {
-    QString text = "Your old files has been saved as: \r\n" + backups.join("\r\n") +
-                   (backups.isEmpty() ? "" : "\r\n") +
-                   "\r\nYour complete E-file now consists of the following files: \r\n";
-    return text + files.join("\r\n") +
-           "\r\n\r\nAll these files has to be distributed, to implement all changes made to "
-           "your E-file.";
+// The data folder of a sample game of `units` units in `dir`, loaded into
+// `sheet`; empty when that failed.
+QString LoadedSampleGame(const QTemporaryDir& dir, int units, Datasheet& sheet) {
+    const QString game = dir.path() + "/game/";
+    if (!samplegame::WriteSampleGame(game, {.units = units, .icons = 1, .sounds = 1}) ||
+        !LoadEquipmentFiles(game + "data/", sheet, i18n::Language::English).ok)
+        return {};
+    return game + "data/";
 }
 
 SaveResult save(Datasheet& sheet, const QString& folder) {
@@ -87,9 +88,12 @@ private slots:
         QCOMPARE(ReadUnitNames(file, count), names);
     }
 
-    void writingNamesTrimsAndEndsEachLine() {
-        const QStringList names = {" Panzer IV ", "", QString::fromUtf8("Cr\u00e9py")};
-        QCOMPARE(WriteUnitNames(names), QByteArray("Panzer IV\r\n\r\nCr\xe9py\r\n"));
+    // A line break inside a name would move every later name.
+    void writingNamesKeepsOneLinePerUnit() {
+        const QStringList names = {" Panzer IV ", "", QString::fromUtf8("Cr\u00e9py"),
+                                   "Split\rName", " A\r\nB\n"};
+        QCOMPARE(WriteUnitNames(names),
+                 QByteArray("Panzer IV\r\n\r\nCr\xe9py\r\nSplit Name\r\nA  B\r\n"));
     }
 
     void loadRefusesBadFolders_data() {
@@ -131,22 +135,6 @@ private slots:
         QCOMPARE(sheet.cell(1, 1), QString("old unit"));
     }
 
-    void unchangedSaveReproducesTheFiles() {
-        QTemporaryDir dir;
-        const QString folder = dir.path() + "/";
-        QVERIFY(samplegame::WriteEquipmentFiles(folder, 300, 5));
-        const QByteArray eqp = Bytes(folder + "KorEquip.EQP");
-        const QByteArray txt = Bytes(folder + "KorEquip.TXT");
-        Datasheet sheet;
-        QVERIFY(LoadEquipmentFiles(folder, sheet, i18n::Language::English).ok);
-        const SaveResult first = save(sheet, folder);
-        QCOMPARE(first.message, summary({folder + "OLD_KorEquip.EQP", folder + "OLD_KorEquip.TXT"},
-                                        {folder + "KorEquip.EQP", folder + "KorEquip.TXT"}));
-        QCOMPARE(Bytes(folder + "KorEquip.EQP"), eqp);
-        QCOMPARE(Bytes(folder + "KorEquip.TXT"), txt);
-        QCOMPARE(Bytes(folder + "OLD_KorEquip.EQP"), eqp);
-    }
-
     // Rows shown in the order 2, 0, 1; unit 1 has a Move of 40 and is current.
     void saveSortsCorrectsAndReselects() {
         QTemporaryDir dir;
@@ -163,7 +151,7 @@ private slots:
         sheet.setCell(3, 21, "40");
         sheet.select(3, 5, 3, 5);
         const SaveResult result = save(sheet, folder);
-        QCOMPARE(result.message, summary({}, {folder + "KorEquip.EQP", folder + "KorEquip.TXT"}));
+        QCOMPARE(result.message, Summary({}, {folder + "KorEquip.EQP", folder + "KorEquip.TXT"}));
         QCOMPARE(Bytes(folder + "KorEquip.TXT"), QByteArray("Unit0\r\nUnit1\r\nUnit2\r\n"));
         const QByteArray eqp = Bytes(folder + "KorEquip.EQP");
         QCOMPARE(eqp.size(), 2 + 3 * 168);
@@ -172,39 +160,125 @@ private slots:
         QCOMPARE(QList<int>({sheet.row(), sheet.col()}), QList<int>({2, 5}));
     }
 
-    // Paths that cannot be written even by root: a folder in the file's place.
-    void failedSaveLeavesFilesAsTheyWere_data() {
-        QTest::addColumn<QString>("blocked");
-        QTest::newRow("missing folder") << "";
-        QTest::newRow("backup of the equipment file") << "OLD_KorEquip.EQP";
-        QTest::newRow("backup of the names file") << "OLD_KorEquip.TXT";
+    // A save that is refused or fails changes no file, backups included,
+    // and a refusal no cell either. Characters the game cannot store are
+    // named with unit and field; descriptions count only when written.
+    // Paths that even root cannot write: a folder in the file's place.
+    void refusedAndFailedSavesChangeNothing_data() {
+        QTest::addColumn<QString>("blocked"); // "gone/": a folder that is not there
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("description");
+        QTest::addColumn<bool>("gameData");
+        QTest::addColumn<QString>("message"); // %1: the folder; empty: saved; "(": and more
+        const QString unstorable = English(i18n::msg::CannotStoreCharacters) + "\r\nUnit No. 1, ";
+        const QString cannotWrite = English(i18n::msg::CannotWriteFile, "%1");
+        QTest::newRow("missing folder") << "gone/"
+                                        << ""
+                                        << "" << false
+                                        << English(i18n::msg::CannotFindFolder, "%1gone/") +
+                                               English(i18n::msg::FolderUnavailable);
+        QTest::newRow("backup of the equipment file")
+            << "OLD_KorEquip.EQP"
+            << ""
+            << "" << true << cannotWrite + "OLD_KorEquip.EQP (";
+        QTest::newRow("backup of the container") << "OLD_txt.pfp"
+                                                 << ""
+                                                 << "" << true << cannotWrite + "OLD_txt.pfp (";
         // No names file to back up, and it cannot be written after the equipment file was.
-        QTest::newRow("names file after the equipment file") << "korequip.txt";
+        QTest::newRow("names file after the equipment file")
+            << "korequip.txt"
+            << ""
+            << "" << false << cannotWrite + "korequip.txt (";
+        QTest::newRow("name") << "" << u8"Łódź 7TP" << "" << false
+                              << unstorable + u8"Unit Name: Ł ź";
+        QTest::newRow("name and description, characters outside the first plane")
+            << "" << u8"Tank 🛡" << u8"Čech Čech" << true
+            << unstorable + u8"Unit Name: 🛡\r\nUnit No. 1, Long Unit Description: Č";
+        QTest::newRow("description not written") << ""
+                                                 << "" << u8"Čech" << false << "";
+        QTest::newRow("code page characters")
+            << "" << u8"Škoda €" << u8"Œuvre – “ok”" << true << "";
     }
-    void failedSaveLeavesFilesAsTheyWere() {
+    void refusedAndFailedSavesChangeNothing() {
         QFETCH(QString, blocked);
+        QFETCH(QString, name);
+        QFETCH(QString, description);
+        QFETCH(bool, gameData);
+        QFETCH(QString, message);
         QTemporaryDir dir;
-        const QString folder = dir.path() + "/";
-        QVERIFY(samplegame::WriteEquipmentFiles(folder, 5, 2));
         Datasheet sheet;
-        QVERIFY(LoadEquipmentFiles(folder, sheet, i18n::Language::English).ok);
+        const QString data = LoadedSampleGame(dir, 3, sheet);
+        QVERIFY(!data.isEmpty());
+        QStringList descriptions{"", "", ""};
+        QVERIFY(SaveEquipmentFiles(sheet, {data, data, true, &descriptions}).ok); // older backups
         if (blocked == "korequip.txt")
-            QVERIFY(QFile::remove(folder + "KorEquip.TXT"));
-        if (!blocked.isEmpty())
-            QVERIFY(QDir().mkpath(folder + blocked + "/x"));
-        const QByteArray eqp = Bytes(folder + "KorEquip.EQP"), txt = Bytes(folder + "KorEquip.TXT");
-        sheet.setCell(1, 21, "40");
-        const QString target = blocked.isEmpty() ? folder + "gone/" : folder;
-        const SaveResult result = save(sheet, target);
-        QVERIFY(!result.ok);
-        QCOMPARE(result.message, blocked.isEmpty()
-                                     ? English(i18n::msg::CannotFindFolder, target) +
-                                           English(i18n::msg::FolderUnavailable)
-                                     : English(i18n::msg::CannotWriteFile, folder + blocked));
-        QCOMPARE(Bytes(folder + "KorEquip.EQP"), eqp);
-        QCOMPARE(Bytes(folder + "KorEquip.TXT"), txt);
-        if (blocked.isEmpty()) // refused before anything was corrected
-            QCOMPARE(sheet.cell(1, 21), QString("40"));
+            QVERIFY(QFile::remove(data + "KorEquip.TXT"));
+        if (blocked.contains('.')) {
+            QFile::remove(data + blocked);
+            QVERIFY(QDir().mkpath(data + blocked + "/x"));
+        }
+        const QMap<QString, QByteArray> before = FolderBytes(data);
+        descriptions[1] = description;
+        if (!name.isEmpty())
+            sheet.setCell(2, 1, name);
+        sheet.setCell(3, 21, "40");
+        const SaveInputs inputs{data + (blocked == "gone/" ? blocked : ""), data, gameData,
+                                &descriptions};
+        const SaveResult result = SaveEquipmentFiles(sheet, inputs);
+        QCOMPARE(result.ok, message.isEmpty());
+        if (message.isEmpty())
+            return;
+        message = message.arg(data);
+        if (message.endsWith('(')) {
+            QVERIFY2(result.message.startsWith(message) &&
+                         result.message.endsWith(")\r\n" + English(i18n::msg::SaveNotCompleted)),
+                     qPrintable(result.message));
+        } else {
+            QCOMPARE(result.message, message);
+            QCOMPARE(sheet.cell(3, 21), QString("40"));
+        }
+        QCOMPARE(FolderBytes(data), before);
+    }
+
+    // Signs of a folder whose files come from different saves, told at load
+    // with the backups that hold the files as they were.
+    void loadWarnsOfMixedFiles_data() {
+        QTest::addColumn<QString>("mix");
+        QTest::addColumn<QString>("warning"); // %1: the data folder
+        QTest::newRow("one set") << ""
+                                 << "";
+        QTest::newRow("names of an older save")
+            << "names" << English(i18n::msg::FewerNamesThanUnits) + "%1KorEquip.TXT";
+        QTest::newRow("index of an older save")
+            << "index" << English(i18n::msg::IndexDoesNotFit) + "%1pfpdata.idx";
+    }
+    void loadWarnsOfMixedFiles() {
+        QFETCH(QString, mix);
+        QFETCH(QString, warning);
+        QTemporaryDir dir;
+        Datasheet sheet;
+        const QString data = LoadedSampleGame(dir, 4, sheet);
+        QVERIFY(!data.isEmpty());
+        QStringList descriptions{"a", "b", "c", "d"};
+        if (mix == "names")
+            sheet.addItem(u" 4\tNew", 5);
+        if (mix == "index")
+            descriptions[1] = "a longer description than before";
+        QVERIFY(SaveEquipmentFiles(sheet, {data, data, true, &descriptions}).containerWritten);
+        const QString older = mix == "names" ? "KorEquip.TXT" : "pfpdata.idx";
+        if (!mix.isEmpty())
+            QVERIFY(QFile::remove(data + older) &&
+                    QFile::copy(data + "OLD_" + older, data + older));
+        const LoadResult loaded = LoadEquipmentFiles(data, sheet, i18n::Language::English);
+        QVERIFY(loaded.ok);
+        QStringList expected;
+        if (!warning.isEmpty()) {
+            expected.append(warning.arg(data) + "\r\n" + English(i18n::msg::PreviousSaveKeptIn) +
+                            QString("\r\n%1OLD_KorEquip.EQP\r\n%1OLD_KorEquip.TXT\r\n%1OLD_ext.idx"
+                                    "\r\n%1OLD_pfpdata.idx\r\n%1OLD_txt.pfp")
+                                .arg(data));
+        }
+        QCOMPARE(loaded.warnings, expected);
     }
 };
 

@@ -3,12 +3,17 @@
 #include "datasheet/CellNumber.h"
 #include "datasheet/ui/DatasheetView.h"
 #include "formview/ui/FormView.h"
+#include "i18n/Messages.h"
 #include "platform/Files.h"
 #include "shell/ui/FolderDialogs.h"
+#include "support/CoreTestSupport.h"
 #include "support/EditorHarness.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QDir>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -107,6 +112,46 @@ private slots:
         for (qsizetype f = 0; f < files.size(); ++f)
             QVERIFY2(fileBytes(platform::findNoCase(data, files[f])) == before[f],
                      qPrintable(files[f]));
+    }
+
+    // Characters the game cannot store, pasted into a name or typed into a
+    // description: the save is refused naming unit, field and characters.
+    void unstorableCharactersAreRefused_data() {
+        QTest::addColumn<bool>("typed");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("name pasted into the datasheet")
+            << false << QString::fromUtf8("Unit No. 2, Unit Name: Ł ź");
+        QTest::newRow("description typed in the form view")
+            << true << QString::fromUtf8("Unit No. 0, Long Unit Description: Č");
+    }
+    void unstorableCharactersAreRefused() {
+        QFETCH(bool, typed);
+        QFETCH(QString, line);
+        EditorHarness editor;
+        QVERIFY(editor.startOpen(!typed));
+        MainWindow& window = *editor.window;
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QMap<QString, QByteArray> before = testing::FolderBytes(editor.game.dataFolder());
+        if (typed) {
+            auto* description = window.findChild<QPlainTextEdit*>(QStringLiteral("Text3"));
+            description->setFocus();
+            QTest::keyClick(description, Qt::Key_End, Qt::ControlModifier);
+            QTest::sendKeyEvent(QTest::Click, description, Qt::Key_unknown, QString::fromUtf8("Č"),
+                                Qt::NoModifier);
+            editor.action("mnu_spread")->trigger(); // commits the form
+        } else {
+            QGuiApplication::clipboard()->setText(QString::fromUtf8("Łódź 7TP"));
+            editor.clickCell(3, 1);
+            QTest::keyClick(window.datasheetView(), Qt::Key_V, Qt::ControlModifier);
+        }
+        QVERIFY(window.state().EquipmentChanged);
+        editor.dialogs.clear();
+        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(editor.dialogs.informed,
+                 QStringList{testing::English(i18n::msg::CannotStoreCharacters) + "\r\n" + line});
+        QCOMPARE(testing::FolderBytes(editor.game.dataFolder()), before);
+        QVERIFY(window.state().EquipmentChanged);
     }
 
     void formViewFollowsItsUnitThroughASave() {

@@ -81,14 +81,15 @@ QByteArray TableText(const QList<QStringList>& lines) {
     return platform::toCp1252(text);
 }
 
-QList<QStringList> ParseTable(const QByteArray& bytes) {
-    QList<QStringList> lines;
+QList<TableLine> ParseTable(const QByteArray& bytes) {
+    QList<TableLine> lines;
     const QStringList texts = platform::fromCp1252(bytes).split(QLatin1Char('\n'));
-    for (QString text : texts) {
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        QString text = texts[i];
         if (text.endsWith(QLatin1Char('\r')))
             text.chop(1);
         if (!text.trimmed().isEmpty())
-            lines.append(text.split(QLatin1Char('\t')));
+            lines.append({int(i + 1), text.split(QLatin1Char('\t'))});
     }
     return lines;
 }

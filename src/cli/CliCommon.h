@@ -53,9 +53,13 @@ QStringList EnglishHeadings(const QStringList& nationNames = {});
 // Tab-separated text: cells joined by TAB, lines ended by CR LF, Windows-1252.
 // TAB, CR and LF inside a cell become blanks so that the table stays a table.
 QByteArray TableText(const QList<QStringList>& lines);
-// The lines of such a text (LF or CR LF line ends), each split at TABs;
-// empty lines are left out.
-QList<QStringList> ParseTable(const QByteArray& bytes);
+// The lines of such a text (LF or CR LF line ends), each split at TABs and
+// numbered from 1 as in the file; empty lines are left out.
+struct TableLine {
+    int number = 0;
+    QStringList cells;
+};
+QList<TableLine> ParseTable(const QByteArray& bytes);
 
 void WriteStdout(const QByteArray& bytes);
 void PrintMessage(const QString& text); // stdout, line ends of the terminal

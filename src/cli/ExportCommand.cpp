@@ -23,6 +23,8 @@ int runExport(const CommandLine& line) {
         PrintError(loaded.message);
         return ExitFailure;
     }
+    for (const QString& warning : loaded.warnings)
+        PrintError(warning);
 
     // The game's nation names head the nation columns when the game is
     // there; only the descriptions need it.

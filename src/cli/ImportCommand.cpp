@@ -14,6 +14,36 @@ namespace quillon::cli {
 
 namespace {
 
+// Every line needs the 74 cells of a unit, and all of them a 75th when the
+// first one brings descriptions; the first line that does not fit is named.
+QString TableShapeProblem(const QList<TableLine>& table, i18n::Language language,
+                          const QString& tablePath) {
+    const qsizetype wanted = table.first().cells.size() == Datasheet::ColumnCount + 1
+                                 ? Datasheet::ColumnCount + 1
+                                 : Datasheet::ColumnCount;
+    for (const TableLine& line : table) {
+        if (line.cells.size() != wanted) {
+            return i18n::Message(language, i18n::msg::TableRowShape)
+                       .arg(line.number)
+                       .arg(line.cells.size())
+                       .arg(wanted) +
+                   tablePath;
+        }
+    }
+    return {};
+}
+
+// Why the table cannot be imported, or nothing.
+QString TableProblem(const QList<TableLine>& table, i18n::Language language,
+                     const QString& tablePath) {
+    // An empty table would make an equipment file that no load accepts.
+    if (table.isEmpty())
+        return i18n::Message(language, i18n::msg::BadUnitCount) + tablePath;
+    if (table.size() > Datasheet::MaxUnits)
+        return i18n::Message(language, i18n::msg::TableTooLong) + tablePath;
+    return TableShapeProblem(table, language, tablePath);
+}
+
 int runImport(const CommandLine& line) {
     const CliSettings settings = SettingsFor(line);
     const QString folder = FolderArgument(line.positional[0]);
@@ -26,35 +56,30 @@ int runImport(const CommandLine& line) {
         return ExitFailure;
     }
 
-    QList<QStringList> table = ParseTable(*bytes);
+    QList<TableLine> table = ParseTable(*bytes);
     const QString unitHeading = EnglishHeadings().value(0).trimmed();
-    if (!table.isEmpty() && table.first().first().trimmed() == unitHeading)
+    if (!table.isEmpty() && table.first().cells.first().trimmed() == unitHeading)
         table.removeFirst();
-    // An empty table would make an equipment file that no load accepts.
-    if (table.isEmpty() || table.size() > Datasheet::MaxUnits) {
-        PrintError(i18n::Message(settings.language, QString::fromLatin1(i18n::msg::BadUnitCount)) +
-                   tablePath);
+    const QString problem = TableProblem(table, settings.language, tablePath);
+    if (!problem.isEmpty()) {
+        PrintError(problem);
         return ExitFailure;
     }
 
     // Descriptions are written in unit-number order, so the rows are put
     // into the order the save sorts them in, each keeping its description.
-    const bool withDescriptions =
-        std::any_of(table.cbegin(), table.cend(),
-                    [](const QStringList& cells) { return cells.size() > Datasheet::ColumnCount; });
+    const bool withDescriptions = table.first().cells.size() > Datasheet::ColumnCount;
     if (withDescriptions) {
-        std::stable_sort(table.begin(), table.end(),
-                         [](const QStringList& a, const QStringList& b) {
-                             return CellNumber(a.first()) < CellNumber(b.first());
-                         });
+        std::stable_sort(table.begin(), table.end(), [](const TableLine& a, const TableLine& b) {
+            return CellNumber(a.cells.first()) < CellNumber(b.cells.first());
+        });
     }
 
     std::vector<Datasheet::Row> rows;
     rows.reserve(size_t(table.size()));
-    for (const QStringList& cells : table) {
+    for (const TableLine& tableLine : table) {
         Datasheet::Row row;
-        std::copy_n(cells.begin(), std::min<qsizetype>(cells.size(), Datasheet::ColumnCount),
-                    row.begin());
+        std::copy_n(tableLine.cells.begin(), Datasheet::ColumnCount, row.begin());
         rows.push_back(std::move(row));
     }
     EditorState game;
@@ -64,36 +89,35 @@ int runImport(const CommandLine& line) {
     // With the game's index the save rewrites the description container.
     const QStringList checkMessages = LoadGameData(settings, game);
     const bool gameData = GameDataAvailable(game);
-    if (gameData && withDescriptions) {
+    // Descriptions that cannot be saved refuse the import before anything is written.
+    if (withDescriptions && !gameData) {
+        PrintError(NoGameDataMessage(settings, checkMessages));
+        return ExitFailure;
+    }
+    if (withDescriptions) {
         if (game.LongDescriptions.size() < table.size())
             game.LongDescriptions.resize(table.size());
         for (qsizetype j = 0; j < table.size(); ++j)
-            game.LongDescriptions[j] = table[j].value(Datasheet::ColumnCount);
+            game.LongDescriptions[j] = table[j].cells.value(Datasheet::ColumnCount);
     }
 
     SaveInputs inputs;
     inputs.equipmentFolder = folder;
-    inputs.dataFolder = settings.gameFolder.isEmpty() ? QString() : settings.gameFolder + "data/";
+    inputs.dataFolder = game.DataFolder;
+    inputs.gameData = gameData;
+    inputs.longDescriptions = &game.LongDescriptions;
     inputs.language = settings.language;
-    if (gameData) {
-        inputs.dataFolder = game.DataFolder;
-        inputs.index = &game.index;
-        inputs.longDescriptions = &game.LongDescriptions;
-    }
+    inputs.descriptionsRequired = withDescriptions;
     const SaveResult saved = SaveEquipmentFiles(sheet, inputs);
     if (!saved.ok) {
         PrintError(saved.message);
         return ExitFailure;
     }
     PrintMessage(saved.message);
-    if (!saved.containerMessage.isEmpty())
+    // Without game data nobody expects the descriptions to be written.
+    if (gameData && !saved.containerMessage.isEmpty())
         PrintError(saved.containerMessage);
-    // Descriptions that were given but could not be saved are a failure.
-    if (withDescriptions && !gameData) {
-        PrintError(NoGameDataMessage(settings, checkMessages));
-        return ExitFailure;
-    }
-    return withDescriptions && !saved.containerWritten ? ExitFailure : ExitOk;
+    return ExitOk;
 }
 
 } // namespace

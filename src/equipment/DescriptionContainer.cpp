@@ -7,9 +7,9 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
-#include <memory>
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace quillon {
@@ -113,11 +113,35 @@ bool SameFolder(const QString& first, const QString& second) {
 
 // The game names its text container in EXT.IDX ("txt" -> txt.pfp); a new
 // file gets the usual upper-case spelling.
-QString ContainerFileName(const gamedata::GameIndex& index) {
-    const QString name = gamedata::TextContainerName(index);
+QString ContainerFileName(const QString& name) {
     if (name == QStringLiteral(".pfp") || name.compare(u"TXT.PFP", Qt::CaseInsensitive) == 0)
         return QStringLiteral("TXT.PFP");
     return name;
+}
+
+// The game's index files as they are now: an earlier save may have
+// rewritten them since the game folder check read them.
+std::optional<gamedata::GameIndex> ReadGameIndex(const QString& dataFolder, QString& unreadable) {
+    gamedata::GameIndex index;
+    const QString extPath = platform::findNoCase(dataFolder, QStringLiteral("ext.idx"));
+    const QString pfpPath = platform::findNoCase(dataFolder, QStringLiteral("pfpdata.idx"));
+    const std::optional<QByteArray> ext = platform::readWholeFile(extPath);
+    const std::optional<QByteArray> pfp = platform::readWholeFile(pfpPath);
+    if (!ext || !pfp) {
+        unreadable = ext ? pfpPath : extPath;
+        return std::nullopt;
+    }
+    gamedata::ReadExtIndex(*ext, index);
+    gamedata::ReadPfpIndex(*pfp, index);
+    return index;
+}
+
+// The records of the text container, the first one indexed.
+int TextContainerEnd(const QVector<IndexRecord>& pfp) {
+    int k = 0;
+    while (k < pfp.size() && (k == 0 || pfp[k].offset != 0))
+        ++k;
+    return k;
 }
 
 } // namespace
@@ -134,7 +158,7 @@ RewriteBuild BuildDescriptionContainer(const QByteArray& oldContainer,
     // Descriptions live in the text container, the first one indexed; a
     // numeric name in a later container is not a description.
     int first = -1;
-    for (int k = 0; k < recordCount && (k == 0 || pfp[k].offset != 0); ++k) {
+    for (int k = 0; k < TextContainerEnd(pfp); ++k) {
         if (IsDescriptionName(pfp[k].name)) {
             first = k;
             break;
@@ -154,8 +178,10 @@ RewriteBuild BuildDescriptionContainer(const QByteArray& oldContainer,
     while (textEnd < recordCount && pfp[textEnd].offset != 0)
         ++textEnd;
 
-    if (qint64(first) + unitCount + (recordCount - after) > gamedata::MaxPfpRecords) {
-        result.message = i18n::Message(language, i18n::msg::UnitLimitReached);
+    const qint64 needed = qint64(first) + unitCount + (recordCount - after);
+    if (needed > gamedata::MaxPfpRecords) {
+        result.message =
+            i18n::Message(language, i18n::msg::DescriptionIndexFull).arg(QString::number(needed));
         return result;
     }
 
@@ -199,70 +225,83 @@ RewriteBuild BuildDescriptionContainer(const QByteArray& oldContainer,
     return result;
 }
 
-RewriteResult RewriteDescriptionContainer(const QString& equipmentFolder, const QString& dataFolder,
-                                          const gamedata::GameIndex& index,
+ContainerPlan RewriteDescriptionContainer(const QString& equipmentFolder, const QString& dataFolder,
                                           const QStringList& longDescriptions, int unitCount,
                                           i18n::Language language) {
-    RewriteResult result;
-    const QString containerName = ContainerFileName(index);
+    ContainerPlan plan;
+    QString unreadable;
+    const std::optional<gamedata::GameIndex> index = ReadGameIndex(dataFolder, unreadable);
+    if (!index) {
+        plan.message = i18n::Message(language, i18n::msg::NoSourceContainer) + unreadable;
+        return plan;
+    }
+    // The name comes from a file: it must not lead out of the data folder.
+    const QString storedName = gamedata::TextContainerName(*index);
+    if (!platform::isPlainFileName(storedName)) {
+        plan.message = i18n::Message(language, i18n::msg::BadContainerName) + storedName;
+        return plan;
+    }
+    const QString containerName = ContainerFileName(storedName);
     const QString source = platform::findNoCase(dataFolder, containerName);
     const std::optional<QByteArray> oldContainer = platform::readWholeFile(source);
     if (!oldContainer) {
-        result.message = i18n::Message(language, i18n::msg::NoSourceContainer) + source;
-        return result;
+        plan.message = i18n::Message(language, i18n::msg::NoSourceContainer) + source;
+        return plan;
     }
-    // Everything is built before any file is touched.
     RewriteBuild build =
-        BuildDescriptionContainer(*oldContainer, index, longDescriptions, unitCount, language);
+        BuildDescriptionContainer(*oldContainer, *index, longDescriptions, unitCount, language);
     if (!build.ok) {
-        result.message = build.message;
-        return result;
+        plan.message = build.message;
+        return plan;
     }
 
-    const struct {
-        QString path;
-        const QByteArray& bytes;
-    } targets[] = {
-        {platform::findNoCase(equipmentFolder, containerName), build.files.textContainer},
-        {platform::findNoCase(equipmentFolder, QStringLiteral("PFPDATA.IDX")),
-         build.files.pfpIndex},
-        {platform::findNoCase(equipmentFolder, QStringLiteral("EXT.IDX")), build.files.extIndex},
+    plan.ContainerBackedUp = SameFolder(equipmentFolder, dataFolder);
+    const std::pair<QString, QByteArray*> targets[] = {
+        {containerName, &build.files.textContainer},
+        {QStringLiteral("PFPDATA.IDX"), &build.files.pfpIndex},
+        {QStringLiteral("EXT.IDX"), &build.files.extIndex},
     };
+    for (const auto& [name, bytes] : targets) {
+        const QString path = platform::findNoCase(equipmentFolder, name);
+        const QString backup =
+            plan.ContainerBackedUp
+                ? platform::findNoCase(dataFolder,
+                                       QStringLiteral("OLD_") + QFileInfo(path).fileName())
+                : QString();
+        plan.files.push_back({path, std::move(*bytes), backup});
+    }
+    plan.ok = true;
+    return plan;
+}
 
-    if (SameFolder(equipmentFolder, dataFolder)) {
-        for (const auto& target : targets) {
-            if (!platform::fileExists(target.path))
-                continue;
-            const QString backup = platform::findNoCase(
-                dataFolder, QStringLiteral("OLD_") + QFileInfo(target.path).fileName());
-            if (!platform::copyReplacing(target.path, backup)) {
-                result.message = i18n::Message(language, i18n::msg::CannotWriteFile) + backup;
-                return result;
-            }
-            result.backupPaths.append(backup);
-        }
-        result.ContainerBackedUp = true;
+bool DescriptionIndexFits(const QString& folder) {
+    QString unreadable;
+    const std::optional<gamedata::GameIndex> index = ReadGameIndex(folder, unreadable);
+    const QString name = index ? gamedata::TextContainerName(*index) : QString();
+    if (!index || !platform::isPlainFileName(name))
+        return true;
+    const std::optional<QByteArray> read =
+        platform::readWholeFile(platform::findNoCase(folder, ContainerFileName(name)));
+    if (!read)
+        return true;
+    const QByteArray& container = *read;
+    const QVector<IndexRecord>& pfp = index->PfpIndex;
+    const int end = TextContainerEnd(pfp);
+    for (int k = 0; k < end; ++k) {
+        const IndexRecord& record = pfp[k];
+        if (!IsDescriptionName(record.name))
+            continue;
+        const qint64 start = record.offset;
+        const qint64 stop = start + qint64(record.size);
+        if (start < 0 || record.size < 2 || stop > container.size())
+            return false;
+        const QByteArrayView line = QByteArrayView(container).sliced(start, record.size - 2);
+        const bool wholeLine = (start == 0 || container[start - 1] == '\n') &&
+                               !line.contains('\r') && container.sliced(stop - 2, 2) == "\r\n";
+        if (!wholeLine)
+            return false;
     }
-
-    // All three are written before any replaces its old file, so that a
-    // file that cannot be created leaves the whole set as it was.
-    std::vector<std::unique_ptr<QSaveFile>> files;
-    for (const auto& target : targets) {
-        auto file = std::make_unique<QSaveFile>(target.path);
-        if (!file->open(QIODevice::WriteOnly) || file->write(target.bytes) != target.bytes.size()) {
-            result.message = i18n::Message(language, i18n::msg::CannotWriteFile) + target.path;
-            return result;
-        }
-        files.push_back(std::move(file));
-    }
-    for (const auto& file : files) {
-        if (!file->commit()) {
-            result.message = i18n::Message(language, i18n::msg::CannotWriteFile) + file->fileName();
-            return result;
-        }
-    }
-    result.written = true;
-    return result;
+    return true;
 }
 
 } // namespace quillon

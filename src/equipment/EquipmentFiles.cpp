@@ -1,14 +1,13 @@
 #include "equipment/EquipmentFiles.h"
 
 #include "datasheet/CellNumber.h"
-#include "equipment/DescriptionContainer.h"
 #include "equipment/RecordCodec.h"
+#include "equipment/SavedSetCheck.h"
 #include "equipment/UnitNames.h"
 #include "i18n/Messages.h"
+#include "platform/FileCommit.h"
 #include "platform/Files.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <cstring>
 #include <optional>
 
@@ -32,62 +31,27 @@ QString pathIn(const QString& folder, const QString& name) {
     return platform::findNoCase(folder, name);
 }
 
-struct PlannedFile {
-    QString path;
-    QString backupPath; // empty: nothing to back up
-    QByteArray bytes;
-    std::optional<QByteArray> previous; // for putting the old file back
-};
-
-PlannedFile planFile(const QString& folder, const QString& name, QByteArray bytes) {
-    PlannedFile file;
-    file.path = pathIn(folder, name);
-    file.bytes = std::move(bytes);
-    if (platform::fileExists(file.path)) {
-        file.backupPath = pathIn(folder, QStringLiteral("OLD_") + QFileInfo(file.path).fileName());
-        file.previous = platform::readWholeFile(file.path);
-    }
-    return file;
+// "I cannot write the file: " and the path, the system's reason, and
+// whether the files were put back.
+QString CommitFailure(const platform::CommitResult& commit, i18n::Language language) {
+    QString text = message(language, i18n::msg::CannotWriteFile, commit.failedPath);
+    if (!commit.reason.isEmpty())
+        text += QStringLiteral(" (") + commit.reason + QLatin1Char(')');
+    text += CrLf;
+    if (commit.notRestored.isEmpty())
+        return text + i18n::Message(language, i18n::msg::SaveNotCompleted);
+    return text + i18n::Message(language, i18n::msg::SaveNotUndone) + CrLf +
+           commit.notRestored.join(QLatin1String(CrLf));
 }
 
-// Backs up and writes both equipment files; on a failure the files written
-// so far are put back as they were. Returns the path that failed, or empty.
-QString writeEquipmentFiles(std::vector<PlannedFile>& files) {
-    for (const PlannedFile& file : files) {
-        if (file.backupPath.isEmpty())
-            continue;
-        if (!file.previous || !platform::writeWholeFile(file.backupPath, *file.previous))
-            return file.backupPath;
-    }
-    for (size_t i = 0; i < files.size(); ++i) {
-        if (platform::writeWholeFile(files[i].path, files[i].bytes))
-            continue;
-        for (size_t j = 0; j < i; ++j) {
-            if (files[j].previous)
-                platform::writeWholeFile(files[j].path, *files[j].previous);
-            else
-                QFile::remove(files[j].path);
-        }
-        return files[i].path;
-    }
-    return {};
-}
-
-QString summary(const std::vector<PlannedFile>& files, const QStringList& containerBackups,
-                const QStringList& containerFiles) {
+QString summary(const QStringList& backups, const std::vector<platform::PlannedFile>& files) {
     QString text = QStringLiteral("Your old files has been saved as: ") + CrLf;
-    for (const PlannedFile& file : files) {
-        if (!file.backupPath.isEmpty())
-            text += file.backupPath + CrLf;
-    }
-    for (const QString& path : containerBackups)
+    for (const QString& path : backups)
         text += path + CrLf;
     text += CrLf;
     text += QStringLiteral("Your complete E-file now consists of the following files: ") + CrLf;
-    for (const PlannedFile& file : files)
+    for (const platform::PlannedFile& file : files)
         text += file.path + CrLf;
-    for (const QString& path : containerFiles)
-        text += path + CrLf;
     text += CrLf;
     text += QStringLiteral(
         "All these files has to be distributed, to implement all changes made to your E-file.");
@@ -106,8 +70,6 @@ void reselectUnit(Datasheet& sheet, int unit, int column) {
     if (sheet.rows() > 1)
         sheet.select(target, column, target, column);
 }
-
-constexpr const char* ContainerFileNames[] = {"TXT.PFP", "PFPDATA.IDX", "EXT.IDX"};
 
 } // namespace
 
@@ -144,6 +106,7 @@ LoadResult LoadEquipmentFiles(const QString& folder, Datasheet& sheet, i18n::Lan
 
     // A names file with fewer lines than units gives the rest empty names.
     const QStringList names = ReadUnitNames(*txt, count);
+    result.warnings = CheckSavedSet(folder, count, int(names.size()), txtPath, language);
     std::vector<Datasheet::Row> rows;
     rows.reserve(size_t(count));
     EquipmentRecord record;
@@ -163,64 +126,29 @@ SaveResult SaveEquipmentFiles(Datasheet& sheet, const SaveInputs& inputs) {
     SaveResult result;
     const int unit = int(RoundHalfEven(CellNumber(sheet.cell(sheet.row(), 0))));
     const int column = sheet.col();
-
-    sheet.select(1, 0, 1, 0);
-    sheet.sort(Datasheet::NumericAscending);
-
-    const QString folder = inputs.equipmentFolder.trimmed();
-    if (!platform::folderExists(folder)) {
-        result.message =
-            i18n::Message(inputs.language, QString::fromLatin1(i18n::msg::CannotFindFolder)) +
-            folder +
-            i18n::Message(inputs.language, QString::fromLatin1(i18n::msg::FolderUnavailable));
+    const SavePlan plan = PlanSave(sheet, inputs);
+    if (!plan.ok) {
+        result.message = plan.message;
         reselectUnit(sheet, unit, column);
         return result;
     }
-
-    const int unitCount = sheet.rows() - 1; // at most Datasheet::MaxUnits
-    QByteArray eqp;
-    eqp.reserve(2 + qsizetype(EquipmentRecord::Size) * unitCount);
-    eqp.append(char(unitCount & 0xFF));
-    eqp.append(char((unitCount >> 8) & 0xFF));
-    QStringList names;
-    names.reserve(unitCount);
-    for (int r = 1; r < sheet.rows(); ++r) {
-        const EquipmentRecord record = RowToRecord(sheet, r);
-        eqp.append(reinterpret_cast<const char*>(record.bytes.data()), EquipmentRecord::Size);
-        names.append(sheet.cell(r, 1));
-    }
-
-    std::vector<PlannedFile> files;
-    files.push_back(planFile(folder, QString::fromLatin1(EquipmentFileName), std::move(eqp)));
-    files.push_back(
-        planFile(folder, QString::fromLatin1(UnitNamesFileName), WriteUnitNames(names)));
-    const QString failed = writeEquipmentFiles(files);
-    if (!failed.isEmpty()) {
-        result.message = message(inputs.language, i18n::msg::CannotWriteFile, failed);
+    // A save on top of a mix would turn the backups of the previous save into a mix too.
+    const QString interrupted = UnfinishedSaveMessage(plan.folder, inputs.language);
+    if (!interrupted.isEmpty()) {
+        result.message = interrupted;
         reselectUnit(sheet, unit, column);
+        return result;
+    }
+    const platform::CommitResult commit = platform::CommitFiles(plan.folder, plan.files);
+    reselectUnit(sheet, unit, column);
+    if (!commit.ok) {
+        result.message = CommitFailure(commit, inputs.language);
         return result;
     }
     result.ok = true;
-
-    QStringList containerBackups;
-    QStringList containerFiles;
-    if (inputs.index) {
-        const QStringList noDescriptions;
-        const RewriteResult rewrite = RewriteDescriptionContainer(
-            folder, inputs.dataFolder, *inputs.index,
-            inputs.longDescriptions ? *inputs.longDescriptions : noDescriptions, unitCount,
-            inputs.language);
-        result.containerWritten = rewrite.written;
-        result.containerMessage = rewrite.message;
-        if (rewrite.ContainerBackedUp)
-            containerBackups = rewrite.backupPaths;
-        for (const char* name : ContainerFileNames) {
-            if (rewrite.written)
-                containerFiles.append(pathIn(folder, QLatin1String(name)));
-        }
-    }
-    result.message = summary(files, containerBackups, containerFiles);
-    reselectUnit(sheet, unit, column);
+    result.containerMessage = plan.containerMessage;
+    result.containerWritten = plan.containerMessage.isEmpty();
+    result.message = summary(commit.backups, plan.files);
     return result;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "datasheet/Datasheet.h"
-#include "gamedata/IndexFiles.h"
+#include "equipment/SavePlan.h"
 #include "i18n/Language.h"
 
 #include <QString>
@@ -18,23 +18,19 @@ struct LoadResult {
     bool ok = false;
     QString message;       // why the folder was refused, current language
     QString equipmentPath; // the KorEquip.EQP read
+    QStringList warnings;  // signs that the folder's files come from different saves
 };
 
 // Fills the unit rows of `sheet` from `folder`'s KorEquip.EQP and
 // KorEquip.TXT. Everything is checked before the datasheet is touched: a
 // missing file, a count of 0 or below, or a file shorter than its count
 // says leaves `sheet` as it was and returns the message. On success the
-// datasheet has count + 1 rows (row 0 untouched), row 1 column 0 current.
+// datasheet has count + 1 rows (row 0 untouched), row 1 column 0 current,
+// and the warnings tell of a save that was interrupted, fewer names than
+// units or a description index that does not fit its container, naming
+// the "OLD_" files that hold the files as they were before. Temporary
+// files left by a killed save are removed.
 LoadResult LoadEquipmentFiles(const QString& folder, Datasheet& sheet, i18n::Language language);
-
-// What a save needs besides the datasheet.
-struct SaveInputs {
-    QString equipmentFolder;
-    QString dataFolder;                         // the game's data folder
-    const gamedata::GameIndex* index = nullptr; // null: no game data, no container rewrite
-    const QStringList* longDescriptions = nullptr;
-    i18n::Language language = i18n::Language::English;
-};
 
 struct SaveResult {
     bool ok = false;          // equipment files written
@@ -43,9 +39,12 @@ struct SaveResult {
     bool containerWritten = false;
 };
 
-// Sorts by unit number, corrects cells, backs up and writes KorEquip.EQP and
-// KorEquip.TXT, then rewrites the description container; reselects the unit
-// that was current. On failure nothing on disk has changed.
+// Plans the whole save (see PlanSave) and commits it in one step: the
+// "OLD_" backups, KorEquip.EQP, KorEquip.TXT and, with the game's data, the
+// description container and its indexes. Reselects the unit that was
+// current. On failure every file is as it was, or the message names the
+// files that could not be put back. A folder left half-saved by a crash
+// is not saved into before the user has been told once.
 SaveResult SaveEquipmentFiles(Datasheet& sheet, const SaveInputs& inputs);
 
 } // namespace quillon

@@ -26,11 +26,18 @@ QStringList ReadUnitNames(const QByteArray& file, int count) {
     return names;
 }
 
+QString UnitNameLine(const QString& name) {
+    // A line break inside a name would move every later name to the wrong unit.
+    QString line = name;
+    line.replace(QChar(u'\r'), QChar(u' ')).replace(QChar(u'\n'), QChar(u' '));
+    // Blanks only: a TAB or a non-breaking space is part of the name.
+    return gamedata::TrimBlanks(line);
+}
+
 QByteArray WriteUnitNames(const QStringList& names) {
     QByteArray bytes;
     for (const QString& name : names) {
-        // Blanks only: a TAB or a non-breaking space is part of the name.
-        bytes += platform::toCp1252(gamedata::TrimBlanks(name));
+        bytes += platform::toCp1252(UnitNameLine(name));
         bytes += "\r\n";
     }
     return bytes;

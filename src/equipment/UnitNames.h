@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <QStringList>
 
 namespace quillon {
@@ -9,7 +10,9 @@ namespace quillon {
 // alone, or a CR alone, also ends a line), names trimmed. At most `count`
 // lines are read; missing lines are not invented here.
 QStringList ReadUnitNames(const QByteArray& file, int count);
-// Each name trimmed and followed by CR LF.
+// The line a name becomes: CR and LF turned into blanks, blanks trimmed.
+QString UnitNameLine(const QString& name);
+// Each name's line followed by CR LF.
 QByteArray WriteUnitNames(const QStringList& names);
 
 } // namespace quillon

@@ -133,6 +133,72 @@ const NamedText Messages[] = {
      {u8"This is not an equipment file (KorEquip.EQP or KorEquip.TXT): ",
       u8"Dies ist kein Equipmentfile (KorEquip.EQP oder KorEquip.TXT): ",
       u8"Ce n'est pas un fichier équipement (KorEquip.EQP ou KorEquip.TXT): "}},
+    {"MsgCannotStoreCharacters",
+     {u8"Nothing was saved: the game cannot store these characters. Change them and save again.",
+      u8"Es wurde nichts gespeichert: Das Spiel kann diese Zeichen nicht speichern. Ändern Sie sie "
+      u8"und speichern Sie erneut.",
+      u8"Rien n'a été sauvegardé: le jeu ne peut pas enregistrer ces caractères. Modifiez-les et "
+      u8"sauvegardez à nouveau."}},
+    {"MsgSaveNotUndone",
+     {u8"The save did not complete, and these files could not be put back as they were: ",
+      u8"Das Speichern wurde nicht abgeschlossen, und diese Dateien konnten nicht "
+      u8"wiederhergestellt werden: ",
+      u8"La sauvegarde n'a pas abouti, et ces fichiers n'ont pas pu être remis dans leur état "
+      u8"précédent: "}},
+    {"MsgSaveInterrupted",
+     {u8"A save into this folder was interrupted while it replaced its files, so they may not "
+      u8"belong together: ",
+      u8"Ein Speichervorgang in diesen Ordner wurde beim Ersetzen der Dateien unterbrochen; sie "
+      u8"passen daher möglicherweise nicht zusammen: ",
+      u8"Une sauvegarde dans ce dossier a été interrompue pendant qu'elle remplaçait ses "
+      u8"fichiers; ils ne vont peut-être plus ensemble: "}},
+    {"MsgFewerNamesThanUnits",
+     {u8"This file holds fewer unit names than the equipment file holds units, so the two may "
+      u8"come from different saves: ",
+      u8"Diese Datei enthält weniger Einheitennamen, als das Equipmentfile Einheiten enthält; "
+      u8"die beiden stammen möglicherweise aus verschiedenen Speichervorgängen: ",
+      u8"Ce fichier contient moins de noms que le fichier équipement ne contient d'unités; les "
+      u8"deux proviennent peut-être de sauvegardes différentes: "}},
+    {"MsgIndexDoesNotFit",
+     {u8"The unit descriptions in this index do not fit their text container, so the two may "
+      u8"come from different saves: ",
+      u8"Die Einheitenbeschreibungen dieses Index passen nicht zu ihrem Textcontainer; die beiden "
+      u8"stammen möglicherweise aus verschiedenen Speichervorgängen: ",
+      u8"Les descriptions des unités de cet index ne correspondent pas à leur conteneur de "
+      u8"texte; les deux proviennent peut-être de sauvegardes différentes: "}},
+    {"MsgPreviousSaveKeptIn",
+     {u8"The files as they were before are kept in: ",
+      u8"Die Dateien im vorherigen Zustand sind hier gesichert: ",
+      u8"Les fichiers dans leur état précédent sont conservés dans: "}},
+    {"MsgDescriptionIndexFull",
+     {u8"The unit descriptions were not saved: the game's index holds at most 32767 entries, "
+      u8"and these units with the game's other entries need %1.",
+      u8"Die Einheitenbeschreibungen wurden nicht gespeichert: Der Index des Spiels fasst "
+      u8"höchstens 32767 Einträge, und diese Einheiten brauchen mit den übrigen Einträgen des "
+      u8"Spiels %1.",
+      u8"Les descriptions des unités n'ont pas été sauvegardées: l'index du jeu contient au plus "
+      u8"32767 entrées, et ces unités avec les autres entrées du jeu en demandent %1."}},
+    {"MsgBadContainerName",
+     {u8"The unit descriptions can be neither read nor saved: the game's index names as its text "
+      u8"container something that is not a file of the data folder: ",
+      u8"Die Einheitenbeschreibungen können weder gelesen noch gespeichert werden: Der Index des "
+      u8"Spiels nennt als Textcontainer etwas, das keine Datei des Datenordners ist: ",
+      u8"Les descriptions des unités ne peuvent être ni lues ni sauvegardées: l'index du jeu "
+      u8"désigne comme conteneur de texte quelque chose qui n'est pas un fichier du dossier de "
+      u8"données: "}},
+    {"MsgTableRowShape",
+     {u8"Nothing was imported: line %1 of the table has %2 cells, but every line needs %3: ",
+      u8"Es wurde nichts importiert: Zeile %1 der Tabelle hat %2 Zellen, aber jede Zeile braucht "
+      u8"%3: ",
+      u8"Rien n'a été importé: la ligne %1 du tableau a %2 cellules, mais chaque ligne en "
+      u8"demande %3: "}},
+    {"MsgTableTooLong",
+     {u8"Nothing was imported: the table holds more than 32767 units, the most an equipment file "
+      u8"can hold: ",
+      u8"Es wurde nichts importiert: Die Tabelle enthält mehr als 32767 Einheiten, mehr als ein "
+      u8"Equipmentfile fassen kann: ",
+      u8"Rien n'a été importé: le tableau contient plus de 32767 unités, le maximum d'un fichier "
+      u8"équipement: "}},
 };
 
 } // namespace

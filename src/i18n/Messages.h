@@ -29,7 +29,17 @@ inline constexpr char PaletteTooShort[] = "MsgPaletteTooShort"; // + path
 inline constexpr char FlagsNotShown[] = "MsgFlagsNotShown";     // + flag numbers
 inline constexpr char UnitLimitReached[] = "MsgUnitLimitReached";
 inline constexpr char LastUnitKept[] = "MsgLastUnitKept";
-inline constexpr char NotEquipmentFile[] = "MsgNotEquipmentFile"; // + path
+inline constexpr char NotEquipmentFile[] = "MsgNotEquipmentFile";           // + path
+inline constexpr char CannotStoreCharacters[] = "MsgCannotStoreCharacters"; // + lines
+inline constexpr char SaveNotUndone[] = "MsgSaveNotUndone";                 // + paths
+inline constexpr char SaveInterrupted[] = "MsgSaveInterrupted";             // + folder
+inline constexpr char FewerNamesThanUnits[] = "MsgFewerNamesThanUnits";     // + path
+inline constexpr char IndexDoesNotFit[] = "MsgIndexDoesNotFit";             // + path
+inline constexpr char PreviousSaveKeptIn[] = "MsgPreviousSaveKeptIn";       // + paths
+inline constexpr char DescriptionIndexFull[] = "MsgDescriptionIndexFull";   // %1 entries needed
+inline constexpr char BadContainerName[] = "MsgBadContainerName";           // + name
+inline constexpr char TableRowShape[] = "MsgTableRowShape"; // %1 line, %2 cells, %3 wanted; + path
+inline constexpr char TableTooLong[] = "MsgTableTooLong";   // + path
 
 // Always English, whatever the language.
 inline constexpr char EndProgram[] = "This will end the program.";

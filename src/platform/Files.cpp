@@ -4,6 +4,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace quillon::platform {
 
@@ -50,20 +57,40 @@ std::optional<QByteArray> readWholeFile(const QString& path) {
     return bytes;
 }
 
+bool writeThrough(QFileDevice& file, const QByteArray& bytes, QString* reason) {
+    const auto fail = [&](const QString& why) {
+        if (reason)
+            *reason = why;
+        return false;
+    };
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        return fail(file.errorString());
+#ifdef Q_OS_UNIX
+    if (::fsync(file.handle()) != 0)
+        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+#endif
+    if (file.size() != bytes.size())
+        return fail(QString::fromLocal8Bit(std::strerror(EIO)));
+    return true;
+}
+
 bool writeWholeFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    if (!writeThrough(file, bytes)) {
         file.cancelWriting();
         return false;
     }
     return file.commit();
 }
 
-bool copyReplacing(const QString& from, const QString& to) {
-    const std::optional<QByteArray> bytes = readWholeFile(from);
-    return bytes && writeWholeFile(to, *bytes);
+bool isPlainFileName(const QString& name) {
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    return std::none_of(name.cbegin(), name.cend(), [](QChar c) {
+        return c == u'/' || c == u'\\' || c == u':' || c.unicode() < 0x20;
+    });
 }
 
 } // namespace quillon::platform

@@ -4,6 +4,8 @@
 #include <QString>
 #include <optional>
 
+class QFileDevice;
+
 namespace quillon::platform {
 
 // Folders are absolute, cleaned, and end in the native separator ('/').
@@ -21,12 +23,18 @@ bool folderExists(const QString& path); // a directory
 // The whole file, or nothing when it is missing or cannot be read.
 std::optional<QByteArray> readWholeFile(const QString& path);
 
-// Copies `from` onto `to`, replacing `to`, through a QSaveFile so that a
-// failed copy leaves the old `to` in place. False on any failure.
-bool copyReplacing(const QString& from, const QString& to);
-
 // Writes `bytes` to `path` atomically (QSaveFile). False on any failure;
 // the file on disk is then unchanged.
 bool writeWholeFile(const QString& path, const QByteArray& bytes);
+
+// Writes `bytes` to the open `file` and makes sure they reached the disk
+// whole: written, flushed, synced and the file's size checked. A write that
+// sits in a buffer looks successful even on a full disk. `reason` gets the
+// system's words for a failure.
+bool writeThrough(QFileDevice& file, const QByteArray& bytes, QString* reason = nullptr);
+
+// A name that stays inside the folder it is looked up in: not empty, no
+// folder separators, drive letters or control characters, not "." or "..".
+bool isPlainFileName(const QString& name);
 
 } // namespace quillon::platform

@@ -18,4 +18,22 @@ QByteArray toCp1252(QStringView text, bool* lossless) {
     return bytes;
 }
 
+QString unencodableCp1252(QStringView text) {
+    QString found;
+    bool lossless = true;
+    toCp1252(text, &lossless);
+    if (lossless)
+        return found;
+    // One character at a time, a surrogate pair being one character.
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QStringView character = text.sliced(i, length);
+        toCp1252(character, &lossless);
+        if (!lossless && !found.contains(character))
+            found += character;
+        i += length;
+    }
+    return found;
+}
+
 } // namespace quillon::platform

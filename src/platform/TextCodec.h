@@ -10,7 +10,13 @@ namespace quillon::platform {
 QString fromCp1252(QByteArrayView bytes);
 
 // Encodes `text` as Windows-1252. Characters that the code page cannot
-// hold become '?'; `lossless` (when given) tells whether that happened.
+// hold become NUL bytes; `lossless` (when given) tells whether that
+// happened. Whatever reaches a game file is checked with
+// unencodableCp1252() first.
 QByteArray toCp1252(QStringView text, bool* lossless = nullptr);
+
+// The characters of `text` that Windows-1252 cannot hold, each once, in the
+// order they first appear; empty when the whole text can be stored.
+QString unencodableCp1252(QStringView text);
 
 } // namespace quillon::platform

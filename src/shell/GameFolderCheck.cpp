@@ -57,8 +57,14 @@ void LoadReferenceData(EditorState& state, QStringList& messages) {
     gamedata::ReadPfpIndex(*pfp, state.index);
 
     state.TextContainerName = gamedata::TextContainerName(state.index);
+    // The name comes from a file: it must not lead out of the data folder.
+    const bool plainName = platform::isPlainFileName(state.TextContainerName);
+    if (!plainName) {
+        messages.append(i18n::Message(state.language(), i18n::msg::BadContainerName) +
+                        state.TextContainerName);
+    }
     const std::optional<QByteArray> container =
-        ReadDataFile(state, state.TextContainerName, messages);
+        plainName ? ReadDataFile(state, state.TextContainerName, messages) : std::nullopt;
     if (container) {
         gamedata::LoadTextLists(*container, state.index, state.lists, state.LongDescriptions,
                                 std::max(gamedata::MinDescriptions, state.UnitCount()));

@@ -24,6 +24,17 @@ QString English(const char* name, const QString& tail) {
     return i18n::Message(i18n::Language::English, QString::fromLatin1(name)) + tail;
 }
 
+QString Summary(const QStringList& backups, const QStringList& files) {
+    QString text = "Your old files has been saved as: \r\n";
+    for (const QString& backup : backups)
+        text += backup + "\r\n";
+    text += "\r\nYour complete E-file now consists of the following files: \r\n";
+    for (const QString& file : files)
+        text += file + "\r\n";
+    return text + "\r\nAll these files has to be distributed, to implement all changes made to "
+                  "your E-file.";
+}
+
 void AppendInt32(QByteArray& out, qint32 value) {
     char bytes[4];
     qToLittleEndian(value, bytes);
@@ -66,13 +77,15 @@ QByteArray IndexRecordBytes(const QByteArray& name, qint32 size, qint32 offset) 
     return out;
 }
 
-CliRun RunCli(const QStringList& arguments, const QString& program, const QString& configHome) {
+CliRun RunCli(const QStringList& arguments, const QStringList& environment,
+              const QString& program) {
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("WINEPREFIX", QDir::tempPath() + "/quillon-no-wine");
-    environment.insert("XDG_CONFIG_HOME",
-                       configHome.isEmpty() ? QDir::tempPath() + "/quillon-no-config" : configHome);
-    process.setProcessEnvironment(environment);
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    variables.insert("WINEPREFIX", QDir::tempPath() + "/quillon-no-wine");
+    variables.insert("XDG_CONFIG_HOME", QDir::tempPath() + "/quillon-no-config");
+    for (const QString& variable : environment)
+        variables.insert(variable.section('=', 0, 0), variable.section('=', 1));
+    process.setProcessEnvironment(variables);
     process.start(program.isEmpty()
                       ? qEnvironmentVariable("QUILLON_TEST_BINARY_DIR") + "/src/quillon-cli"
                       : program,

@@ -14,6 +14,8 @@ QByteArray Bytes(const QString& path);
 QMap<QString, QByteArray> FolderBytes(const QString& folder);
 // An English message by name, with `tail` appended.
 QString English(const char* name, const QString& tail = {});
+// The summary of a save that made `backups` and wrote `files`.
+QString Summary(const QStringList& backups, const QStringList& files);
 // A 16-byte index record: name padded with NULs, size, offset.
 QByteArray IndexRecordBytes(const QByteArray& name, qint32 size, qint32 offset);
 void AppendInt32(QByteArray& out, qint32 value);
@@ -31,9 +33,10 @@ struct CliRun {
     QByteArray err;
 };
 // Runs the built quillon-cli (or `program`) with no default game installation
-// and no user configuration of this machine taking part (`configHome` stands
-// in for the user's configuration folders).
-CliRun RunCli(const QStringList& arguments, const QString& program = {},
-              const QString& configHome = {});
+// and no user configuration of this machine taking part, with `environment`
+// ("NAME=value") added; XDG_CONFIG_HOME there stands in for the user's
+// configuration folders. A process that did not end by itself gives exit code -1.
+CliRun RunCli(const QStringList& arguments, const QStringList& environment = {},
+              const QString& program = {});
 
 } // namespace quillon::testing

@@ -78,6 +78,8 @@ void MainWindow::onOpenConfirmed(const QString& folder) {
     busy.release();
     setWindowTitle(i18n::EditorName() + QStringLiteral(" : ") + result.equipmentPath);
     state_.EquipmentChanged = false;
+    for (const QString& warning : result.warnings)
+        dialogs_.inform(warning);
 }
 
 // What follows a load: headings, menu states, the first unit in the form.
@@ -103,7 +105,7 @@ bool MainWindow::SaveEquipment() {
     SaveInputs inputs;
     inputs.equipmentFolder = state_.EquipmentFolder;
     inputs.dataFolder = state_.DataFolder;
-    inputs.index = state_.PfpIndexFound ? &state_.index : nullptr;
+    inputs.gameData = state_.ExtIndexFound && state_.PfpIndexFound;
     inputs.longDescriptions = &state_.LongDescriptions;
     inputs.language = state_.language();
     // The save sorts the rows; the form view must keep writing into the row
@@ -123,8 +125,6 @@ bool MainWindow::SaveEquipment() {
     dialogs_.inform(result.message);
     if (!result.containerMessage.isEmpty())
         dialogs_.inform(result.containerMessage);
-    else if (result.ok && !inputs.index)
-        dialogs_.inform(i18n::Message(state_.language(), i18n::msg::NoGameIndex));
     return result.ok;
 }
 
