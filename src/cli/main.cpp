@@ -20,10 +20,8 @@ QString usageText(const QList<Command>& commands) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const QList<Command> commands = {
-        ExportCommand(),
-        ImportCommand(),
-        InfoCommand(),
-        IconCommand(),
+        ExportCommand(), ImportCommand(), InfoCommand(),
+        IconCommand(),   CheckCommand(),  DiffCommand(),
     };
 
     const QStringList args = app.arguments().mid(1);
