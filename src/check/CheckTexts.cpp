@@ -64,15 +64,9 @@ QString KindId(ProblemKind kind) {
 }
 
 QString SeverityText(Severity severity, i18n::Language language) {
-    switch (severity) {
-    case Severity::Error:
-        return i18n::Message(language, i18n::report::Error);
-    case Severity::Warning:
-        return i18n::Message(language, i18n::report::Warning);
-    case Severity::Note:
-        break;
-    }
-    return i18n::Message(language, i18n::report::Note);
+    constexpr const char* Texts[] = {i18n::report::Error, i18n::report::Warning,
+                                     i18n::report::Note};
+    return i18n::Message(language, Texts[size_t(severity)]);
 }
 
 QString ReasonText(const Problem& problem, i18n::Language language) {

@@ -189,15 +189,9 @@ std::vector<ByteChange> UnknownByteChanges(const QString& cellA, const QString& 
 }
 
 QString ChangeText(UnitChange change, i18n::Language language) {
-    switch (change) {
-    case UnitChange::OnlyInA:
-        return i18n::Message(language, i18n::report::OnlyInA);
-    case UnitChange::OnlyInB:
-        return i18n::Message(language, i18n::report::OnlyInB);
-    case UnitChange::Changed:
-        break;
-    }
-    return i18n::Message(language, i18n::report::Changed);
+    constexpr const char* Texts[] = {i18n::report::Changed, i18n::report::OnlyInA,
+                                     i18n::report::OnlyInB};
+    return i18n::Message(language, Texts[size_t(change)]);
 }
 
 QString DiffSummaryText(const Comparison& comparison, i18n::Language language) {
