@@ -121,7 +121,8 @@ private slots:
         row("three unknown bytes", {"3,73= 1 2 3"}, {"3,73,unknown-bytes,1 2 3%Z"});
         row("unknown bytes with more blanks", {"3,73=  %U  "}, {});
         row("no sound as the form writes it", {"3,70=None", "3,71=Kein"}, {});
-        row("a line break in a name", {"3,1=Tank\rDestroyer"}, {"3,1,name-not-storable,Tank"});
+        row("a line break in a name", {"3,1=Tank\rDestroyer"},
+            {"3,1,name-not-storable,Tank Destroyer"});
         row("a character outside Windows-1252", {"3,1=Tank \u4e2d"},
             {"3,1,name-not-storable,Tank ?"});
         row("blanks around a name", {"3,1=  Tank  "}, {"3,1,name-blanks,Tank"});

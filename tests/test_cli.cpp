@@ -57,7 +57,7 @@ private slots:
     }
 
     // Rows without heading, in another order, with LF line ends; unit 1
-    // renamed with a Move of 40.
+    // renamed, a CR inside its name, with a Move of 40.
     void editedTableIsSavedWithCorrections() {
         const QString folder = freshFolder("edited");
         QVERIFY(samplegame::WriteEquipmentFiles(folder, 3, 4));
@@ -66,7 +66,7 @@ private slots:
         lines.removeFirst();
         std::swap(lines[0], lines[2]);
         QList<QByteArray> unit1 = lines[1].split('\t');
-        unit1[1] = "  Renamed  ";
+        unit1[1] = "  Renamed\rUnit  ";
         unit1[21] = "40";
         lines[1] = unit1.join('\t');
         const QString table = temp.filePath("edited.tsv");
@@ -80,7 +80,7 @@ private slots:
         const QByteArray eqp = Bytes(folder + "KorEquip.EQP");
         QCOMPARE(int(eqp[2 + 168 + 19]), 31);
         QCOMPARE(eqp.mid(2 + 2 * 168), before.mid(2 + 2 * 168));
-        QCOMPARE(Bytes(folder + "KorEquip.TXT").split('\n').value(1), QByteArray("Renamed\r"));
+        QCOMPARE(Bytes(folder + "KorEquip.TXT").split('\n').value(1), QByteArray("Renamed Unit\r"));
     }
 
     // %U: the units folder, %M: a missing path, %T: a table, %E: a table

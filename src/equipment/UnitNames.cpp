@@ -28,7 +28,11 @@ QStringList ReadUnitNames(const QByteArray& file, int count) {
 
 QByteArray WriteUnitNames(const QStringList& names) {
     QByteArray bytes;
-    for (const QString& name : names) {
+    for (QString name : names) {
+        // A line break inside a name would end its line early and give
+        // every later unit the name before it: it becomes a blank.
+        name.replace(QLatin1Char('\r'), QLatin1Char(' '))
+            .replace(QLatin1Char('\n'), QLatin1Char(' '));
         // Blanks only: a TAB or a non-breaking space is part of the name.
         bytes += platform::toCp1252(gamedata::TrimBlanks(name));
         bytes += "\r\n";
