@@ -1,5 +1,6 @@
 #include "datasheet/Datasheet.h"
 #include "gamedata/Graphics.h"
+#include "gamedata/IndexFiles.h"
 #include "gamedata/TextLists.h"
 #include "i18n/Language.h"
 #include "i18n/Messages.h"
@@ -59,7 +60,7 @@ private slots:
     }
 
     // Rows without heading, in another order, with LF line ends; unit 1
-    // renamed with a Move of 40.
+    // renamed, a CR inside its name, with a Move of 40.
     void editedTableIsSavedWithCorrections() {
         const QString folder = freshFolder("edited");
         QVERIFY(samplegame::WriteEquipmentFiles(folder, 3, 4));
@@ -90,7 +91,8 @@ private slots:
     }
 
     // %U: the units folder, %M: a missing path, %T: a table made from the
-    // units folder's export as the row's recipe says.
+    // units folder's export as the row's recipe says, %P: equipment files
+    // without a description container.
     void exitStatus_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("exitCode");
@@ -136,6 +138,17 @@ private slots:
             << noGame;
         QTest::newRow("import of descriptions without the game")
             << QStringList{"import", "%U", "%T", "--game", "%M"} << 1 << "descriptions" << noGame;
+        QTest::newRow("check without folder") << QStringList{"check"} << 2 << ""
+                                              << "check";
+        QTest::newRow("check of a folder without files")
+            << QStringList{"check", "%M"} << 1 << "" << English(i18n::msg::CannotFindFile);
+        QTest::newRow("diff of one folder") << QStringList{"diff", "%U"} << 2 << ""
+                                            << "diff";
+        QTest::newRow("diff with a folder without files")
+            << QStringList{"diff", "%U", "%M"} << 1 << "" << English(i18n::msg::CannotFindFile);
+        QTest::newRow("diff of descriptions without game data")
+            << QStringList{"diff", "%U", "%P", "--descriptions"} << 1 << ""
+            << "";
     }
     void exitStatus() {
         QFETCH(QStringList, args);
@@ -159,10 +172,15 @@ private slots:
             lines = QList<QByteArray>(Datasheet::MaxUnits + 1, lines[1]);
         QVERIFY(writeWholeFile(path, lines.join('\n')));
         const QMap<QString, QByteArray> before = FolderBytes(units);
-        for (QString& arg : args)
-            arg.replace("%U", units).replace("%M", temp.filePath("missing")).replace("%T", path);
+        const QString plain = freshFolder("plain");
+        QVERIFY(samplegame::WriteEquipmentFiles(plain, 3));
+        for (QString& arg : args) {
+            arg.replace("%U", units).replace("%M", temp.filePath("missing"));
+            arg.replace("%T", path).replace("%P", plain);
+        }
         const CliRun result = RunCli(args);
         QCOMPARE(result.exitCode, exitCode);
+        QVERIFY(!result.err.isEmpty());
         QVERIFY2(QString(result.err).startsWith(error.replace("%T", path)), result.err.constData());
         QCOMPARE(FolderBytes(units), before);
         QVERIFY(!QFileInfo::exists(temp.filePath("missing")));
@@ -300,6 +318,111 @@ private slots:
         QStringList expected = checked.LongDescriptions.mid(0, 20);
         expected[3] = "Rebuilt in the north";
         QCOMPARE(saved.mid(0, 20), expected);
+    }
+
+    // The sample game is clean; a copy with faults seeded into its files
+    // reports exactly those.
+    void checkReportsExactlyTheSeededFaults() {
+        const CliRun clean = RunCli({"check", units, "--game", game});
+        QCOMPARE(clean.exitCode, 0);
+        QVERIFY2(clean.out.endsWith("\n20 units checked: 0 errors, 0 warnings, 0 notes.\n"),
+                 clean.out.constData());
+
+        const QString copy = temp.filePath("seeded") + "/", data = copy + "data/";
+        QVERIFY(samplegame::WriteSampleGame(copy, {.units = 20, .icons = 5, .sounds = 2}));
+        QByteArray eqp = Bytes(data + "KorEquip.EQP");
+        const auto set = [&eqp](int unit, int offset, int value) {
+            eqp[2 + 168 * unit + offset] = char(value & 0xFF);
+        };
+        set(2, 19, 40); // Move
+        set(4, 0, 99);  // class
+        for (int offset = 34; offset < 38; ++offset)
+            set(6, offset, 0);            // nations
+        set(8, 25, 5);                    // icon, low byte (the high byte of icons 0..4 is 0)
+        set(9, 29, 13);                   // month
+        set(10, 30, 44), set(10, 31, 40); // available 44, expired 40
+        set(11, 42, 1500 & 0xFF), set(11, 43, 1500 >> 8); // move sound
+        set(12, 27, 0xFE), set(12, 28, 0xFF);             // U3 -2
+        QVERIFY(writeWholeFile(data + "KorEquip.EQP", eqp));
+        QList<QByteArray> names = Bytes(data + "KorEquip.TXT").split('\n');
+        names[13] = names[14];
+        names[15] = "\r";
+        QVERIFY(writeWholeFile(data + "KorEquip.TXT", names.join('\n')));
+        QByteArray container = Bytes(data + "txt.pfp");
+        gamedata::GameIndex index;
+        gamedata::ReadPfpIndex(Bytes(data + "pfpdata.idx"), index);
+        container.replace(index.PfpIndex[gamedata::FindPfpEntry(index, "16")].offset, 8,
+                          "16.txt\r\n");
+        container.replace(index.PfpIndex[gamedata::FindPfpEntry(index, "17")].offset, 2, "\r\n");
+        QVERIFY(writeWholeFile(data + "txt.pfp", container));
+
+        const CliRun seeded = RunCli({"check", data, "--game", copy, "--tsv"});
+        QCOMPARE(seeded.exitCode, 3);
+        QStringList found;
+        for (const QByteArray& line : seeded.out.split('\n').mid(1, seeded.out.count('\n') - 1)) {
+            const QList<QByteArray> cells = line.split('\t');
+            found << cells[0] + ',' + cells[2] + ',' + cells[6];
+        }
+        QCOMPARE(found,
+                 (QStringList{"2,21,out-of-range", "4,2,not-in-list", "6,34,no-nation",
+                              "8,27,no-such-icon", "9,29,not-a-month", "10,31,expires-first",
+                              "11,70,no-sound-file", "12,28,out-of-range", "13,1,duplicate-name",
+                              "14,1,duplicate-name", "15,1,empty-name",
+                              "16,74,placeholder-description", "17,74,empty-description"}));
+    }
+
+    // An edited copy made through export and import: unit 3's description,
+    // unit 5 deleted, unit 8's S.A., a unit inserted after unit 12, unit
+    // 15 renamed. Found: change, unit in A, unit in B, column, value in B.
+    void diffReportsExactlyTheEdits_data() {
+        QTest::addColumn<bool>("edited");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("a folder against itself") << false << QStringList{};
+        QTest::newRow("an edited copy")
+            << true
+            << QStringList{"changed,3,3,74,Rebuilt in the north", "only in A,5,,,",
+                           "changed,8,7,3,250", "only in B,,12,,", "changed,15,15,1,Renamed Unit"};
+    }
+    void diffReportsExactlyTheEdits() {
+        QFETCH(bool, edited);
+        QFETCH(QStringList, expected);
+        QString other = units;
+        if (edited) {
+            const QByteArray exported =
+                RunCli({"export", units, "--game", game, "--descriptions"}).out;
+            QList<QList<QByteArray>> rows;
+            for (const QByteArray& line : exported.split('\n').mid(1, 20))
+                rows.append(line.chopped(1).split('\t'));
+            rows[3][74] = "Rebuilt in the north";
+            rows[8][3] = "250";
+            rows[15][1] = "Renamed Unit";
+            QList<QByteArray> inserted = rows[0];
+            inserted[0] = "12.5";
+            inserted[1] = "Newcomer";
+            rows.append(inserted);
+            rows.removeAt(5);
+            QByteArray table;
+            for (const QList<QByteArray>& cells : rows)
+                table += cells.join('\t') + "\r\n";
+            QVERIFY(writeWholeFile(temp.filePath("edited-copy.tsv"), table));
+            other = freshFolder("edited-copy");
+            QCOMPARE(RunCli({"import", other, temp.filePath("edited-copy.tsv"), "--game", game})
+                         .exitCode,
+                     0);
+        }
+        const QStringList args{"diff", units, other, "--game", game, "--descriptions"};
+        const CliRun table = RunCli(args + QStringList{"--tsv"});
+        QCOMPARE(table.exitCode, edited ? 3 : 0);
+        QStringList found;
+        for (const QByteArray& line : table.out.split('\n').mid(1, table.out.count('\n') - 1)) {
+            const QList<QByteArray> cells = line.chopped(1).split('\t');
+            found << QStringList{cells[0], cells[1], cells[2], cells[4], cells[7].trimmed()}.join(
+                ',');
+        }
+        QCOMPARE(found, expected);
+        const QByteArray summary =
+            edited ? "5 units differ: 3 changed, 1 only in A, 1 only in B.\n" : "No differences.\n";
+        QVERIFY(RunCli(args).out.endsWith(summary));
     }
 };
 

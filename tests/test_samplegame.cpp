@@ -1,3 +1,4 @@
+#include "check/UnitCheck.h"
 #include "equipment/EquipmentFiles.h"
 #include "samplegame/SampleGame.h"
 #include "shell/EditorState.h"
@@ -111,6 +112,10 @@ private slots:
         QCOMPARE(state.graphics.flags.size(), 31);
         QVERIFY(!state.graphics.flags.contains(QImage()));
         QCOMPARE(state.graphics.IconCount, icons);
+        // A game it writes is clean, notes included.
+        if (!equipmentOnly)
+            QCOMPARE(check::CheckUnits(state.datasheet, check::ReferenceOf(state)).problems.size(),
+                     size_t(0));
     }
 };
 

@@ -11,7 +11,8 @@
 
 namespace quillon::cli {
 
-enum ExitCode { ExitOk = 0, ExitFailure = 1, ExitUsage = 2 };
+// ExitFound: check and diff found problems or differences.
+enum ExitCode { ExitOk = 0, ExitFailure = 1, ExitUsage = 2, ExitFound = 3 };
 
 // The arguments of one command after its name.
 struct CommandLine {

@@ -9,5 +9,7 @@ Command ExportCommand();
 Command ImportCommand();
 Command InfoCommand();
 Command IconCommand();
+Command CheckCommand();
+Command DiffCommand();
 
 } // namespace quillon::cli

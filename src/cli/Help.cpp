@@ -36,6 +36,14 @@ const std::pair<const char*, const char*> CommandTexts[] = {
     {"info", "Reports what the game folder check finds: index records, text lists, unit icons, "
              "flags and sound files."},
     {"icon", "Writes unit icon N, or all flags, as a PNG picture, --scale times its size."},
+    {"check", "Lists what is wrong or suspicious in the units of FOLDER: values a save would "
+              "correct, references the game's data cannot serve, availability that cannot "
+              "happen, units in no nation, empty or duplicate names and placeholder "
+              "descriptions. --tsv writes a tab-separated table instead of a report."},
+    {"diff", "Lists the differences between the units of FOLDER_A and FOLDER_B: units only in "
+             "one of them and every cell that differs, names and unknown bytes included; "
+             "--descriptions compares the long descriptions too. --tsv writes a tab-separated "
+             "table instead."},
 };
 
 QList<Section> Sections() {
@@ -67,7 +75,9 @@ QList<Section> Sections() {
                       {QStringLiteral("1"), QStringLiteral("A reported failure: the message is "
                                                            "on standard error, and nothing is "
                                                            "half-written.")},
-                      {QStringLiteral("2"), QStringLiteral("Bad usage.")}}});
+                      {QStringLiteral("2"), QStringLiteral("Bad usage.")},
+                      {QStringLiteral("3"), QStringLiteral("check found errors or warnings, or "
+                                                           "diff found differences.")}}});
     return sections;
 }
 
@@ -103,7 +113,8 @@ const QStringList SynopsisLines = {QStringLiteral("quillon-cli COMMAND [ARGUMENT
 } // namespace
 
 QList<Command> AllCommands() {
-    return {ExportCommand(), ImportCommand(), InfoCommand(), IconCommand()};
+    return {ExportCommand(), ImportCommand(), InfoCommand(),
+            IconCommand(),   CheckCommand(),  DiffCommand()};
 }
 
 QString UsageText() {

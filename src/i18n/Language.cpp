@@ -115,9 +115,11 @@ QStringList CaptionWindows() {
 }
 
 QString Message(Language language, QStringView name) {
-    for (const NamedText& row : MessageTable()) {
-        if (name == QLatin1StringView(row.name))
-            return Pick(row.texts, language);
+    for (const auto table : {MessageTable(), ReportTable()}) {
+        for (const NamedText& row : table) {
+            if (name == QLatin1StringView(row.name))
+                return Pick(row.texts, language);
+        }
     }
     return {};
 }
@@ -128,8 +130,10 @@ QString Message(Language language, const char* name) {
 
 QStringList MessageNames() {
     QStringList names;
-    for (const NamedText& row : MessageTable())
-        names.append(QString::fromLatin1(row.name));
+    for (const auto table : {MessageTable(), ReportTable()}) {
+        for (const NamedText& row : table)
+            names.append(QString::fromLatin1(row.name));
+    }
     return names;
 }
 

@@ -48,6 +48,8 @@ inline QString EditorNameMark() {
 std::span<const ControlText> CaptionTable();
 std::span<const ControlText> AccessKeyTable(); // one letter per caption
 std::span<const NamedText> MessageTable();
+// The unit check's and the comparison's texts, found by Message() too.
+std::span<const NamedText> ReportTable();
 std::span<const HeadingText> HeadingTable();
 std::span<const ControlText> TooltipTable();
 std::span<const HowToLine> HowToTable();

@@ -11,10 +11,25 @@ QString fromCp1252(QByteArrayView bytes) {
 }
 
 QByteArray toCp1252(QStringView text, bool* lossless) {
-    QStringEncoder encoder("windows-1252", QStringConverter::Flag::ConvertInvalidToNull);
+    QStringEncoder encoder("windows-1252");
     QByteArray bytes = encoder.encode(text);
     if (lossless)
         *lossless = !encoder.hasError();
+    if (!encoder.hasError())
+        return bytes;
+    // The encoder's own stand-in is a control byte (or NUL), which ends or
+    // breaks a line of the game's text files: a missing character becomes
+    // '?', one per character.
+    bytes.clear();
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length =
+            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2
+                                                                                             : 1;
+        QStringEncoder single("windows-1252");
+        const QByteArray encoded = single.encode(text.sliced(i, length));
+        bytes += single.hasError() ? QByteArray("?") : encoded;
+        i += length;
+    }
     return bytes;
 }
 

@@ -10,9 +10,8 @@ namespace quillon::platform {
 QString fromCp1252(QByteArrayView bytes);
 
 // Encodes `text` as Windows-1252. Characters that the code page cannot
-// hold become NUL bytes; `lossless` (when given) tells whether that
-// happened. Whatever reaches a game file is checked with
-// unencodableCp1252() first.
+// hold become '?'; `lossless` (when given) tells whether that happened. Whatever reaches a game
+// file is checked with unencodableCp1252() first.
 QByteArray toCp1252(QStringView text, bool* lossless = nullptr);
 
 // The characters of `text` that Windows-1252 cannot hold, each once, in the

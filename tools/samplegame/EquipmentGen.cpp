@@ -6,6 +6,8 @@
 #include "samplegame/SampleGame.h"
 
 #include <QDir>
+#include <QHash>
+#include <QSet>
 #include <algorithm>
 
 namespace quillon::samplegame {
@@ -206,6 +208,19 @@ int randomClass(Random& random) {
     return Infantry;
 }
 
+// A clean file names every unit once (case ignored): a name drawn again
+// gets the next free number in brackets.
+void makeNamesUnique(std::vector<GeneratedUnit>& units) {
+    QSet<QString> taken;
+    QHash<QString, int> repeats;
+    for (GeneratedUnit& unit : units) {
+        const QString drawn = unit.name;
+        while (taken.contains(unit.name.toCaseFolded()))
+            unit.name = drawn + QStringLiteral(" (%1)").arg(++repeats[drawn] + 1);
+        taken.insert(unit.name.toCaseFolded());
+    }
+}
+
 } // namespace
 
 IconShape iconShapeForClass(int unitClass) {
@@ -243,6 +258,7 @@ std::vector<GeneratedUnit> generateUnits(int units, int icons, int sounds, unsig
         unit.record = makeRecord(unit.unitClass, icons, sounds, random, unit);
         result.push_back(unit);
     }
+    makeNamesUnique(result);
     return result;
 }
 

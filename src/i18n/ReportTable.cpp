@@ -1,0 +1,117 @@
+// Texts of the unit check and of the comparison of two equipment files.
+// "%1".."%4" are filled in by the caller.
+#include "i18n/LanguageTables.h"
+
+namespace quillon::i18n::tables {
+namespace {
+
+const NamedText Reports[] = {
+    {"ReportError", {u8"Error", u8"Fehler", u8"Erreur"}},
+    {"ReportWarning", {u8"Warning", u8"Warnung", u8"Avertissement"}},
+    {"ReportNote", {u8"Note", u8"Hinweis", u8"Remarque"}},
+    {"ReportUnit", {u8"Unit", u8"Einheit", u8"Unité"}},
+    {"ReportColumn", {u8"Column", u8"Spalte", u8"Colonne"}},
+    {"ReportHeading", {u8"Heading", u8"Überschrift", u8"Titre"}},
+    {"ReportValue", {u8"Value", u8"Wert", u8"Valeur"}},
+    {"ReportSeverity", {u8"Severity", u8"Schwere", u8"Gravité"}},
+    {"ReportKind", {u8"Kind", u8"Art", u8"Type"}},
+    {"ReportReason", {u8"Reason", u8"Grund", u8"Raison"}},
+
+    {"CheckNotANumber",
+     {u8"Not a number; a save stores %1", u8"Keine Zahl; beim Speichern wird %1 geschrieben",
+      u8"Ce n'est pas un nombre; la sauvegarde enregistre %1"}},
+    {"CheckOutOfRange",
+     {u8"Out of range; a save stores %1",
+      u8"Außerhalb des erlaubten Bereichs; beim Speichern wird %1 geschrieben",
+      u8"Hors limites; la sauvegarde enregistre %1"}},
+    {"CheckNotWhole",
+     {u8"Not a whole number; a save stores %1",
+      u8"Keine ganze Zahl; beim Speichern wird %1 geschrieben",
+      u8"Ce n'est pas un nombre entier; la sauvegarde enregistre %1"}},
+    {"CheckUnknownBytes",
+     {u8"Not 120 values from 0 to 255; a save stores %1",
+      u8"Nicht 120 Werte von 0 bis 255; beim Speichern wird %1 geschrieben",
+      u8"Pas 120 valeurs de 0 à 255; la sauvegarde enregistre %1"}},
+    {"CheckNameNotStorable",
+     {u8"The names file cannot hold this name; a save stores %1",
+      u8"Die Namensdatei kann diesen Namen nicht aufnehmen; beim Speichern wird %1 geschrieben",
+      u8"Le fichier des noms ne peut pas contenir ce nom; la sauvegarde enregistre %1"}},
+    {"CheckCharactersNotStorable",
+     {u8"The game cannot store the characters %1; a save is refused until they are changed",
+      u8"Das Spiel kann die Zeichen %1 nicht speichern; das Speichern wird verweigert, bis sie "
+      u8"geändert sind",
+      u8"Le jeu ne peut pas enregistrer les caractères %1; la sauvegarde est refusée tant qu'ils "
+      u8"ne sont pas changés"}},
+    {"CheckNameBlanks",
+     {u8"Blanks around the name; a save stores %1",
+      u8"Leerzeichen um den Namen; beim Speichern wird %1 geschrieben",
+      u8"Espaces autour du nom; la sauvegarde enregistre %1"}},
+    {"CheckNoSuchIcon",
+     {u8"No such icon: the game has %1 icons",
+      u8"Dieses Icon gibt es nicht: Das Spiel hat %1 Icons",
+      u8"Cette icône n'existe pas: le jeu a %1 icônes"}},
+    {"CheckNotInList",
+     {u8"Not in the game's list (0 to %1)", u8"Nicht in der Liste des Spiels (0 bis %1)",
+      u8"Absent de la liste du jeu (0 à %1)"}},
+    {"CheckNoSoundFile",
+     {u8"No sound file %1.mel in the 'BNK' folder", u8"Keine Sounddatei %1.mel im 'BNK'-Ordner",
+      u8"Aucun fichier son %1.mel dans le dossier 'BNK'"}},
+    {"CheckExpiresFirst",
+     {u8"Expires before it becomes available (year %1)",
+      u8"Läuft aus, bevor es verfügbar wird (Jahr %1)",
+      u8"Retiré avant d'être disponible (année %1)"}},
+    {"CheckNotAMonth",
+     {u8"Not a month from 1 to 12", u8"Kein Monat von 1 bis 12",
+      u8"Ce n'est pas un mois de 1 à 12"}},
+    {"CheckNoNation",
+     {u8"No nation fields this unit", u8"Keine Nation setzt diese Einheit ein",
+      u8"Aucune nation n'emploie cette unité"}},
+    {"CheckEmptyName",
+     {u8"The unit has no name", u8"Die Einheit hat keinen Namen", u8"L'unité n'a pas de nom"}},
+    {"CheckDuplicateName",
+     {u8"Same name as unit %1", u8"Gleicher Name wie Einheit %1", u8"Même nom que l'unité %1"}},
+    {"CheckPlaceholderDescription",
+     {u8"The description is still a placeholder", u8"Die Beschreibung ist noch ein Platzhalter",
+      u8"La description n'est encore qu'un texte provisoire"}},
+    {"CheckEmptyDescription",
+     {u8"The description is empty", u8"Die Beschreibung ist leer", u8"La description est vide"}},
+
+    {"CheckSummary",
+     {u8"%1 units checked: %2 errors, %3 warnings, %4 notes.",
+      u8"%1 Einheiten geprüft: %2 Fehler, %3 Warnungen, %4 Hinweise.",
+      u8"%1 unités vérifiées: %2 erreurs, %3 avertissements, %4 remarques."}},
+    {"CheckNotChecked",
+     {u8"Not checked without the game's data: %1", u8"Ohne die Daten des Spiels nicht geprüft: %1",
+      u8"Non vérifié sans les données du jeu: %1"}},
+    {"CheckAreaIcons", {u8"icons", u8"Icons", u8"icônes"}},
+    {"CheckAreaLists",
+     {u8"classes, special abilities, move methods, move media and transports",
+      u8"Klassen, Spezialfähigkeiten, Bewegungsarten, Bewegungsmedien und Transportarten",
+      u8"catégories, capacités spéciales, modes et moyens de mouvement et transports"}},
+    {"CheckAreaSounds", {u8"sounds", u8"Sounds", u8"sons"}},
+    {"CheckAreaDescriptions", {u8"descriptions", u8"Beschreibungen", u8"descriptions"}},
+
+    {"DiffChange", {u8"Change", u8"Änderung", u8"Modification"}},
+    {"DiffChanged", {u8"changed", u8"geändert", u8"modifiée"}},
+    {"DiffOnlyInA", {u8"only in A", u8"nur in A", u8"seulement dans A"}},
+    {"DiffOnlyInB", {u8"only in B", u8"nur in B", u8"seulement dans B"}},
+    {"DiffNumberInB", {u8"%1 in B", u8"%1 in B", u8"%1 dans B"}},
+    {"DiffValueInA", {u8"Value in A", u8"Wert in A", u8"Valeur dans A"}},
+    {"DiffValueInB", {u8"Value in B", u8"Wert in B", u8"Valeur dans B"}},
+    {"DiffUnitInA", {u8"Unit in A", u8"Einheit in A", u8"Unité dans A"}},
+    {"DiffUnitInB", {u8"Unit in B", u8"Einheit in B", u8"Unité dans B"}},
+    {"DiffByte", {u8"byte %1", u8"Byte %1", u8"octet %1"}},
+    {"DiffSummary",
+     {u8"%1 units differ: %2 changed, %3 only in A, %4 only in B.",
+      u8"%1 Einheiten unterscheiden sich: %2 geändert, %3 nur in A, %4 nur in B.",
+      u8"%1 unités diffèrent: %2 modifiées, %3 seulement dans A, %4 seulement dans B."}},
+    {"DiffNoDifferences", {u8"No differences.", u8"Keine Unterschiede.", u8"Aucune différence."}},
+};
+
+} // namespace
+
+std::span<const NamedText> ReportTable() {
+    return Reports;
+}
+
+} // namespace quillon::i18n::tables

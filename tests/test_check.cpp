@@ -1,0 +1,363 @@
+#include "check/UnitAlignment.h"
+#include "check/UnitCheck.h"
+#include "check/UnitCompare.h"
+#include "datasheet/UnitEditing.h"
+#include "equipment/EquipmentFiles.h"
+#include "samplegame/SampleGame.h"
+#include "shell/EditorState.h"
+#include "shell/GameFolderCheck.h"
+
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace quillon;
+using namespace quillon::check;
+
+namespace {
+
+std::vector<Key> keysOf(const QString& text) {
+    std::vector<Key> keys;
+    for (const QChar c : text)
+        keys.push_back(c.unicode());
+    return keys;
+}
+
+// The length of the longest common subsequence, by the textbook table.
+int lcsLength(const std::vector<Key>& a, const std::vector<Key>& b) {
+    std::vector<std::vector<int>> table(a.size() + 1, std::vector<int>(b.size() + 1, 0));
+    for (size_t i = 1; i <= a.size(); ++i) {
+        for (size_t j = 1; j <= b.size(); ++j) {
+            table[i][j] = a[i - 1] == b[j - 1] ? table[i - 1][j - 1] + 1
+                                               : std::max(table[i - 1][j], table[i][j - 1]);
+        }
+    }
+    return table[a.size()][b.size()];
+}
+
+// "u,c=text" sets cell c of unit u ("*": every unit; "34-65": a range of
+// columns; 74: the description); in the text "%U" is the cell's text, "%T"
+// the same trimmed, "%N4" the name of unit 4. "ins u" inserts a unit before
+// unit u (after the last for u = the count), "del u" deletes unit u; "sort
+// by name" shows the units in the order of their names.
+void apply(const QString& edit, Datasheet& sheet, QStringList& descriptions) {
+    const QString target = edit.section(' ', 1);
+    if (edit == "sort by name") {
+        sheet.select(1, 1, 1, 1);
+        sheet.sort(Datasheet::TextAscending);
+        return;
+    }
+    if (edit.startsWith("ins ") || edit.startsWith("del ")) {
+        const int unit = target.toInt();
+        const int row = std::min(unit + 1, sheet.rows() - 1);
+        sheet.select(row, 1, row, 1);
+        QVERIFY(edit.startsWith("del ")   ? DeleteUnit(sheet, descriptions)
+                : unit + 1 < sheet.rows() ? InsertUnitBefore(sheet, descriptions)
+                                          : InsertUnitAfter(sheet, descriptions));
+        return;
+    }
+    const QString units = edit.section(',', 0, 0);
+    const QString columns = edit.section(',', 1).section('=', 0, 0);
+    const int first = columns.section('-', 0, 0).toInt();
+    const int last = columns.contains('-') ? columns.section('-', 1).toInt() : first;
+    for (int r = 1; r < sheet.rows(); ++r) {
+        if (units != "*" && r != units.toInt() + 1)
+            continue;
+        for (int column = first; column <= last; ++column) {
+            QString& description = descriptions[r - 1];
+            const QString before =
+                column == DescriptionColumn ? description : sheet.cell(r, column);
+            QString text = edit.section('=', 1);
+            text.replace("%U", before).replace("%T", before.trimmed());
+            text.replace("%N4", sheet.cell(5, 1));
+            if (column == DescriptionColumn)
+                description = text;
+            else
+                sheet.setCell(r, column, text);
+        }
+    }
+}
+
+} // namespace
+
+class CheckTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir temp;
+    EditorState game; // the sample game: 20 units, 5 icons, sounds 1000, 1001, 1002 (.MEL)
+
+private slots:
+    void initTestCase() {
+        game.GameFolder = temp.path() + "/";
+        QVERIFY(
+            samplegame::WriteSampleGame(game.GameFolder, {.units = 20, .icons = 5, .sounds = 2}));
+        QVERIFY(CheckGameFolder(game).isEmpty());
+    }
+
+    // Each row edits the sample game, which is clean, and expects exactly
+    // the problems listed: "unit,column,kind,argument" ("%Z": 117 times " 0").
+    void findsExactlyTheProblems_data() {
+        QTest::addColumn<QStringList>("edits");
+        QTest::addColumn<bool>("withGame");
+        QTest::addColumn<QStringList>("expected");
+        const auto row = [](const char* name, const QStringList& edits, const QStringList& expected,
+                            bool withGame = true) {
+            QTest::newRow(name) << edits << withGame << expected;
+        };
+        row("the sample game is clean", {}, {});
+        row("letters", {"3,4=abc"}, {"3,4,not-a-number,0"});
+        row("an empty cell", {"3,4="}, {"3,4,not-a-number,0"});
+        row("a number followed by letters", {"3,4=12abc"}, {"3,4,not-a-number,0"});
+        row("blanks around a number", {"3,4=  12  "}, {});
+        row("a move above 31", {"3,21=40"}, {"3,21,out-of-range,31"});
+        row("lives below 0", {"3,24=-3"}, {"3,24,out-of-range,0"});
+        row("U3 above 255", {"3,28=300"}, {"3,28,out-of-range,255"});
+        row("an icon below 0", {"3,27=-1"}, {"3,27,out-of-range,0"});
+        row("a sound beyond 16 bits", {"3,70=40000"},
+            {"3,70,out-of-range,32767", "3,70,no-sound-file,32767"});
+        row("a nation cell of 2", {"3,65=2"}, {"3,65,out-of-range,1"});
+        row("half a byte", {"3,5=254.5"}, {"3,5,not-whole,254"});
+        row("a nation cell of 0.9", {"3,65=0.9"}, {"3,65,not-whole,0"});
+        row("a nation cell as the form writes it", {"3,65=1", "3,34-64=0"}, {});
+        row("three unknown bytes", {"3,73= 1 2 3"}, {"3,73,unknown-bytes,1 2 3%Z"});
+        row("unknown bytes with more blanks", {"3,73=  %U  "}, {});
+        row("no sound as the form writes it", {"3,70=None", "3,71=Kein"}, {});
+        row("a line break in a name", {"3,1=Tank\rDestroyer"},
+            {"3,1,name-not-storable,Tank Destroyer"});
+        row("a character outside Windows-1252", {"3,1=Tank \u4e2d \u4e2d"},
+            {"3,1,characters-not-storable,\u4e2d"});
+        row("blanks around a name", {"3,1=  Tank  "}, {"3,1,name-blanks,Tank"});
+        row("an empty name", {"3,1="}, {"3,1,empty-name,"});
+        row("a name of blanks", {"3,1=   "}, {"3,1,name-blanks,", "3,1,empty-name,"});
+        row("an icon beyond the last", {"3,27=5"}, {"3,27,no-such-icon,5"});
+        row("the last icon", {"3,27=4"}, {});
+        row("a class beyond the list", {"3,2=15"}, {"3,2,not-in-list,14"});
+        row("a move medium beyond the list", {"3,19=2"}, {"3,19,not-in-list,1"});
+        row("a move method beyond the list", {"3,20=11"}, {"3,20,not-in-list,10"});
+        row("a transport beyond the list", {"3,32=4"}, {"3,32,not-in-list,3"});
+        row("a special ability beyond the list", {"3,69=12"}, {"3,69,not-in-list,11"});
+        row("a sixth target type", {"3,13=5"}, {"3,13,not-in-list,4"});
+        row("a sound without a file", {"3,71=1500"}, {"3,71,no-sound-file,1500"});
+        row("a sound file whose name is too short", {"3,71=12"}, {"3,71,no-sound-file,12"});
+        row("a sound file with an upper-case extension", {"3,71=1002"}, {});
+        row("no sound", {"3,71=0"}, {});
+        row("month 13", {"3,29=13"}, {"3,29,not-a-month,"});
+        row("month 0", {"3,29=0"}, {"3,29,not-a-month,"});
+        row("expiry before availability", {"3,30=44", "3,31=40"}, {"3,31,expires-first,44"});
+        row("expiry in the year of availability", {"3,30=44", "3,31=44"}, {});
+        row("no nation", {"3,34-65=0"}, {"3,34,no-nation,"});
+        row("a name used twice", {"3,1=Twin", "7,1=  twin"},
+            {"3,1,duplicate-name,7", "7,1,name-blanks,twin", "7,1,duplicate-name,3"});
+        row("the placeholder description", {"3,74= 3.txt"}, {"3,74,placeholder-description,"});
+        row("another unit's placeholder", {"3,74=12.txt"}, {"3,74,placeholder-description,"});
+        row("an empty description", {"3,74= "}, {"3,74,empty-description,"});
+        row("a description about a file", {"3,74=Reads orders.txt"}, {});
+        row("a description the game cannot store", {"3,74=\u010cech"},
+            {"3,74,characters-not-storable,\u010c"});
+        row("without game data only the target type is checked",
+            {"3,2=15", "3,27=5", "3,71=1500", "3,74= 3.txt", "3,13=5"}, {"3,13,not-in-list,4"},
+            false);
+    }
+    void findsExactlyTheProblems() {
+        QFETCH(QStringList, edits);
+        QFETCH(bool, withGame);
+        QFETCH(QStringList, expected);
+        Datasheet& sheet = game.datasheet;
+        QVERIFY(LoadEquipmentFiles(game.DataFolder, sheet, i18n::Language::English).ok);
+        QStringList descriptions = game.LongDescriptions;
+        for (const QString& edit : edits)
+            apply(edit, sheet, descriptions);
+        std::vector<Datasheet::Row> before;
+        for (int r = 0; r < sheet.rows(); ++r)
+            before.push_back(sheet.rowCells(r));
+
+        GameReference reference = withGame ? ReferenceOf(game) : GameReference{};
+        reference.longDescriptions = withGame ? &descriptions : nullptr;
+        const CheckReport report = CheckUnits(sheet, reference);
+        QStringList found;
+        for (const Problem& p : report.problems) {
+            found
+                << QString("%1,%2,%3,%4").arg(p.unit).arg(p.column).arg(KindId(p.kind), p.argument);
+            QCOMPARE(p.row, p.unit + 1);
+            QCOMPARE(p.name, sheet.cell(p.row, 1));
+        }
+        expected.replaceInStrings("%Z", QString(" 0").repeated(117));
+        QCOMPARE(found, expected);
+        QCOMPARE(report.units, 20);
+        QCOMPARE(report.notChecked.size(), withGame ? 0u : 4u);
+        QCOMPARE(report.problemsFound(),
+                 std::any_of(expected.begin(), expected.end(), [](const QString& e) {
+                     return !e.contains("duplicate-name") && !e.contains("name-blanks");
+                 }));
+        for (int r = 0; r < sheet.rows(); ++r)
+            QVERIFY2(sheet.rowCells(r) == before[size_t(r)], "the check changed the datasheet");
+    }
+
+    // A reason that names a value names it in every language.
+    void reasonsNameTheirValueInEveryLanguage() {
+        for (int k = 0; k <= int(ProblemKind::EmptyDescription); ++k) {
+            Problem problem;
+            problem.kind = ProblemKind(k);
+            problem.argument = "XYZ";
+            const bool named = ReasonText(problem, i18n::Language::English).contains("XYZ");
+            for (const i18n::Language language : i18n::AllLanguages) {
+                QVERIFY(!ReasonText(problem, language).isEmpty());
+                QCOMPARE(ReasonText(problem, language).contains("XYZ"), named);
+            }
+        }
+    }
+
+    // Keys are letters; a letter and its capital are alike, nothing else is.
+    // Expected: the aligned pairs, "-" where an element stands alone.
+    void alignsSequences_data() {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<int>("maxEdits");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("followed");
+        QTest::newRow("equal") << "abc"
+                               << "abc" << 10 << "aa bb cc" << true;
+        QTest::newRow("one replaced") << "abc"
+                                      << "axc" << 10 << "aa bx cc" << true;
+        QTest::newRow("one deleted") << "abcd"
+                                     << "acd" << 10 << "aa b- cc dd" << true;
+        QTest::newRow("one inserted") << "acd"
+                                      << "abcd" << 10 << "aa -b cc dd" << true;
+        QTest::newRow("deleted before a renamed one") << "xbc"
+                                                      << "Bc" << 10 << "x- bB cc" << true;
+        QTest::newRow("deleted after a renamed one") << "bxc"
+                                                     << "Bc" << 10 << "bB x- cc" << true;
+        QTest::newRow("nothing in common") << "abc"
+                                           << "xyz" << 10 << "ax by cz" << true;
+        QTest::newRow("one too many edits") << "abcd"
+                                            << "xabc" << 1 << "ax ba cb dc" << false;
+        QTest::newRow("within the edits") << "abcd"
+                                          << "xabc" << 2 << "-x aa bb cc d-" << true;
+        QTest::newRow("nothing in A") << ""
+                                      << "ab" << 10 << "-a -b" << true;
+    }
+    void alignsSequences() {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(int, maxEdits);
+        QFETCH(QString, expected);
+        QFETCH(bool, followed);
+        const Similarity alike = [&](int i, int j) {
+            return int(a[i].toLower() == b[j].toLower());
+        };
+        bool wasFollowed = !followed;
+        QStringList pairs;
+        for (const AlignedPair& p :
+             AlignSequences({{keysOf(a), keysOf(b)}}, alike, maxEdits, &wasFollowed)) {
+            pairs << QString(p.a < 0 ? QChar('-') : a[p.a]) + (p.b < 0 ? QChar('-') : b[p.b]);
+        }
+        QCOMPARE(pairs.join(' '), expected);
+        QCOMPARE(wasFollowed, followed);
+    }
+
+    // Against the textbook table: as long, in order, and only equal keys.
+    void commonSubsequenceIsLongest() {
+        QRandomGenerator random(7);
+        for (int round = 0; round < 300; ++round) {
+            std::vector<Key> a(size_t(random.bounded(25))), b(size_t(random.bounded(25)));
+            for (Key& key : a)
+                key = random.bounded(3);
+            for (Key& key : b)
+                key = random.bounded(3);
+            const auto common = CommonSubsequence(a, b, 100);
+            QVERIFY(common.has_value());
+            QCOMPARE(int(common->size()), lcsLength(a, b));
+            for (size_t k = 0; k < common->size(); ++k) {
+                const auto [i, j] = (*common)[k];
+                QCOMPARE(a[size_t(i)], b[size_t(j)]);
+                if (k > 0)
+                    QVERIFY(i > (*common)[k - 1].first && j > (*common)[k - 1].second);
+            }
+        }
+    }
+
+    // B is the sample game edited as a user would; expected: "changed,unit
+    // A,unit B,columns" (74: the description), "only-a,unit" and
+    // "only-b,unit it would take in A,unit B"; "shifted,c": every unit of A
+    // changed in column c one number further on in B.
+    void comparesUnits_data() {
+        QTest::addColumn<QStringList>("edits");
+        QTest::addColumn<bool>("descriptions");
+        QTest::addColumn<QStringList>("expected");
+        const auto row = [](const char* name, const QStringList& edits, const QStringList& expected,
+                            bool descriptions = true) {
+            QTest::newRow(name) << edits << descriptions << expected;
+        };
+        row("identical", {}, {});
+        row("the same values written otherwise", {"3,4=%T.0", "3,65=%T", "3,1=  %U  ", "3,73=%U "},
+            {});
+        row("a changed cell and name", {"3,4=99", "3,1=Renamed"}, {"changed,3,3,1+4"});
+        row("a unit inserted", {"ins 5"}, {"only-b,5,5"});
+        row("a unit deleted", {"del 5"}, {"only-a,5"});
+        row("a unit inserted and one deleted, those between changed once",
+            {"del 4", "ins 10", "7,4=99"}, {"only-a,4", "changed,8,7,4", "only-b,11,10"});
+        row("a renamed unit beside a deleted one", {"del 3", "3,1=Renamed"},
+            {"only-a,3", "changed,4,3,1"});
+        row("a unit renamed to the next one's name", {"3,1=%N4"}, {"changed,3,3,1"});
+        row("a unit appended", {"ins 20"}, {"only-b,20,20"});
+        row("B shown in another order", {"3,4=99", "sort by name"}, {"changed,3,3,4"});
+        row("every unit changed and one inserted before them", {"*,22=300", "ins 0"},
+            {"only-b,0,0", "shifted,22"});
+        row("a description", {"3,74=Rebuilt in the north"}, {"changed,3,3,74"});
+        row("a description not compared", {"3,74=Rebuilt in the north"}, {}, false);
+    }
+    void comparesUnits() {
+        QFETCH(QStringList, edits);
+        QFETCH(bool, descriptions);
+        QFETCH(QStringList, expected);
+        Datasheet a, b;
+        QVERIFY(LoadEquipmentFiles(game.DataFolder, a, i18n::Language::English).ok);
+        QVERIFY(LoadEquipmentFiles(game.DataFolder, b, i18n::Language::English).ok);
+        QStringList descriptionsB = game.LongDescriptions;
+        for (const QString& edit : edits)
+            apply(edit, b, descriptionsB);
+
+        const Comparison comparison =
+            CompareUnits(a, b, descriptions ? &game.LongDescriptions : nullptr,
+                         descriptions ? &descriptionsB : nullptr);
+        QStringList found;
+        for (const UnitDifference& unit : comparison.units) {
+            QStringList columns;
+            for (const CellChange& cell : unit.cells) {
+                columns << QString::number(cell.column);
+                if (cell.column < Datasheet::ColumnCount) {
+                    QCOMPARE(cell.valueA, a.cell(unit.rowA, cell.column));
+                    QCOMPARE(cell.valueB, b.cell(unit.rowB, cell.column));
+                }
+            }
+            const QString kind = unit.change == UnitChange::Changed   ? "changed"
+                                 : unit.change == UnitChange::OnlyInA ? "only-a"
+                                                                      : "only-b";
+            QString line = kind + ',' + QString::number(unit.unitA);
+            if (unit.rowB >= 0)
+                line += ',' + QString::number(unit.unitB);
+            found << line + (columns.isEmpty() ? QString() : ',' + columns.join('+'));
+            QCOMPARE(unit.rowA, unit.change == UnitChange::OnlyInB ? -1 : unit.unitA + 1);
+            if (unit.rowB >= 0)
+                QCOMPARE(b.cell(unit.rowB, 0).trimmed(), QString::number(unit.unitB));
+        }
+        if (expected.contains("shifted,22")) {
+            expected.removeAll("shifted,22");
+            for (int unit = 0; unit < 20; ++unit)
+                expected << QString("changed,%1,%2,22").arg(unit).arg(unit + 1);
+        }
+        QCOMPARE(found, expected);
+        QCOMPARE(comparison.descriptionsCompared, descriptions);
+        QVERIFY(comparison.followedInsertions);
+    }
+
+    void unknownBytesDifferByPosition() {
+        std::vector<std::tuple<int, QString, QString>> changes;
+        for (const ByteChange& c : UnknownByteChanges(" 1 2 3 9", " 1  5 3.0"))
+            changes.emplace_back(c.position, c.valueA, c.valueB);
+        QCOMPARE(changes,
+                 (std::vector<std::tuple<int, QString, QString>>{{1, "2", "5"}, {3, "9", ""}}));
+    }
+};
+
+QTEST_GUILESS_MAIN(CheckTest)
+#include "test_check.moc"
