@@ -68,15 +68,21 @@ QByteArray TableText(const QList<QStringList>& lines) {
         for (qsizetype c = 0; c < line.size(); ++c) {
             if (c > 0)
                 text += QLatin1Char('\t');
-            QString cell = line[c];
-            cell.replace(QLatin1Char('\t'), QLatin1Char(' '))
-                .replace(QLatin1Char('\r'), QLatin1Char(' '))
-                .replace(QLatin1Char('\n'), QLatin1Char(' '));
-            text += cell;
+            const qsizetype start = text.size();
+            text += line[c];
+            BlankTableSeparators(text, start);
         }
         text += QStringLiteral("\r\n");
     }
     return platform::toCp1252(text);
+}
+
+void BlankTableSeparators(QString& text, qsizetype from) {
+    QChar* chars = text.data();
+    for (qsizetype i = from; i < text.size(); ++i) {
+        if (chars[i] == u'\t' || chars[i] == u'\r' || chars[i] == u'\n')
+            chars[i] = u' ';
+    }
 }
 
 QList<QStringList> ParseTable(const QByteArray& bytes) {

@@ -53,6 +53,8 @@ QStringList EnglishHeadings(const QStringList& nationNames = {});
 // Tab-separated text: cells joined by TAB, lines ended by CR LF, Windows-1252.
 // TAB, CR and LF inside a cell become blanks so that the table stays a table.
 QByteArray TableText(const QList<QStringList>& lines);
+// Makes the TABs, CRs and LFs of `text` from `from` on blanks (a cell's own).
+void BlankTableSeparators(QString& text, qsizetype from);
 // The lines of such a text (LF or CR LF line ends), each split at TABs;
 // empty lines are left out.
 QList<QStringList> ParseTable(const QByteArray& bytes);

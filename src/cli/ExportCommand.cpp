@@ -6,11 +6,33 @@
 #include "equipment/EquipmentFiles.h"
 #include "i18n/Messages.h"
 #include "platform/Files.h"
+#include "platform/TextCodec.h"
 #include "shell/EditorState.h"
 
 namespace quillon::cli {
 
 namespace {
+
+// A unit's table line: its 74 cells and, when asked for, its description,
+// TAB between them, CR LF at the end.
+void writeUnitLine(const Datasheet::Row& cells, bool withDescription, const QString& description,
+                   QString& line) {
+    line.truncate(0);
+    for (int c = 0; c < Datasheet::ColumnCount; ++c) {
+        if (c > 0)
+            line += u'\t';
+        const qsizetype start = line.size();
+        cells.appendText(c, line);
+        BlankTableSeparators(line, start);
+    }
+    if (withDescription) {
+        line += u'\t';
+        const qsizetype start = line.size();
+        line += description;
+        BlankTableSeparators(line, start);
+    }
+    line += u"\r\n";
+}
 
 int runExport(const CommandLine& line) {
     const CliSettings settings = SettingsFor(line);
@@ -34,22 +56,21 @@ int runExport(const CommandLine& line) {
         return ExitFailure;
     }
 
-    QList<QStringList> lines;
-    lines.reserve(sheet.rows());
-    lines.append(EnglishHeadings(gameData ? game.lists.NationNames : QStringList()));
+    // Straight from the datasheet's cells into the table's bytes, one line
+    // at a time.
+    QStringList headings = EnglishHeadings(gameData ? game.lists.NationNames : QStringList());
     if (descriptions)
-        lines.first().append(QString::fromLatin1(DescriptionHeading));
+        headings.append(QString::fromLatin1(DescriptionHeading));
+    QByteArray text = TableText({headings});
+    QString unitLine;
     for (int r = 1; r < sheet.rows(); ++r) {
         const Datasheet::Row& cells = sheet.rowCells(r);
-        lines.append(QStringList(cells.begin(), cells.end()));
-        if (descriptions) {
-            const qint64 unit = RoundHalfEven(CellNumber(cells[0]));
-            lines.last().append(unit >= 0 && unit < game.LongDescriptions.size()
-                                    ? game.LongDescriptions[qsizetype(unit)]
-                                    : QString());
-        }
+        const qint64 unit = RoundHalfEven(CellNumber(cells.text(0)));
+        const bool described = descriptions && unit >= 0 && unit < game.LongDescriptions.size();
+        writeUnitLine(cells, descriptions, described ? game.LongDescriptions[unit] : QString(),
+                      unitLine);
+        text += platform::toCp1252(unitLine);
     }
-    const QByteArray text = TableText(lines);
 
     const QString output = line.values.value(QStringLiteral("-o"));
     if (output.isEmpty()) {

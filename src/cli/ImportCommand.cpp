@@ -53,8 +53,8 @@ int runImport(const CommandLine& line) {
     rows.reserve(size_t(table.size()));
     for (const QStringList& cells : table) {
         Datasheet::Row row;
-        std::copy_n(cells.begin(), std::min<qsizetype>(cells.size(), Datasheet::ColumnCount),
-                    row.begin());
+        for (qsizetype c = 0; c < std::min<qsizetype>(cells.size(), Datasheet::ColumnCount); ++c)
+            row.setText(int(c), cells[c]);
         rows.push_back(std::move(row));
     }
     EditorState game;

@@ -23,7 +23,7 @@ void layLine(Datasheet::Row& row, int left, int right, QStringView line) {
     while (col <= right) {
         const qsizetype tab = line.indexOf(u'\t', start);
         const qsizetype end = tab < 0 ? line.size() : tab;
-        row[size_t(col)] = line.mid(start, end - start).toString();
+        row.setText(col, line.sliced(start, end - start));
         ++col;
         if (tab < 0)
             break;
@@ -84,10 +84,10 @@ void Datasheet::setRows(int count) {
     notifyIfMoved(before);
 }
 
-const QString& Datasheet::cell(int row, int col) const {
-    if (row < 0 || row >= rows() || col < 0 || col >= ColumnCount)
-        return emptyRow()[0];
-    return cells_[size_t(row)][size_t(col)];
+QString Datasheet::cell(int row, int col) const {
+    if (row < 0 || row >= rows())
+        return {};
+    return cells_[size_t(row)].text(col);
 }
 
 const Datasheet::Row& Datasheet::rowCells(int row) const {
@@ -99,11 +99,8 @@ const Datasheet::Row& Datasheet::rowCells(int row) const {
 void Datasheet::setCell(int row, int col, const QString& text) {
     if (row < 0 || row >= rows() || col < 0 || col >= ColumnCount)
         return;
-    QString& target = cells_[size_t(row)][size_t(col)];
-    if (target == text)
-        return;
-    target = text;
-    emit cellsChanged(row, col, row, col);
+    if (cells_[size_t(row)].setText(col, text))
+        emit cellsChanged(row, col, row, col);
 }
 
 void Datasheet::setRowCells(int row, const Row& cells) {
@@ -121,7 +118,7 @@ void Datasheet::setColumnTexts(int col, int firstRow, const QStringList& texts) 
     if (first > last)
         return;
     for (int r = first; r <= last; ++r)
-        cells_[size_t(r)][size_t(col)] = texts[r - firstRow];
+        cells_[size_t(r)].setText(col, texts[r - firstRow]);
     emit cellsChanged(first, col, last, col);
 }
 
@@ -190,7 +187,7 @@ QString Datasheet::clip() const {
     qsizetype length = qsizetype(bottom - top + 1) * (right - left + 1) - 1;
     for (int r = top; r <= bottom; ++r)
         for (int c = left; c <= right; ++c)
-            length += cells_[size_t(r)][size_t(c)].size();
+            length += cells_[size_t(r)].textSize(c);
     QString text;
     text.reserve(length);
     for (int r = top; r <= bottom; ++r) {
@@ -200,19 +197,21 @@ QString Datasheet::clip() const {
         for (int c = left; c <= right; ++c) {
             if (c > left)
                 text += u'\t';
-            text += row[size_t(c)];
+            row.appendText(c, text);
         }
     }
     return text;
 }
 
 void Datasheet::setClip(QStringView text) {
-    // Spreadsheets end a copied block with a line end and write CR LF; one
-    // final line end is dropped and LF after CR belongs to the line end, so
-    // no cell gets a stray LF and no row below the text is blanked.
+    // Spreadsheets end a copied block with a line end and write CR LF: one
+    // final CR LF or LF is dropped and LF after CR belongs to the line end,
+    // so no cell gets a stray LF and no row below the text is blanked. A
+    // final lone CR is this grid's own row separator before an empty last
+    // cell and stays.
     if (text.endsWith(u"\r\n"))
         text.chop(2);
-    else if (text.endsWith(u'\r') || text.endsWith(u'\n'))
+    else if (text.endsWith(u'\n'))
         text.chop(1);
     const int top = std::min(row_, rowSel_), bottom = std::max(row_, rowSel_);
     const int left = std::min(col_, colSel_), right = std::max(col_, colSel_);
@@ -222,7 +221,7 @@ void Datasheet::setClip(QStringView text) {
         qsizetype lineEnd = pos;
         while (lineEnd < size && text[lineEnd] != u'\r' && text[lineEnd] != u'\n')
             ++lineEnd;
-        layLine(cells_[size_t(r)], left, right, text.mid(pos, lineEnd - pos));
+        layLine(cells_[size_t(r)], left, right, text.sliced(pos, lineEnd - pos));
         if (lineEnd >= size)
             break;
         pos = lineEnd + 1;
@@ -263,7 +262,7 @@ void Datasheet::removeItem(int index) {
 
 void Datasheet::clear() {
     for (Row& row : cells_)
-        row.fill(QString());
+        row = Row();
     emit cellsChanged(0, 0, rows() - 1, ColumnCount - 1);
 }
 
@@ -290,10 +289,10 @@ void Datasheet::sort(SortKind kind) {
     const bool descending = kind == NumericDescending || kind == TextDescending;
     // `compare` gives negative, zero or positive for two keys of a column.
     auto sortOn = [&](auto key, auto compare) {
-        std::vector<decltype(key(QString()))> keys(count * keyCount);
+        std::vector<decltype(key(cells_[0], 0))> keys(count * keyCount);
         for (size_t i = 0; i < count; ++i)
             for (size_t k = 0; k < keyCount; ++k)
-                keys[i * keyCount + k] = key(cells_[first + i][left + k]);
+                keys[i * keyCount + k] = key(cells_[first + i], left + int(k));
         std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
             for (size_t k = 0; k < keyCount; ++k) {
                 const int c = compare(keys[a * keyCount + k], keys[b * keyCount + k]);
@@ -304,10 +303,14 @@ void Datasheet::sort(SortKind kind) {
         });
     };
     if (numeric)
-        sortOn([](const QString& cell) { return CellNumber(cell); },
-               [](double x, double y) { return int(x > y) - int(x < y); });
+        sortOn(
+            [](const Row& row, int col) {
+                const std::optional<std::int64_t> whole = row.wholeNumber(col);
+                return whole ? double(*whole) : CellNumber(row.text(col));
+            },
+            [](double x, double y) { return int(x > y) - int(x < y); });
     else
-        sortOn([](const QString& cell) { return TextSortKey(cell); },
+        sortOn([](const Row& row, int col) { return TextSortKey(row.text(col)); },
                [](const QString& x, const QString& y) {
                    return QString::compare(x, y, Qt::CaseSensitive);
                });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "datasheet/DatasheetRow.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -17,9 +19,9 @@ namespace quillon {
 class Datasheet : public QObject {
     Q_OBJECT
 public:
-    static constexpr int ColumnCount = 74;
+    static constexpr int ColumnCount = DatasheetRow::ColumnCount;
     static constexpr int MaxUnits = 32767;
-    using Row = std::array<QString, ColumnCount>;
+    using Row = DatasheetRow;
 
     enum SortKind {
         NumericAscending = 3,
@@ -33,7 +35,7 @@ public:
     int rows() const { return int(cells_.size()); }
     void setRows(int count); // keeps existing cells; new rows are empty; at least 1
 
-    const QString& cell(int row, int col) const;
+    QString cell(int row, int col) const;
     void setCell(int row, int col, const QString& text);
     const Row& rowCells(int row) const; // a row out of range reads as empty cells
     void setRowCells(int row, const Row& cells);
