@@ -4,10 +4,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <chrono>
-#include <fcntl.h>
+#include <QTemporaryDir>
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -29,7 +27,11 @@ QString MakeGameFolder(const QString& parent) {
 }
 
 ChildRun RunChild(const QStringList& command) {
-    std::vector<QByteArray> args;
+    ChildRun run;
+    QTemporaryDir dir;
+    const QString resultPath = dir.filePath(QStringLiteral("result"));
+    std::vector<QByteArray> args{QByteArrayLiteral(QUILLON_PEAK_RUN),
+                                 QFile::encodeName(resultPath)};
     for (const QString& arg : command)
         args.push_back(QFile::encodeName(arg));
     std::vector<char*> argv;
@@ -37,7 +39,6 @@ ChildRun RunChild(const QStringList& command) {
         argv.push_back(arg.data());
     argv.push_back(nullptr);
 
-    ChildRun run;
     int out[2];
     if (pipe(out) != 0)
         return run;
@@ -46,9 +47,8 @@ ChildRun RunChild(const QStringList& command) {
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, out[0]);
     posix_spawn_file_actions_addclose(&actions, out[1]);
-    const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(out[1]);
     if (spawned == 0) {
@@ -57,19 +57,21 @@ ChildRun RunChild(const QStringList& command) {
             run.output.append(buffer, n);
     }
     close(out[0]);
-    if (spawned != 0)
-        return run;
     int status = 0;
-    rusage usage{};
-    if (wait4(pid, &status, 0, &usage) != pid)
+    if (spawned != 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0)
         return run;
-    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    const auto seconds = [](const timeval& t) {
-        return double(t.tv_sec) + double(t.tv_usec) / 1e6;
-    };
-    run.cpuSeconds = seconds(usage.ru_utime) + seconds(usage.ru_stime);
-    run.peakMiB = double(usage.ru_maxrss) / 1024.0; // KiB on Linux
-    run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+
+    QFile result(resultPath);
+    if (!result.open(QIODevice::ReadOnly))
+        return run;
+    const QList<QByteArray> fields = result.readAll().trimmed().split(' ');
+    if (fields.size() != 4)
+        return run;
+    run.seconds = fields[0].toDouble();
+    run.cpuSeconds = fields[1].toDouble();
+    run.peakMiB = fields[2].toDouble() / 1024.0;
+    run.ok = fields[3] == "0";
     return run;
 }
 

@@ -23,7 +23,8 @@ struct ChildRun {
     double peakMiB = 0;    // the child's peak resident memory
     QByteArray output;     // its standard output
 };
-// Runs `command` (program first, found on PATH) and waits for it.
+// Runs `command` (program first, found on PATH) through quillon-peak-run,
+// so that the peak memory is the program's own, and waits for it.
 ChildRun RunChild(const QStringList& command);
 
 // quillon-bench started with this flag, a game folder and an equipment

@@ -70,19 +70,11 @@ QByteArray TableText(const QList<QStringList>& lines) {
                 text += QLatin1Char('\t');
             const qsizetype start = text.size();
             text += line[c];
-            BlankTableSeparators(text, start);
+            BlankTableSeparators(text.data() + start, text.data() + text.size());
         }
         text += QStringLiteral("\r\n");
     }
     return platform::toCp1252(text);
-}
-
-void BlankTableSeparators(QString& text, qsizetype from) {
-    QChar* chars = text.data();
-    for (qsizetype i = from; i < text.size(); ++i) {
-        if (chars[i] == u'\t' || chars[i] == u'\r' || chars[i] == u'\n')
-            chars[i] = u' ';
-    }
 }
 
 QList<QStringList> ParseTable(const QByteArray& bytes) {

@@ -51,7 +51,7 @@ QString TextSortKey(const QString& text) {
 
 } // namespace
 
-Datasheet::Datasheet(QObject* parent) : QObject(parent), cells_(1) {}
+Datasheet::Datasheet(QObject* parent) : QObject(parent) {}
 
 int Datasheet::clampRow(int row) const {
     return std::clamp(row, 0, rows() - 1);
@@ -75,7 +75,7 @@ void Datasheet::setRows(int count) {
     if (count == rows())
         return;
     const auto before = cursorState();
-    cells_.resize(size_t(count));
+    units_.resize(size_t(count - 1));
     row_ = clampRow(row_);
     rowSel_ = clampRow(rowSel_);
     if (markedRow_ >= count)
@@ -87,26 +87,26 @@ void Datasheet::setRows(int count) {
 QString Datasheet::cell(int row, int col) const {
     if (row < 0 || row >= rows())
         return {};
-    return cells_[size_t(row)].text(col);
+    return at(row).text(col);
 }
 
 const Datasheet::Row& Datasheet::rowCells(int row) const {
     if (row < 0 || row >= rows())
         return emptyRow();
-    return cells_[size_t(row)];
+    return at(row);
 }
 
 void Datasheet::setCell(int row, int col, const QString& text) {
     if (row < 0 || row >= rows() || col < 0 || col >= ColumnCount)
         return;
-    if (cells_[size_t(row)].setText(col, text))
+    if (at(row).setText(col, text))
         emit cellsChanged(row, col, row, col);
 }
 
 void Datasheet::setRowCells(int row, const Row& cells) {
     if (row < 0 || row >= rows())
         return;
-    cells_[size_t(row)] = cells;
+    at(row) = cells;
     emit cellsChanged(row, 0, row, ColumnCount - 1);
 }
 
@@ -118,15 +118,13 @@ void Datasheet::setColumnTexts(int col, int firstRow, const QStringList& texts) 
     if (first > last)
         return;
     for (int r = first; r <= last; ++r)
-        cells_[size_t(r)].setText(col, texts[r - firstRow]);
+        at(r).setText(col, texts[r - firstRow]);
     emit cellsChanged(first, col, last, col);
 }
 
 void Datasheet::replaceUnitRows(std::vector<Row> unitRows) {
     const auto before = cursorState();
-    cells_.resize(1);
-    cells_.reserve(unitRows.size() + 1);
-    std::move(unitRows.begin(), unitRows.end(), std::back_inserter(cells_));
+    units_ = std::move(unitRows);
     row_ = clampRow(row_);
     rowSel_ = clampRow(rowSel_);
     // The marked cell now shows another unit's data.
@@ -187,17 +185,17 @@ QString Datasheet::clip() const {
     qsizetype length = qsizetype(bottom - top + 1) * (right - left + 1) - 1;
     for (int r = top; r <= bottom; ++r)
         for (int c = left; c <= right; ++c)
-            length += cells_[size_t(r)].textSize(c);
-    QString text;
-    text.reserve(length);
+            length += at(r).textSize(c);
+    QString text(length, Qt::Uninitialized);
+    QChar* out = text.data();
     for (int r = top; r <= bottom; ++r) {
         if (r > top)
-            text += u'\r';
-        const Row& row = cells_[size_t(r)];
+            *out++ = u'\r';
+        const Row& row = at(r);
         for (int c = left; c <= right; ++c) {
             if (c > left)
-                text += u'\t';
-            row.appendText(c, text);
+                *out++ = u'\t';
+            out = row.writeText(c, out);
         }
     }
     return text;
@@ -221,7 +219,7 @@ void Datasheet::setClip(QStringView text) {
         qsizetype lineEnd = pos;
         while (lineEnd < size && text[lineEnd] != u'\r' && text[lineEnd] != u'\n')
             ++lineEnd;
-        layLine(cells_[size_t(r)], left, right, text.sliced(pos, lineEnd - pos));
+        layLine(at(r), left, right, text.sliced(pos, lineEnd - pos));
         if (lineEnd >= size)
             break;
         pos = lineEnd + 1;
@@ -237,7 +235,7 @@ void Datasheet::addItem(QStringView text, int index) {
     Row row;
     layLine(row, 0, ColumnCount - 1, text);
     const auto before = cursorState();
-    cells_.insert(cells_.begin() + index, std::move(row));
+    units_.insert(units_.begin() + (index - 1), std::move(row));
     // The mark belongs to its cell and moves down with it.
     if (markedRow_ >= index)
         ++markedRow_;
@@ -249,7 +247,7 @@ void Datasheet::removeItem(int index) {
     if (index < 1 || index >= rows())
         return;
     const auto before = cursorState();
-    cells_.erase(cells_.begin() + index);
+    units_.erase(units_.begin() + (index - 1));
     if (markedRow_ == index)
         markedRow_ = markedCol_ = -1;
     else if (markedRow_ > index)
@@ -261,7 +259,8 @@ void Datasheet::removeItem(int index) {
 }
 
 void Datasheet::clear() {
-    for (Row& row : cells_)
+    headings_ = Row();
+    for (Row& row : units_)
         row = Row();
     emit cellsChanged(0, 0, rows() - 1, ColumnCount - 1);
 }
@@ -280,6 +279,7 @@ void Datasheet::sort(SortKind kind) {
         return;
     const int left = std::min(col_, colSel_), right = std::max(col_, colSel_);
     const size_t count = size_t(last - first + 1);
+    Row* const block = &units_[size_t(first - 1)];
     const size_t keyCount = size_t(right - left + 1);
 
     // Keys are read once per row; the sort itself only moves row numbers.
@@ -289,10 +289,10 @@ void Datasheet::sort(SortKind kind) {
     const bool descending = kind == NumericDescending || kind == TextDescending;
     // `compare` gives negative, zero or positive for two keys of a column.
     auto sortOn = [&](auto key, auto compare) {
-        std::vector<decltype(key(cells_[0], 0))> keys(count * keyCount);
+        std::vector<decltype(key(block[0], 0))> keys(count * keyCount);
         for (size_t i = 0; i < count; ++i)
             for (size_t k = 0; k < keyCount; ++k)
-                keys[i * keyCount + k] = key(cells_[first + i], left + int(k));
+                keys[i * keyCount + k] = key(block[i], left + int(k));
         std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
             for (size_t k = 0; k < keyCount; ++k) {
                 const int c = compare(keys[a * keyCount + k], keys[b * keyCount + k]);
@@ -320,15 +320,15 @@ void Datasheet::sort(SortKind kind) {
     for (size_t start = 0; start < count; ++start) {
         if (order[start] == start)
             continue;
-        Row held = std::move(cells_[first + start]);
+        Row held = std::move(block[start]);
         size_t to = start;
         while (order[to] != start) {
             const size_t from = order[to];
-            cells_[first + to] = std::move(cells_[first + from]);
+            block[to] = std::move(block[from]);
             order[to] = to;
             to = from;
         }
-        cells_[first + to] = std::move(held);
+        block[to] = std::move(held);
         order[to] = to;
     }
 

@@ -32,7 +32,7 @@ public:
 
     explicit Datasheet(QObject* parent = nullptr); // one (heading) row
 
-    int rows() const { return int(cells_.size()); }
+    int rows() const { return int(units_.size()) + 1; }
     void setRows(int count); // keeps existing cells; new rows are empty; at least 1
 
     QString cell(int row, int col) const;
@@ -41,7 +41,8 @@ public:
     void setRowCells(int row, const Row& cells);
     // Writes texts[i] into cell (firstRow + i, col), in one step (renumbering).
     void setColumnTexts(int col, int firstRow, const QStringList& texts);
-    // Replaces every row below the heading row in one step (loading).
+    // Replaces every row below the heading row in one step (loading); the
+    // rows are taken over, not copied.
     void replaceUnitRows(std::vector<Row> unitRows);
 
     // Current cell and selected block. Setting Row or Col makes the selected
@@ -102,7 +103,11 @@ private:
     void notifyIfMoved(const std::array<int, 6>& before);
     std::array<int, 6> cursorState() const;
 
-    std::vector<Row> cells_;
+    Row& at(int row) { return row == 0 ? headings_ : units_[size_t(row - 1)]; }
+    const Row& at(int row) const { return row == 0 ? headings_ : units_[size_t(row - 1)]; }
+
+    Row headings_;           // row 0
+    std::vector<Row> units_; // rows 1..N
     int row_ = 0, col_ = 0, rowSel_ = 0, colSel_ = 0;
     int markedRow_ = -1, markedCol_ = -1;
 };

@@ -3,6 +3,7 @@
 #include "datasheet/CellNumber.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace quillon {
 
@@ -32,6 +33,43 @@ QChar* writeDigits(std::uint64_t value, QChar* out) {
         value /= 10;
     }
     return out + count;
+}
+
+// " 0" to " 255": column 73 and most numbers are these, so they are
+// copied, not computed.
+struct ByteText {
+    std::array<char16_t, 4> chars;
+    int size;
+};
+constexpr std::array<ByteText, 256> ByteTexts = [] {
+    std::array<ByteText, 256> texts{};
+    for (int v = 0; v < 256; ++v) {
+        ByteText& text = texts[size_t(v)];
+        text.chars[0] = u' ';
+        text.size = 1;
+        for (int divisor = 100; divisor >= 1; divisor /= 10)
+            if (v >= divisor || divisor == 1)
+                text.chars[size_t(text.size++)] = char16_t(u'0' + v / divisor % 10);
+    }
+    return texts;
+}();
+
+// The blank and number of a non-negative value; `blank` false leaves the blank out.
+qsizetype numberSize(std::uint64_t value, bool blank) {
+    const qsizetype size = value < 256 ? ByteTexts[value].size : 1 + digitCount(value);
+    return blank ? size : size - 1;
+}
+
+QChar* writeNumber(std::uint64_t value, bool blank, QChar* out) {
+    if (value >= 256) {
+        if (blank)
+            *out++ = u' ';
+        return writeDigits(value, out);
+    }
+    const ByteText& text = ByteTexts[value];
+    for (int i = blank ? 0 : 1; i < text.size; ++i)
+        *out++ = QChar(text.chars[size_t(i)]);
+    return out;
 }
 
 // Decimal digits without a superfluous leading zero; false for anything else.
@@ -87,13 +125,14 @@ qsizetype DatasheetRow::textSize(int col) const {
     const std::int64_t value = valueOf(code);
     switch (formOf(code)) {
     case Blank:
-        return 1 + digitCount(std::uint64_t(value));
+        return numberSize(std::uint64_t(value), true);
     case Plain:
-        return (value < 0 ? 1 : 0) + digitCount(std::uint64_t(value < 0 ? -value : value));
+        return value < 0 ? 1 + numberSize(std::uint64_t(-value), false)
+                         : numberSize(std::uint64_t(value), false);
     case InBytes: {
         qsizetype size = 0;
         for (std::uint8_t byte : bytes_)
-            size += 1 + digitCount(byte);
+            size += ByteTexts[byte].size;
         return size;
     }
     case Stored:
@@ -110,18 +149,22 @@ QChar* DatasheetRow::writeText(int col, QChar* out) const {
     const std::int64_t value = valueOf(code);
     switch (formOf(code)) {
     case Blank:
-        *out++ = u' ';
-        return writeDigits(std::uint64_t(value), out);
+        return writeNumber(std::uint64_t(value), true, out);
     case Plain:
-        if (value < 0)
-            *out++ = u'-';
-        return writeDigits(std::uint64_t(value < 0 ? -value : value), out);
+        if (value >= 0)
+            return writeNumber(std::uint64_t(value), false, out);
+        *out++ = u'-';
+        return writeNumber(std::uint64_t(-value), false, out);
     case InBytes:
-        for (std::uint8_t byte : bytes_) {
-            *out++ = u' ';
-            out = writeDigits(byte, out);
+        // Each byte's text is copied whole, its four characters at once: a
+        // shorter one is overwritten by the next byte's, and only the last
+        // one is copied to its exact length.
+        for (int i = 0; i < ByteCount - 1; ++i) {
+            const ByteText& byte = ByteTexts[bytes_[size_t(i)]];
+            std::memcpy(static_cast<void*>(out), byte.chars.data(), sizeof byte.chars);
+            out += byte.size;
         }
-        return out;
+        return writeNumber(bytes_[ByteCount - 1], true, out);
     case Stored: {
         const QString& text = findStored(col)->text;
         return std::copy(text.cbegin(), text.cend(), out);
@@ -129,12 +172,6 @@ QChar* DatasheetRow::writeText(int col, QChar* out) const {
     default:
         return out;
     }
-}
-
-void DatasheetRow::appendText(int col, QString& out) const {
-    const qsizetype at = out.size();
-    out.resize(at + textSize(col));
-    writeText(col, out.data() + at);
 }
 
 QString DatasheetRow::text(int col) const {

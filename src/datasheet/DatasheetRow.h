@@ -46,10 +46,11 @@ public:
     // False when the cell already held exactly this text.
     bool setText(int col, QStringView text);
 
-    // The length of a cell's text, and the text appended to `out`: block
-    // texts are built without a temporary text per cell.
+    // The length of a cell's text, and its characters written to `out`
+    // (which has room for them), returning the end of what was written:
+    // block texts are built without a temporary text per cell.
     qsizetype textSize(int col) const;
-    void appendText(int col, QString& out) const;
+    QChar* writeText(int col, QChar* out) const;
 
     // A number as loading writes it (" 12", " 0", "-3").
     void setNumber(int col, std::int64_t value);
@@ -77,7 +78,6 @@ private:
 
     static Form formOf(std::uint32_t code) { return Form(code & ((1u << FormBits) - 1)); }
     static std::int64_t valueOf(std::uint32_t code) { return std::int32_t(code) >> FormBits; }
-    QChar* writeText(int col, QChar* out) const; // returns the end of what was written
     std::vector<StoredText>::const_iterator findStored(int col) const;
     void dropStored(int col);
 

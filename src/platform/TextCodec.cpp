@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace quillon::platform {
 
@@ -36,7 +38,16 @@ QByteArray toCp1252(QStringView text, bool* lossless) {
     QByteArray bytes(text.size(), Qt::Uninitialized);
     char* out = bytes.data();
     bool allEncoded = true;
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    qsizetype i = 0;
+    // Runs of ASCII, four characters at a time: most text is nothing else.
+    for (std::uint64_t four = 0; i + 4 <= text.size(); i += 4, out += 4) {
+        std::memcpy(&four, text.data() + i, sizeof four);
+        if (four & 0xFF80'FF80'FF80'FF80u)
+            break;
+        for (int k = 0; k < 4; ++k)
+            out[k] = char(text[i + k].unicode());
+    }
+    for (; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
             *out++ = char(c);
