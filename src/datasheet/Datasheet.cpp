@@ -16,18 +16,21 @@ const Datasheet::Row& emptyRow() {
     return empty;
 }
 
-// Lays one line's TAB-separated pieces onto columns left..right of a row.
-void layLine(Datasheet::Row& row, int left, int right, QStringView line) {
+// Lays the TAB-separated pieces of the line that starts at `pos` onto
+// columns left..right of a row, leaving out pieces beyond `right`; returns
+// where the line ends (at a CR or LF, or at the end of the text).
+qsizetype layLine(Datasheet::Row& row, int left, int right, QStringView text, qsizetype pos) {
     int col = left;
-    qsizetype start = 0;
-    while (col <= right) {
-        const qsizetype tab = line.indexOf(u'\t', start);
-        const qsizetype end = tab < 0 ? line.size() : tab;
-        row.setText(col, line.sliced(start, end - start));
-        ++col;
-        if (tab < 0)
-            break;
-        start = tab + 1;
+    qsizetype start = pos;
+    for (;; ++pos) {
+        const bool lineEnd = pos == text.size() || text[pos] == u'\r' || text[pos] == u'\n';
+        if (!lineEnd && text[pos] != u'\t')
+            continue;
+        if (col <= right)
+            row.setText(col++, text.sliced(start, pos - start));
+        if (lineEnd)
+            return pos;
+        start = pos + 1;
     }
 }
 
@@ -213,17 +216,13 @@ void Datasheet::setClip(QStringView text) {
         text.chop(1);
     const int top = std::min(row_, rowSel_), bottom = std::max(row_, rowSel_);
     const int left = std::min(col_, colSel_), right = std::max(col_, colSel_);
-    const qsizetype size = text.size();
     qsizetype pos = 0;
     for (int r = top; r <= bottom; ++r) {
-        qsizetype lineEnd = pos;
-        while (lineEnd < size && text[lineEnd] != u'\r' && text[lineEnd] != u'\n')
-            ++lineEnd;
-        layLine(at(r), left, right, text.sliced(pos, lineEnd - pos));
-        if (lineEnd >= size)
+        const qsizetype lineEnd = layLine(at(r), left, right, text, pos);
+        if (lineEnd >= text.size())
             break;
         pos = lineEnd + 1;
-        if (text[lineEnd] == u'\r' && pos < size && text[pos] == u'\n')
+        if (text[lineEnd] == u'\r' && pos < text.size() && text[pos] == u'\n')
             ++pos;
     }
     emit cellsChanged(top, left, bottom, right);
@@ -233,7 +232,7 @@ void Datasheet::addItem(QStringView text, int index) {
     // The heading row stays on top.
     index = std::clamp(index, 1, rows());
     Row row;
-    layLine(row, 0, ColumnCount - 1, text);
+    layLine(row, 0, ColumnCount - 1, text, 0);
     const auto before = cursorState();
     units_.insert(units_.begin() + (index - 1), std::move(row));
     // The mark belongs to its cell and moves down with it.

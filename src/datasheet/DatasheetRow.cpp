@@ -189,7 +189,7 @@ bool DatasheetRow::setText(int col, QStringView text) {
     // The one form this text is kept in, so that equal texts are equal rows.
     std::uint32_t newCode = Stored;
     std::int64_t value = 0;
-    Bytes bytes{};
+    Bytes bytes; // filled only for the bytes form
     if (text.isEmpty())
         newCode = Empty;
     else if (text[0] == u' ' && readDigits(text.sliced(1), value))
