@@ -125,10 +125,11 @@ private slots:
             << "a,b,1.3/c,d,2.3/3.1,3.2,3.3";
         QTest::newRow("only one final line end dropped") << QList<int>{1, 1, 3, 1} << "a\r\n\r\n"
                                                          << "a,1.2,1.3/,2.2,2.3/3.1,3.2,3.3";
+        QTest::newRow("final lone CR before an empty last cell")
+            << QList<int>{1, 1, 3, 1} << "a\rb\r"
+            << "a,1.2,1.3/b,2.2,2.3/,3.2,3.3";
         QTest::newRow("short lines leave cells") << QList<int>{1, 1, 2, 3} << "a\rb\t\tc"
                                                  << "a,1.2,1.3/b,,c/3.1,3.2,3.3";
-        QTest::newRow("own block with an empty last cell") << QList<int>{1, 1, 3, 1} << "a\rb\r"
-                                                           << "a,1.2,1.3/b,2.2,2.3/,3.2,3.3";
     }
     void setClipFillsBlockFromTopLeft() {
         QFETCH(QList<int>, block);

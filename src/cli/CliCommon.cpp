@@ -79,10 +79,16 @@ QByteArray TableText(const QList<QStringList>& lines) {
 
 QList<QStringList> ParseTable(const QByteArray& bytes) {
     QList<QStringList> lines;
-    const QStringList texts = platform::fromCp1252(bytes).split(QLatin1Char('\n'));
-    for (QString text : texts) {
-        if (text.endsWith(QLatin1Char('\r')))
-            text.chop(1);
+    // Line by line: the table is never decoded whole.
+    for (qsizetype start = 0; start < bytes.size();) {
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        QByteArrayView bytesOfLine = QByteArrayView(bytes).sliced(start, end - start);
+        start = end + 1;
+        if (bytesOfLine.endsWith('\r'))
+            bytesOfLine.chop(1);
+        const QString text = platform::fromCp1252(bytesOfLine);
         if (!text.trimmed().isEmpty())
             lines.append(text.split(QLatin1Char('\t')));
     }

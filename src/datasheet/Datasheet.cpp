@@ -205,11 +205,10 @@ QString Datasheet::clip() const {
 }
 
 void Datasheet::setClip(QStringView text) {
-    // Spreadsheets end a copied block with a line end and write CR LF: one
-    // final CR LF or LF is dropped and LF after CR belongs to the line end,
-    // so no cell gets a stray LF and no row below the text is blanked. A
-    // final lone CR is this grid's own row separator before an empty last
-    // cell and stays.
+    // Spreadsheets end a copied block with a line end and write CR LF; one
+    // final CR LF or LF is dropped and LF after CR belongs to the line end, so
+    // no cell gets a stray LF and no row below the text is blanked. A final
+    // lone CR is this editor's own row separator before an empty last cell.
     if (text.endsWith(u"\r\n"))
         text.chop(2);
     else if (text.endsWith(u'\n'))
