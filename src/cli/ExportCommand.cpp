@@ -31,7 +31,8 @@ void writeUnitLine(const Datasheet::Row& cells, bool withDescription, const QStr
             *out++ = u'\t';
         QChar* start = out;
         out = cells.writeText(c, out);
-        BlankTableSeparators(start, out);
+        if (cells.holdsText(c))
+            BlankTableSeparators(start, out);
     }
     if (withDescription) {
         *out++ = u'\t';

@@ -182,7 +182,7 @@ QString DatasheetRow::text(int col) const {
     return text;
 }
 
-bool DatasheetRow::setText(int col, QStringView text) {
+bool DatasheetRow::setText(int col, QStringView text, const QString* shared) {
     if (col < 0 || col >= ColumnCount)
         return false;
     std::uint32_t& code = codes_[size_t(col)];
@@ -206,17 +206,18 @@ bool DatasheetRow::setText(int col, QStringView text) {
         if (found != stored_.end()) {
             if (found->text == text)
                 return false;
-            stored_[size_t(found - stored_.begin())].text = text.toString();
+            stored_[size_t(found - stored_.begin())].text = shared ? *shared : text.toString();
         } else {
             const auto at = std::lower_bound(
                 stored_.begin(), stored_.end(), col,
                 [](const StoredText& stored, int column) { return stored.col < column; });
-            stored_.insert(at, StoredText{col, text.toString()});
+            stored_.insert(at, StoredText{col, shared ? *shared : text.toString()});
         }
     } else {
         if (newCode == code && (newCode != InBytes || bytes == bytes_))
             return false;
-        dropStored(col);
+        if (formOf(code) == Stored)
+            dropStored(col);
     }
     if (col == BytesColumn)
         bytes_ = newCode == InBytes ? bytes : Bytes{};
@@ -231,10 +232,15 @@ void DatasheetRow::setNumber(int col, std::int64_t value) {
         setText(col, NumberText(value));
         return;
     }
-    dropStored(col);
+    if (formOf(codes_[size_t(col)]) == Stored)
+        dropStored(col);
     codes_[size_t(col)] = std::uint32_t(value * (1 << FormBits)) | (value < 0 ? Plain : Blank);
     if (col == BytesColumn)
         bytes_ = Bytes{};
+}
+
+bool DatasheetRow::holdsText(int col) const {
+    return col >= 0 && col < ColumnCount && formOf(codes_[size_t(col)]) == Stored;
 }
 
 std::optional<std::int64_t> DatasheetRow::wholeNumber(int col) const {

@@ -30,7 +30,10 @@ public:
             row_.setText(col_, text);
             return *this;
         }
-        CellRef& operator=(const QString& text) { return *this = QStringView(text); }
+        CellRef& operator=(const QString& text) {
+            row_.setText(col_, text);
+            return *this;
+        }
         CellRef& operator=(const CellRef& other) { return *this = QString(other); }
         operator QString() const { return row_.text(col_); }
 
@@ -43,14 +46,20 @@ public:
 
     // A column out of range reads as empty and is not written.
     QString text(int col) const;
-    // False when the cell already held exactly this text.
-    bool setText(int col, QStringView text);
+    // False when the cell already held exactly this text. A QString kept
+    // as a text is shared, not copied.
+    bool setText(int col, QStringView text) { return setText(col, text, nullptr); }
+    bool setText(int col, const QString& text) { return setText(col, text, &text); }
 
     // The length of a cell's text, and its characters written to `out`
     // (which has room for them), returning the end of what was written:
     // block texts are built without a temporary text per cell.
     qsizetype textSize(int col) const;
     QChar* writeText(int col, QChar* out) const;
+
+    // True when the cell is kept as a text of its own: only such a cell can
+    // hold other characters than blanks, digits and a minus sign.
+    bool holdsText(int col) const;
 
     // A number as loading writes it (" 12", " 0", "-3").
     void setNumber(int col, std::int64_t value);
@@ -78,6 +87,7 @@ private:
 
     static Form formOf(std::uint32_t code) { return Form(code & ((1u << FormBits) - 1)); }
     static std::int64_t valueOf(std::uint32_t code) { return std::int32_t(code) >> FormBits; }
+    bool setText(int col, QStringView text, const QString* shared);
     std::vector<StoredText>::const_iterator findStored(int col) const;
     void dropStored(int col);
 
