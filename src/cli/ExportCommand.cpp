@@ -4,7 +4,6 @@
 #include "datasheet/Datasheet.h"
 #include "equipment/EquipmentFiles.h"
 #include "i18n/Messages.h"
-#include "platform/Files.h"
 #include "platform/TextCodec.h"
 #include "shell/EditorState.h"
 
