@@ -59,6 +59,17 @@ private slots:
         QCOMPARE(Bytes(copy + "KorEquip.TXT"), Bytes(units + "KorEquip.TXT"));
     }
 
+    // Names become cells: blanks around them trimmed, a TAB of their own a
+    // blank, Windows-1252 kept.
+    void exportWritesNamesAsCells() {
+        const QString folder = freshFolder("names");
+        QVERIFY(samplegame::WriteEquipmentFiles(folder, 2));
+        QVERIFY(writeWholeFile(folder + "KorEquip.TXT", "  Pz\tIV \xe9\x80 \r\nTiger\r\n"));
+        const QList<QByteArray> lines = RunCli({"export", folder}).out.split('\n');
+        QCOMPARE(lines.value(1).split('\t').value(1), QByteArray("Pz IV \xe9\x80"));
+        QCOMPARE(lines.value(2).split('\t').value(1), QByteArray("Tiger"));
+    }
+
     // Rows without heading, in another order, with LF line ends; unit 1
     // renamed, a CR inside its name, with a Move of 40.
     void editedTableIsSavedWithCorrections() {

@@ -144,6 +144,55 @@ private slots:
         QCOMPARE(area(sheet), expected);
     }
 
+    // Whatever is put into a cell reads back exactly, through the cell, the
+    // block text and a paste, also after the cell held texts of other kinds.
+    void cellsKeepTheirExactText_data() {
+        QTest::addColumn<int>("col");
+        QTest::addColumn<QString>("text");
+        QString bytes;
+        for (int i = 0; i < 120; ++i)
+            bytes += QStringLiteral(" %1").arg(i * 37 % 256);
+        const QString lastByte = bytes.left(bytes.lastIndexOf(u' '));
+        const QStringList numbers{" 12", "12",        "-3",        " 0",        "0",
+                                  "-0",  "012",       " -3",       "  12",      "12 ",
+                                  "+5",  " 99999999", "-99999999", "123456789", "254.5"};
+        for (const QString& number : numbers)
+            QTest::newRow(qPrintable("number '" + number + "'")) << 3 << number;
+        QTest::newRow("empty") << 70 << "";
+        QTest::newRow("name") << 1 << "Tiger II";
+        QTest::newRow("accents and symbols") << 1 << "\u00c9clair \u20ac\u2602";
+        QTest::newRow("unknown bytes as loaded") << 73 << bytes;
+        QTest::newRow("119 bytes") << 73 << lastByte;
+        QTest::newRow("121 bytes") << 73 << bytes + " 0";
+        QTest::newRow("byte above 255") << 73 << lastByte + " 256";
+        QTest::newRow("byte with leading zero") << 73 << lastByte + " 07";
+        QTest::newRow("two blanks before the bytes") << 73 << " " + bytes;
+        QTest::newRow("blank after the bytes") << 73 << bytes + " ";
+        QTest::newRow("byte list in another column") << 72 << bytes;
+    }
+    void cellsKeepTheirExactText() {
+        QFETCH(int, col);
+        QFETCH(QString, text);
+        Datasheet fresh, reused;
+        fresh.setRows(2);
+        reused.setRows(2);
+        fresh.setCell(1, col, text);
+        QString bytes;
+        for (int i = 0; i < 120; ++i)
+            bytes += u" 9";
+        for (const QString& before : {QString(" 7"), bytes, QString("Name"), QString("-4")})
+            reused.setCell(1, col, before);
+        reused.setCell(1, col, text);
+        QCOMPARE(fresh.cell(1, col), text);
+        QCOMPARE(reused.cell(1, col), text);
+        QVERIFY(reused.rowCells(1) == fresh.rowCells(1)); // nothing of the earlier texts is left
+        fresh.select(1, col, 1, col);
+        QCOMPARE(fresh.clip(), text);
+        reused.select(1, col, 1, col);
+        reused.setClip(text);
+        QCOMPARE(reused.cell(1, col), text);
+    }
+
     void addAndRemoveRows() {
         Datasheet sheet;
         fillNamed(sheet, 3);
@@ -173,6 +222,9 @@ private slots:
         QTest::newRow("text ignores accents")
             << QStringList{"Zenith", "\u00c9clair", "Dora", "eclair"} << QStringList{}
             << QList<int>{1, 2, 1, 2} << int(Datasheet::TextAscending) << "u3,u4,u2,u1";
+        QTest::newRow("fractions and texts among whole numbers")
+            << QStringList{"2.5", " 3", "abc", "-1"} << QStringList{} << QList<int>{1, 2, 1, 2}
+            << int(Datasheet::NumericAscending) << "u4,u3,u1,u2";
         QTest::newRow("leftmost key first")
             << QStringList{"2", "1", "2", "1"} << QStringList{"5", "7", "3", "6"}
             << QList<int>{1, 2, 1, 3} << int(Datasheet::NumericAscending) << "u4,u2,u3,u1";

@@ -70,7 +70,7 @@ struct LoadedGame {
     bool undoEnabled() const {
         return control<QPushButton>(QStringLiteral("Command3"))->isEnabled();
     }
-    const QString& cell(int row, int col) const { return state.datasheet.cell(row, col); }
+    QString cell(int row, int col) const { return state.datasheet.cell(row, col); }
 
     // What a control shows: boxes their text, lists their index, check boxes
     // "1"/"0", the target type the checked option.

@@ -70,11 +70,9 @@ QByteArray TableText(const QList<QStringList>& lines) {
         for (qsizetype c = 0; c < line.size(); ++c) {
             if (c > 0)
                 text += QLatin1Char('\t');
-            QString cell = line[c];
-            cell.replace(QLatin1Char('\t'), QLatin1Char(' '))
-                .replace(QLatin1Char('\r'), QLatin1Char(' '))
-                .replace(QLatin1Char('\n'), QLatin1Char(' '));
-            text += cell;
+            const qsizetype start = text.size();
+            text += line[c];
+            BlankTableSeparators(text.data() + start, text.data() + text.size());
         }
         text += QStringLiteral("\r\n");
     }
@@ -83,13 +81,20 @@ QByteArray TableText(const QList<QStringList>& lines) {
 
 QList<TableLine> ParseTable(const QByteArray& bytes) {
     QList<TableLine> lines;
-    const QStringList texts = platform::fromCp1252(bytes).split(QLatin1Char('\n'));
-    for (qsizetype i = 0; i < texts.size(); ++i) {
-        QString text = texts[i];
-        if (text.endsWith(QLatin1Char('\r')))
-            text.chop(1);
+    // Line by line: the table is never decoded whole.
+    int number = 0;
+    for (qsizetype start = 0; start < bytes.size();) {
+        ++number;
+        qsizetype end = bytes.indexOf('\n', start);
+        if (end < 0)
+            end = bytes.size();
+        QByteArrayView bytesOfLine = QByteArrayView(bytes).sliced(start, end - start);
+        start = end + 1;
+        if (bytesOfLine.endsWith('\r'))
+            bytesOfLine.chop(1);
+        const QString text = platform::fromCp1252(bytesOfLine);
         if (!text.trimmed().isEmpty())
-            lines.append({int(i + 1), text.split(QLatin1Char('\t'))});
+            lines.append({number, text.split(QLatin1Char('\t'))});
     }
     return lines;
 }

@@ -54,6 +54,13 @@ QStringList EnglishHeadings(const QStringList& nationNames = {});
 // Tab-separated text: cells joined by TAB, lines ended by CR LF, Windows-1252.
 // TAB, CR and LF inside a cell become blanks so that the table stays a table.
 QByteArray TableText(const QList<QStringList>& lines);
+// Makes the TABs, CRs and LFs of one cell's characters blanks.
+inline void BlankTableSeparators(QChar* first, QChar* last) {
+    for (QChar* c = first; c != last; ++c) {
+        if (*c == u'\t' || *c == u'\r' || *c == u'\n')
+            *c = u' ';
+    }
+}
 // The lines of such a text (LF or CR LF line ends), each split at TABs and
 // numbered from 1 as in the file; empty lines are left out.
 struct TableLine {

@@ -1,34 +1,66 @@
 #include "cli/CliGameData.h"
 #include "cli/Commands.h"
 
-#include "datasheet/CellNumber.h"
 #include "datasheet/Datasheet.h"
 #include "equipment/EquipmentFiles.h"
 #include "i18n/Messages.h"
-#include "platform/Files.h"
+#include "platform/TextCodec.h"
 #include "shell/EditorState.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <cstdio>
 
 namespace quillon::cli {
 
 namespace {
 
+// A unit's table line: its 74 cells and, when asked for, its description,
+// TAB between them, CR LF at the end. A cell's own TAB, CR or LF becomes a
+// blank so that the table stays a table.
+void writeUnitLine(const Datasheet::Row& cells, bool withDescription, const QString& description,
+                   QString& line) {
+    qsizetype size = Datasheet::ColumnCount + 1 + (withDescription ? description.size() + 1 : 0);
+    for (int c = 0; c < Datasheet::ColumnCount; ++c)
+        size += cells.textSize(c);
+    line.resize(size);
+    QChar* out = line.data();
+    for (int c = 0; c < Datasheet::ColumnCount; ++c) {
+        if (c > 0)
+            *out++ = u'\t';
+        QChar* start = out;
+        out = cells.writeText(c, out);
+        if (cells.holdsText(c))
+            BlankTableSeparators(start, out);
+    }
+    if (withDescription) {
+        *out++ = u'\t';
+        QChar* start = out;
+        out = std::copy(description.cbegin(), description.cend(), out);
+        BlankTableSeparators(start, out);
+    }
+    *out++ = u'\r';
+    *out++ = u'\n';
+}
+
 int runExport(const CommandLine& line) {
     const CliSettings settings = SettingsFor(line);
-    // The game folder check sizes the description table by the units loaded.
-    EditorState game;
-    Datasheet& sheet = game.datasheet;
-    const LoadResult loaded =
-        LoadEquipmentFiles(FolderArgument(line.positional[0]), sheet, settings.language);
-    if (!loaded.ok) {
-        PrintError(loaded.message);
+    const EquipmentInput input =
+        ReadEquipmentFiles(FolderArgument(line.positional[0]), settings.language);
+    if (!input.result.ok) {
+        PrintError(input.result.message);
         return ExitFailure;
     }
-    for (const QString& warning : loaded.warnings)
+    for (const QString& warning : input.result.warnings)
         PrintError(warning);
 
     // The game's nation names head the nation columns when the game is
-    // there; only the descriptions need it.
+    // there; only the descriptions need it. The game folder check reads a
+    // description for every unit the datasheet has room for.
     const bool descriptions = line.flags.contains(QStringLiteral("--descriptions"));
+    EditorState game;
+    if (descriptions)
+        game.datasheet.setRows(input.count + 1);
     const QStringList checkMessages = LoadGameData(settings, game);
     const bool gameData = GameDataAvailable(game);
     if (descriptions && !gameData) {
@@ -36,29 +68,30 @@ int runExport(const CommandLine& line) {
         return ExitFailure;
     }
 
-    QList<QStringList> lines;
-    lines.reserve(sheet.rows());
-    lines.append(EnglishHeadings(gameData ? game.lists.NationNames : QStringList()));
-    if (descriptions)
-        lines.first().append(QString::fromLatin1(DescriptionHeading));
-    for (int r = 1; r < sheet.rows(); ++r) {
-        const Datasheet::Row& cells = sheet.rowCells(r);
-        lines.append(QStringList(cells.begin(), cells.end()));
-        if (descriptions) {
-            const qint64 unit = RoundHalfEven(CellNumber(cells[0]));
-            lines.last().append(unit >= 0 && unit < game.LongDescriptions.size()
-                                    ? game.LongDescriptions[qsizetype(unit)]
-                                    : QString());
-        }
-    }
-    const QByteArray text = TableText(lines);
-
+    // The table goes out line by line as it is made, each unit's row made
+    // from its record as loading makes it: neither the rows nor the table
+    // ever stand whole in memory. A file is only replaced once every line
+    // is written.
     const QString output = line.values.value(QStringLiteral("-o"));
-    if (output.isEmpty()) {
-        WriteStdout(text);
-        return ExitOk;
+    QSaveFile file(output);
+    QFile standardOutput;
+    const bool toFile = !output.isEmpty();
+    QFileDevice& out = toFile ? static_cast<QFileDevice&>(file) : standardOutput;
+    const bool opened = toFile ? file.open(QIODevice::WriteOnly)
+                               : standardOutput.open(stdout, QIODevice::WriteOnly);
+    QStringList headings = EnglishHeadings(gameData ? game.lists.NationNames : QStringList());
+    if (descriptions)
+        headings.append(QString::fromLatin1(DescriptionHeading));
+    bool written = opened && out.write(TableText({headings})) >= 0;
+    QString unitLine;
+    for (int unit = 0; written && unit < input.count; ++unit) {
+        const bool described = descriptions && unit < game.LongDescriptions.size();
+        writeUnitLine(input.row(unit), descriptions,
+                      described ? game.LongDescriptions[unit] : QString(), unitLine);
+        written = out.write(platform::toCp1252(unitLine)) >= 0;
     }
-    if (!platform::writeWholeFile(output, text)) {
+    written = written && out.flush() && out.error() == QFileDevice::NoError;
+    if (toFile && !(written && file.commit())) {
         PrintError(
             i18n::Message(settings.language, QString::fromLatin1(i18n::msg::CannotWriteFile)) +
             output);

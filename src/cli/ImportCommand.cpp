@@ -79,7 +79,8 @@ int runImport(const CommandLine& line) {
     rows.reserve(size_t(table.size()));
     for (const TableLine& tableLine : table) {
         Datasheet::Row row;
-        std::copy_n(tableLine.cells.begin(), Datasheet::ColumnCount, row.begin());
+        for (int c = 0; c < Datasheet::ColumnCount; ++c)
+            row.setText(c, tableLine.cells[c]);
         rows.push_back(std::move(row));
     }
     EditorState game;

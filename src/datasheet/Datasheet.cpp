@@ -16,18 +16,21 @@ const Datasheet::Row& emptyRow() {
     return empty;
 }
 
-// Lays one line's TAB-separated pieces onto columns left..right of a row.
-void layLine(Datasheet::Row& row, int left, int right, QStringView line) {
+// Lays the TAB-separated pieces of the line that starts at `pos` onto
+// columns left..right of a row, leaving out pieces beyond `right`; returns
+// where the line ends (at a CR or LF, or at the end of the text).
+qsizetype layLine(Datasheet::Row& row, int left, int right, QStringView text, qsizetype pos) {
     int col = left;
-    qsizetype start = 0;
-    while (col <= right) {
-        const qsizetype tab = line.indexOf(u'\t', start);
-        const qsizetype end = tab < 0 ? line.size() : tab;
-        row[size_t(col)] = line.mid(start, end - start).toString();
-        ++col;
-        if (tab < 0)
-            break;
-        start = tab + 1;
+    qsizetype start = pos;
+    for (;; ++pos) {
+        const bool lineEnd = pos == text.size() || text[pos] == u'\r' || text[pos] == u'\n';
+        if (!lineEnd && text[pos] != u'\t')
+            continue;
+        if (col <= right)
+            row.setText(col++, text.sliced(start, pos - start));
+        if (lineEnd)
+            return pos;
+        start = pos + 1;
     }
 }
 
@@ -51,7 +54,7 @@ QString TextSortKey(const QString& text) {
 
 } // namespace
 
-Datasheet::Datasheet(QObject* parent) : QObject(parent), cells_(1) {}
+Datasheet::Datasheet(QObject* parent) : QObject(parent) {}
 
 int Datasheet::clampRow(int row) const {
     return std::clamp(row, 0, rows() - 1);
@@ -75,7 +78,7 @@ void Datasheet::setRows(int count) {
     if (count == rows())
         return;
     const auto before = cursorState();
-    cells_.resize(size_t(count));
+    units_.resize(size_t(count - 1));
     row_ = clampRow(row_);
     rowSel_ = clampRow(rowSel_);
     if (markedRow_ >= count)
@@ -84,32 +87,29 @@ void Datasheet::setRows(int count) {
     notifyIfMoved(before);
 }
 
-const QString& Datasheet::cell(int row, int col) const {
-    if (row < 0 || row >= rows() || col < 0 || col >= ColumnCount)
-        return emptyRow()[0];
-    return cells_[size_t(row)][size_t(col)];
+QString Datasheet::cell(int row, int col) const {
+    if (row < 0 || row >= rows())
+        return {};
+    return at(row).text(col);
 }
 
 const Datasheet::Row& Datasheet::rowCells(int row) const {
     if (row < 0 || row >= rows())
         return emptyRow();
-    return cells_[size_t(row)];
+    return at(row);
 }
 
 void Datasheet::setCell(int row, int col, const QString& text) {
     if (row < 0 || row >= rows() || col < 0 || col >= ColumnCount)
         return;
-    QString& target = cells_[size_t(row)][size_t(col)];
-    if (target == text)
-        return;
-    target = text;
-    emit cellsChanged(row, col, row, col);
+    if (at(row).setText(col, text))
+        emit cellsChanged(row, col, row, col);
 }
 
 void Datasheet::setRowCells(int row, const Row& cells) {
     if (row < 0 || row >= rows())
         return;
-    cells_[size_t(row)] = cells;
+    at(row) = cells;
     emit cellsChanged(row, 0, row, ColumnCount - 1);
 }
 
@@ -121,15 +121,13 @@ void Datasheet::setColumnTexts(int col, int firstRow, const QStringList& texts) 
     if (first > last)
         return;
     for (int r = first; r <= last; ++r)
-        cells_[size_t(r)][size_t(col)] = texts[r - firstRow];
+        at(r).setText(col, texts[r - firstRow]);
     emit cellsChanged(first, col, last, col);
 }
 
 void Datasheet::replaceUnitRows(std::vector<Row> unitRows) {
     const auto before = cursorState();
-    cells_.resize(1);
-    cells_.reserve(unitRows.size() + 1);
-    std::move(unitRows.begin(), unitRows.end(), std::back_inserter(cells_));
+    units_ = std::move(unitRows);
     row_ = clampRow(row_);
     rowSel_ = clampRow(rowSel_);
     // The marked cell now shows another unit's data.
@@ -190,17 +188,17 @@ QString Datasheet::clip() const {
     qsizetype length = qsizetype(bottom - top + 1) * (right - left + 1) - 1;
     for (int r = top; r <= bottom; ++r)
         for (int c = left; c <= right; ++c)
-            length += cells_[size_t(r)][size_t(c)].size();
-    QString text;
-    text.reserve(length);
+            length += at(r).textSize(c);
+    QString text(length, Qt::Uninitialized);
+    QChar* out = text.data();
     for (int r = top; r <= bottom; ++r) {
         if (r > top)
-            text += u'\r';
-        const Row& row = cells_[size_t(r)];
+            *out++ = u'\r';
+        const Row& row = at(r);
         for (int c = left; c <= right; ++c) {
             if (c > left)
-                text += u'\t';
-            text += row[size_t(c)];
+                *out++ = u'\t';
+            out = row.writeText(c, out);
         }
     }
     return text;
@@ -217,17 +215,13 @@ void Datasheet::setClip(QStringView text) {
         text.chop(1);
     const int top = std::min(row_, rowSel_), bottom = std::max(row_, rowSel_);
     const int left = std::min(col_, colSel_), right = std::max(col_, colSel_);
-    const qsizetype size = text.size();
     qsizetype pos = 0;
     for (int r = top; r <= bottom; ++r) {
-        qsizetype lineEnd = pos;
-        while (lineEnd < size && text[lineEnd] != u'\r' && text[lineEnd] != u'\n')
-            ++lineEnd;
-        layLine(cells_[size_t(r)], left, right, text.mid(pos, lineEnd - pos));
-        if (lineEnd >= size)
+        const qsizetype lineEnd = layLine(at(r), left, right, text, pos);
+        if (lineEnd >= text.size())
             break;
         pos = lineEnd + 1;
-        if (text[lineEnd] == u'\r' && pos < size && text[pos] == u'\n')
+        if (text[lineEnd] == u'\r' && pos < text.size() && text[pos] == u'\n')
             ++pos;
     }
     emit cellsChanged(top, left, bottom, right);
@@ -237,9 +231,9 @@ void Datasheet::addItem(QStringView text, int index) {
     // The heading row stays on top.
     index = std::clamp(index, 1, rows());
     Row row;
-    layLine(row, 0, ColumnCount - 1, text);
+    layLine(row, 0, ColumnCount - 1, text, 0);
     const auto before = cursorState();
-    cells_.insert(cells_.begin() + index, std::move(row));
+    units_.insert(units_.begin() + (index - 1), std::move(row));
     // The mark belongs to its cell and moves down with it.
     if (markedRow_ >= index)
         ++markedRow_;
@@ -251,7 +245,7 @@ void Datasheet::removeItem(int index) {
     if (index < 1 || index >= rows())
         return;
     const auto before = cursorState();
-    cells_.erase(cells_.begin() + index);
+    units_.erase(units_.begin() + (index - 1));
     if (markedRow_ == index)
         markedRow_ = markedCol_ = -1;
     else if (markedRow_ > index)
@@ -263,8 +257,9 @@ void Datasheet::removeItem(int index) {
 }
 
 void Datasheet::clear() {
-    for (Row& row : cells_)
-        row.fill(QString());
+    headings_ = Row();
+    for (Row& row : units_)
+        row = Row();
     emit cellsChanged(0, 0, rows() - 1, ColumnCount - 1);
 }
 
@@ -282,6 +277,7 @@ void Datasheet::sort(SortKind kind) {
         return;
     const int left = std::min(col_, colSel_), right = std::max(col_, colSel_);
     const size_t count = size_t(last - first + 1);
+    Row* const block = &units_[size_t(first - 1)];
     const size_t keyCount = size_t(right - left + 1);
 
     // Keys are read once per row; the sort itself only moves row numbers.
@@ -291,10 +287,10 @@ void Datasheet::sort(SortKind kind) {
     const bool descending = kind == NumericDescending || kind == TextDescending;
     // `compare` gives negative, zero or positive for two keys of a column.
     auto sortOn = [&](auto key, auto compare) {
-        std::vector<decltype(key(QString()))> keys(count * keyCount);
+        std::vector<decltype(key(block[0], 0))> keys(count * keyCount);
         for (size_t i = 0; i < count; ++i)
             for (size_t k = 0; k < keyCount; ++k)
-                keys[i * keyCount + k] = key(cells_[first + i][left + k]);
+                keys[i * keyCount + k] = key(block[i], left + int(k));
         std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
             for (size_t k = 0; k < keyCount; ++k) {
                 const int c = compare(keys[a * keyCount + k], keys[b * keyCount + k]);
@@ -305,10 +301,14 @@ void Datasheet::sort(SortKind kind) {
         });
     };
     if (numeric)
-        sortOn([](const QString& cell) { return CellNumber(cell); },
-               [](double x, double y) { return int(x > y) - int(x < y); });
+        sortOn(
+            [](const Row& row, int col) {
+                const std::optional<std::int64_t> whole = row.wholeNumber(col);
+                return whole ? double(*whole) : CellNumber(row.text(col));
+            },
+            [](double x, double y) { return int(x > y) - int(x < y); });
     else
-        sortOn([](const QString& cell) { return TextSortKey(cell); },
+        sortOn([](const Row& row, int col) { return TextSortKey(row.text(col)); },
                [](const QString& x, const QString& y) {
                    return QString::compare(x, y, Qt::CaseSensitive);
                });
@@ -318,15 +318,15 @@ void Datasheet::sort(SortKind kind) {
     for (size_t start = 0; start < count; ++start) {
         if (order[start] == start)
             continue;
-        Row held = std::move(cells_[first + start]);
+        Row held = std::move(block[start]);
         size_t to = start;
         while (order[to] != start) {
             const size_t from = order[to];
-            cells_[first + to] = std::move(cells_[first + from]);
+            block[to] = std::move(block[from]);
             order[to] = to;
             to = from;
         }
-        cells_[first + to] = std::move(held);
+        block[to] = std::move(held);
         order[to] = to;
     }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "datasheet/DatasheetRow.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -17,9 +19,9 @@ namespace quillon {
 class Datasheet : public QObject {
     Q_OBJECT
 public:
-    static constexpr int ColumnCount = 74;
+    static constexpr int ColumnCount = DatasheetRow::ColumnCount;
     static constexpr int MaxUnits = 32767;
-    using Row = std::array<QString, ColumnCount>;
+    using Row = DatasheetRow;
 
     enum SortKind {
         NumericAscending = 3,
@@ -30,16 +32,17 @@ public:
 
     explicit Datasheet(QObject* parent = nullptr); // one (heading) row
 
-    int rows() const { return int(cells_.size()); }
+    int rows() const { return int(units_.size()) + 1; }
     void setRows(int count); // keeps existing cells; new rows are empty; at least 1
 
-    const QString& cell(int row, int col) const;
+    QString cell(int row, int col) const;
     void setCell(int row, int col, const QString& text);
     const Row& rowCells(int row) const; // a row out of range reads as empty cells
     void setRowCells(int row, const Row& cells);
     // Writes texts[i] into cell (firstRow + i, col), in one step (renumbering).
     void setColumnTexts(int col, int firstRow, const QStringList& texts);
-    // Replaces every row below the heading row in one step (loading).
+    // Replaces every row below the heading row in one step (loading); the
+    // rows are taken over, not copied.
     void replaceUnitRows(std::vector<Row> unitRows);
 
     // Current cell and selected block. Setting Row or Col makes the selected
@@ -100,7 +103,11 @@ private:
     void notifyIfMoved(const std::array<int, 6>& before);
     std::array<int, 6> cursorState() const;
 
-    std::vector<Row> cells_;
+    Row& at(int row) { return row == 0 ? headings_ : units_[size_t(row - 1)]; }
+    const Row& at(int row) const { return row == 0 ? headings_ : units_[size_t(row - 1)]; }
+
+    Row headings_;           // row 0
+    std::vector<Row> units_; // rows 1..N
     int row_ = 0, col_ = 0, rowSel_ = 0, colSel_ = 0;
     int markedRow_ = -1, markedCol_ = -1;
 };

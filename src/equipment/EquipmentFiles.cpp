@@ -73,53 +73,66 @@ void reselectUnit(Datasheet& sheet, int unit, int column) {
 
 } // namespace
 
-LoadResult LoadEquipmentFiles(const QString& folder, Datasheet& sheet, i18n::Language language) {
-    LoadResult result;
+EquipmentInput ReadEquipmentFiles(const QString& folder, i18n::Language language) {
+    EquipmentInput input;
+    LoadResult& result = input.result;
     const QString eqpPath = pathIn(folder, QString::fromLatin1(EquipmentFileName));
     const QString txtPath = pathIn(folder, QString::fromLatin1(UnitNamesFileName));
     result.equipmentPath = eqpPath;
     for (const QString& path : {eqpPath, txtPath}) {
         if (!platform::fileExists(path)) {
             result.message = message(language, i18n::msg::CannotFindFile, path);
-            return result;
+            return input;
         }
     }
     const std::optional<QByteArray> eqp = platform::readWholeFile(eqpPath);
     const std::optional<QByteArray> txt = platform::readWholeFile(txtPath);
     if (!eqp || !txt) {
         result.message = message(language, i18n::msg::CannotFindFile, !eqp ? eqpPath : txtPath);
-        return result;
+        return input;
     }
     if (eqp->size() < 2) {
         result.message = message(language, i18n::msg::FileTooShort, eqpPath);
-        return result;
+        return input;
     }
     const int count = readCount(*eqp);
     if (count <= 0) {
         result.message = message(language, i18n::msg::BadUnitCount, eqpPath);
-        return result;
+        return input;
     }
     if (eqp->size() < 2 + qsizetype(EquipmentRecord::Size) * count) {
         result.message = message(language, i18n::msg::FileTooShort, eqpPath);
-        return result;
+        return input;
     }
 
     // A names file with fewer lines than units gives the rest empty names.
-    const QStringList names = ReadUnitNames(*txt, count);
-    result.warnings = CheckSavedSet(folder, count, int(names.size()), txtPath, language);
-    std::vector<Datasheet::Row> rows;
-    rows.reserve(size_t(count));
+    input.names = ReadUnitNames(*txt, count);
+    result.warnings = CheckSavedSet(folder, count, int(input.names.size()), txtPath, language);
+    input.names.resize(count);
+    input.count = count;
+    input.eqp = *eqp;
+    result.ok = true;
+    return input;
+}
+
+Datasheet::Row EquipmentInput::row(int unit) const {
     EquipmentRecord record;
-    for (int i = 0; i < count; ++i) {
-        std::memcpy(record.bytes.data(),
-                    eqp->constData() + 2 + qsizetype(EquipmentRecord::Size) * i,
-                    EquipmentRecord::Size);
-        rows.push_back(RecordToCells(i, i < names.size() ? names[i] : QString(), record));
-    }
+    std::memcpy(record.bytes.data(), eqp.constData() + 2 + qsizetype(EquipmentRecord::Size) * unit,
+                EquipmentRecord::Size);
+    return RecordToCells(unit, names[unit], record);
+}
+
+LoadResult LoadEquipmentFiles(const QString& folder, Datasheet& sheet, i18n::Language language) {
+    const EquipmentInput input = ReadEquipmentFiles(folder, language);
+    if (!input.result.ok)
+        return input.result;
+    std::vector<Datasheet::Row> rows;
+    rows.reserve(size_t(input.count));
+    for (int i = 0; i < input.count; ++i)
+        rows.push_back(input.row(i));
     sheet.replaceUnitRows(std::move(rows));
     sheet.select(1, 0, 1, 0);
-    result.ok = true;
-    return result;
+    return input.result;
 }
 
 SaveResult SaveEquipmentFiles(Datasheet& sheet, const SaveInputs& inputs) {

@@ -21,6 +21,20 @@ struct LoadResult {
     QStringList warnings;  // signs that the folder's files come from different saves
 };
 
+// `folder`'s KorEquip.EQP and KorEquip.TXT, read and checked as a load
+// checks them; the units' rows are made one at a time, so that a caller
+// that only passes them on never holds them all.
+struct EquipmentInput {
+    LoadResult result;
+    int count = 0;
+    QByteArray eqp;
+    QStringList names; // count names; missing lines are empty names
+
+    // Unit `unit`'s row exactly as loading writes it.
+    Datasheet::Row row(int unit) const;
+};
+EquipmentInput ReadEquipmentFiles(const QString& folder, i18n::Language language);
+
 // Fills the unit rows of `sheet` from `folder`'s KorEquip.EQP and
 // KorEquip.TXT. Everything is checked before the datasheet is touched: a
 // missing file, a count of 0 or below, or a file shorter than its count

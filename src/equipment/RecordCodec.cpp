@@ -5,6 +5,7 @@
 
 #include <QStringView>
 #include <algorithm>
+#include <optional>
 
 namespace quillon {
 
@@ -61,16 +62,25 @@ void writeField(EquipmentRecord& record, const NumericColumn& c, std::int64_t va
         record.bytes[size_t(c.offset) + 1] = std::uint8_t(bits >> 8);
 }
 
+// The number of a cell, read as a save reads it; nothing when the cell is
+// not numeric. Cells in a kept whole-number form need no parsing.
+std::optional<double> cellValue(const Datasheet::Row& cells, int col) {
+    if (const std::optional<std::int64_t> whole = cells.wholeNumber(col))
+        return double(*whole);
+    const QString text = cells.text(col);
+    return IsNumeric(text) ? std::optional<double>(CellNumber(text)) : std::nullopt;
+}
+
 // A ranged cell: not numeric or negative becomes " 0", above the limit the
 // limit; the field is the corrected text's number rounded half to even.
-std::int64_t correctRanged(QString& cell, int limit) {
-    const double value = IsNumeric(cell) ? CellNumber(cell) : -1;
+std::int64_t correctRanged(Datasheet::Row& cells, int col, int limit) {
+    const double value = cellValue(cells, col).value_or(-1);
     if (value < 0) {
-        cell = NumberText(0);
+        cells.setNumber(col, 0);
         return 0;
     }
     if (value > limit) {
-        cell = NumberText(limit);
+        cells.setNumber(col, limit);
         return limit;
     }
     return RoundHalfEven(value);
@@ -78,15 +88,16 @@ std::int64_t correctRanged(QString& cell, int limit) {
 
 // A sound cell keeps any number that fits 16 bits; a value beyond that
 // range is clamped and the cell shows what was stored.
-std::int64_t correctSound(QString& cell) {
-    if (!IsNumeric(cell)) {
-        cell = NumberText(0);
+std::int64_t correctSound(Datasheet::Row& cells, int col) {
+    const std::optional<double> value = cellValue(cells, col);
+    if (!value) {
+        cells.setNumber(col, 0);
         return 0;
     }
-    const std::int64_t value = RoundHalfEven(CellNumber(cell));
-    const std::int64_t clamped = std::clamp<std::int64_t>(value, -32768, 32767);
-    if (clamped != value)
-        cell = NumberText(clamped);
+    const std::int64_t rounded = RoundHalfEven(*value);
+    const std::int64_t clamped = std::clamp<std::int64_t>(rounded, -32768, 32767);
+    if (clamped != rounded)
+        cells.setNumber(col, clamped);
     return clamped;
 }
 
@@ -108,13 +119,25 @@ std::int64_t unknownByteValue(QStringView piece) {
 
 // Column 73 back into the unknown bytes: decimals separated by blanks, in
 // order; missing ones are 0, each clamped to a byte.
-void readUnknownBytes(const QString& cell, EquipmentRecord& record) {
-    const QList<QStringView> values = QStringView(cell).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    const int count = std::min(int(values.size()), EquipmentRecord::UnknownSize);
-    for (int i = 0; i < count; ++i) {
-        const std::int64_t value = unknownByteValue(values[i]);
-        record.bytes[size_t(EquipmentRecord::UnknownOffset + i)] =
-            std::uint8_t(std::clamp<std::int64_t>(value, 0, 255));
+void readUnknownBytes(const Datasheet::Row& cells, EquipmentRecord& record) {
+    std::uint8_t* unknown = record.bytes.data() + EquipmentRecord::UnknownOffset;
+    if (const Datasheet::Row::Bytes* bytes = cells.bytes()) {
+        std::copy(bytes->begin(), bytes->end(), unknown);
+        return;
+    }
+    const QString cell = cells.text(UnknownColumn);
+    qsizetype pos = 0;
+    for (int i = 0; i < EquipmentRecord::UnknownSize; ++i) {
+        while (pos < cell.size() && cell[pos] == u' ')
+            ++pos;
+        if (pos >= cell.size())
+            break;
+        qsizetype end = cell.indexOf(u' ', pos);
+        if (end < 0)
+            end = cell.size();
+        const std::int64_t value = unknownByteValue(QStringView(cell).sliced(pos, end - pos));
+        unknown[i] = std::uint8_t(std::clamp<std::int64_t>(value, 0, 255));
+        pos = end;
     }
 }
 
@@ -128,41 +151,20 @@ std::array<int, 8> SplitFlagByte(std::uint8_t b) {
 }
 
 Datasheet::Row RecordToCells(int unitNumber, const QString& name, const EquipmentRecord& record) {
-    // The texts of byte values are shared, not allocated per cell: a load
-    // of thousands of units is mostly these.
-    static const std::array<QString, 256> byteTexts = [] {
-        std::array<QString, 256> texts;
-        for (int v = 0; v < 256; ++v)
-            texts[size_t(v)] = NumberText(v);
-        return texts;
-    }();
-    const auto numberText = [&](int value) {
-        return value >= 0 && value < 256 ? byteTexts[size_t(value)] : NumberText(value);
-    };
-
     Datasheet::Row cells;
-    cells[0] = NumberText(unitNumber);
-    cells[1] = gamedata::TrimBlanks(name);
+    cells.setNumber(0, unitNumber);
+    cells.setText(1, gamedata::TrimBlanks(name));
     for (const NumericColumn& c : NumericColumns)
-        cells[size_t(c.column)] = numberText(readField(record, c));
+        cells.setNumber(c.column, readField(record, c));
     for (int j = 0; j < 4; ++j) {
         const std::array<int, 8> bits = SplitFlagByte(record.bytes[size_t(NationOffset + j)]);
         for (int k = 0; k < 8; ++k)
-            cells[size_t(FirstNationColumn + 8 * j + k)] = byteTexts[size_t(bits[size_t(7 - k)])];
+            cells.setNumber(FirstNationColumn + 8 * j + k, bits[size_t(7 - k)]);
     }
-    QString unknown(EquipmentRecord::UnknownSize * 4, Qt::Uninitialized);
-    QChar* out = unknown.data();
-    for (int i = 0; i < EquipmentRecord::UnknownSize; ++i) {
-        const int value = record.bytes[size_t(EquipmentRecord::UnknownOffset + i)];
-        *out++ = u' ';
-        if (value >= 100)
-            *out++ = QChar(u'0' + value / 100);
-        if (value >= 10)
-            *out++ = QChar(u'0' + value / 10 % 10);
-        *out++ = QChar(u'0' + value % 10);
-    }
-    unknown.truncate(out - unknown.constData());
-    cells[UnknownColumn] = unknown;
+    Datasheet::Row::Bytes unknown;
+    std::copy_n(record.bytes.begin() + EquipmentRecord::UnknownOffset, EquipmentRecord::UnknownSize,
+                unknown.begin());
+    cells.setBytes(unknown);
     return cells;
 }
 
@@ -170,18 +172,18 @@ EquipmentRecord RowToRecord(Datasheet& sheet, int row) {
     Datasheet::Row cells = sheet.rowCells(row);
     EquipmentRecord record;
     for (const NumericColumn& c : NumericColumns) {
-        QString& cell = cells[size_t(c.column)];
         writeField(record, c,
-                   c.rule == Rule::Sound ? correctSound(cell) : correctRanged(cell, c.limit));
+                   c.rule == Rule::Sound ? correctSound(cells, c.column)
+                                         : correctRanged(cells, c.column, c.limit));
     }
     for (int n = 0; n < NationColumns; ++n) {
-        QString& cell = cells[size_t(FirstNationColumn + n)];
-        const bool set = IsNumeric(cell) && CellNumber(cell) >= 1;
-        cell = set ? QStringLiteral("1") : QStringLiteral("0");
+        const int col = FirstNationColumn + n;
+        const bool set = cellValue(cells, col).value_or(0) >= 1;
+        cells.setText(col, set ? u"1" : u"0");
         if (set)
             record.bytes[size_t(NationOffset + n / 8)] |= std::uint8_t(1u << (n % 8));
     }
-    readUnknownBytes(cells[UnknownColumn], record);
+    readUnknownBytes(cells, record);
     // One update per row: the view repaints once, not once per corrected cell.
     if (cells != sheet.rowCells(row))
         sheet.setRowCells(row, cells);

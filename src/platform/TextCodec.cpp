@@ -1,35 +1,74 @@
 #include "platform/TextCodec.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace quillon::platform {
 
+namespace {
+
+// The characters of bytes 0x80..0x9F; every other byte is the character of
+// the same number. The five bytes the code page leaves unassigned stand for
+// the control characters of their own number, so all 256 bytes round-trip.
+constexpr std::array<char16_t, 32> HighCharacters = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+constexpr std::array<char16_t, 256> ByteCharacters = [] {
+    std::array<char16_t, 256> table{};
+    for (int b = 0; b < 256; ++b)
+        table[size_t(b)] = b >= 0x80 && b < 0xA0 ? HighCharacters[size_t(b - 0x80)] : char16_t(b);
+    return table;
+}();
+
+} // namespace
+
 QString fromCp1252(QByteArrayView bytes) {
-    QStringDecoder decoder("windows-1252");
-    return decoder.decode(bytes);
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char byte : bytes)
+        *out++ = QChar(ByteCharacters[std::uint8_t(byte)]);
+    return text;
 }
 
 QByteArray toCp1252(QStringView text, bool* lossless) {
-    QStringEncoder encoder("windows-1252");
-    QByteArray bytes = encoder.encode(text);
-    if (lossless)
-        *lossless = !encoder.hasError();
-    if (!encoder.hasError())
-        return bytes;
-    // The encoder's own stand-in is a control byte (or NUL), which ends or
-    // breaks a line of the game's text files: a missing character becomes
-    // '?', one per character.
-    bytes.clear();
-    for (qsizetype i = 0; i < text.size();) {
-        const qsizetype length =
-            text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2
-                                                                                             : 1;
-        QStringEncoder single("windows-1252");
-        const QByteArray encoded = single.encode(text.sliced(i, length));
-        bytes += single.hasError() ? QByteArray("?") : encoded;
-        i += length;
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    char* out = bytes.data();
+    bool allEncoded = true;
+    qsizetype i = 0;
+    // Runs of ASCII, four characters at a time: most text is nothing else.
+    for (std::uint64_t four = 0; i + 4 <= text.size(); i += 4, out += 4) {
+        std::memcpy(&four, text.data() + i, sizeof four);
+        if (four & 0xFF80'FF80'FF80'FF80u)
+            break;
+        for (int k = 0; k < 4; ++k)
+            out[k] = char(text[i + k].unicode());
     }
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            *out++ = char(c);
+            continue;
+        }
+        const auto high = std::find(HighCharacters.begin(), HighCharacters.end(), c);
+        if (high != HighCharacters.end()) {
+            *out++ = char(0x80 + (high - HighCharacters.begin()));
+            continue;
+        }
+        // Not in the code page: one '?' per character, a surrogate pair
+        // being one character. The encoder's own stand-in would be a NUL
+        // or a control byte, which breaks a line of the game's text files.
+        allEncoded = false;
+        *out++ = '?';
+        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+    }
+    bytes.truncate(out - bytes.constData());
+    if (lossless)
+        *lossless = allEncoded;
     return bytes;
 }
 
