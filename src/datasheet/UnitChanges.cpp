@@ -152,62 +152,98 @@ int CellsChange::rowAfter(int row, bool undone) const {
 
 // --- BlockChange ---------------------------------------------------------
 
-BlockChange::BlockChange(const Datasheet& sheet) : range_(CellRange::selectedIn(sheet)) {
+BlockChange::BlockChange(const Datasheet& sheet)
+    : range_(CellRange::selectedIn(sheet)), top_(std::min(range_.row, range_.rowSel)),
+      left_(std::min(range_.col, range_.colSel)), bottom_(std::max(range_.row, range_.rowSel)),
+      right_(std::max(range_.col, range_.colSel)) {
     undoneRange = redoneRange = range_;
-    before_ = capture(sheet);
-}
-
-bool BlockChange::finish(const Datasheet& sheet) {
-    after_ = capture(sheet);
-    return !(after_ == before_);
-}
-
-BlockChange::Texts BlockChange::capture(const Datasheet& sheet) const {
-    const int top = std::min(range_.row, range_.rowSel);
-    const int bottom = std::max(range_.row, range_.rowSel);
-    const qsizetype rows = bottom - top + 1;
-    const qsizetype cols = std::abs(range_.colSel - range_.col) + 1;
-    Texts texts;
-    texts.text = sheet.clip();
+    textBefore_ = sheet.clip();
     // The block text reads back exactly when its separators are the block's own.
     qsizetype tabs = 0, returns = 0, feeds = 0;
-    for (const QChar c : std::as_const(texts.text)) {
+    for (const QChar c : std::as_const(textBefore_)) {
         tabs += c == u'\t';
         returns += c == u'\r';
         feeds += c == u'\n';
     }
-    if (tabs == rows * (cols - 1) && returns == rows - 1 && feeds == 0)
-        return texts;
-    texts.text.clear();
-    for (int r = top; r <= bottom; ++r)
-        texts.rows.push_back(sheet.rowCells(r));
-    return texts;
+    const qsizetype rows = bottom_ - top_ + 1, cols = right_ - left_ + 1;
+    if (tabs != rows * (cols - 1) || returns != rows - 1 || feeds != 0) {
+        textBefore_.clear();
+        rowsBefore_ = blockRows(sheet);
+    }
 }
 
-void BlockChange::write(Datasheet& sheet, const Texts& texts) const {
-    range_.selectIn(sheet);
-    if (texts.rows.empty()) {
-        sheet.setClip(texts.text);
-        return;
+std::vector<Datasheet::Row> BlockChange::blockRows(const Datasheet& sheet) const {
+    std::vector<Datasheet::Row> rows;
+    for (int r = top_; r <= bottom_; ++r)
+        rows.push_back(sheet.rowCells(r));
+    return rows;
+}
+
+bool BlockChange::finish(const Datasheet& sheet) {
+    if (!rowsBefore_.empty()) {
+        rowsAfter_ = blockRows(sheet);
+        return rowsAfter_ != rowsBefore_;
     }
-    const int top = std::min(range_.row, range_.rowSel);
-    const int left = std::min(range_.col, range_.colSel);
-    const int right = std::max(range_.col, range_.colSel);
-    for (size_t i = 0; i < texts.rows.size(); ++i) {
-        const int row = top + int(i);
+    // A paste lays no TAB, CR or LF into a cell: the text after reads back
+    // too. Runs of changed rows keep their lines; unchanged rows nothing.
+    QString after = sheet.clip();
+    struct Span {
+        qsizetype before, after;
+    };
+    std::vector<std::pair<Span, Span>> spans; // each run's start and end in both texts
+    Span line{0, 0};
+    for (int row = 0; row <= bottom_ - top_; ++row) {
+        qsizetype beforeEnd = textBefore_.indexOf(u'\r', line.before);
+        qsizetype afterEnd = after.indexOf(u'\r', line.after);
+        beforeEnd = beforeEnd < 0 ? textBefore_.size() : beforeEnd;
+        afterEnd = afterEnd < 0 ? after.size() : afterEnd;
+        if (QStringView(textBefore_).sliced(line.before, beforeEnd - line.before) !=
+            QStringView(after).sliced(line.after, afterEnd - line.after)) {
+            if (runs_.empty() || runs_.back().first + runs_.back().count != row) {
+                runs_.push_back({row, 0, {}, {}});
+                spans.push_back({line, line});
+            }
+            ++runs_.back().count;
+            spans.back().second = {beforeEnd, afterEnd};
+        }
+        line = {beforeEnd + 1, afterEnd + 1};
+    }
+    if (runs_.size() == 1 && runs_[0].count == bottom_ - top_ + 1) {
+        runs_[0].before = std::move(textBefore_); // the whole block, not copied
+        runs_[0].after = std::move(after);
+        return true;
+    }
+    for (size_t i = 0; i < runs_.size(); ++i) {
+        const auto& [from, to] = spans[i];
+        runs_[i].before = textBefore_.sliced(from.before, to.before - from.before);
+        runs_[i].after = after.sliced(from.after, to.after - from.after);
+    }
+    textBefore_.clear();
+    return !runs_.empty();
+}
+
+void BlockChange::write(Datasheet& sheet, bool after) const {
+    for (const Run& run : runs_) {
+        sheet.select(top_ + run.first, left_, top_ + run.first + run.count - 1, right_);
+        sheet.setClip(after ? run.after : run.before);
+    }
+    const std::vector<Datasheet::Row>& rows = after ? rowsAfter_ : rowsBefore_;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const int row = top_ + int(i);
         Datasheet::Row cells = sheet.rowCells(row);
-        for (int col = left; col <= right; ++col)
-            cells[size_t(col)] = texts.rows[i][size_t(col)];
+        for (int col = left_; col <= right_; ++col)
+            cells[size_t(col)] = rows[i][size_t(col)];
         sheet.setRowCells(row, cells);
     }
+    range_.selectIn(sheet);
 }
 
 void BlockChange::undo(Datasheet& sheet, QStringList&) {
-    write(sheet, before_);
+    write(sheet, false);
 }
 
 void BlockChange::redo(Datasheet& sheet, QStringList&) {
-    write(sheet, after_);
+    write(sheet, true);
 }
 
 // --- UnitRowChange -------------------------------------------------------

@@ -86,31 +86,35 @@ private:
     qsizetype descriptionsAfter_ = 0;
 };
 
-// A block of cells overwritten at once (a paste). The block's texts are kept
-// as one block text where that reads back exactly, so that a paste over
-// thousands of units costs about its text twice.
+// A block of cells overwritten at once (a paste). Only the rows that
+// changed are kept, as block text where that reads back exactly, so that a
+// paste over thousands of units costs about the changed rows' text twice.
 class BlockChange : public UnitChange {
 public:
     // Before the selected block is written: keeps what it holds.
     explicit BlockChange(const Datasheet& sheet);
-    // After it was written: keeps what it holds now. False when that is
-    // what it held before.
+    // After it was written: keeps what changed. False when nothing did.
     bool finish(const Datasheet& sheet);
 
     void undo(Datasheet& sheet, QStringList& descriptions) override;
     void redo(Datasheet& sheet, QStringList& descriptions) override;
 
 private:
-    struct Texts {
-        QString text;                     // the block text, or
-        std::vector<Datasheet::Row> rows; // the rows whole, where a cell holds TAB, CR or LF
-        bool operator==(const Texts&) const = default;
+    // Block rows first..first + count - 1 of the block as block text.
+    struct Run {
+        int first = 0;
+        int count = 0;
+        QString before, after;
     };
-    Texts capture(const Datasheet& sheet) const;
-    void write(Datasheet& sheet, const Texts& texts) const;
+    void write(Datasheet& sheet, bool after) const;
+    std::vector<Datasheet::Row> blockRows(const Datasheet& sheet) const;
 
     CellRange range_;
-    Texts before_, after_;
+    int top_ = 0, left_ = 0, bottom_ = 0, right_ = 0;
+    QString textBefore_; // until finish()
+    std::vector<Run> runs_;
+    // Where a cell holds TAB, CR or LF: the block's rows whole instead.
+    std::vector<Datasheet::Row> rowsBefore_, rowsAfter_;
 };
 
 // A unit inserted before or after the current one, or the current one
