@@ -322,11 +322,14 @@ private slots:
         QVERIFY(redo->isEnabled());
         if (step != "save")
             QCOMPARE(UnitsOf(window), before);
+        // Inserting is offered again in unit-number order.
+        QCOMPARE(editor.enabled("mnu_ins_after"), window.datasheetShown());
         if (step.startsWith("form") || step.startsWith("description"))
             QCOMPARE(window.formView()->shownRow(), 4); // the unit it changed, in sight
         else
             QCOMPARE(window.state().datasheet.row(), 4);
         redo->trigger();
+        QCOMPARE(editor.enabled("mnu_ins_after"), window.datasheetShown() && step != "sort");
         QCOMPARE(undo->text(), undoText);
         QCOMPARE(redo->text(), redoCaption);
         QVERIFY(!redo->isEnabled());

@@ -41,7 +41,9 @@ public:
     virtual ~UnitChange() = default;
     virtual void undo(Datasheet& sheet, QStringList& descriptions) = 0;
     virtual void redo(Datasheet& sheet, QStringList& descriptions) = 0;
-    // Only the order of rows changes: what a save writes stays the same.
+    // The order of rows changes (and nothing else, for reordersOnly: what a
+    // save writes stays the same).
+    virtual bool reorders() const { return false; }
     virtual bool reordersOnly() const { return false; }
     // Where a unit that stood in `row` stands after undo (or redo).
     virtual int rowAfter(int row, bool undone) const;
@@ -72,6 +74,7 @@ public:
 
     void undo(Datasheet& sheet, QStringList& descriptions) override;
     void redo(Datasheet& sheet, QStringList& descriptions) override;
+    bool reorders() const override { return !order_.empty(); }
     bool reordersOnly() const override { return cells_.empty() && descriptions_.empty(); }
     int rowAfter(int row, bool undone) const override;
 

@@ -53,6 +53,13 @@ private:
     Apply apply_;
 };
 
+bool InUnitNumberOrder(const Datasheet& sheet) {
+    for (int row = 2; row < sheet.rows(); ++row)
+        if (CellNumber(sheet.cell(row, 0)) < CellNumber(sheet.cell(row - 1, 0)))
+            return false;
+    return true;
+}
+
 const UnitStep* StepAt(const QUndoStack* stack, int index) {
     return dynamic_cast<const UnitStep*>(stack->command(index));
 }
@@ -147,6 +154,9 @@ void MainWindow::showStep(const UnitChange& change, bool undone) {
         return;
     const CellRange& range = undone ? change.undoneRange : change.redoneRange;
     if (datasheetShown()) {
+        // Back in unit-number order (or out of it) after a sort was taken back.
+        if (change.reorders())
+            setInsertDeleteEnabled(InUnitNumberOrder(state_.datasheet));
         range.selectIn(state_.datasheet);
         showCurrentUnitCell();
         return;
