@@ -329,14 +329,14 @@ private slots:
                     QCOMPARE(cell.valueB, b.cell(unit.rowB, cell.column));
                 }
             }
-            const QString kind = unit.change == UnitChange::Changed   ? "changed"
-                                 : unit.change == UnitChange::OnlyInA ? "only-a"
-                                                                      : "only-b";
+            const QString kind = unit.change == UnitPresence::Changed   ? "changed"
+                                 : unit.change == UnitPresence::OnlyInA ? "only-a"
+                                                                        : "only-b";
             QString line = kind + ',' + QString::number(unit.unitA);
             if (unit.rowB >= 0)
                 line += ',' + QString::number(unit.unitB);
             found << line + (columns.isEmpty() ? QString() : ',' + columns.join('+'));
-            QCOMPARE(unit.rowA, unit.change == UnitChange::OnlyInB ? -1 : unit.unitA + 1);
+            QCOMPARE(unit.rowA, unit.change == UnitPresence::OnlyInB ? -1 : unit.unitA + 1);
             if (unit.rowB >= 0)
                 QCOMPARE(b.cell(unit.rowB, 0).trimmed(), QString::number(unit.unitB));
         }

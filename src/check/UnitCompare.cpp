@@ -132,7 +132,7 @@ private:
 
 } // namespace
 
-int Comparison::count(UnitChange change) const {
+int Comparison::count(UnitPresence change) const {
     return int(std::count_if(units.begin(), units.end(),
                              [change](const UnitDifference& u) { return u.change == change; }));
 }
@@ -169,7 +169,7 @@ Comparison CompareUnits(const Datasheet& a, const Datasheet& b, const QStringLis
             if (unit.cells.empty())
                 continue;
         } else {
-            unit.change = pair.a >= 0 ? UnitChange::OnlyInA : UnitChange::OnlyInB;
+            unit.change = pair.a >= 0 ? UnitPresence::OnlyInA : UnitPresence::OnlyInB;
         }
         result.units.push_back(std::move(unit));
     }
@@ -188,7 +188,7 @@ std::vector<ByteChange> UnknownByteChanges(const QString& cellA, const QString& 
     return changes;
 }
 
-QString ChangeText(UnitChange change, i18n::Language language) {
+QString ChangeText(UnitPresence change, i18n::Language language) {
     constexpr const char* Texts[] = {i18n::report::Changed, i18n::report::OnlyInA,
                                      i18n::report::OnlyInB};
     return i18n::Message(language, Texts[size_t(change)]);
@@ -199,9 +199,9 @@ QString DiffSummaryText(const Comparison& comparison, i18n::Language language) {
         return i18n::Message(language, i18n::report::NoDifferences);
     return i18n::Message(language, i18n::report::DiffSummary)
         .arg(comparison.units.size())
-        .arg(comparison.count(UnitChange::Changed))
-        .arg(comparison.count(UnitChange::OnlyInA))
-        .arg(comparison.count(UnitChange::OnlyInB));
+        .arg(comparison.count(UnitPresence::Changed))
+        .arg(comparison.count(UnitPresence::OnlyInA))
+        .arg(comparison.count(UnitPresence::OnlyInB));
 }
 
 std::optional<QStringList> ReadFolderDescriptions(const QString& folder, int unitCount) {

@@ -18,11 +18,11 @@ struct CellChange {
     QString valueB;
 };
 
-enum class UnitChange { Changed, OnlyInA, OnlyInB };
+enum class UnitPresence { Changed, OnlyInA, OnlyInB };
 
 // A unit of A matched with a unit of B, or a unit only one of them has.
 struct UnitDifference {
-    UnitChange change = UnitChange::Changed;
+    UnitPresence change = UnitPresence::Changed;
     int rowA = -1; // datasheet rows; -1 where the file does not have the unit
     int rowB = -1;
     // Unit numbers. A unit only in B has unitA too: the number it would
@@ -40,7 +40,7 @@ struct Comparison {
     // matched by unit number alone.
     bool followedInsertions = true;
 
-    int count(UnitChange change) const;
+    int count(UnitPresence change) const;
     bool equal() const { return units.empty(); }
 };
 
@@ -64,7 +64,7 @@ struct ByteChange {
 };
 std::vector<ByteChange> UnknownByteChanges(const QString& cellA, const QString& cellB);
 
-QString ChangeText(UnitChange change, i18n::Language language);
+QString ChangeText(UnitPresence change, i18n::Language language);
 QString DiffSummaryText(const Comparison& comparison, i18n::Language language);
 
 // The long descriptions of the description container a save wrote into

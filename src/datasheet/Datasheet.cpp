@@ -264,25 +264,33 @@ void Datasheet::clear() {
 }
 
 void Datasheet::sort(SortKind kind) {
+    int first = 0;
+    const std::vector<int> order = sortOrder(kind, first);
+    if (!order.empty())
+        permuteRows(first, order);
+}
+
+std::vector<int> Datasheet::sortOrder(SortKind kind, int& first) const {
     if (kind != NumericAscending && kind != NumericDescending && kind != TextAscending &&
         kind != TextDescending)
-        return;
-    int first = std::min(row_, rowSel_), last = std::max(row_, rowSel_);
+        return {};
+    first = std::min(row_, rowSel_);
+    int last = std::max(row_, rowSel_);
     if (first == last) {
         first = 1;
         last = rows() - 1;
     }
     first = std::max(first, 1); // the heading row never moves
     if (last <= first)
-        return;
+        return {};
     const int left = std::min(col_, colSel_), right = std::max(col_, colSel_);
     const size_t count = size_t(last - first + 1);
-    Row* const block = &units_[size_t(first - 1)];
+    const Row* const block = &units_[size_t(first - 1)];
     const size_t keyCount = size_t(right - left + 1);
 
     // Keys are read once per row; the sort itself only moves row numbers.
-    std::vector<size_t> order(count);
-    std::iota(order.begin(), order.end(), size_t(0));
+    std::vector<int> order(count);
+    std::iota(order.begin(), order.end(), 0);
     const bool numeric = kind == NumericAscending || kind == NumericDescending;
     const bool descending = kind == NumericDescending || kind == TextDescending;
     // `compare` gives negative, zero or positive for two keys of a column.
@@ -291,9 +299,10 @@ void Datasheet::sort(SortKind kind) {
         for (size_t i = 0; i < count; ++i)
             for (size_t k = 0; k < keyCount; ++k)
                 keys[i * keyCount + k] = key(block[i], left + int(k));
-        std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
             for (size_t k = 0; k < keyCount; ++k) {
-                const int c = compare(keys[a * keyCount + k], keys[b * keyCount + k]);
+                const int c =
+                    compare(keys[size_t(a) * keyCount + k], keys[size_t(b) * keyCount + k]);
                 if (c != 0)
                     return descending ? c > 0 : c < 0;
             }
@@ -312,22 +321,36 @@ void Datasheet::sort(SortKind kind) {
                [](const QString& x, const QString& y) {
                    return QString::compare(x, y, Qt::CaseSensitive);
                });
+    return order;
+}
 
+void Datasheet::permuteRows(int first, const std::vector<int>& order) {
+    const size_t count = order.size();
+    if (count == 0 || first < 1 || first + qsizetype(count) > rows())
+        return;
+    std::vector<bool> seen(count);
+    for (const int from : order) {
+        if (from < 0 || size_t(from) >= count || seen[size_t(from)])
+            return;
+        seen[size_t(from)] = true;
+    }
     // Apply the permutation cycle by cycle: each row is moved once, without a
     // second table of rows.
+    Row* const block = &units_[size_t(first - 1)];
+    std::vector<int> pending = order;
     for (size_t start = 0; start < count; ++start) {
-        if (order[start] == start)
+        if (size_t(pending[start]) == start)
             continue;
         Row held = std::move(block[start]);
         size_t to = start;
-        while (order[to] != start) {
-            const size_t from = order[to];
+        while (size_t(pending[to]) != start) {
+            const size_t from = size_t(pending[to]);
             block[to] = std::move(block[from]);
-            order[to] = to;
+            pending[to] = int(to);
             to = from;
         }
         block[to] = std::move(held);
-        order[to] = to;
+        pending[to] = int(to);
     }
 
     // The current cell keeps its position and now lies on another unit; it

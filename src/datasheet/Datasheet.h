@@ -79,6 +79,14 @@ public:
     // on the key columns Col..ColSel, leftmost first. The heading row never
     // moves. Numeric kinds compare CellNumber, text kinds ignore case.
     void sort(SortKind kind);
+    // The order sort(kind) gives the rows first..first + order.size() - 1,
+    // without moving them: order[i] is the offset from `first` of the row
+    // that comes to offset i. Empty when the range holds fewer than two rows.
+    std::vector<int> sortOrder(SortKind kind, int& first) const;
+    // Moves row first + order[i] to first + i for every i in one step, as a
+    // sort does; nothing happens unless `order` is a permutation of the
+    // offsets of unit rows.
+    void permuteRows(int first, const std::vector<int>& order);
 
     // The current-unit mark (light blue): the unit cell (row >= 1, col >= 1)
     // that became current last, or -1/-1 once the mark was removed.

@@ -139,7 +139,9 @@ SaveResult SaveEquipmentFiles(Datasheet& sheet, const SaveInputs& inputs) {
     SaveResult result;
     const int unit = int(RoundHalfEven(CellNumber(sheet.cell(sheet.row(), 0))));
     const int column = sheet.col();
-    const SavePlan plan = PlanSave(sheet, inputs);
+    SavePlan plan = PlanSave(sheet, inputs);
+    result.order = std::move(plan.order);
+    result.corrections = std::move(plan.corrections);
     if (!plan.ok) {
         result.message = plan.message;
         reselectUnit(sheet, unit, column);

@@ -51,6 +51,9 @@ struct SaveResult {
     QString message;          // the summary on success, the failure otherwise
     QString containerMessage; // why the description container was not written, if it was not
     bool containerWritten = false;
+    // What the save did to the datasheet, done or not (see SavePlan).
+    std::vector<int> order;
+    std::vector<CellEdit> corrections;
 };
 
 // Plans the whole save (see PlanSave) and commits it in one step: the

@@ -168,7 +168,7 @@ Datasheet::Row RecordToCells(int unitNumber, const QString& name, const Equipmen
     return cells;
 }
 
-EquipmentRecord RowToRecord(Datasheet& sheet, int row) {
+EquipmentRecord RowToRecord(Datasheet& sheet, int row, std::vector<CellEdit>* corrections) {
     Datasheet::Row cells = sheet.rowCells(row);
     EquipmentRecord record;
     for (const NumericColumn& c : NumericColumns) {
@@ -185,8 +185,13 @@ EquipmentRecord RowToRecord(Datasheet& sheet, int row) {
     }
     readUnknownBytes(cells, record);
     // One update per row: the view repaints once, not once per corrected cell.
-    if (cells != sheet.rowCells(row))
-        sheet.setRowCells(row, cells);
+    const Datasheet::Row& before = sheet.rowCells(row);
+    if (cells == before)
+        return record;
+    for (int col = 0; corrections && col < Datasheet::ColumnCount; ++col)
+        if (cells[size_t(col)] != before[size_t(col)])
+            corrections->push_back({row, col, before[size_t(col)], cells[size_t(col)]});
+    sheet.setRowCells(row, cells);
     return record;
 }
 

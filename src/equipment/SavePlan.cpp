@@ -53,14 +53,14 @@ QString UnstorableMessage(const QStringList& texts, i18n::Language language) {
     return message;
 }
 
-QByteArray EquipmentFileBytes(Datasheet& sheet) {
+QByteArray EquipmentFileBytes(Datasheet& sheet, std::vector<CellEdit>& corrections) {
     const int unitCount = sheet.rows() - 1; // at most Datasheet::MaxUnits
     QByteArray eqp;
     eqp.reserve(2 + qsizetype(EquipmentRecord::Size) * unitCount);
     eqp.append(char(unitCount & 0xFF));
     eqp.append(char((unitCount >> 8) & 0xFF));
     for (int r = 1; r < sheet.rows(); ++r) {
-        const EquipmentRecord record = RowToRecord(sheet, r);
+        const EquipmentRecord record = RowToRecord(sheet, r, &corrections);
         eqp.append(reinterpret_cast<const char*>(record.bytes.data()), EquipmentRecord::Size);
     }
     return eqp;
@@ -88,7 +88,9 @@ SavePlan PlanSave(Datasheet& sheet, const SaveInputs& inputs) {
     SavePlan plan;
     const i18n::Language language = inputs.language;
     sheet.select(1, 0, 1, 0);
-    sheet.sort(Datasheet::NumericAscending);
+    int first = 1;
+    plan.order = sheet.sortOrder(Datasheet::NumericAscending, first);
+    sheet.permuteRows(first, plan.order);
 
     plan.folder = inputs.equipmentFolder.trimmed();
     if (!platform::folderExists(plan.folder)) {
@@ -120,7 +122,8 @@ SavePlan PlanSave(Datasheet& sheet, const SaveInputs& inputs) {
         return plan;
     }
 
-    plan.files.push_back(EquipmentFile(plan.folder, EquipmentFileName, EquipmentFileBytes(sheet)));
+    plan.files.push_back(
+        EquipmentFile(plan.folder, EquipmentFileName, EquipmentFileBytes(sheet, plan.corrections)));
     plan.files.push_back(EquipmentFile(plan.folder, UnitNamesFileName, UnitNamesBytes(sheet)));
     if (container.ok) {
         for (platform::PlannedFile& file : container.files)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "datasheet/Datasheet.h"
+#include "datasheet/UnitChanges.h"
 #include "i18n/Language.h"
 #include "platform/FileCommit.h"
 
@@ -29,13 +30,17 @@ struct SavePlan {
     QString folder;                           // EquipmentFolder
     std::vector<platform::PlannedFile> files; // KorEquip.EQP, KorEquip.TXT, then the container's
     QString containerMessage;                 // why the descriptions are not part of it
+    // What planning did to the datasheet: rows from 1 on put in this order
+    // (see Datasheet::permuteRows), then these cells corrected.
+    std::vector<int> order;
+    std::vector<CellEdit> corrections;
 };
 
 // Sorts the datasheet by unit number, then checks what can be checked
 // before writing (the folder is there, every name and description can be
 // stored by the game, the game's files allow a container rewrite) and
 // builds every file's bytes, correcting out-of-range cells in place. A
-// refusal leaves the cells as they were.
+// refusal leaves the cells as they were (the rows stay sorted).
 SavePlan PlanSave(Datasheet& sheet, const SaveInputs& inputs);
 
 } // namespace quillon

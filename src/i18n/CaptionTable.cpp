@@ -134,6 +134,9 @@ const ControlText Captions[] = {
     {"frmAbout", "lblVersion", {u8"Version 2.0.1", u8"Version 2.0.1", u8"Version 2.0.1"}},
     {"frmAbout", "cmdOK", {u8"OK", u8"OK", u8"OK"}},
     {"frmAbout", "cmdSysInfo", {u8"&System Info...", u8"&System Info...", u8"&System Info..."}},
+    // The Edit menu's history of changes; the step follows (TextStep...).
+    {"Form1", "mnu_undo", {u8"Undo", u8"Rückgängig", u8"Annuler"}},
+    {"Form1", "mnu_redo", {u8"Redo", u8"Wiederherstellen", u8"Rétablir"}},
 };
 
 // The menus' access keys: the letter of the caption that Alt (or the open
@@ -157,6 +160,8 @@ const ControlText AccessKeys[] = {
     {"Form1", "mnu_help", {u8"H", u8"H", u8"A"}},
     {"Form1", "mnu_howto", {u8"H", u8"W", u8"C"}},
     {"Form1", "mnu_about", {u8"A", u8"b", u8"A"}},
+    {"Form1", "mnu_undo", {u8"U", u8"R", u8"n"}},
+    {"Form1", "mnu_redo", {u8"R", u8"W", u8"t"}},
 };
 
 } // namespace

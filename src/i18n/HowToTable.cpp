@@ -156,6 +156,39 @@ const HowToLine HowTo[] = {
       u8"Vous devez aussi cliquer sur le bouton 'Annuler' avant de passer à la vue Spreadsheet, "
       u8"car les changements sont aussi pris en compte à ce moment-là."}},
     {2,
+     {u8"Edit menu 'Undo' (CTRL+Z) takes back the last change to the units - a unit changed in "
+      u8"the Form View, a paste, an inserted or deleted unit (with its description), a sort, or "
+      u8"the corrections a save made - one step at a time; 'Redo' (CTRL+Y or CTRL+SHIFT+Z) does "
+      u8"it again. The menu names the step it will take back.",
+      u8"Menü 'Bearbeiten', 'Rückgängig' (STRG+Z) nimmt die letzte Änderung an den Einheiten "
+      u8"zurück - eine in der Formularansicht geänderte Einheit, ein Einfügen aus der "
+      u8"Zwischenablage, eine eingefügte oder gelöschte Einheit (mit ihrer Beschreibung), eine "
+      u8"Sortierung oder die Korrekturen beim Speichern - Schritt für Schritt; 'Wiederherstellen' "
+      u8"(STRG+Y oder STRG+UMSCHALT+Z) führt sie erneut aus. Das Menü nennt den Schritt, den es "
+      u8"zurücknimmt.",
+      u8"Le menu 'Editer', 'Annuler' (CTRL+Z) défait le dernier changement des unités - une unité "
+      u8"changée dans la vue Form, un collage, une unité insérée ou supprimée (avec sa "
+      u8"description), un tri ou les corrections faites par une sauvegarde - une étape à la fois; "
+      u8"'Rétablir' (CTRL+Y ou CTRL+MAJ+Z) le refait. Le menu nomme l'étape qu'il va défaire."}},
+    {1,
+     {u8"While you type in a field of the Form View, CTRL+Z first takes back your typing in that "
+      u8"field; in the Form View 'Undo' also takes back changes not yet taken into the Datasheet.",
+      u8"Während Sie in einem Feld der Formularansicht tippen, nimmt STRG+Z zuerst Ihre Eingabe "
+      u8"in diesem Feld zurück; in der Formularansicht nimmt 'Rückgängig' auch Änderungen zurück, "
+      u8"die noch nicht in die Datenblattansicht übernommen wurden.",
+      u8"Pendant que vous tapez dans un champ de la vue Form, CTRL+Z défait d'abord votre saisie "
+      u8"dans ce champ; dans la vue Form, 'Annuler' défait aussi les changements pas encore pris "
+      u8"en compte dans la vue Spreadsheet."}},
+    {1,
+     {u8"When you undo back to the state you last saved or opened, the file counts as unchanged "
+      u8"again. Opening another file starts a new list of steps.",
+      u8"Wenn Sie bis zu dem Stand zurückgehen, den Sie zuletzt gespeichert oder geöffnet haben, "
+      u8"gilt die Datei wieder als unverändert. Beim Öffnen einer anderen Datei beginnt eine neue "
+      u8"Liste von Schritten.",
+      u8"Quand vous revenez à l'état que vous avez sauvegardé ou ouvert en dernier, le fichier "
+      u8"compte de nouveau comme inchangé. Ouvrir un autre fichier commence une nouvelle liste "
+      u8"d'étapes."}},
+    {2,
      {u8"Changes to the Equipment File will only be saved to disk, if you use the 'Save' or 'Save "
       u8"As' functions.",
       u8"Änderungen am Equipmentfile werden nur dann auf der Festplatte gespeichert, wenn Sie "

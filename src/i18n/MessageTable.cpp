@@ -199,6 +199,17 @@ const NamedText Messages[] = {
       u8"Equipmentfile fassen kann: ",
       u8"Rien n'a été importé: le tableau contient plus de 32767 unités, le maximum d'un fichier "
       u8"équipement: "}},
+    // The Edit menu's Undo and Redo: "%1" the menu item's caption, "%2" the step.
+    {"TextStepFormat", {u8"%1 %2", u8"%1: %2", u8"%1 : %2"}},
+    {"TextStepEditUnit", {u8"Edit Unit %1", u8"Einheit %1 bearbeiten", u8"Modifier l'unité %1"}},
+    {"TextStepPasteDescription",
+     {u8"Paste Description", u8"Beschreibung einfügen", u8"Coller la description"}},
+    {"TextStepPaste", {u8"Paste", u8"Einfügen", u8"Coller"}},
+    {"TextStepInsertUnit", {u8"Insert Unit %1", u8"Einheit %1 einfügen", u8"Insérer l'unité %1"}},
+    {"TextStepDeleteUnit", {u8"Delete Unit %1", u8"Einheit %1 löschen", u8"Supprimer l'unité %1"}},
+    {"TextStepSort", {u8"Sort by %1", u8"Nach %1 sortieren", u8"Trier par %1"}},
+    {"TextStepSaveCorrections",
+     {u8"Corrections by Save", u8"Korrekturen beim Speichern", u8"Corrections de la sauvegarde"}},
 };
 
 } // namespace

@@ -41,6 +41,16 @@ inline constexpr char BadContainerName[] = "MsgBadContainerName";           // +
 inline constexpr char TableRowShape[] = "MsgTableRowShape"; // %1 line, %2 cells, %3 wanted; + path
 inline constexpr char TableTooLong[] = "MsgTableTooLong";   // + path
 
+// The Edit menu's Undo and Redo: the caption and the step joined by StepFormat.
+inline constexpr char StepFormat[] = "TextStepFormat";
+inline constexpr char StepEditUnit[] = "TextStepEditUnit"; // %1 unit number
+inline constexpr char StepPasteDescription[] = "TextStepPasteDescription";
+inline constexpr char StepPaste[] = "TextStepPaste";
+inline constexpr char StepInsertUnit[] = "TextStepInsertUnit"; // %1 unit number
+inline constexpr char StepDeleteUnit[] = "TextStepDeleteUnit"; // %1 unit number
+inline constexpr char StepSort[] = "TextStepSort";             // %1 column heading
+inline constexpr char StepSaveCorrections[] = "TextStepSaveCorrections";
+
 // Always English, whatever the language.
 inline constexpr char EndProgram[] = "This will end the program.";
 inline constexpr char PaletteMissing[] = "Pallette is missing";

@@ -2,25 +2,31 @@
 
 #include "datasheet/Datasheet.h"
 
+#include <algorithm>
+
 namespace quillon {
 
-bool RightClickSort(Datasheet& sheet, Qt::KeyboardModifiers modifiers) {
+RightClickSortResult RightClickSort(Datasheet& sheet, Qt::KeyboardModifiers modifiers) {
     sheet.clearMark();
     const bool wholeRows = sheet.colSel() == Datasheet::ColumnCount - 1;
     if (wholeRows)
         sheet.setColSel(0);
     const Qt::KeyboardModifiers shiftKeys =
         modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
-    const bool insertAllowed = sheet.colSel() == 0 && shiftKeys == Qt::NoModifier;
     const bool descending = shiftKeys == Qt::ShiftModifier;
+    RightClickSortResult result;
+    result.insertAllowed = sheet.colSel() == 0 && shiftKeys == Qt::NoModifier;
+    result.keyColumn = std::min(sheet.col(), sheet.colSel());
+    Datasheet::SortKind kind =
+        descending ? Datasheet::NumericDescending : Datasheet::NumericAscending;
     if (sheet.colSel() == 1)
-        sheet.sort(descending ? Datasheet::TextDescending : Datasheet::TextAscending);
-    else
-        sheet.sort(descending ? Datasheet::NumericDescending : Datasheet::NumericAscending);
+        kind = descending ? Datasheet::TextDescending : Datasheet::TextAscending;
+    result.order = sheet.sortOrder(kind, result.first);
+    sheet.permuteRows(result.first, result.order);
     // The block the user chose, not the hidden unit numbers, stays selected.
     if (wholeRows)
         sheet.setColSel(Datasheet::ColumnCount - 1);
-    return insertAllowed;
+    return result;
 }
 
 } // namespace quillon

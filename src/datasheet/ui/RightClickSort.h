@@ -1,16 +1,26 @@
 #pragma once
 
 #include <Qt>
+#include <vector>
 
 namespace quillon {
 
 class Datasheet;
 
+// What a right-click sort did.
+struct RightClickSortResult {
+    // Inserting and deleting may be offered: the key ends at column 0 and no
+    // Shift, Ctrl or Alt is held.
+    bool insertAllowed = false;
+    int keyColumn = 0; // the leftmost key column
+    int first = 1;     // the rows first.. were put in this order (Datasheet::permuteRows)
+    std::vector<int> order;
+};
+
 // The grid's right-click sort: a selection that reaches the last column is
 // taken as a sort on the unit number (ColSel becomes 0); the name column
 // sorts as text, any other as numbers; Shift alone sorts descending. The
-// current-unit mark is removed. Returns whether inserting and deleting may
-// be offered: the key ends at column 0 and no Shift, Ctrl or Alt is held.
-bool RightClickSort(Datasheet& sheet, Qt::KeyboardModifiers modifiers);
+// current-unit mark is removed.
+RightClickSortResult RightClickSort(Datasheet& sheet, Qt::KeyboardModifiers modifiers);
 
 } // namespace quillon

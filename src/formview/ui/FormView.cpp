@@ -317,6 +317,7 @@ void FormView::Private::applyOwnCaptions(i18n::Language language) {
 void FormView::Private::enableUndo() {
     // Without a file there is nothing to go back to.
     command[3]->setEnabled(state.FileLoaded);
+    emit q->formChanged();
 }
 
 FormView::FormView(EditorState& state, platform::Dialogs& dialogs, platform::WavePlayer& player,
@@ -350,6 +351,14 @@ void FormView::CommitFormToGrid() {
 bool FormView::hasUncommittedEdits() const {
     return d->hasShownRow() &&
            (d->formRow() != d->shownForm || d->descriptionText() != d->shownDescription);
+}
+
+bool FormView::onlyDescriptionPasted() const {
+    return d->onlyDescriptionPasted();
+}
+
+void FormView::setCommitSink(CommitSink sink) {
+    d->commitSink = std::move(sink);
 }
 
 void FormView::showFromDatasheet(int row) {
@@ -420,6 +429,8 @@ void FormView::copyDescription() {
 
 void FormView::pasteDescription() {
     d->description->setPlainText(d->state.DescriptionBuffer);
+    d->pastedDescription = d->descriptionText();
+    emit formChanged();
 }
 
 formview::HowToWindow* FormView::howTo() const {

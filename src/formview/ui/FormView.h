@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
+#include <memory>
 
 namespace quillon {
 
 struct EditorState;
+class UnitChange;
 namespace formview {
 class AboutWindow;
 class HowToWindow;
@@ -34,11 +37,21 @@ public:
 
     // Writes the fields back into columns 1..72 of the shown row (15, 25,
     // 28 as they were when shown; the unit number is never written) and the
-    // description into LongDescriptions; empties the system clipboard.
+    // description into LongDescriptions; empties the system clipboard. A
+    // commit that changes nothing leaves EquipmentChanged as it was.
     void CommitFormToGrid();
     // The fields differ from what the shown unit had when it was shown or
     // last committed.
     bool hasUncommittedEdits() const;
+    // ... and the one edit is a description pasted with Paste.
+    bool onlyDescriptionPasted() const;
+
+    // Where commits go, to be done by the sink (through the history of
+    // changes): the change and whether the one edit was a pasted
+    // description. Without a sink a commit writes the datasheet itself.
+    using CommitSink =
+        std::function<void(std::unique_ptr<UnitChange> change, bool descriptionPasted)>;
+    void setCommitSink(CommitSink sink);
 
     // Double-click / Enter on the datasheet: Prev/Next enabled per row, row
     // shown.
@@ -81,6 +94,9 @@ public:
 signals:
     // The datasheet should scroll so that `row` is its first visible row.
     void scrollDatasheetTo(int row);
+    // A field changed, a unit was shown or committed: whether there are
+    // uncommitted edits may have changed.
+    void formChanged();
 
 private:
     struct Private;

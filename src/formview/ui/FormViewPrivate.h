@@ -6,6 +6,7 @@
 
 #include <QPointer>
 #include <array>
+#include <optional>
 
 class QButtonGroup;
 class QComboBox;
@@ -62,6 +63,9 @@ struct FormView::Private {
     // difference is an edit the user has not committed yet.
     Datasheet::Row shownForm;
     QString shownDescription;
+    // The description as Paste left it, until the next unit is shown.
+    std::optional<QString> pastedDescription;
+    FormView::CommitSink commitSink;
 
     Private(FormView* owner, EditorState& s, platform::Dialogs& d, platform::WavePlayer& p)
         : q(owner), state(s), dialogs(d), player(p) {}
@@ -80,6 +84,9 @@ struct FormView::Private {
     // The description box's text exactly as typed (no-break spaces kept),
     // lines separated by LF.
     QString descriptionText() const;
+    bool onlyDescriptionPasted() const;
+    // Field undo histories belong to the unit they were typed for.
+    void forgetTyping();
     void previous();
     void next();
     void undo();

@@ -1,5 +1,6 @@
 // Showing a unit, writing it back, and moving between units.
 #include "datasheet/CellNumber.h"
+#include "datasheet/UnitChanges.h"
 #include "formview/ui/CountryFrame.h"
 #include "formview/ui/FieldRules.h"
 #include "formview/ui/FormFields.h"
@@ -106,9 +107,24 @@ void FormView::Private::show(int row) {
         description->setPlainText(describe);
     shownForm = formRow();
     shownDescription = descriptionText();
+    pastedDescription.reset();
+    forgetTyping();
 
     sheet.setRow(row);
     sheet.setCol(0);
+    emit q->formChanged();
+}
+
+bool FormView::Private::onlyDescriptionPasted() const {
+    return hasShownRow() && pastedDescription && formRow() == shownForm &&
+           descriptionText() == *pastedDescription && *pastedDescription != shownDescription;
+}
+
+void FormView::Private::forgetTyping() {
+    for (QLineEdit* box : text)
+        if (box && (box->isUndoAvailable() || box->isRedoAvailable()))
+            box->setText(box->text()); // the same text: no rule runs
+    description->document()->clearUndoRedoStacks();
 }
 
 Datasheet::Row FormView::Private::formRow() const {
@@ -139,6 +155,12 @@ Datasheet::Row FormView::Private::formRow() const {
         const bool keep = list->count() == 0 || (soundKept[size_t(i)] && !soundTouched[size_t(i)]);
         row[column] = keep ? shownCells[column] : sound::SoundCellText(list->currentText());
     }
+    // A value left as it was keeps its cell's own text (" 12" and "12" read
+    // alike), so that a commit of an unedited unit changes nothing.
+    for (size_t column = 0; column < size_t(Datasheet::ColumnCount); ++column)
+        if (row[column] != shownCells[column] &&
+            row[column] == gamedata::TrimBlanks(shownCells[column]))
+            row[column] = shownCells[column];
     return row;
 }
 
@@ -146,29 +168,39 @@ void FormView::Private::commit() {
     if (!hasShownRow())
         return;
     Datasheet& sheet = state.datasheet;
-    shownForm = formRow();
-    shownDescription = descriptionText();
-    sheet.setRowCells(shownRow, shownForm);
-    sheet.select(shownRow, 0, shownRow, Datasheet::ColumnCount - 1);
-    QGuiApplication::clipboard()->clear();
-
+    const bool pasteOnly = onlyDescriptionPasted();
+    const Datasheet::Row cells = formRow();
+    const QString typed = descriptionText();
+    std::vector<DescriptionEdit> descriptions;
     const QString unitNumber = gamedata::TrimBlanks(sheet.cell(shownRow, UnitNumberColumn));
-    if (unitNumber.isEmpty())
-        return;
     const auto number = RoundHalfEven(CellNumber(unitNumber));
     // Unit numbers never exceed the unit limit; anything else has no entry.
-    if (number < 0 ||
-        number >= std::max<qint64>(Datasheet::MaxUnits, state.LongDescriptions.size()))
-        return;
-    while (state.LongDescriptions.size() <= number)
-        state.LongDescriptions.append(QString());
-    state.LongDescriptions[qsizetype(number)] = OneLine(descriptionText());
+    if (!unitNumber.isEmpty() && number >= 0 &&
+        number < std::max<qint64>(Datasheet::MaxUnits, state.LongDescriptions.size()))
+        descriptions.push_back({qsizetype(number), {}, OneLine(typed)});
+    std::unique_ptr<CellsChange> change =
+        CellsChange::setting(sheet, state.LongDescriptions, CellsChange::rowEdits(shownRow, cells),
+                             std::move(descriptions));
+    shownForm = cells;
+    shownDescription = typed;
+    pastedDescription.reset();
+    if (change) {
+        if (change->undoneRange.row < 1)
+            change->undoneRange = change->redoneRange = CellRange::cell(shownRow, 1);
+        state.EquipmentChanged = true;
+        if (commitSink)
+            commitSink(std::move(change), pasteOnly);
+        else
+            change->redo(sheet, state.LongDescriptions);
+    }
+    sheet.select(shownRow, 0, shownRow, Datasheet::ColumnCount - 1);
+    QGuiApplication::clipboard()->clear();
+    emit q->formChanged();
 }
 
 void FormView::Private::previous() {
     if (!hasShownRow() || shownRow <= 1)
         return;
-    state.EquipmentChanged = true;
     commit();
     const int row = shownRow - 1;
     show(row);
@@ -183,7 +215,6 @@ void FormView::Private::previous() {
 void FormView::Private::next() {
     if (!hasShownRow())
         return;
-    state.EquipmentChanged = true;
     commit();
     const int row = shownRow < lastRow() ? shownRow + 1 : shownRow;
     show(row);

@@ -19,6 +19,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
+#include <QUndoStack>
 #include <functional>
 
 namespace quillon {
@@ -95,7 +96,9 @@ MainWindow::MainWindow(platform::Dialogs& dialogs, platform::WavePlayer& player,
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
     // The views read the state, which is destroyed before the QWidget base
-    // deletes its children: take them down first.
+    // deletes its children: take them down first, and let the history, which
+    // goes with the children, go quietly.
+    undoStack_->blockSignals(true);
     delete views_;
 }
 
@@ -134,17 +137,18 @@ void MainWindow::buildMenu() {
                   std::bind_front(&MainWindow::onExit, this));
 
     QMenu* edit = addMenu("mnu_edit");
+    buildUndoActions(edit);
     addMenuAction(edit, "mnu_copy", QKeySequence(Qt::CTRL | Qt::Key_C),
                   std::bind_front(&MainWindow::onCopy, this));
     addMenuAction(edit, "mnu_paste", QKeySequence(Qt::CTRL | Qt::Key_V),
                   std::bind_front(&MainWindow::onPaste, this));
     edit->addSeparator();
     addMenuAction(edit, "mnu_ins_after", QKeySequence(Qt::CTRL | Qt::Key_I),
-                  std::bind_front(&MainWindow::onInsertAfter, this));
+                  [this] { changeUnitRows(UnitRowChange::Kind::InsertAfter); });
     addMenuAction(edit, "mnu_ins_before", QKeySequence(Qt::CTRL | Qt::Key_B),
-                  std::bind_front(&MainWindow::onInsertBefore, this));
+                  [this] { changeUnitRows(UnitRowChange::Kind::InsertBefore); });
     addMenuAction(edit, "del_unit", QKeySequence(Qt::CTRL | Qt::Key_D),
-                  std::bind_front(&MainWindow::onDeleteUnit, this));
+                  [this] { changeUnitRows(UnitRowChange::Kind::Delete); });
 
     // A command in the menu bar itself; the '&' of its caption gives its
     // access key (Alt+T in English; see followHowToKeys for the others).
@@ -186,6 +190,7 @@ bool MainWindow::datasheetShown() const {
 
 void MainWindow::showDatasheet(bool on) {
     views_->setCurrentIndex(on ? 1 : 0);
+    updateUndoActions(); // edits not yet taken in count in the form view only
 }
 
 void MainWindow::setInsertDeleteEnabled(bool on) {
@@ -194,6 +199,8 @@ void MainWindow::setInsertDeleteEnabled(bool on) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (routeUndoKeys(watched, event))
+        return true;
     // A key pressed with Alt is a command: an access key (handled as a
     // shortcut before this) or nothing. It never types into a field or picks
     // a list entry. Ctrl+Alt is AltGr on some systems and types on, and so

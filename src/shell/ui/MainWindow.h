@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datasheet/UnitChanges.h"
 #include "i18n/Language.h"
 #include "platform/ui/QtTextTranslation.h"
 #include "shell/EditorState.h"
@@ -7,11 +8,13 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
 #include <utility>
 
 class QAction;
 class QMenu;
 class QStackedWidget;
+class QUndoStack;
 
 namespace quillon {
 
@@ -61,6 +64,19 @@ public:
     void ToggleView();
     bool SaveEquipment(); // false when the save did not complete
 
+    // How the Edit menu's Undo and Redo name a step: a message of the
+    // language tables (i18n::msg::Step...) whose %1 is a unit number or a
+    // column's heading.
+    struct StepName {
+        const char* message = nullptr;
+        int unit = -1;
+        int column = -1;
+    };
+    // Adds a change to the units to the history of changes, doing it first
+    // unless it is `done` already (CellsChange::setting gives one to do).
+    void pushUnitChange(std::unique_ptr<UnitChange> change, StepName name, bool done);
+    QUndoStack* undoStack() const { return undoStack_; }
+
 signals:
     // The program ends: every window is closed; main() quits the event loop.
     void programEnding();
@@ -85,10 +101,7 @@ private:
     void ShowChosenUnit();
     void onCopy();
     void onPaste();
-    void onInsertAfter();
-    void onInsertBefore();
-    void onDeleteUnit();
-    void afterUnitEdit(bool done, const char* refusalMessage);
+    void changeUnitRows(UnitRowChange::Kind kind);
     // After whole-sheet operations: a unit cell current, in view.
     void showCurrentUnitCell();
     void onToggleTooltips();
@@ -106,6 +119,20 @@ private:
     void commitShownUnit();
     // Work that Exit and Open would lose: committed or still in the form.
     bool unsavedChanges() const;
+
+    // The history of changes: Undo and Redo (MainWindowUndo.cpp).
+    void buildUndoActions(QMenu* edit);
+    void onUndo();
+    void onRedo();
+    void updateUndoActions();
+    // After a step was undone or redone: its cells current, or its unit shown.
+    void showStep(const UnitChange& change, bool undone);
+    // EquipmentChanged from where the history stands against the file.
+    void followSavedState();
+    QString menuText(const char* control, const StepName* name) const;
+    // Undo and Redo keys in a text field of this window: the field's own
+    // while it has typing to take back, else the menu items'.
+    bool routeUndoKeys(QObject* watched, QEvent* event);
 
     // Start-up, setup and languages (MainWindowStartup.cpp).
     void ReadConfigurationAndCheck();
@@ -139,6 +166,7 @@ private:
     LocateGameDialog* locateDialog_ = nullptr;
     OpenDialog* openDialog_ = nullptr;
     SaveAsDialog* saveAsDialog_ = nullptr;
+    QUndoStack* undoStack_ = nullptr;
     bool ended_ = false;
 };
 

@@ -1,5 +1,6 @@
 // The datasheet view's commands: sorting, choosing a unit, switching views,
 // copy and paste, inserting and deleting units, tooltips on and off.
+#include "datasheet/UnitChanges.h"
 #include "datasheet/UnitEditing.h"
 #include "datasheet/ui/DatasheetView.h"
 #include "datasheet/ui/RightClickSort.h"
@@ -18,10 +19,17 @@ namespace quillon {
 void MainWindow::onSortRequested(Qt::KeyboardModifiers modifiers) {
     if (state_.UnitCount() < 1)
         return;
-    setInsertDeleteEnabled(RightClickSort(state_.datasheet, modifiers));
+    const CellRange selection = CellRange::selectedIn(state_.datasheet);
+    RightClickSortResult sorted = RightClickSort(state_.datasheet, modifiers);
+    setInsertDeleteEnabled(sorted.insertAllowed);
     // The form's unit is no longer the current row: the form view is reached
     // again by choosing a unit.
     action(QStringLiteral("mnu_spread"))->setEnabled(false);
+    if (auto change = CellsChange::done(sorted.first, std::move(sorted.order), {})) {
+        change->undoneRange = selection;
+        change->redoneRange = CellRange::selectedIn(state_.datasheet);
+        pushUnitChange(std::move(change), {i18n::msg::StepSort, -1, sorted.keyColumn}, true);
+    }
     showCurrentUnitCell();
 }
 
@@ -48,7 +56,6 @@ void MainWindow::ShowChosenUnit() {
 void MainWindow::ToggleView() {
     if (!datasheetShown()) {
         action(QStringLiteral("mnu_spread"))->setEnabled(false);
-        state_.EquipmentChanged = true;
         formView_->CommitFormToGrid();
         showDatasheet(true);
         setInsertDeleteEnabled(true);
@@ -83,41 +90,33 @@ void MainWindow::onPaste() {
         return;
     platform::BusyCursor busy;
     const QString text = QGuiApplication::clipboard()->text();
-    state_.datasheet.setClip(text);
     // Pasted cells (even an empty text, which empties the first cell) are
     // unsaved work like a committed unit: Exit and Open ask.
-    state_.EquipmentChanged = true;
-}
-
-void MainWindow::afterUnitEdit(bool done, const char* refusalMessage) {
-    if (!done) {
-        dialogs_.inform(i18n::Message(state_.language(), QString::fromLatin1(refusalMessage)));
-        return;
-    }
-    state_.EquipmentChanged = true; // so that Exit and Open ask before the work is lost
-    showCurrentUnitCell();
-    datasheetView_->setFocus();
+    auto change = std::make_unique<BlockChange>(state_.datasheet);
+    state_.datasheet.setClip(text);
+    if (change->finish(state_.datasheet))
+        pushUnitChange(std::move(change), {i18n::msg::StepPaste}, true);
 }
 
 // The three items never act on the heading row.
-void MainWindow::onInsertAfter() {
+void MainWindow::changeUnitRows(UnitRowChange::Kind kind) {
     if (state_.datasheet.row() < 1)
         return;
-    afterUnitEdit(InsertUnitAfter(state_.datasheet, state_.LongDescriptions),
-                  i18n::msg::UnitLimitReached);
-}
-
-void MainWindow::onInsertBefore() {
-    if (state_.datasheet.row() < 1)
+    auto change = UnitRowChange::run(kind, state_.datasheet, state_.LongDescriptions);
+    if (!change) {
+        dialogs_.inform(i18n::Message(state_.language(), kind == UnitRowChange::Kind::Delete
+                                                             ? i18n::msg::LastUnitKept
+                                                             : i18n::msg::UnitLimitReached));
         return;
-    afterUnitEdit(InsertUnitBefore(state_.datasheet, state_.LongDescriptions),
-                  i18n::msg::UnitLimitReached);
-}
-
-void MainWindow::onDeleteUnit() {
-    if (state_.datasheet.row() < 1)
-        return;
-    afterUnitEdit(DeleteUnit(state_.datasheet, state_.LongDescriptions), i18n::msg::LastUnitKept);
+    }
+    const int unit = change->unitNumber();
+    pushUnitChange(std::move(change),
+                   {kind == UnitRowChange::Kind::Delete ? i18n::msg::StepDeleteUnit
+                                                        : i18n::msg::StepInsertUnit,
+                    unit},
+                   true);
+    showCurrentUnitCell();
+    datasheetView_->setFocus();
 }
 
 void MainWindow::onToggleTooltips() {

@@ -1,4 +1,5 @@
 // Opening, saving and ending: the File menu and the open and save-as dialogs.
+#include "datasheet/UnitChanges.h"
 #include "datasheet/ui/DatasheetView.h"
 #include "equipment/EquipmentFiles.h"
 #include "formview/ui/FormView.h"
@@ -12,6 +13,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QUndoStack>
 
 namespace quillon {
 
@@ -39,7 +41,6 @@ void MainWindow::setFileActionsEnabled(bool on) {
 void MainWindow::commitShownUnit() {
     if (datasheetShown() || !state_.FileLoaded || formView_->shownRow() < 1)
         return;
-    state_.EquipmentChanged = true;
     formView_->CommitFormToGrid();
     formView_->setUndoEnabled(false);
 }
@@ -77,7 +78,9 @@ void MainWindow::onOpenConfirmed(const QString& folder) {
     LoadEquipment();
     busy.release();
     setWindowTitle(i18n::EditorName() + QStringLiteral(" : ") + result.equipmentPath);
+    undoStack_->clear(); // the steps belong to the file they were made on
     state_.EquipmentChanged = false;
+    updateUndoActions();
     for (const QString& warning : result.warnings)
         dialogs_.inform(warning);
 }
@@ -114,14 +117,24 @@ bool MainWindow::SaveEquipment() {
     const bool following = shown >= 1 && shown <= state_.UnitCount();
     const QString shownNumber = following ? state_.datasheet.cell(shown, 0) : QString();
     const QString shownName = following ? state_.datasheet.cell(shown, 1) : QString();
+    const CellRange selection = CellRange::selectedIn(state_.datasheet);
     platform::BusyCursor busy;
-    const SaveResult result = SaveEquipmentFiles(state_.datasheet, inputs);
+    SaveResult result = SaveEquipmentFiles(state_.datasheet, inputs);
     busy.release();
     if (following)
         formView_->followShownUnit(RowOfUnit(state_.datasheet, shownNumber, shownName));
     showCurrentUnitCell();
-    if (result.ok)
+    // The order and the corrections stay, saved or not: they are a step.
+    if (auto change =
+            CellsChange::done(1, std::move(result.order), std::move(result.corrections))) {
+        change->undoneRange = selection;
+        change->redoneRange = CellRange::selectedIn(state_.datasheet);
+        pushUnitChange(std::move(change), {i18n::msg::StepSaveCorrections}, true);
+    }
+    if (result.ok) {
+        undoStack_->setClean();
         state_.EquipmentChanged = false;
+    }
     dialogs_.inform(result.message);
     if (!result.containerMessage.isEmpty())
         dialogs_.inform(result.containerMessage);

@@ -114,6 +114,7 @@ void MainWindow::ApplyCaptionsEverywhere(i18n::Language language) {
     qtTexts_.use(language == i18n::Language::German   ? QStringLiteral("de")
                  : language == i18n::Language::French ? QStringLiteral("fr")
                                                       : QString());
+    updateUndoActions(); // the captions just set lack the step
 }
 
 void MainWindow::ApplyTooltipsEverywhere() {

@@ -1,0 +1,421 @@
+// The history of changes in the real editor window: every step undone and
+// redone exactly, the steps' names in the Edit menu in three languages, the
+// file counting as unchanged at the saved state, and Ctrl+Z in a field.
+#include "datasheet/Datasheet.h"
+#include "datasheet/ui/DatasheetView.h"
+#include "formview/ui/FormView.h"
+#include "support/EditorHarness.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUndoStack>
+
+using namespace quillon;
+using quillon::testing::EditorHarness;
+
+namespace {
+
+// Everything a step may change: the units' cells in display order and the
+// descriptions.
+struct Units {
+    std::vector<Datasheet::Row> rows;
+    QStringList descriptions;
+    bool operator==(const Units&) const = default;
+};
+
+Units UnitsOf(MainWindow& window) {
+    Units units;
+    const Datasheet& sheet = window.state().datasheet;
+    for (int row = 1; row < sheet.rows(); ++row)
+        units.rows.push_back(sheet.rowCells(row));
+    units.descriptions = window.state().LongDescriptions;
+    return units;
+}
+
+// Where two states part, for the failure message.
+QByteArray Difference(const Units& actual, const Units& expected) {
+    if (actual.rows.size() != expected.rows.size())
+        return QByteArray::number(qsizetype(actual.rows.size())) + " rows, wanted " +
+               QByteArray::number(qsizetype(expected.rows.size()));
+    for (size_t r = 0; r < actual.rows.size(); ++r)
+        for (size_t c = 0; c < size_t(Datasheet::ColumnCount); ++c)
+            if (actual.rows[r][c] != expected.rows[r][c])
+                return QStringLiteral("row %1 col %2: '%3', wanted '%4'")
+                    .arg(r + 1)
+                    .arg(c)
+                    .arg(actual.rows[r][c], expected.rows[r][c])
+                    .toUtf8();
+    for (qsizetype i = 0; i < std::max(actual.descriptions.size(), expected.descriptions.size());
+         ++i)
+        if (actual.descriptions.value(i, "<none>") != expected.descriptions.value(i, "<none>"))
+            return QStringLiteral("description %1: '%2', wanted '%3'")
+                .arg(i)
+                .arg(actual.descriptions.value(i, "<none>"),
+                     expected.descriptions.value(i, "<none>"))
+                .toUtf8();
+    return {};
+}
+
+// Random user edits through the window's menus, buttons and keys.
+class RandomEditor {
+public:
+    RandomEditor(EditorHarness& editor, quint32 seed) : editor_(editor), random_(seed) {}
+
+    void edit() {
+        switch (random_.bounded(8)) {
+        case 0:
+        case 1:
+            commitFormEdit();
+            break;
+        case 2:
+            pasteDescription();
+            break;
+        case 3:
+        case 4:
+            pasteBlock();
+            break;
+        case 5:
+            sort();
+            break;
+        default:
+            insertOrDelete();
+        }
+    }
+
+private:
+    Datasheet& sheet() { return editor_.window->state().datasheet; }
+    int units() { return editor_.window->state().UnitCount(); }
+    int anyRow() { return 1 + int(random_.bounded(units())); }
+
+    QString anyValue() {
+        static const char* const values[] = {" 7", "300", "-5", "a\tb", "", "Éclair", "12", "0"};
+        return QString::fromUtf8(values[random_.bounded(8)]) + QString::number(random_.bounded(3));
+    }
+
+    void toDatasheet() {
+        if (!editor_.window->datasheetShown())
+            editor_.action("mnu_spread")->trigger();
+    }
+    void toForm() {
+        toDatasheet();
+        const int row = anyRow();
+        sheet().select(row, 1, row, 1);
+        QTest::keyClick(editor_.window->datasheetView(), Qt::Key_Return);
+    }
+    template <typename T> T* field(const char* name) {
+        return editor_.window->formView()->findChild<T*>(QLatin1String(name));
+    }
+    // Next, Prev or the view toggle takes the form's edits in.
+    void commitForm() {
+        const char* const buttons[] = {"Command2", "Command1"};
+        auto* button = field<QPushButton>(buttons[random_.bounded(2)]);
+        if (button->isEnabled() && random_.bounded(3) > 0)
+            button->click();
+        else
+            editor_.action("mnu_spread")->trigger();
+    }
+
+    void commitFormEdit() {
+        toForm();
+        const int box = int(random_.bounded(5));
+        if (box == 0)
+            field<QPlainTextEdit>("Text3")->setPlainText(anyValue() + "\nline");
+        else
+            field<QLineEdit>(box == 1   ? "Text2"
+                             : box == 2 ? "Text4"
+                                        : "Text25")
+                ->setText(anyValue());
+        commitForm();
+    }
+    void pasteDescription() {
+        toForm();
+        editor_.action("mnu_copy")->trigger();
+        field<QPushButton>(field<QPushButton>("Command2")->isEnabled() ? "Command2" : "Command1")
+            ->click();
+        editor_.action("mnu_paste")->trigger();
+        commitForm();
+    }
+    void pasteBlock() {
+        toDatasheet();
+        // The names often, where a form edit may have left a TAB.
+        const int row = anyRow(), col = random_.bounded(2) ? 1 : 1 + int(random_.bounded(73));
+        const int rows = 1 + int(random_.bounded(4)), cols = 1 + int(random_.bounded(4));
+        QStringList lines;
+        for (int r = 0; r < rows; ++r) {
+            QStringList cells;
+            for (int c = 0; c < cols; ++c)
+                cells.append(anyValue());
+            lines.append(cells.join('\t'));
+        }
+        QGuiApplication::clipboard()->setText(lines.join(random_.bounded(2) ? "\r" : "\r\n"));
+        sheet().select(row, col, std::min(row + int(random_.bounded(3)), units()),
+                       std::min(col + int(random_.bounded(3)), 73));
+        editor_.action("mnu_paste")->trigger();
+    }
+    void sort() {
+        toDatasheet();
+        const int row = anyRow();
+        const int col = int(random_.bounded(6)) * 13 + 1; // 1 (names) ... 66, or whole rows
+        sheet().select(row, col, row, col == 66 ? 73 : col);
+        const Qt::KeyboardModifiers keys[] = {Qt::NoModifier, Qt::ShiftModifier,
+                                              Qt::ControlModifier};
+        editor_.rightClickGrid(keys[random_.bounded(3)]);
+    }
+    void insertOrDelete() {
+        toDatasheet();
+        const char* const items[] = {"mnu_ins_after", "mnu_ins_before", "del_unit"};
+        QAction* item = editor_.action(items[random_.bounded(units() > 3 ? 3 : 2)]);
+        const int row = anyRow();
+        sheet().select(row, 2, row, 2);
+        item->trigger(); // disabled after a sort that is not in unit-number order
+    }
+
+    EditorHarness& editor_;
+    QRandomGenerator random_;
+};
+
+// Performs one word of a script on the open editor (see the flag table).
+void Perform(EditorHarness& editor, const QString& word, int& counter) {
+    MainWindow& window = *editor.window;
+    if (word == "paste") {
+        QGuiApplication::clipboard()->setText(QStringLiteral("name %1").arg(++counter));
+        editor.clickCell(3, 1);
+        editor.action("mnu_paste")->trigger();
+    } else if (word == "sort") {
+        editor.clickCell(3, 2);
+        editor.rightClickGrid(Qt::ShiftModifier);
+    } else if (word == "save") {
+        editor.action("mnu_save")->trigger();
+    } else if (word == "open") {
+        QVERIFY(editor.openDataFolder());
+    } else {
+        editor.action(word == "undo" ? "mnu_undo" : "mnu_redo")->trigger();
+    }
+    if (!window.datasheetShown())
+        editor.showDatasheet();
+}
+
+} // namespace
+
+class TestMainWindowUndo : public QObject {
+    Q_OBJECT
+private slots:
+    void everyStepUndoesAndRedoesExactly() {
+        EditorHarness editor(24);
+        QVERIFY(editor.startOpen(true));
+        MainWindow& window = *editor.window;
+        QUndoStack* history = window.undoStack();
+        RandomEditor edits(editor, 20240611);
+        // The units after every step, as it is added (a commit may add one
+        // for values the form corrected before the edit's own).
+        std::vector<Units> states{UnitsOf(window)};
+        const auto recording =
+            QObject::connect(history, &QUndoStack::indexChanged, history, [&](int index) {
+                QCOMPARE(index, int(states.size()));
+                states.push_back(UnitsOf(window));
+            });
+        int savedAt = -1;
+        while (history->index() < 200) {
+            if (history->index() >= 100 && savedAt < 0) {
+                editor.action("mnu_save")->trigger(); // corrects what was pasted
+                savedAt = history->index();
+            } else {
+                edits.edit();
+            }
+        }
+        QObject::disconnect(recording);
+        QVERIFY(window.state().EquipmentChanged);
+
+        for (int step = int(states.size()) - 2; step >= 0; --step) {
+            editor.action("mnu_undo")->trigger();
+            const QByteArray difference = Difference(UnitsOf(window), states[size_t(step)]);
+            QVERIFY2(difference.isEmpty(),
+                     QByteArray("undone to step ") + QByteArray::number(step) + ": " + difference);
+            if (step == savedAt)
+                QVERIFY(!window.state().EquipmentChanged);
+        }
+        QVERIFY(window.state().EquipmentChanged); // the opened file is not the saved one
+        QVERIFY(!editor.enabled("mnu_undo"));
+        for (size_t step = 1; step < states.size(); ++step)
+            editor.action("mnu_redo")->trigger();
+        QVERIFY2(Difference(UnitsOf(window), states.back()).isEmpty(),
+                 Difference(UnitsOf(window), states.back()));
+        QVERIFY(!editor.enabled("mnu_redo"));
+    }
+
+    void stepsAreNamedInTheirLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QString>("undoText"); // after the step
+        QTest::addColumn<QString>("redoText"); // after undoing it
+        const auto row = [](const char* language, const char* step, const char* undo,
+                            const char* redo) {
+            QTest::addRow("%s %s", language, step)
+                << QString::fromLatin1(language) << QString::fromLatin1(step)
+                << QString::fromUtf8(undo) << QString::fromUtf8(redo);
+        };
+        row("uk", "paste", "&Undo Paste", "&Redo Paste");
+        row("deu", "paste", "&Rückgängig: Einfügen", "&Wiederherstellen: Einfügen");
+        row("fra", "paste", "A&nnuler : Coller", "Ré&tablir : Coller");
+        row("uk", "delete", "&Undo Delete Unit 3", "&Redo Delete Unit 3");
+        row("deu", "delete", "&Rückgängig: Einheit 3 löschen",
+            "&Wiederherstellen: Einheit 3 löschen");
+        row("fra", "insert", "A&nnuler : Insérer l'unité 4", "Ré&tablir : Insérer l'unité 4");
+        row("uk", "sort", "&Undo Sort by Class", "&Redo Sort by Class");
+        row("fra", "sort", "A&nnuler : Trier par Catégorie", "Ré&tablir : Trier par Catégorie");
+        row("uk", "form edit", "&Undo Edit Unit 3", "&Redo Edit Unit 3");
+        row("deu", "form edit", "&Rückgängig: Einheit 3 bearbeiten",
+            "&Wiederherstellen: Einheit 3 bearbeiten");
+        row("uk", "description paste", "&Undo Paste Description", "&Redo Paste Description");
+        row("fra", "save", "A&nnuler : Corrections de la sauvegarde",
+            "Ré&tablir : Corrections de la sauvegarde");
+    }
+    void stepsAreNamedInTheirLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QString, step);
+        QFETCH(QString, undoText);
+        QFETCH(QString, redoText);
+        EditorHarness editor;
+        QVERIFY(editor.startOpen(true, language));
+        MainWindow& window = *editor.window;
+        QAction* undo = editor.action("mnu_undo");
+        QAction* redo = editor.action("mnu_redo");
+        const QString undoCaption = undo->text(), redoCaption = redo->text();
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+        editor.clickCell(4, step == "sort" ? 2 : 1); // unit 3
+        const Units before = UnitsOf(window);
+        if (step == "paste" || step == "save") {
+            QGuiApplication::clipboard()->setText(step == "save" ? "300" : "pasted");
+            editor.clickCell(4, 3);
+            editor.action("mnu_paste")->trigger();
+        }
+        if (step == "save") {
+            editor.action("mnu_save")->trigger(); // 300 becomes 255
+            QVERIFY(!window.state().EquipmentChanged);
+        }
+        if (step == "delete" || step == "insert")
+            editor.action(step == "delete" ? "del_unit" : "mnu_ins_after")->trigger();
+        if (step == "sort")
+            editor.rightClickGrid();
+        if (step.startsWith("form") || step.startsWith("description")) {
+            QTest::keyClick(window.datasheetView(), Qt::Key_Return);
+            if (step == "form edit")
+                window.formView()->findChild<QLineEdit*>("Text4")->setText("77");
+            else
+                editor.action("mnu_paste")->trigger(); // the buffer: empty
+            QCOMPARE(undo->text(), undoText);          // the edits are not taken in yet
+            QCOMPARE(redo->text(), redoCaption);
+            window.formView()->findChild<QPushButton*>("Command2")->click();
+            QVERIFY(UnitsOf(window) != before);
+        }
+        QCOMPARE(undo->text(), undoText);
+        QVERIFY(undo->isEnabled());
+        undo->trigger();
+        QCOMPARE(redo->text(), redoText);
+        QVERIFY(redo->isEnabled());
+        if (step != "save")
+            QCOMPARE(UnitsOf(window), before);
+        // Inserting is offered again in unit-number order.
+        QCOMPARE(editor.enabled("mnu_ins_after"), window.datasheetShown());
+        if (step.startsWith("form") || step.startsWith("description"))
+            QCOMPARE(window.formView()->shownRow(), 4); // the unit it changed, in sight
+        else
+            QCOMPARE(window.state().datasheet.row(), 4);
+        redo->trigger();
+        QCOMPARE(editor.enabled("mnu_ins_after"), window.datasheetShown() && step != "sort");
+        QCOMPARE(undo->text(), undoText);
+        QCOMPARE(redo->text(), redoCaption);
+        QVERIFY(!redo->isEnabled());
+        // Another language names the same step anew.
+        window.state().LanguageCode = language == "uk" ? "deu" : "uk";
+        window.ApplyLanguage();
+        QVERIFY(undo->text() != undoText && undo->text() != undoCaption);
+    }
+
+    // After each word the flag that makes Exit and Open ask; Exit at the end.
+    void unchangedAtTheSavedState_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("changed");
+        QTest::newRow("back to the opened file") << "paste undo redo undo"
+                                                 << "1 0 1 0";
+        QTest::newRow("back to the saved file") << "paste save paste undo undo redo"
+                                                << "1 0 1 0 1 0";
+        QTest::newRow("a new order only") << "sort paste undo"
+                                          << "0 1 0";
+        QTest::newRow("past the save, then a new step") << "paste save undo paste undo redo"
+                                                        << "1 0 1 1 1 1";
+        QTest::newRow("opening again empties the history") << "paste open undo"
+                                                           << "1 0 0";
+    }
+    void unchangedAtTheSavedState() {
+        QFETCH(QString, script);
+        QFETCH(QString, changed);
+        EditorHarness editor;
+        QVERIFY(editor.startOpen(true));
+        MainWindow& window = *editor.window;
+        const QStringList words = script.split(' ');
+        const QStringList flags = changed.split(' ');
+        int counter = 0;
+        for (qsizetype i = 0; i < words.size(); ++i) {
+            Perform(editor, words[i], counter);
+            QVERIFY2(window.state().EquipmentChanged == (flags[i] == "1"),
+                     qPrintable(words.mid(0, i + 1).join(' ')));
+        }
+        if (words.last() == "open")
+            QVERIFY(!editor.enabled("mnu_undo") && !editor.enabled("mnu_redo"));
+        editor.dialogs.clear();
+        QSignalSpy ending(&window, &MainWindow::programEnding);
+        editor.action("mnu_exit")->trigger();
+        QCOMPARE(editor.dialogs.asked.size(), flags.last() == "1" ? 1 : 0);
+        QCOMPARE(ending.count(), 1);
+    }
+
+    // In a field with typing to take back Ctrl+Z takes back the typing; then
+    // the history. The form's Undo button only throws the form's edits away.
+    void undoKeysInAField() {
+        EditorHarness editor;
+        QVERIFY(editor.startOpen(true));
+        MainWindow& window = *editor.window;
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const QString name = editor.cell(4, 1), attack = editor.cell(4, 3);
+        QGuiApplication::clipboard()->setText("pasted");
+        editor.clickCell(4, 1);
+        editor.action("mnu_paste")->trigger();
+        QTest::keyClick(window.datasheetView(), Qt::Key_Return);
+        auto* box = window.formView()->findChild<QLineEdit*>("Text4");
+        auto* nameBox = window.formView()->findChild<QLineEdit*>("Text2");
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, "9");
+        QCOMPARE(box->text(), QStringLiteral("9"));
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box->text(), attack);
+        QCOMPARE(window.undoStack()->index(), 1);
+        QTest::keyClick(box, Qt::Key_Y, Qt::ControlModifier); // the field's redo, on any system
+        QCOMPARE(box->text(), QStringLiteral("9"));
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(box->text(), QStringLiteral("9"));
+
+        window.formView()->findChild<QPushButton*>("Command3")->click();
+        QCOMPARE(box->text(), attack);
+        QCOMPARE(nameBox->text(), QStringLiteral("pasted"));
+        QCOMPARE(window.undoStack()->index(), 1);
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier); // nothing typed: the paste
+        QCOMPARE(nameBox->text(), name);
+        QCOMPARE(window.undoStack()->index(), 0);
+        QTest::keyClick(box, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(nameBox->text(), QStringLiteral("pasted"));
+        QVERIFY(!window.datasheetShown());
+    }
+};
+
+QTEST_MAIN(TestMainWindowUndo)
+#include "test_mainwindow_undo.moc"
