@@ -4,7 +4,7 @@
 
 namespace quillon {
 
-bool RightClickSort(Datasheet& sheet, Qt::KeyboardModifiers modifiers) {
+bool RightClickSort(Datasheet& sheet, Qt::KeyboardModifiers modifiers, const RowShown& shown) {
     sheet.clearMark();
     const bool wholeRows = sheet.colSel() == Datasheet::ColumnCount - 1;
     if (wholeRows)
@@ -13,10 +13,14 @@ bool RightClickSort(Datasheet& sheet, Qt::KeyboardModifiers modifiers) {
         modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
     const bool insertAllowed = sheet.colSel() == 0 && shiftKeys == Qt::NoModifier;
     const bool descending = shiftKeys == Qt::ShiftModifier;
-    if (sheet.colSel() == 1)
-        sheet.sort(descending ? Datasheet::TextDescending : Datasheet::TextAscending);
+    const Datasheet::SortKind kind =
+        sheet.colSel() == 1
+            ? (descending ? Datasheet::TextDescending : Datasheet::TextAscending)
+            : (descending ? Datasheet::NumericDescending : Datasheet::NumericAscending);
+    if (shown)
+        SortShownRows(sheet, shown, kind);
     else
-        sheet.sort(descending ? Datasheet::NumericDescending : Datasheet::NumericAscending);
+        sheet.sort(kind);
     // The block the user chose, not the hidden unit numbers, stays selected.
     if (wholeRows)
         sheet.setColSel(Datasheet::ColumnCount - 1);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "datasheet/ShownRows.h"
+
 #include <Qt>
 
 namespace quillon {
@@ -11,6 +13,7 @@ class Datasheet;
 // sorts as text, any other as numbers; Shift alone sorts descending. The
 // current-unit mark is removed. Returns whether inserting and deleting may
 // be offered: the key ends at column 0 and no Shift, Ctrl or Alt is held.
-bool RightClickSort(Datasheet& sheet, Qt::KeyboardModifiers modifiers);
+// Under a filter only the rows on show change places.
+bool RightClickSort(Datasheet& sheet, Qt::KeyboardModifiers modifiers, const RowShown& shown = {});
 
 } // namespace quillon

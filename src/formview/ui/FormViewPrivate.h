@@ -82,6 +82,7 @@ struct FormView::Private {
     QString descriptionText() const;
     void previous();
     void next();
+    void commitAndShow(int row);
     void undo();
     void select();
     bool hasShownRow() const;

@@ -18,7 +18,7 @@ namespace quillon {
 void MainWindow::onSortRequested(Qt::KeyboardModifiers modifiers) {
     if (state_.UnitCount() < 1)
         return;
-    setInsertDeleteEnabled(RightClickSort(state_.datasheet, modifiers));
+    setInsertDeleteEnabled(RightClickSort(state_.datasheet, modifiers, rowShown()));
     // The form's unit is no longer the current row: the form view is reached
     // again by choosing a unit.
     action(QStringLiteral("mnu_spread"))->setEnabled(false);
@@ -69,9 +69,13 @@ void MainWindow::onCopy() {
     if (!SelectUnitCellsOnly(state_.datasheet))
         return;
     platform::BusyCursor busy;
+    // Under a filter only the rows on show.
+    const std::optional<QString> text = ShownClip(state_.datasheet, rowShown());
+    if (!text)
+        return;
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setText(state_.datasheet.clip());
+    clipboard->setText(*text);
 }
 
 void MainWindow::onPaste() {
@@ -81,6 +85,11 @@ void MainWindow::onPaste() {
     }
     if (!SelectUnitCellsOnly(state_.datasheet))
         return;
+    // Under a filter a block of rows that stand together, none hidden.
+    if (!BlockRowsShown(state_.datasheet, rowShown())) {
+        dialogs_.inform(i18n::Message(state_.language(), i18n::msg::PasteReachesHidden));
+        return;
+    }
     platform::BusyCursor busy;
     const QString text = QGuiApplication::clipboard()->text();
     state_.datasheet.setClip(text);
