@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace quillon {
@@ -74,13 +75,15 @@ DatasheetPage::DatasheetPage(Datasheet& sheet, QWidget* parent)
     layout->addWidget(status_);
 
     connect(field_, &QLineEdit::textChanged, this, &DatasheetPage::refilter);
-    connect(&sheet_, &Datasheet::currentCellChanged, this, &DatasheetPage::updateStatus);
-    connect(&sheet_, &Datasheet::cellsChanged, this, &DatasheetPage::updateStatus);
+    // Enter hands the keys to the grid, to work on what is shown.
+    connect(field_, &QLineEdit::returnPressed, view_, [this] { view_->setFocus(); });
+    connect(&sheet_, &Datasheet::currentCellChanged, this, &DatasheetPage::scheduleStatus);
+    connect(&sheet_, &Datasheet::cellsChanged, this, &DatasheetPage::scheduleStatus);
     for (auto rowsMoved : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
-        connect(filter(), rowsMoved, this, &DatasheetPage::updateStatus);
-    connect(filter(), &QAbstractItemModel::layoutChanged, this, &DatasheetPage::updateStatus);
-    connect(filter(), &QAbstractItemModel::modelReset, this, &DatasheetPage::updateStatus);
-    updateStatus();
+        connect(filter(), rowsMoved, this, &DatasheetPage::scheduleStatus);
+    connect(filter(), &QAbstractItemModel::layoutChanged, this, &DatasheetPage::scheduleStatus);
+    connect(filter(), &QAbstractItemModel::modelReset, this, &DatasheetPage::scheduleStatus);
+    status_->setText(statusText());
 }
 
 DatasheetFilter* DatasheetPage::filter() const {
@@ -89,10 +92,6 @@ DatasheetFilter* DatasheetPage::filter() const {
 
 QString DatasheetPage::problemText() const {
     return problem_->text();
-}
-
-QString DatasheetPage::statusText() const {
-    return status_->text();
 }
 
 void DatasheetPage::applyLanguage(i18n::Language language, FilterVocabulary vocabulary) {
@@ -121,7 +120,7 @@ void DatasheetPage::refilter() {
     field_->setPalette(palette);
     filter()->setFilter(std::move(parsed));
     keepCurrentUnitShown();
-    updateStatus();
+    scheduleStatus();
     if (wasActive || filter()->active())
         emit filterChanged();
 }
@@ -143,7 +142,21 @@ void DatasheetPage::keepCurrentUnitShown() {
     view_->showCurrentCell();
 }
 
-void DatasheetPage::updateStatus() {
+// A sort or a paste changes many rows one by one: the line is written once
+// when they are done.
+void DatasheetPage::scheduleStatus() {
+    if (statusPending_)
+        return;
+    statusPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        statusPending_ = false;
+        const QString text = statusText();
+        if (status_->text() != text)
+            status_->setText(text);
+    });
+}
+
+QString DatasheetPage::statusText() const {
     const int units = sheet_.rows() - 1;
     QStringList parts;
     parts.append(filter()->active() ? i18n::Message(language_, i18n::msg::StatusShownUnits)
@@ -163,9 +176,7 @@ void DatasheetPage::updateStatus() {
         parts.append(i18n::Message(language_, i18n::msg::StatusFilterNotApplied));
     else
         parts.append(i18n::Message(language_, i18n::msg::StatusNoFilter));
-    const QString text = parts.join(QStringLiteral("   |   "));
-    if (status_->text() != text)
-        status_->setText(text);
+    return parts.join(QStringLiteral("   |   "));
 }
 
 } // namespace quillon

@@ -27,6 +27,7 @@ public:
     DatasheetFilter* filter() const;
     QLineEdit* filterField() const { return field_; }
     QString problemText() const;
+    // What the status line shows (it is written once the event loop runs).
     QString statusText() const;
 
     // Texts of the reasons and the status line in `language`, and the
@@ -41,7 +42,7 @@ signals:
 private:
     void refilter();
     void keepCurrentUnitShown();
-    void updateStatus();
+    void scheduleStatus();
 
     Datasheet& sheet_;
     DatasheetView* view_;
@@ -49,6 +50,7 @@ private:
     QLabel* problem_;
     QLabel* status_;
     QPalette fieldPalette_;
+    bool statusPending_ = false;
     i18n::Language language_ = i18n::Language::English;
     FilterVocabulary vocabulary_;
 };

@@ -3,49 +3,18 @@
 #include "datasheet/ui/DatasheetFilter.h"
 #include "datasheet/ui/DatasheetPage.h"
 #include "datasheet/ui/DatasheetView.h"
-#include "formview/ui/FormFields.h"
 #include "formview/ui/FormView.h"
 #include "i18n/Messages.h"
+#include "shell/ui/FilterVocabulary.h"
 #include "shell/ui/FindBar.h"
 #include "shell/ui/MainWindow.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
+#include <numeric>
 
 namespace quillon {
-
-namespace {
-
-constexpr int FirstSpecialColumn = 66;
-constexpr int SpecialCount = 4;
-
-// The names the filter knows the columns by: headings and the form's labels
-// in the language shown, then in English; the game's lists for the columns
-// that hold an index into one.
-FilterVocabulary VocabularyFor(const EditorState& state) {
-    const i18n::Language language = state.language();
-    FilterVocabulary vocabulary;
-    for (const i18n::Language names : {language, i18n::Language::English}) {
-        const QStringList headings = i18n::ColumnHeadings(names, state.lists.NationNames);
-        for (int column = 0; column < headings.size(); ++column)
-            vocabulary.columnNames.append({headings[column], column});
-    }
-    for (const i18n::Language names : {language, i18n::Language::English})
-        vocabulary.columnNames.append(formview::FieldLabels(names));
-    const gamedata::TextLists& lists = state.lists;
-    vocabulary.listEntries = {{2, lists.classes},
-                              {formview::TargetTypeColumn, lists.targetTypes},
-                              {19, lists.moveMedia},
-                              {20, lists.moveMethods},
-                              {32, lists.transports}};
-    for (int i = 0; i < SpecialCount; ++i)
-        vocabulary.listEntries.insert(FirstSpecialColumn + i, lists.specials);
-    vocabulary.andWords.append(i18n::Message(language, i18n::msg::FilterAnd));
-    return vocabulary;
-}
-
-} // namespace
 
 void MainWindow::buildFindAndFilter(QMenu* edit) {
     edit->addSeparator();
@@ -70,8 +39,9 @@ void MainWindow::buildFindAndFilter(QMenu* edit) {
             &MainWindow::applyInsertDeleteState);
 }
 
-// Looks among the units the datasheet shows, from the current unit on; the
-// form view first takes in the shown unit's edits, as Next does.
+// Looks from the current unit on: in the datasheet view among the units it
+// shows, in the form view (which browses every unit) among all. The form
+// view first takes in the shown unit's edits, as Next does.
 void MainWindow::findUnit(bool backwards) {
     const QString query = findBar_->query().trimmed();
     if (query.isEmpty()) {
@@ -83,9 +53,15 @@ void MainWindow::findUnit(bool backwards) {
         return;
     const bool inForm = !datasheetShown();
     const int current = inForm ? formView_->shownRow() : state_.datasheet.row();
-    const FoundUnit found =
-        FindUnit(state_.datasheet, state_.LongDescriptions, query, findBar_->everywhere(),
-                 datasheetPage_->filter()->shownRows(), current, backwards);
+    std::vector<int> rows;
+    if (inForm) {
+        rows.resize(size_t(state_.UnitCount()));
+        std::iota(rows.begin(), rows.end(), 1);
+    } else {
+        rows = datasheetPage_->filter()->shownRows();
+    }
+    const FoundUnit found = FindUnit(state_.datasheet, state_.LongDescriptions, query,
+                                     findBar_->everywhere(), rows, current, backwards);
     const i18n::Language language = state_.language();
     if (found.row < 1) {
         findBar_->setNote(i18n::Message(language, i18n::msg::FindNothing).arg(query), true);
@@ -128,7 +104,7 @@ void MainWindow::applyInsertDeleteState() {
 }
 
 void MainWindow::applyFindAndFilterLanguage() {
-    datasheetPage_->applyLanguage(state_.language(), VocabularyFor(state_));
+    datasheetPage_->applyLanguage(state_.language(), FilterVocabularyFor(state_));
     findBar_->setNote(QString());
     applyInsertDeleteState();
 }
