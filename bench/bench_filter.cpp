@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <memory>
 
 using namespace quillon;
 
@@ -29,73 +30,71 @@ void EnsureApplication() {
     new QApplication(argc, argv);
 }
 
-// An equipment file of `units` units beside a complete game whose lists
-// give the class names, loaded as the editor loads it.
-struct LargeFile {
+// The datasheet view on show over an equipment file of `units` units beside
+// a complete game whose lists give the class names, loaded as the editor
+// loads it.
+struct ShownFile {
     QTemporaryDir dir;
     EditorState state;
-    bool ok = false;
+    std::unique_ptr<DatasheetPage> page;
 
-    explicit LargeFile(int units) {
+    explicit ShownFile(int units) {
+        EnsureApplication();
         state.GameFolder = dir.path() + QStringLiteral("/");
         const QString folder = dir.path() + QStringLiteral("/units/");
-        ok = samplegame::WriteSampleGame(state.GameFolder) && CheckGameFolder(state).isEmpty() &&
-             QDir().mkpath(folder) && samplegame::WriteEquipmentFiles(folder, units) &&
-             LoadEquipmentFiles(folder, state.datasheet, i18n::Language::English).ok;
+        if (!samplegame::WriteSampleGame(state.GameFolder) || !CheckGameFolder(state).isEmpty() ||
+            !QDir().mkpath(folder) || !samplegame::WriteEquipmentFiles(folder, units) ||
+            !LoadEquipmentFiles(folder, state.datasheet, i18n::Language::English).ok)
+            return;
+        page = std::make_unique<DatasheetPage>(state.datasheet);
+        page->resize(1280, 800);
+        page->applyLanguage(i18n::Language::English, FilterVocabularyFor(state));
+        page->show();
+        QCoreApplication::processEvents();
+    }
+    bool ready(benchmark::State& bench) const {
+        if (!page)
+            bench.SkipWithError("the large equipment file could not be written or loaded");
+        return page != nullptr;
     }
 };
 
-// One keystroke in the filter field of the datasheet view on show: the
-// filter read, every unit tested, the grid laid out and drawn again, the
-// status line written. Each run types the last character or takes it back.
+// One keystroke in the filter field: the filter read, every unit tested,
+// the grid laid out and drawn again, the status line written. Each run
+// types the last character or takes it back.
 void BM_FilterKeystroke(benchmark::State& bench, const char* before, const char* after) {
-    EnsureApplication();
-    LargeFile file(int(bench.range(0)));
-    if (!file.ok) {
-        bench.SkipWithError("the large equipment file could not be written or loaded");
+    ShownFile file(int(bench.range(0)));
+    if (!file.ready(bench))
         return;
-    }
-    DatasheetPage page(file.state.datasheet);
-    page.resize(1280, 800);
-    page.applyLanguage(i18n::Language::English, FilterVocabularyFor(file.state));
-    page.show();
-    QCoreApplication::processEvents();
     const QString texts[] = {QString::fromUtf8(before), QString::fromUtf8(after)};
     size_t typed = 0;
     for (auto _ : bench) {
-        page.filterField()->setText(texts[typed++ % 2]);
+        file.page->filterField()->setText(texts[typed++ % 2]);
         QCoreApplication::processEvents();
     }
-    if (!page.problemText().isEmpty())
-        bench.SkipWithError(qPrintable(page.problemText()));
-    bench.counters["shown"] = page.filter()->rowCount();
+    if (!file.page->problemText().isEmpty())
+        bench.SkipWithError(qPrintable(file.page->problemText()));
+    bench.counters["shown"] = file.page->filter()->rowCount();
 }
 
 // A right-click sort on the name column while a filter shows about half the
-// units: only the shown rows change places, each written back once.
+// units: only the shown rows change places.
 void BM_SortShownRows(benchmark::State& bench) {
-    EnsureApplication();
-    LargeFile file(int(bench.range(0)));
-    if (!file.ok) {
-        bench.SkipWithError("the large equipment file could not be written or loaded");
+    ShownFile file(int(bench.range(0)));
+    if (!file.ready(bench))
         return;
-    }
-    DatasheetPage page(file.state.datasheet);
-    page.resize(1280, 800);
-    page.applyLanguage(i18n::Language::English, FilterVocabularyFor(file.state));
-    page.show();
-    page.filterField()->setText(QStringLiteral("hard attack >= 20"));
+    file.page->filterField()->setText(QStringLiteral("hard attack >= 20"));
     Datasheet& sheet = file.state.datasheet;
     sheet.select(1, 1, 1, 1);
     // Descending, then ascending: every run moves the shown rows.
     bool descending = true;
     for (auto _ : bench) {
         RightClickSort(sheet, descending ? Qt::ShiftModifier : Qt::NoModifier,
-                       page.filter()->rowShown());
+                       file.page->filter()->rowShown());
         QCoreApplication::processEvents();
         descending = !descending;
     }
-    bench.counters["shown"] = page.filter()->rowCount();
+    bench.counters["shown"] = file.page->filter()->rowCount();
 }
 
 } // namespace

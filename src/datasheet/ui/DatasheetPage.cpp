@@ -54,7 +54,7 @@ DatasheetPage::DatasheetPage(Datasheet& sheet, QWidget* parent)
     field_->setObjectName(QStringLiteral("FilterText"));
     field_->setClearButtonEnabled(true);
     QLabel* label = NamedLabel("FilterLabel", this);
-    label->setText(QStringLiteral("Filter:"));
+    label->setText(i18n::Caption(i18n::Language::English, u"Form1", label->objectName()));
     label->setBuddy(field_);
     QPalette red = problem_->palette();
     red.setColor(QPalette::WindowText, ProblemColour);

@@ -1,5 +1,8 @@
 #include "shell/ui/FindBar.h"
 
+#include "i18n/Language.h"
+
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -51,6 +54,12 @@ FindBar::FindBar(QWidget* parent)
     connect(next, &QPushButton::clicked, this, [this] { emit findRequested(false); });
     connect(close, &QPushButton::clicked, this, &FindBar::closeBar);
     connect(field_, &QLineEdit::textEdited, this, [this] { setNote(QString()); });
+    // English until the window applies a language.
+    label->setText(i18n::Caption(i18n::Language::English, u"Form1", label->objectName()));
+    for (QAbstractButton* button :
+         {static_cast<QAbstractButton*>(everywhere_), static_cast<QAbstractButton*>(previous),
+          static_cast<QAbstractButton*>(next), static_cast<QAbstractButton*>(close)})
+        button->setText(i18n::Caption(i18n::Language::English, u"Form1", button->objectName()));
     hide();
 }
 
