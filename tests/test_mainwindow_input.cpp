@@ -30,27 +30,9 @@
 
 using namespace quillon;
 using quillon::testing::EditorHarness;
+using quillon::testing::pressKeys;
 
 namespace {
-
-// Starts the editor in `code`'s language with the game's units open and the
-// window active, so that keys reach the focused field.
-bool openActive(EditorHarness& editor, const QString& code = QStringLiteral("uk"),
-                bool datasheet = false) {
-    if (!editor.startOpen(datasheet, code))
-        return false;
-    editor.window->activateWindow();
-    return QTest::qWaitForWindowActive(editor.window.get());
-}
-
-// Each key sequence ("Alt+F", "5", "Tab") on whatever has the focus.
-void press(const QStringList& keys) {
-    for (const QString& key : keys) {
-        const QKeyCombination combination = QKeySequence(key)[0];
-        QTest::keyClick(static_cast<QWidget*>(nullptr), combination.key(),
-                        combination.keyboardModifiers());
-    }
-}
 
 QString valueOf(const QWidget* field) {
     if (auto* box = qobject_cast<const QLineEdit*>(field))
@@ -126,13 +108,13 @@ private slots:
         QFETCH(QStringList, keys);
         QFETCH(QString, opens);
         EditorHarness editor;
-        QVERIFY(openActive(editor, code));
+        QVERIFY(editor.startActive(code));
         MainWindow& window = *editor.window;
         const QStringList numbers = editor.column(0);
         auto* control = window.formView()->findChild<QWidget*>(field);
         control->setFocus();
         const QString before = valueOf(control);
-        press(keys);
+        pressKeys(keys);
         QCOMPARE(valueOf(control), before);
         QWidget* popup = QApplication::activePopupWidget();
         const QString opened = popup                               ? popup->objectName()
@@ -162,7 +144,7 @@ private slots:
     void currentCellStaysOnUnits() {
         QFETCH(QString, operation);
         EditorHarness editor(40);
-        QVERIFY(openActive(editor, QStringLiteral("uk"), true));
+        QVERIFY(editor.startActive(QStringLiteral("uk"), true));
         MainWindow& window = *editor.window;
         const Datasheet& sheet = window.state().datasheet;
         editor.clickCell(25, operation.startsWith(QLatin1String("insert")) ? 1 : 3);
@@ -222,7 +204,7 @@ private slots:
     // separator): the block arrives whole and nothing else changes.
     void copyThenPasteGivesTheSameBlock() {
         EditorHarness editor(12);
-        QVERIFY(openActive(editor, QStringLiteral("uk"), true));
+        QVERIFY(editor.startActive(QStringLiteral("uk"), true));
         Datasheet& sheet = editor.window->state().datasheet;
         QRandomGenerator random(20240611);
         for (int round = 0; round < 40; ++round) {
@@ -273,18 +255,18 @@ private slots:
         QFETCH(bool, answer);
         QFETCH(QString, savedIn);
         EditorHarness editor;
-        QVERIFY(openActive(editor));
+        QVERIFY(editor.startActive());
         MainWindow& window = *editor.window;
         const QString copy = editor.game.root() + QStringLiteral("copy/");
         QVERIFY(QDir().mkpath(copy));
         const QString original = unitFuel(editor.game.dataFolder());
         window.formView()->findChild<QLineEdit*>(QStringLiteral("Text22"))->setFocus();
-        press({QStringLiteral("Ctrl+Shift+End"), QStringLiteral("7"), QStringLiteral("7")});
+        pressKeys({QStringLiteral("Ctrl+Shift+End"), QStringLiteral("7"), QStringLiteral("7")});
         editor.dialogs.answers = {answer};
         if (action.startsWith(QLatin1String("mnu_")))
             editor.action(action.toLatin1().constData())->trigger();
         else
-            press({action});
+            pressKeys({action});
         if (action == QLatin1String("mnu_save_as")) {
             QVERIFY(window.saveAsDialog()->setFolder(copy));
             QTest::mouseClick(window.saveAsDialog()->confirmButton(), Qt::LeftButton);
@@ -300,7 +282,7 @@ private slots:
     // long description without typing into it.
     void tabFollowsTheForm() {
         EditorHarness editor;
-        QVERIFY(openActive(editor));
+        QVERIFY(editor.startActive());
         FormView* form = editor.window->formView();
         form->findChild<QPushButton*>(QStringLiteral("Command2"))->click(); // Prev. Unit usable
         const QString description =
@@ -321,7 +303,7 @@ private slots:
         form->findChild<QWidget*>(QStringLiteral("Text2"))->setFocus();
         QStringList walked = {focusName()};
         while (walked.size() < expected.size()) {
-            press({QStringLiteral("Tab")});
+            pressKeys({QStringLiteral("Tab")});
             walked << focusName();
         }
         QCOMPARE(walked, expected);
@@ -346,7 +328,7 @@ private slots:
         QFETCH(int, repeats);
         QFETCH(QString, icon);
         EditorHarness editor;
-        QVERIFY(openActive(editor));
+        QVERIFY(editor.startActive());
         FormView* form = editor.window->formView();
         for (int row = 1; row < startRow; ++row)
             form->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
@@ -379,7 +361,7 @@ private slots:
         QFETCH(QString, list);
         QFETCH(bool, focused);
         EditorHarness editor;
-        QVERIFY(openActive(editor));
+        QVERIFY(editor.startActive());
         auto* combo = editor.window->formView()->findChild<QComboBox*>(list);
         combo->setCurrentIndex(1);
         editor.window->formView()->findChild<QWidget*>(QStringLiteral("Text2"))->setFocus();
@@ -404,7 +386,7 @@ private slots:
     void textsShowWhole() {
         QFETCH(QString, code);
         EditorHarness editor(3);
-        QVERIFY(openActive(editor, code));
+        QVERIFY(editor.startActive(code));
         MainWindow& window = *editor.window;
         window.resize(1280, 800);
         QTest::qWait(20);
@@ -449,7 +431,7 @@ private slots:
     void folderDialogsTakeKeys() {
         QFETCH(QString, dialog);
         EditorHarness editor;
-        QVERIFY(openActive(editor));
+        QVERIFY(editor.startActive());
         MainWindow& window = *editor.window;
         auto* shown = window.findChild<FolderDialog*>(dialog);
         if (dialog == QLatin1String("Form6")) {

@@ -1,6 +1,7 @@
 #include "datasheet/Datasheet.h"
 
 #include "datasheet/CellNumber.h"
+#include "datasheet/TextFolding.h"
 
 #include <algorithm>
 #include <numeric>
@@ -32,24 +33,6 @@ qsizetype layLine(Datasheet::Row& row, int left, int right, QStringView text, qs
             return pos;
         start = pos + 1;
     }
-}
-
-// Text sorts ignore case and accents, so that "Éclair" stands beside
-// "Eclair" and not behind "Zenith"; the case-folded text with its accents
-// follows after a NUL and decides between names that differ only there.
-QString TextSortKey(const QString& text) {
-    const QString folded = text.toCaseFolded();
-    bool ascii = true;
-    for (const QChar c : folded)
-        ascii = ascii && c.unicode() < 0x80;
-    if (ascii)
-        return folded;
-    QString key;
-    key.reserve(folded.size() * 2 + 1);
-    for (const QChar c : folded.normalized(QString::NormalizationForm_D))
-        if (c.category() != QChar::Mark_NonSpacing)
-            key.append(c);
-    return key + QChar(0) + folded;
 }
 
 } // namespace

@@ -68,6 +68,21 @@ const ControlText Captions[] = {
      "mnu_ins_before",
      {u8"Insert Unit Before", u8"Insert Unit Before", u8"Insert Unit Before"}},
     {"Form1", "del_unit", {u8"Delete Unit", u8"Delete Unit", u8"Delete Unit"}},
+    {"Form1", "mnu_find", {u8"Find...", u8"Suchen...", u8"Rechercher..."}},
+    {"Form1", "mnu_find_next", {u8"Find Next", u8"Weitersuchen", u8"Rechercher le suivant"}},
+    {"Form1",
+     "mnu_find_prev",
+     {u8"Find Previous", u8"Rückwärts suchen", u8"Rechercher le précédent"}},
+    {"Form1", "mnu_filter", {u8"Filter...", u8"Filtern...", u8"Filtrer..."}},
+    {"Form1", "FindLabel", {u8"Find:", u8"Suchen:", u8"Rechercher:"}},
+    {"Form1",
+     "FindEverywhere",
+     {u8"All cells and descriptions", u8"Alle Zellen und Beschreibungen",
+      u8"Toutes les cellules et descriptions"}},
+    {"Form1", "FindNext", {u8"Next", u8"Weiter", u8"Suivant"}},
+    {"Form1", "FindPrevious", {u8"Previous", u8"Zurück", u8"Précédent"}},
+    {"Form1", "FindClose", {u8"Close", u8"Schließen", u8"Fermer"}},
+    {"Form1", "FilterLabel", {u8"Filter:", u8"Filter:", u8"Filtre:"}},
 
     // Open, setup, how-to, save-as, About and locate-game windows.
     {"Form2",
@@ -162,6 +177,10 @@ const ControlText AccessKeys[] = {
     {"Form1", "mnu_about", {u8"A", u8"b", u8"A"}},
     {"Form1", "mnu_undo", {u8"U", u8"R", u8"n"}},
     {"Form1", "mnu_redo", {u8"R", u8"W", u8"t"}},
+    {"Form1", "mnu_find", {u8"F", u8"S", u8"h"}},
+    {"Form1", "mnu_find_next", {u8"N", u8"t", u8"s"}},
+    {"Form1", "mnu_find_prev", {u8"v", u8"w", u8"p"}},
+    {"Form1", "mnu_filter", {u8"i", u8"F", u8"F"}},
 };
 
 } // namespace

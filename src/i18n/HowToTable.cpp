@@ -299,6 +299,82 @@ const HowToLine HowTo[] = {
      {u8"The current Unit is marked using a light blue background.",
       u8"Die aktuelle Einheit ist hellblau hinterlegt.",
       u8"L'unité courante est marquée d'un fond bleu clair."}},
+    // Finding and filtering units, the status line.
+    {2,
+     {u8"Find a unit: 'Edit' -> 'Find...' (CTRL+F) opens the find bar in both views.",
+      u8"Eine Einheit suchen: 'Bearbeiten' -> 'Suchen...' (STRG+F) öffnet in beiden Ansichten die "
+      u8"Suchleiste.",
+      u8"Rechercher une unité: 'Editer' -> 'Rechercher...' (CTRL+F) ouvre la barre de recherche "
+      u8"dans les deux vues."}},
+    {1,
+     {u8"- Type part of a unit name; case and accents do not matter. ENTER or F3 goes to the next "
+      u8"unit that matches, SHIFT+F3 to the previous one; at the end the search goes on from the "
+      u8"other end and says so.",
+      u8"- Tippen Sie einen Teil eines Einheitennamens; Groß- und Kleinschreibung und Akzente "
+      u8"spielen keine Rolle. EINGABE oder F3 springt zur nächsten passenden Einheit, UMSCHALT+F3 "
+      u8"zur vorherigen; am Ende geht die Suche am anderen Ende weiter und sagt das.",
+      u8"- Tapez une partie du nom d'une unité; les majuscules et les accents ne comptent pas. "
+      u8"ENTREE ou F3 va à l'unité suivante qui correspond, MAJ+F3 à la précédente; arrivée au "
+      u8"bout, la recherche reprend à l'autre bout et le signale."}},
+    {1,
+     {u8"- Tick 'All cells and descriptions' to search every value and the long descriptions too.",
+      u8"- Mit 'Alle Zellen und Beschreibungen' werden auch alle Werte und die "
+      u8"Einheitenbeschreibungen durchsucht.",
+      u8"- Cochez 'Toutes les cellules et descriptions' pour chercher aussi dans toutes les "
+      u8"valeurs et les descriptions détaillées."}},
+    {1,
+     {u8"- In the Datasheet view the unit found becomes the current unit; in the Form View it is "
+      u8"shown, and the changes to the unit shown before are taken in first, as with 'Next Unit'.",
+      u8"- In der Datenblattansicht wird die gefundene Einheit zur aktuellen Einheit; in der "
+      u8"Formularansicht wird sie angezeigt, und die Änderungen an der vorher gezeigten Einheit "
+      u8"werden zuerst übernommen, wie bei 'Nächste Einheit'.",
+      u8"- Dans la vue Spreadsheet l'unité trouvée devient l'unité courante; dans la vue Form elle "
+      u8"est affichée, et les changements de l'unité affichée avant sont d'abord pris en compte, "
+      u8"comme avec 'Unité Suivante'."}},
+    {2,
+     {u8"Filter the Datasheet: type into the 'Filter:' field above the Datasheet (CTRL+SHIFT+F) "
+      u8"and only the units that match are shown.",
+      u8"Das Datenblatt filtern: Tippen Sie in das Feld 'Filter:' über dem Datenblatt "
+      u8"(STRG+UMSCHALT+F), und nur die passenden Einheiten werden angezeigt.",
+      u8"Filtrer le Spreadsheet: tapez dans le champ 'Filtre:' au-dessus du Spreadsheet "
+      u8"(CTRL+MAJ+F) et seules les unités qui correspondent sont affichées."}},
+    {1,
+     {u8"- A word must be part of the unit name. A condition compares a column: its heading or the "
+      u8"Form View's label, then =, !=, <, <=, > or >=, then a value: 'class = tank', 'hard attack "
+      u8">= 10', 'year available < 40'.",
+      u8"- Ein Wort muss im Einheitennamen stehen. Eine Bedingung vergleicht eine Spalte: ihre "
+      u8"Überschrift oder die Beschriftung in der Formularansicht, dann =, !=, <, <=, > oder >=, "
+      u8"dann einen Wert: 'Klasse = Tank', 'Harter Angriff >= 10', 'ab Jahr < 40'.",
+      u8"- Un mot doit figurer dans le nom de l'unité. Une condition compare une colonne: son "
+      u8"titre ou le libellé de la vue Form, puis =, !=, <, <=, > ou >=, puis une valeur: "
+      u8"'catégorie = tank', 'attaque anti-blindés >= 10', 'année de disponibilité < 40'."}},
+    {1,
+     {u8"- Several conditions separated by blanks or 'and' must all hold. A condition that cannot "
+      u8"be understood is shown in red with the reason, and then nothing is filtered.",
+      u8"- Mehrere Bedingungen, getrennt durch Leerzeichen oder 'und', müssen alle zutreffen. Eine "
+      u8"Bedingung, die nicht verstanden wird, erscheint rot mit dem Grund, und dann wird nichts "
+      u8"gefiltert.",
+      u8"- Plusieurs conditions séparées par des espaces ou 'et' doivent toutes être remplies. Une "
+      u8"condition qui ne peut pas être comprise est affichée en rouge avec la raison, et rien "
+      u8"n'est alors filtré."}},
+    {1,
+     {u8"- While a filter is on, sorting, Copy and Paste work on the units shown; Paste is refused "
+      u8"when the block reaches hidden units, and 'Insert Unit' and 'Delete Unit' are off. Empty "
+      u8"the field to see all units again.",
+      u8"- Solange ein Filter aktiv ist, wirken Sortieren, Kopieren und Einfügen auf die "
+      u8"angezeigten Einheiten; Einfügen wird abgelehnt, wenn der Block ausgeblendete Einheiten "
+      u8"erreicht, und 'Insert Unit' und 'Delete Unit' sind aus. Leeren Sie das Feld, um wieder "
+      u8"alle Einheiten zu sehen.",
+      u8"- Tant qu'un filtre est actif, le tri, Copier et Coller agissent sur les unités "
+      u8"affichées; Coller est refusé quand le bloc touche des unités masquées, et 'Insert Unit' "
+      u8"et 'Delete Unit' sont désactivés. Videz le champ pour revoir toutes les unités."}},
+    {2,
+     {u8"The line under the Datasheet shows how many units there are (and how many the filter "
+      u8"shows), the current unit's number and name, and the filter.",
+      u8"Die Zeile unter dem Datenblatt zeigt, wie viele Einheiten es gibt (und wie viele der "
+      u8"Filter zeigt), Nummer und Name der aktuellen Einheit und den Filter.",
+      u8"La ligne sous le Spreadsheet indique combien d'unités il y a (et combien le filtre en "
+      u8"montre), le numéro et le nom de l'unité courante, et le filtre."}},
     {2,
      {u8"Have fun editing or browsing your Korvath E-file.",
       u8"Viel Spaß beim Editieren oder einfach nur Durchblättern Ihres Korvath-Equipmentfiles.",

@@ -50,6 +50,26 @@ inline constexpr char StepInsertUnit[] = "TextStepInsertUnit"; // %1 unit number
 inline constexpr char StepDeleteUnit[] = "TextStepDeleteUnit"; // %1 unit number
 inline constexpr char StepSort[] = "TextStepSort";             // %1 column heading
 inline constexpr char StepSaveCorrections[] = "TextStepSaveCorrections";
+// Find, the filter and the status line under the datasheet.
+inline constexpr char FilterAnd[] = "MsgFilterAnd"; // the word that joins conditions
+inline constexpr char FilterUnknownColumn[] = "MsgFilterUnknownColumn"; // %1 the words
+inline constexpr char FilterNoColumn[] = "MsgFilterNoColumn";           // %1 the operator
+inline constexpr char FilterNoValue[] = "MsgFilterNoValue";             // %1 column and operator
+inline constexpr char FilterBadOperator[] = "MsgFilterBadOperator";     // %1 the operator
+inline constexpr char FilterNotANumber[] = "MsgFilterNotANumber";       // %1 column, %2 value
+inline constexpr char FilterUnknownEntry[] = "MsgFilterUnknownEntry";   // %1 column, %2 value
+inline constexpr char FilterOpenQuote[] = "MsgFilterOpenQuote";
+inline constexpr char StatusUnits[] = "MsgStatusUnits";           // %1 units
+inline constexpr char StatusShownUnits[] = "MsgStatusShownUnits"; // %1 of %2 units
+inline constexpr char StatusUnit[] = "MsgStatusUnit";             // %1 number, %2 name
+inline constexpr char StatusNoFilter[] = "MsgStatusNoFilter";
+inline constexpr char StatusFilter[] = "MsgStatusFilter"; // %1 the filter
+inline constexpr char StatusFilterNotApplied[] = "MsgStatusFilterNotApplied";
+inline constexpr char FindWrappedForward[] = "MsgFindWrappedForward";
+inline constexpr char FindWrappedBackward[] = "MsgFindWrappedBackward";
+inline constexpr char FindNothing[] = "MsgFindNothing"; // %1 what was looked for
+inline constexpr char PasteReachesHidden[] = "MsgPasteReachesHidden";
+inline constexpr char FilterBlocksUnitEditing[] = "MsgFilterBlocksUnitEditing";
 
 // Always English, whatever the language.
 inline constexpr char EndProgram[] = "This will end the program.";

@@ -167,6 +167,45 @@ const ControlText Tooltips[] = {
     {"Form1", "Picture20", {u8"Ammo", u8"Munition", u8"Munitions"}},
     {"Form1", "Picture21", {u8"Fuel", u8"Treibstoff", u8"Carburant"}},
     {"Form1", "Picture22", {u8"Hangar Size", u8"Fassungsvermögen", u8"Taille de Hangar"}},
+    {"Form1",
+     "FindText",
+     {u8"Type part of a unit name. Enter or F3 finds the next unit, Shift+F3 the previous one, Esc "
+      u8"closes the bar.",
+      u8"Tippen Sie einen Teil eines Einheitennamens. Eingabe oder F3 findet die nächste Einheit, "
+      u8"Umschalt+F3 die vorherige, Esc schließt die Leiste.",
+      u8"Tapez une partie du nom d'une unité. Entrée ou F3 trouve l'unité suivante, Maj+F3 la "
+      u8"précédente, Echap ferme la barre."}},
+    {"Form1",
+     "FindEverywhere",
+     {u8"Search every cell of the units and their long descriptions as well as the names",
+      u8"Auch in allen Zellen der Einheiten und in ihren Beschreibungen suchen, nicht nur in den "
+      u8"Namen",
+      u8"Chercher aussi dans toutes les cellules des unités et dans leurs descriptions, pas "
+      u8"seulement dans les noms"}},
+    {"Form1",
+     "FindNext",
+     {u8"Next unit that matches (F3)", u8"Nächste passende Einheit (F3)",
+      u8"Unité suivante qui correspond (F3)"}},
+    {"Form1",
+     "FindPrevious",
+     {u8"Previous unit that matches (Shift+F3)", u8"Vorherige passende Einheit (Umschalt+F3)",
+      u8"Unité précédente qui correspond (Maj+F3)"}},
+    {"Form1",
+     "FindClose",
+     {u8"Close the find bar (Esc)", u8"Suchleiste schließen (Esc)",
+      u8"Fermer la barre de recherche (Echap)"}},
+    {"Form1",
+     "FilterText",
+     {u8"Show only the units that match. A word must be in the name; a condition compares a "
+      u8"column: class = tank, hard attack >= 10, year available < 40. All conditions must hold; "
+      u8"put a name with blanks in quotes.",
+      u8"Nur passende Einheiten zeigen. Ein Wort muss im Namen stehen; eine Bedingung vergleicht "
+      u8"eine Spalte: Klasse = Tank, Harter Angriff >= 10, ab Jahr < 40. Alle Bedingungen müssen "
+      u8"zutreffen; Namen mit Leerzeichen in Anführungszeichen.",
+      u8"N'afficher que les unités qui correspondent. Un mot doit figurer dans le nom; une "
+      u8"condition compare une colonne: catégorie = tank, attaque anti-blindés >= 10, année de "
+      u8"disponibilité < 40. Toutes les conditions doivent être remplies; mettez un nom avec des "
+      u8"espaces entre guillemets."}},
     {"Form2",
      "Command1",
      {u8"Click this button to load the equipment file",

@@ -34,6 +34,13 @@ bool EditorHarness::startOpen(bool datasheet, const QString& languageCode) {
     return true;
 }
 
+bool EditorHarness::startActive(const QString& code, bool datasheet) {
+    if (!startOpen(datasheet, code))
+        return false;
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window.get());
+}
+
 bool EditorHarness::openDataFolder() {
     action("mnu_open")->trigger();
     OpenDialog* open = window->openDialog();
@@ -87,6 +94,14 @@ void EditorHarness::clickNumberCell(int row, Qt::KeyboardModifiers modifiers) {
 void EditorHarness::rightClickGrid(Qt::KeyboardModifiers modifiers) {
     DatasheetView* view = window->datasheetView();
     QTest::mouseClick(view->viewport(), Qt::RightButton, modifiers, QPoint(5, 5));
+}
+
+void pressKeys(const QStringList& keys) {
+    for (const QString& key : keys) {
+        const QKeyCombination combination = QKeySequence(key)[0];
+        QTest::keyClick(static_cast<QWidget*>(nullptr), combination.key(),
+                        combination.keyboardModifiers());
+    }
 }
 
 QByteArray fileBytes(const QString& path) {

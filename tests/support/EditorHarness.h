@@ -24,6 +24,9 @@ struct EditorHarness {
     // game's data folder and, if asked, shows the datasheet; false if any
     // step failed.
     bool startOpen(bool datasheet = false, const QString& languageCode = QStringLiteral("uk"));
+    // As startOpen, in `code`'s language, with the window active so that
+    // keys reach the focused widget and shortcuts fire.
+    bool startActive(const QString& code = QStringLiteral("uk"), bool datasheet = false);
     // Opens the game's data folder through the open dialog.
     bool openDataFolder();
 
@@ -44,6 +47,9 @@ struct EditorHarness {
     SilentWavePlayer player;
     std::unique_ptr<MainWindow> window;
 };
+
+// Each key sequence ("Alt+F", "5", "Tab", "Shift+F3") on whatever has the focus.
+void pressKeys(const QStringList& keys);
 
 // The whole file, or nothing if it cannot be read.
 QByteArray fileBytes(const QString& path);

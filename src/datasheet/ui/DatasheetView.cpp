@@ -1,6 +1,7 @@
 #include "datasheet/ui/DatasheetView.h"
 
 #include "datasheet/Datasheet.h"
+#include "datasheet/ui/DatasheetFilter.h"
 #include "datasheet/ui/DatasheetModel.h"
 #include "i18n/Language.h"
 
@@ -59,10 +60,11 @@ constexpr int LastUnitColumn = Datasheet::ColumnCount - 1;
 } // namespace
 
 DatasheetView::DatasheetView(Datasheet& sheet, QWidget* parent)
-    : QTableView(parent), sheet_(sheet), model_(new DatasheetModel(sheet, this)) {
+    : QTableView(parent), sheet_(sheet), model_(new DatasheetModel(sheet, this)),
+      filter_(new DatasheetFilter(*model_, this)) {
     setObjectName(QStringLiteral("MSFlexGrid1"));
     setHorizontalHeader(new HeadingRow(this));
-    setModel(model_);
+    setModel(filter_);
     setItemDelegate(new MarkDelegate(this));
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -85,19 +87,26 @@ DatasheetView::DatasheetView(Datasheet& sheet, QWidget* parent)
             &DatasheetView::takeSelectionFromView);
     connect(&sheet_, &Datasheet::currentCellChanged, this, &DatasheetView::showSheetSelection);
     connect(&sheet_, &Datasheet::reset, this, &DatasheetView::showSheetSelection);
-    // While rows come and go Qt moves its own selection with them; the
-    // datasheet's block is what counts, so it is shown again afterwards.
+    // While rows come and go (or the filter changes) Qt moves its own
+    // selection with them; the datasheet's block is what counts, so it is
+    // shown again afterwards.
     for (auto about :
          {&QAbstractItemModel::rowsAboutToBeInserted, &QAbstractItemModel::rowsAboutToBeRemoved})
-        connect(model_, about, this, [this] { rowsMoving_ = true; });
+        connect(filter_, about, this, [this] { rowsMoving_ = true; });
+    connect(filter_, &QAbstractItemModel::layoutAboutToBeChanged, this,
+            [this] { rowsMoving_ = true; });
     for (auto done : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
-        connect(model_, done, this, [this] {
+        connect(filter_, done, this, [this] {
             rowsMoving_ = false;
             showSheetSelection();
         });
+    connect(filter_, &QAbstractItemModel::layoutChanged, this, [this] {
+        rowsMoving_ = false;
+        showSheetSelection();
+    });
     // A reset lays the headings out afresh; that is not the user's doing.
-    connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] { layingOut_ = true; });
-    connect(model_, &QAbstractItemModel::modelReset, this, [this] { layingOut_ = false; });
+    connect(filter_, &QAbstractItemModel::modelAboutToBeReset, this, [this] { layingOut_ = true; });
+    connect(filter_, &QAbstractItemModel::modelReset, this, [this] { layingOut_ = false; });
     connect(horizontalHeader(), &QHeaderView::sectionResized, this,
             [this](int section, int, int width) {
                 if (!layingOut_)
@@ -143,10 +152,11 @@ void DatasheetView::applyColumnLayout() {
 }
 
 void DatasheetView::scrollToRowTop(int row) {
-    if (row < 1 || row > model_->rowCount())
+    const int shown = filter_->viewRow(row);
+    if (shown < 0)
         return;
     const int col = std::max(sheet_.col(), 1) - 1;
-    scrollTo(model_->index(row - 1, col), QAbstractItemView::PositionAtTop);
+    scrollTo(filter_->index(shown, col), QAbstractItemView::PositionAtTop);
 }
 
 void DatasheetView::showCurrentCell() {
@@ -155,8 +165,9 @@ void DatasheetView::showCurrentCell() {
 }
 
 void DatasheetView::selectAllUnits() {
-    if (model_->rowCount() > 0)
-        sheet_.select(1, 1, model_->rowCount(), LastUnitColumn);
+    const int shown = filter_->rowCount();
+    if (shown > 0)
+        sheet_.select(filter_->sheetRow(0), 1, filter_->sheetRow(shown - 1), LastUnitColumn);
 }
 
 // Qt's selection -> the datasheet's block. The view moves its current index
@@ -184,19 +195,20 @@ void DatasheetView::takeSelectionFromView() {
     const int curCol = current.isValid() ? std::clamp(current.column(), left, right) : right;
     const int anchorRow = curRow == top ? bottom : top;
     const int anchorCol = curCol == left ? right : left;
-    const int lastCol = model_->columnCount() - 1;
+    const int lastCol = filter_->columnCount() - 1;
+    const auto unitRow = [this](int row) { return filter_->sheetRow(row); };
     syncing_ = true;
     // Only a press on the headers selects whole rows or columns; a drag over
     // the cells keeps the corner where it started, so its direction still
     // decides the sort kind.
     if (pressedOn_ == PressedOn::NumberCells && left == 0 && right == lastCol)
         // Whole rows (number cells): the block runs from column 1 to 73.
-        sheet_.select(anchorRow + 1, 1, curRow + 1, LastUnitColumn);
-    else if (pressedOn_ == PressedOn::Headings && top == 0 && bottom == model_->rowCount() - 1)
+        sheet_.select(unitRow(anchorRow), 1, unitRow(curRow), LastUnitColumn);
+    else if (pressedOn_ == PressedOn::Headings && top == 0 && bottom == filter_->rowCount() - 1)
         // Whole columns (headings): every unit, whatever row is scrolled to the top.
-        sheet_.select(1, anchorCol + 1, bottom + 1, curCol + 1);
+        sheet_.select(unitRow(0), anchorCol + 1, unitRow(bottom), curCol + 1);
     else
-        sheet_.select(anchorRow + 1, anchorCol + 1, curRow + 1, curCol + 1);
+        sheet_.select(unitRow(anchorRow), anchorCol + 1, unitRow(curRow), curCol + 1);
     syncing_ = false;
 }
 
@@ -206,16 +218,18 @@ void DatasheetView::showSheetSelection() {
     if (syncing_)
         return;
     syncing_ = true;
-    const int units = model_->rowCount();
-    const int top = std::max(std::min(sheet_.row(), sheet_.rowSel()), 1);
-    const int bottom = std::min(std::max(sheet_.row(), sheet_.rowSel()), units);
+    // The block's rows on show: from the first at or below its top to the
+    // last at or above its bottom.
+    const int top = filter_->viewRowFrom(std::max(std::min(sheet_.row(), sheet_.rowSel()), 1));
+    const int bottom = filter_->viewRowUpTo(std::max(sheet_.row(), sheet_.rowSel()));
     const int left = std::max(std::min(sheet_.col(), sheet_.colSel()), 1);
     const int right = std::max(sheet_.col(), sheet_.colSel());
     QItemSelection selection;
-    if (top <= bottom && left <= right)
-        selection.select(model_->index(top - 1, left - 1), model_->index(bottom - 1, right - 1));
-    if (sheet_.row() >= 1 && sheet_.row() <= units && sheet_.col() >= 1)
-        selectionModel()->setCurrentIndex(model_->index(sheet_.row() - 1, sheet_.col() - 1),
+    if (top >= 0 && top <= bottom && left <= right)
+        selection.select(filter_->index(top, left - 1), filter_->index(bottom, right - 1));
+    const int current = filter_->viewRow(sheet_.row());
+    if (current >= 0 && sheet_.col() >= 1)
+        selectionModel()->setCurrentIndex(filter_->index(current, sheet_.col() - 1),
                                           QItemSelectionModel::NoUpdate);
     else
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);

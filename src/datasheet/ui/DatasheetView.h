@@ -6,6 +6,7 @@
 namespace quillon {
 
 class Datasheet;
+class DatasheetFilter;
 class DatasheetModel;
 
 // The datasheet grid ("MSFlexGrid1"): unit cells in a QTableView whose
@@ -13,7 +14,8 @@ class DatasheetModel;
 // grey unit-number column. The view's selection and the datasheet's
 // Row/Col/RowSel/ColSel are kept in step both ways: a click on a number
 // cell selects columns 1..73 of that unit, a click on a heading that column
-// for every unit, the corner button every unit, columns 1..73.
+// for every unit, the corner button every unit, columns 1..73. The grid
+// shows the rows its filter lets through.
 class DatasheetView : public QTableView {
     Q_OBJECT
 public:
@@ -21,6 +23,7 @@ public:
 
     Datasheet& sheet() const { return sheet_; }
     DatasheetModel* datasheetModel() const { return model_; }
+    DatasheetFilter* filter() const { return filter_; }
 
     // Column widths (twips scaled by the screen's dpi) and the number
     // column's width from the headings now in row 0.
@@ -28,7 +31,8 @@ public:
     int twipsToPixels(int twips) const;
     int columnPixels(int col) const; // the width column `col` is laid out with
 
-    // Scrolls so that datasheet row `row` is the first visible row.
+    // Scrolls so that datasheet row `row` is the first visible row (when
+    // the filter shows it).
     void scrollToRowTop(int row);
     // Scrolls as little as needed to show the current cell.
     void showCurrentCell();
@@ -56,6 +60,7 @@ private:
 
     Datasheet& sheet_;
     DatasheetModel* model_;
+    DatasheetFilter* filter_;
     QWidget* corner_ = nullptr;
     bool syncing_ = false;
     bool rowsMoving_ = false;

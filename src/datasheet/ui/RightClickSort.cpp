@@ -6,7 +6,8 @@
 
 namespace quillon {
 
-RightClickSortResult RightClickSort(Datasheet& sheet, Qt::KeyboardModifiers modifiers) {
+RightClickSortResult RightClickSort(Datasheet& sheet, Qt::KeyboardModifiers modifiers,
+                                    const RowShown& shown) {
     sheet.clearMark();
     const bool wholeRows = sheet.colSel() == Datasheet::ColumnCount - 1;
     if (wholeRows)
@@ -21,7 +22,7 @@ RightClickSortResult RightClickSort(Datasheet& sheet, Qt::KeyboardModifiers modi
         descending ? Datasheet::NumericDescending : Datasheet::NumericAscending;
     if (sheet.colSel() == 1)
         kind = descending ? Datasheet::TextDescending : Datasheet::TextAscending;
-    result.order = sheet.sortOrder(kind, result.first);
+    result.order = ShownSortOrder(sheet, shown, kind, result.first);
     sheet.permuteRows(result.first, result.order);
     // The block the user chose, not the hidden unit numbers, stays selected.
     if (wholeRows)

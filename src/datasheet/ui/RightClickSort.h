@@ -1,11 +1,11 @@
 #pragma once
 
+#include "datasheet/ShownRows.h"
+
 #include <Qt>
 #include <vector>
 
 namespace quillon {
-
-class Datasheet;
 
 // What a right-click sort did.
 struct RightClickSortResult {
@@ -20,7 +20,9 @@ struct RightClickSortResult {
 // The grid's right-click sort: a selection that reaches the last column is
 // taken as a sort on the unit number (ColSel becomes 0); the name column
 // sorts as text, any other as numbers; Shift alone sorts descending. The
-// current-unit mark is removed.
-RightClickSortResult RightClickSort(Datasheet& sheet, Qt::KeyboardModifiers modifiers);
+// current-unit mark is removed. Under a filter only the rows on show change
+// places.
+RightClickSortResult RightClickSort(Datasheet& sheet, Qt::KeyboardModifiers modifiers,
+                                    const RowShown& shown = {});
 
 } // namespace quillon

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "i18n/Language.h"
+
+#include <QList>
 #include <QString>
 #include <QStringView>
+#include <utility>
 
 namespace quillon::formview {
 
@@ -63,5 +67,10 @@ constexpr int SymbolPictureFor(int text) {
 
 // A number as plain decimal text without blanks ("12", "-3", "4.5").
 QString PlainNumberText(double value);
+
+// What the form calls the columns it shows, in `language`, with each
+// column: the value names beside the boxes ("Hard Attack"), the
+// availability labels and the frames of the lists ("Target Type").
+QList<std::pair<QString, int>> FieldLabels(i18n::Language language);
 
 } // namespace quillon::formview

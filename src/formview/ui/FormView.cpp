@@ -369,6 +369,11 @@ void FormView::showFromDatasheet(int row) {
     d->show(row);
 }
 
+void FormView::commitAndShow(int row) {
+    if (d->hasShownRow() && row >= 1 && row <= d->lastRow())
+        d->commitAndShow(row);
+}
+
 void FormView::followShownUnit(int row) {
     if (!d->hasShownRow() || row < 1 || row > d->lastRow())
         return;

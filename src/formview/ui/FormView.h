@@ -57,6 +57,10 @@ public:
     // shown.
     void showFromDatasheet(int row);
 
+    // Takes in the shown unit's edits as "Next Unit" does (the file counts
+    // as changed), then shows datasheet row `row`.
+    void commitAndShow(int row);
+
     // The rows were reordered (a save sorts them): the unit the form shows now
     // stands in `row`. The fields keep what they hold; Prev/Next follow.
     void followShownUnit(int row);

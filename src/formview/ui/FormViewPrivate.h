@@ -89,6 +89,7 @@ struct FormView::Private {
     void forgetTyping();
     void previous();
     void next();
+    void commitAndShow(int row);
     void undo();
     void select();
     bool hasShownRow() const;

@@ -201,27 +201,20 @@ void FormView::Private::commit() {
 void FormView::Private::previous() {
     if (!hasShownRow() || shownRow <= 1)
         return;
-    commit();
-    const int row = shownRow - 1;
-    show(row);
-    if (row == 1)
-        command[1]->setEnabled(false);
-    if (row < lastRow())
-        command[2]->setEnabled(true);
-    emit q->scrollDatasheetTo(row);
-    command[3]->setEnabled(false);
+    commitAndShow(shownRow - 1);
 }
 
 void FormView::Private::next() {
     if (!hasShownRow())
         return;
+    commitAndShow(shownRow < lastRow() ? shownRow + 1 : shownRow);
+}
+
+void FormView::Private::commitAndShow(int row) {
     commit();
-    const int row = shownRow < lastRow() ? shownRow + 1 : shownRow;
     show(row);
-    if (row == lastRow())
-        command[2]->setEnabled(false);
-    if (row > 1)
-        command[1]->setEnabled(true);
+    command[1]->setEnabled(row != 1);
+    command[2]->setEnabled(row != lastRow());
     emit q->scrollDatasheetTo(row);
     command[3]->setEnabled(false);
 }

@@ -1,5 +1,6 @@
 #include "shell/ui/MainWindow.h"
 
+#include "datasheet/ui/DatasheetPage.h"
 #include "datasheet/ui/DatasheetView.h"
 #include "formview/ui/AboutWindow.h"
 #include "formview/ui/FormView.h"
@@ -7,6 +8,7 @@
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/ui/ProgramIcon.h"
+#include "shell/ui/FindBar.h"
 #include "shell/ui/FolderDialogs.h"
 #include "shell/ui/SetupDialog.h"
 
@@ -20,6 +22,7 @@
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QUndoStack>
+#include <QVBoxLayout>
 #include <functional>
 
 namespace quillon {
@@ -48,12 +51,21 @@ MainWindow::MainWindow(platform::Dialogs& dialogs, platform::WavePlayer& player,
     formArea->setWidget(formView_);
     formArea->setWidgetResizable(true);
     formArea->setFrameShape(QFrame::NoFrame);
-    datasheetView_ = new DatasheetView(state_.datasheet, views_);
+    datasheetPage_ = new DatasheetPage(state_.datasheet, views_);
+    datasheetView_ = datasheetPage_->view();
     // The grid keeps a usable minimum and is clipped rather than shrunk below it.
     datasheetView_->setMinimumSize(400, 200);
     views_->addWidget(formArea);
-    views_->addWidget(datasheetView_);
-    setCentralWidget(views_);
+    views_->addWidget(datasheetPage_);
+    // The find bar serves both views, beneath them.
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(views_, 1);
+    findBar_ = new FindBar(central);
+    column->addWidget(findBar_);
+    setCentralWidget(central);
 
     setupDialog_ = new SetupDialog(this);
     locateDialog_ = new LocateGameDialog(this);
@@ -149,6 +161,7 @@ void MainWindow::buildMenu() {
                   [this] { changeUnitRows(UnitRowChange::Kind::InsertBefore); });
     addMenuAction(edit, "del_unit", QKeySequence(Qt::CTRL | Qt::Key_D),
                   [this] { changeUnitRows(UnitRowChange::Kind::Delete); });
+    buildFindAndFilter(edit);
 
     // A command in the menu bar itself; the '&' of its caption gives its
     // access key (Alt+T in English; see followHowToKeys for the others).
@@ -185,7 +198,7 @@ QAction* MainWindow::action(const QString& objectName) const {
 }
 
 bool MainWindow::datasheetShown() const {
-    return views_->currentWidget() == datasheetView_;
+    return views_->currentWidget() == datasheetPage_;
 }
 
 void MainWindow::showDatasheet(bool on) {
@@ -194,8 +207,8 @@ void MainWindow::showDatasheet(bool on) {
 }
 
 void MainWindow::setInsertDeleteEnabled(bool on) {
-    for (const char* name : {"mnu_ins_after", "mnu_ins_before", "del_unit"})
-        action(QString::fromLatin1(name))->setEnabled(on);
+    insertDeleteWanted_ = on;
+    applyInsertDeleteState();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

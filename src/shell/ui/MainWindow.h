@@ -1,5 +1,6 @@
 #pragma once
 
+#include "datasheet/ShownRows.h"
 #include "datasheet/UnitChanges.h"
 #include "i18n/Language.h"
 #include "platform/ui/QtTextTranslation.h"
@@ -23,7 +24,9 @@ class Dialogs;
 class WavePlayer;
 } // namespace platform
 
+class DatasheetPage;
 class DatasheetView;
+class FindBar;
 class FormView;
 class LocateGameDialog;
 class OpenDialog;
@@ -51,6 +54,8 @@ public:
     EditorState& state() { return state_; }
     FormView* formView() const { return formView_; }
     DatasheetView* datasheetView() const { return datasheetView_; }
+    DatasheetPage* datasheetPage() const { return datasheetPage_; }
+    FindBar* findBar() const { return findBar_; }
     SetupDialog* setupDialog() const { return setupDialog_; }
     LocateGameDialog* locateGameDialog() const { return locateDialog_; }
     OpenDialog* openDialog() const { return openDialog_; }
@@ -133,6 +138,14 @@ private:
     // Undo and Redo keys in a text field of this window: the field's own
     // while it has typing to take back, else the menu items'.
     bool routeUndoKeys(QObject* watched, QEvent* event);
+    // Find, the filter and the status line (MainWindowFind.cpp).
+    void buildFindAndFilter(QMenu* edit);
+    void findUnit(bool backwards);
+    void onFilterMenu();
+    // Insert and delete as the view wants them, but off while a filter is on.
+    void applyInsertDeleteState();
+    void applyFindAndFilterLanguage();
+    RowShown rowShown() const;
 
     // Start-up, setup and languages (MainWindowStartup.cpp).
     void ReadConfigurationAndCheck();
@@ -162,6 +175,9 @@ private:
     QStackedWidget* views_ = nullptr;
     FormView* formView_ = nullptr;
     DatasheetView* datasheetView_ = nullptr;
+    DatasheetPage* datasheetPage_ = nullptr;
+    FindBar* findBar_ = nullptr;
+    bool insertDeleteWanted_ = false;
     SetupDialog* setupDialog_ = nullptr;
     LocateGameDialog* locateDialog_ = nullptr;
     OpenDialog* openDialog_ = nullptr;

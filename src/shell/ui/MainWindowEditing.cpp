@@ -20,7 +20,7 @@ void MainWindow::onSortRequested(Qt::KeyboardModifiers modifiers) {
     if (state_.UnitCount() < 1)
         return;
     const CellRange selection = CellRange::selectedIn(state_.datasheet);
-    RightClickSortResult sorted = RightClickSort(state_.datasheet, modifiers);
+    RightClickSortResult sorted = RightClickSort(state_.datasheet, modifiers, rowShown());
     setInsertDeleteEnabled(sorted.insertAllowed);
     // The form's unit is no longer the current row: the form view is reached
     // again by choosing a unit.
@@ -29,7 +29,7 @@ void MainWindow::onSortRequested(Qt::KeyboardModifiers modifiers) {
         change->undoneRange = selection;
         change->redoneRange = CellRange::selectedIn(state_.datasheet);
         pushUnitChange(std::move(change), {i18n::msg::StepSort, -1, sorted.keyColumn}, true);
-    }
+        }
     showCurrentUnitCell();
 }
 
@@ -76,9 +76,13 @@ void MainWindow::onCopy() {
     if (!SelectUnitCellsOnly(state_.datasheet))
         return;
     platform::BusyCursor busy;
+    // Under a filter only the rows on show.
+    const std::optional<QString> text = ShownClip(state_.datasheet, rowShown());
+    if (!text)
+        return;
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setText(state_.datasheet.clip());
+    clipboard->setText(*text);
 }
 
 void MainWindow::onPaste() {
@@ -88,6 +92,11 @@ void MainWindow::onPaste() {
     }
     if (!SelectUnitCellsOnly(state_.datasheet))
         return;
+    // Under a filter a block of rows that stand together, none hidden.
+    if (!BlockRowsShown(state_.datasheet, rowShown())) {
+        dialogs_.inform(i18n::Message(state_.language(), i18n::msg::PasteReachesHidden));
+        return;
+    }
     platform::BusyCursor busy;
     const QString text = QGuiApplication::clipboard()->text();
     // Pasted cells (even an empty text, which empties the first cell) are

@@ -93,6 +93,7 @@ void MainWindow::ApplyLanguage() {
     ApplyTooltipsEverywhere();
     formView_->applyLanguage(); // the help windows and the form's own texts
     ApplyColumnHeadings();
+    applyFindAndFilterLanguage();
     emptyClipboard();
     showCurrentUnitCell();
 }
@@ -128,6 +129,7 @@ void MainWindow::ApplyTooltipsEverywhere() {
     // The how-to window and the headings' full names follow the same switch.
     formView_->applyTooltips();
     datasheetView_->datasheetModel()->setHeadingTooltips(state_.TooltipsOn);
+    applyInsertDeleteState();
 }
 
 // Headings into row 0 and the columns sized and aligned for them. The

@@ -1,0 +1,181 @@
+// The filter language in the three languages' column names, and finding a
+// unit, on a small datasheet whose answers are written out by hand.
+#include "datasheet/Datasheet.h"
+#include "datasheet/FilterCondition.h"
+#include "datasheet/UnitSearch.h"
+#include "shell/EditorState.h"
+#include "shell/ui/FilterVocabulary.h"
+
+#include <QTest>
+
+using namespace quillon;
+
+namespace {
+
+// Rows 1..5: name, class (an index into Classes), H.A., target type, year
+// available; unit i's description is Descriptions[i].
+struct Unit {
+    const char* name;
+    int unitClass, hardAttack, targetType, year;
+};
+const Unit Units[] = {
+    {"Tiger I", 1, 20, 1, 42},     {"Éclair", 6, 2, 2, 39},     {"Panzer IV", 1, 9, 1, 38},
+    {"Tank Hunter", 3, 15, 1, 40}, {"eclair II", 7, 10, 2, 44},
+};
+const QStringList Classes{"Infantry",  "Tank",        "Recon",   "Anti-Tank",
+                          "Artillery", "Air Defence", "Fighter", "Tactical Bomber"};
+const QStringList Descriptions{"A heavy tank.", "", "", "", "Wings over Zeppelin fields."};
+
+void Fill(EditorState& state, const QString& languageCode) {
+    state.LanguageCode = languageCode;
+    state.lists.classes = Classes;
+    state.lists.targetTypes = {"Soft", "Hard", "Plane", "Naval", "Sub"};
+    std::vector<Datasheet::Row> rows;
+    for (size_t i = 0; i < std::size(Units); ++i) {
+        Datasheet::Row row;
+        row[0] = QStringLiteral(" %1").arg(i);
+        row[1] = QString::fromUtf8(Units[i].name);
+        row[2] = QStringLiteral(" %1").arg(Units[i].unitClass);
+        row[4] = QStringLiteral(" %1").arg(Units[i].hardAttack);
+        row[13] = QStringLiteral(" %1").arg(Units[i].targetType);
+        row[30] = QStringLiteral(" %1").arg(Units[i].year);
+        rows.push_back(row);
+    }
+    state.datasheet.replaceUnitRows(std::move(rows));
+    state.LongDescriptions = Descriptions;
+}
+
+QString Outcome(const UnitFilter& filter, const Datasheet& sheet) {
+    static const char* const problems[] = {"",
+                                           "unknown column",
+                                           "no column",
+                                           "no value",
+                                           "bad operator",
+                                           "not a number",
+                                           "unknown entry",
+                                           "open quote"};
+    if (filter.problem() != UnitFilter::Problem::None)
+        return QString::fromLatin1(problems[int(filter.problem())]) + QStringLiteral(": ") +
+               filter.problemSubjects().join(QStringLiteral(" | "));
+    QStringList names;
+    for (int row = 1; row < sheet.rows(); ++row)
+        if (filter.matches(sheet, row))
+            names.append(sheet.cell(row, 1));
+    return names.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+class FindFilterTest : public QObject {
+    Q_OBJECT
+private slots:
+    void filter_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("outcome"); // names shown, or the problem and its subjects
+        const auto row = [](const char* code, const char* typed, const char* outcome) {
+            QTest::addRow("%s %s", code, typed)
+                << QString::fromLatin1(code) << QString::fromUtf8(typed)
+                << QString::fromUtf8(outcome);
+        };
+        const char* const all = "Tiger I, Éclair, Panzer IV, Tank Hunter, eclair II";
+        row("uk", "", all);
+        row("uk", "tiger", "Tiger I");
+        row("uk", "ECLAIR", "Éclair, eclair II");
+        row("uk", "\"tank hunter\"", "Tank Hunter");
+        row("uk", "class = tank", "Tiger I, Panzer IV");
+        row("uk", "class = 1", "Tiger I, Panzer IV");
+        row("uk", "class != Tank", "Éclair, Tank Hunter, eclair II");
+        row("uk", "class = tactical bomber", "eclair II");
+        row("uk", "target type = plane", "Éclair, eclair II");
+        row("uk", "hard attack >= 10", "Tiger I, Tank Hunter, eclair II");
+        row("uk", "H.A. > 10", "Tiger I, Tank Hunter");
+        row("uk", "ha<10", "Éclair, Panzer IV");
+        row("uk", "year available < 40 and class = tank", "Panzer IV");
+        row("uk", "eclair year available >= 40", "eclair II");
+        row("uk", "year available == 42.0", "Tiger I");
+        row("uk", "unit name < f", "Éclair, eclair II");
+        row("uk", "unit name = \"PANZER IV\"", "Panzer IV");
+        row("uk", "and tiger and", "Tiger I");
+        row("deu", "Klasse = tank", "Tiger I, Panzer IV");
+        row("deu", "harter angriff >= 10 und klasse = tank", "Tiger I");
+        row("deu", "class = tank", "Tiger I, Panzer IV");
+        row("deu", "ab Jahr < 40", "Éclair, Panzer IV");
+        row("fra", "catégorie = tank", "Tiger I, Panzer IV");
+        row("fra", "categorie = TANK et attaque anti-blindés >= 10", "Tiger I");
+        row("fra", "année de disponibilité >= 44", "eclair II");
+        // Nothing understood, nothing filtered: the reason instead.
+        row("uk", "hard atack >= 10", "unknown column: hard atack");
+        row("uk", "tiger hard atack >= 10", "unknown column: tiger hard atack");
+        row("uk", "tiger hardattack >= 20", "Tiger I");
+        row("uk", ">= 10", "no column: >=");
+        row("uk", "ha >=", "no value: ha >=");
+        row("uk", "ha => 10", "bad operator: =>");
+        row("uk", "ha >= many", "not a number: ha | many");
+        row("uk", "class = dragon", "unknown entry: class | dragon");
+        row("uk", "\"tiger", "open quote: ");
+        row("deu", "klasse = tank and jahr verf. < x", "not a number: jahr verf. | x");
+        row("deu", "catégorie = tank", "unknown column: catégorie");
+        row("fra", "ha >= 10 et catégorie = char", "unknown entry: catégorie | char");
+        row("fra", "and", all); // only German and French join with their own word
+    }
+    void filter() {
+        QFETCH(QString, code);
+        QFETCH(QString, typed);
+        EditorState state;
+        Fill(state, code);
+        const UnitFilter filter = UnitFilter::Parse(typed, FilterVocabularyFor(state));
+        QTEST(Outcome(filter, state.datasheet), "outcome");
+        if (filter.problem() != UnitFilter::Problem::None)
+            QVERIFY(!filter.isActive() && filter.matches(state.datasheet, 1));
+    }
+
+    void find_data() {
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<bool>("everywhere");
+        QTest::addColumn<QList<int>>("shown"); // rows on show; empty: all
+        QTest::addColumn<int>("current");
+        QTest::addColumn<bool>("backwards");
+        QTest::addColumn<QList<int>>("found"); // row, column, wrapped (1) or not
+        const QList<int> all;
+        QTest::newRow("accents and case")
+            << "ECLAIR" << false << all << 2 << false << QList<int>{5, 1, 0};
+        QTest::newRow("past the last")
+            << "eclair" << false << all << 5 << false << QList<int>{2, 1, 1};
+        QTest::newRow("backwards past the first")
+            << "eclair" << false << all << 2 << true << QList<int>{5, 1, 1};
+        QTest::newRow("only the current unit")
+            << "tiger" << false << all << 1 << false << QList<int>{1, 1, 1};
+        QTest::newRow("a cell, names only")
+            << "44" << false << all << 1 << false << QList<int>{0, 0, 0};
+        QTest::newRow("a cell, everywhere")
+            << "44" << true << all << 1 << false << QList<int>{5, 30, 0};
+        QTest::newRow("a description")
+            << "zeppelin" << true << all << 1 << false << QList<int>{5, 1, 0};
+        QTest::newRow("shown rows only")
+            << "e" << false << QList<int>{1, 3} << 1 << false << QList<int>{3, 1, 0};
+        QTest::newRow("from a hidden unit")
+            << "e" << false << QList<int>{1, 4, 5} << 2 << false << QList<int>{4, 1, 0};
+        QTest::newRow("from a hidden unit backwards")
+            << "e" << false << QList<int>{1, 4, 5} << 2 << true << QList<int>{1, 1, 0};
+        QTest::newRow("blank query") << "  " << true << all << 1 << false << QList<int>{0, 0, 0};
+    }
+    void find() {
+        QFETCH(QString, query);
+        QFETCH(bool, everywhere);
+        QFETCH(QList<int>, shown);
+        QFETCH(int, current);
+        QFETCH(bool, backwards);
+        EditorState state;
+        Fill(state, QStringLiteral("uk"));
+        std::vector<int> rows(shown.begin(), shown.end());
+        for (int row = 1; shown.isEmpty() && row < state.datasheet.rows(); ++row)
+            rows.push_back(row);
+        const FoundUnit found = FindUnit(state.datasheet, state.LongDescriptions, query, everywhere,
+                                         rows, current, backwards);
+        QTEST((QList<int>{found.row, found.col, int(found.wrapped)}), "found");
+    }
+};
+
+QTEST_GUILESS_MAIN(FindFilterTest)
+#include "test_findfilter.moc"
