@@ -20,10 +20,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QTest>
 #include <QTreeView>
 #include <QWheelEvent>
@@ -418,6 +420,18 @@ private slots:
         QCOMPARE(header->sectionSize(3), wanted);
         editor.action("mnu_tips")->trigger();
         QVERIFY(!view->model()->headerData(3, Qt::Horizontal, Qt::ToolTipRole).isValid());
+        // Every item of a menu has an access key of its own.
+        for (const QMenu* menu : window.menuBar()->findChildren<QMenu*>()) {
+            QSet<int> keys;
+            for (const QAction* item : menu->actions()) {
+                if (item->isSeparator())
+                    continue;
+                const QKeySequence key = QKeySequence::mnemonic(item->text());
+                QVERIFY2(!key.isEmpty() && !keys.contains(key[0].toCombined()),
+                         qPrintable(item->text()));
+                keys.insert(key[0].toCombined());
+            }
+        }
     }
 
     // The folder dialogs: the tree has the focus (of the locate dialog at the

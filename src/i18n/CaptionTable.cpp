@@ -179,7 +179,7 @@ const ControlText AccessKeys[] = {
     {"Form1", "mnu_redo", {u8"R", u8"W", u8"t"}},
     {"Form1", "mnu_find", {u8"F", u8"S", u8"h"}},
     {"Form1", "mnu_find_next", {u8"N", u8"t", u8"s"}},
-    {"Form1", "mnu_find_prev", {u8"v", u8"w", u8"p"}},
+    {"Form1", "mnu_find_prev", {u8"v", u8"h", u8"p"}},
     {"Form1", "mnu_filter", {u8"i", u8"F", u8"F"}},
 };
 
