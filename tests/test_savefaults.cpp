@@ -178,7 +178,7 @@ private slots:
     void killedAtRandomMoments() {
         QTemporaryDir bigRoot{root.path() + "/big-XXXXXX"}, bigTables;
         SavedGame big;
-        QVERIFY(big.make(bigRoot.path() + "/", bigTables.path() + "/", 6000));
+        QVERIFY(big.make(bigRoot.path() + "/", bigTables.path() + "/", 1500));
         // Kill moments are spread over the time one whole import takes here.
         QElapsedTimer clock;
         clock.start();
@@ -186,7 +186,7 @@ private slots:
         const int whole = int(clock.elapsed()) + 1;
         Restore(big.data, big.before);
         QRandomGenerator random(9);
-        for (int kill = 0; kill < 8; ++kill) {
+        for (int kill = 0; kill < 6; ++kill) {
             QProcess process;
             process.start(qEnvironmentVariable("QUILLON_TEST_BINARY_DIR") + "/src/quillon-cli",
                           {"import", big.data, big.table, "--game", big.game});
