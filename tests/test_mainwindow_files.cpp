@@ -4,6 +4,7 @@
 // As, and the questions before opening another file and before exit.
 #include "datasheet/CellNumber.h"
 #include "datasheet/ui/DatasheetView.h"
+#include "equipment/EquipmentFiles.h"
 #include "formview/ui/FormView.h"
 #include "i18n/Messages.h"
 #include "platform/Files.h"
@@ -29,6 +30,7 @@
 using namespace quillon;
 using quillon::testing::EditorHarness;
 using quillon::testing::fileBytes;
+using quillon::testing::pressKeys;
 
 namespace {
 
@@ -47,6 +49,13 @@ QStringList backups(const QString& folder) {
 }
 
 const QString CannotFindFolder = QStringLiteral("Cannot find the folder: ");
+
+QString unitFuel(const QString& folder) {
+    Datasheet sheet;
+    if (!LoadEquipmentFiles(folder, sheet, i18n::Language::English).ok)
+        return QStringLiteral("not loaded");
+    return sheet.cell(1, 22).trimmed();
+}
 
 } // namespace
 
@@ -439,58 +448,81 @@ private slots:
         QCOMPARE(window.windowTitle(), title);
     }
 
-    // Exit and Open ask before leaving a changed file; No leaves it, Yes saves
-    // it, and a failed save stops them.
+    // Exit and Open ask before leaving a file changed in the datasheet or by
+    // a form edit not yet taken in; No leaves it, Yes saves it, and a failed
+    // save stops them. Save and Save As take the form's edit in.
     void leavingAFileAsks_data() {
         QTest::addColumn<QString>("action");
-        QTest::addColumn<bool>("changed");
+        QTest::addColumn<QString>("change"); // "flag", "form" or none
         QTest::addColumn<bool>("answer");
         QTest::addColumn<bool>("saveFails");
-        const auto row = [](const char* tag, const char* action, bool changed, bool answer,
-                            bool saveFails) {
-            QTest::newRow(tag) << QString::fromLatin1(action) << changed << answer << saveFails;
+        QTest::addColumn<QString>("savedIn"); // "data", "copy" or nothing saved
+        const auto row = [](const char* tag, const char* action, const char* change, bool answer,
+                            bool saveFails, const char* savedIn) {
+            QTest::newRow(tag) << QString::fromLatin1(action) << QString::fromLatin1(change)
+                               << answer << saveFails << QString::fromLatin1(savedIn);
         };
-        row("exit unchanged: no question", "mnu_exit", false, false, false);
-        row("exit changed, no: nothing saved", "mnu_exit", true, false, false);
-        row("exit changed, yes: saved", "mnu_exit", true, true, false);
-        row("exit, the save fails: stays", "mnu_exit", true, true, true);
-        row("open changed, no: opens", "mnu_open", true, false, false);
-        row("open, the save fails: no dialog", "mnu_open", true, true, true);
+        row("exit unchanged: no question", "mnu_exit", "", false, false, "");
+        row("exit changed, no: nothing saved", "mnu_exit", "flag", false, false, "");
+        row("exit, form edit, no: nothing saved", "mnu_exit", "form", false, false, "");
+        row("exit, form edit, yes: saved", "mnu_exit", "form", true, false, "data");
+        row("exit, the save fails: stays", "mnu_exit", "flag", true, true, "");
+        row("open changed, no: opens", "mnu_open", "flag", false, false, "");
+        row("open, form edit, yes: saved", "mnu_open", "form", true, false, "data");
+        row("open, the save fails: no dialog", "mnu_open", "flag", true, true, "");
+        row("Ctrl+S", "Ctrl+S", "form", false, false, "data");
+        row("save as", "mnu_save_as", "form", false, false, "copy");
     }
-
     void leavingAFileAsks() {
         QFETCH(QString, action);
-        QFETCH(bool, changed);
+        QFETCH(QString, change);
         QFETCH(bool, answer);
         QFETCH(bool, saveFails);
+        QFETCH(QString, savedIn);
         EditorHarness editor;
-        QVERIFY(editor.startOpen());
+        QVERIFY(editor.startActive());
         MainWindow& window = *editor.window;
-        window.state().EquipmentChanged = changed;
+        const QString data = editor.game.dataFolder(), copy = editor.game.root() + "copy/";
+        QVERIFY(QDir().mkpath(copy));
         const QByteArray before = fileBytes(editor.equipmentFile());
+        const QString fuel = unitFuel(data);
+        window.state().EquipmentChanged = change == QLatin1String("flag");
+        if (change == QLatin1String("form")) {
+            window.formView()->findChild<QLineEdit*>(QStringLiteral("Text22"))->setFocus();
+            pressKeys({QStringLiteral("Ctrl+Shift+End"), QStringLiteral("7"), QStringLiteral("7")});
+        }
         editor.dialogs.answers = {answer};
         QSignalSpy ending(&window, &MainWindow::programEnding);
         {
             std::optional<FolderGone> away;
             if (saveFails)
-                away.emplace(editor.game.dataFolder());
-            window.action(action)->trigger();
+                away.emplace(data);
+            if (action.startsWith(QLatin1String("mnu_")))
+                window.action(action)->trigger();
+            else
+                pressKeys({action});
+        }
+        if (savedIn == QLatin1String("copy")) {
+            QVERIFY(window.saveAsDialog()->setFolder(copy));
+            QTest::mouseClick(window.saveAsDialog()->confirmButton(), Qt::LeftButton);
+            QCOMPARE(unitFuel(copy), QStringLiteral("77"));
         }
         const QString exitQuestion =
-            QStringLiteral(
-                "The Equipment file has been changed, do you want to save the file before "
-                "ending the program?\r\nThe Equipment file will be saved in the following "
-                "folder: ") +
-            editor.game.dataFolder();
-        const QString openQuestion = QStringLiteral(
-            "The current equipment file has been changed.  Do you want to save the changes first?");
+            "The Equipment file has been changed, do you want to save the file before ending the "
+            "program?\r\nThe Equipment file will be saved in the following folder: " +
+            data;
+        const QString openQuestion =
+            "The current equipment file has been changed.  Do you want to save the changes first?";
         const bool exiting = action == QLatin1String("mnu_exit");
-        QCOMPARE(editor.dialogs.asked,
-                 changed ? QStringList{exiting ? exitQuestion : openQuestion} : QStringList());
+        const bool opening = action == QLatin1String("mnu_open");
+        QCOMPARE(editor.dialogs.asked, !change.isEmpty() && (exiting || opening)
+                                           ? QStringList{exiting ? exitQuestion : openQuestion}
+                                           : QStringList());
         QCOMPARE(ending.count(), exiting && !saveFails ? 1 : 0);
         QCOMPARE(window.isVisible(), !exiting || saveFails);
-        QCOMPARE(window.openDialog()->isVisible(), !exiting && !saveFails);
-        QCOMPARE(!backups(editor.game.dataFolder()).isEmpty(), answer && !saveFails);
+        QCOMPARE(window.openDialog()->isVisible(), opening && !saveFails);
+        QCOMPARE(!backups(data).isEmpty(), savedIn == QLatin1String("data"));
+        QCOMPARE(unitFuel(data), savedIn == QLatin1String("data") ? QStringLiteral("77") : fuel);
         if (saveFails) {
             QVERIFY(editor.dialogs.informed.first().startsWith(CannotFindFolder));
             QVERIFY(window.state().EquipmentChanged);

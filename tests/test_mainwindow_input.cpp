@@ -4,7 +4,6 @@
 // Exit, Tab, held keys and the mouse wheel.
 #include "datasheet/Datasheet.h"
 #include "datasheet/ui/DatasheetView.h"
-#include "equipment/EquipmentFiles.h"
 #include "formview/ui/FormView.h"
 #include "shell/ui/FolderBrowser.h"
 #include "shell/ui/FolderDialogs.h"
@@ -55,13 +54,6 @@ QString focusName() {
 QPoint viewCurrent(const DatasheetView* view) {
     const QModelIndex current = view->currentIndex();
     return current.isValid() ? QPoint(current.column() + 1, current.row() + 1) : QPoint();
-}
-
-QString unitFuel(const QString& folder) {
-    Datasheet sheet;
-    if (!LoadEquipmentFiles(folder, sheet, i18n::Language::English).ok)
-        return QStringLiteral("not loaded");
-    return sheet.cell(1, 22).trimmed();
 }
 
 } // namespace
@@ -237,47 +229,6 @@ private slots:
                 QVERIFY2(sheet.rowCells(row) == expected[size_t(row - 1)],
                          qPrintable(QStringLiteral("round %1, row %2").arg(round).arg(row)));
         }
-    }
-
-    // A form edit not yet committed is saved by Save and Save As, and makes
-    // Exit and Open ask.
-    void formEditsReachTheSave_data() {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<bool>("answer");
-        QTest::addColumn<bool>("asks");
-        QTest::addColumn<QString>("savedIn"); // "data", "copy" or nothing saved
-        QTest::newRow("Ctrl+S") << QStringLiteral("Ctrl+S") << false << false << "data";
-        QTest::newRow("save as") << QStringLiteral("mnu_save_as") << false << false << "copy";
-        QTest::newRow("exit, yes") << QStringLiteral("mnu_exit") << true << true << "data";
-        QTest::newRow("exit, no") << QStringLiteral("mnu_exit") << false << true << "";
-        QTest::newRow("open, yes") << QStringLiteral("mnu_open") << true << true << "data";
-    }
-    void formEditsReachTheSave() {
-        QFETCH(QString, action);
-        QFETCH(bool, answer);
-        QFETCH(QString, savedIn);
-        EditorHarness editor;
-        QVERIFY(editor.startActive());
-        MainWindow& window = *editor.window;
-        const QString copy = editor.game.root() + QStringLiteral("copy/");
-        QVERIFY(QDir().mkpath(copy));
-        const QString original = unitFuel(editor.game.dataFolder());
-        window.formView()->findChild<QLineEdit*>(QStringLiteral("Text22"))->setFocus();
-        pressKeys({QStringLiteral("Ctrl+Shift+End"), QStringLiteral("7"), QStringLiteral("7")});
-        editor.dialogs.answers = {answer};
-        if (action.startsWith(QLatin1String("mnu_")))
-            editor.action(action.toLatin1().constData())->trigger();
-        else
-            pressKeys({action});
-        if (action == QLatin1String("mnu_save_as")) {
-            QVERIFY(window.saveAsDialog()->setFolder(copy));
-            QTest::mouseClick(window.saveAsDialog()->confirmButton(), Qt::LeftButton);
-        }
-        QTEST(editor.dialogs.asked.size() == 1, "asks");
-        QCOMPARE(unitFuel(editor.game.dataFolder()),
-                 savedIn == QLatin1String("data") ? QStringLiteral("77") : original);
-        if (savedIn == QLatin1String("copy"))
-            QCOMPARE(unitFuel(copy), QStringLiteral("77"));
     }
 
     // Tab walks the form from the top left to the bottom right, through the
