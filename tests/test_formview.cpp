@@ -464,7 +464,7 @@ private slots:
         form->reloadReferenceData(); // rebuilt, not appended
         QVERIFY(!undoEnabled());     // nothing the unit shows has changed
         auto* list = control<QComboBox>(QStringLiteral("Combo6"));
-        QCOMPARE(list->count(), 5); // "None" and the four sounds
+        QCOMPARE(list->count(), 6); // "None", 1000..1003.mel, 1004.MEL; 12.mel is no sound
         state.datasheet.setCell(2, 71, cellText);
         form->ShowUnitInForm(2);
         QCOMPARE(list->currentText(), entry);
