@@ -42,24 +42,13 @@ public:
     RandomEditor(EditorHarness& editor, quint32 seed) : editor_(editor), random_(seed) {}
 
     void edit() {
-        switch (random_.bounded(8)) {
-        case 0:
-        case 1:
-            commitFormEdit();
-            break;
-        case 2:
-            pasteDescription();
-            break;
-        case 3:
-        case 4:
-            pasteBlock();
-            break;
-        case 5:
-            sort();
-            break;
-        default:
-            insertOrDelete();
-        }
+        using Step = void (RandomEditor::*)();
+        static constexpr Step steps[] = {
+            &RandomEditor::commitFormEdit,   &RandomEditor::commitFormEdit,
+            &RandomEditor::pasteDescription, &RandomEditor::pasteBlock,
+            &RandomEditor::pasteBlock,       &RandomEditor::sort,
+            &RandomEditor::insertOrDelete,   &RandomEditor::insertOrDelete};
+        (this->*steps[random_.bounded(8)])();
     }
 
 private:
