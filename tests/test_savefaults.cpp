@@ -9,12 +9,14 @@
 #include "support/CoreTestSupport.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <map>
 #include <unistd.h>
 
 using namespace quillon;
@@ -128,6 +130,7 @@ class SaveFaultsTest : public QObject {
     QTemporaryDir root{QDir("/dev/shm").isReadable() ? "/dev/shm/quillon-XXXXXX" : QString()};
     QTemporaryDir tables;
     SavedGame saved;
+    std::map<int, SavedGame> onDisks; // by the units of their tables
 
 private slots:
     void initTestCase() { QVERIFY(saved.make(root.path() + "/", tables.path() + "/", 30)); }
@@ -229,12 +232,27 @@ private slots:
         QFETCH(QString, file);
         if (geteuid() != 0)
             QSKIP("mounting a small file system needs root (CI runs the tests as root)");
-        QTemporaryDir mountPoint, diskTables;
+        QTemporaryDir mountPoint;
         SmallDisk disk(mountPoint.path(), 1024);
         if (!disk.mounted)
             QSKIP("this machine does not let the test mount a tmpfs");
-        SavedGame onDisk;
-        QVERIFY(onDisk.make(mountPoint.path() + "/", diskTables.path() + "/", units));
+        // Each size of game is made once, then copied onto each disk.
+        auto made = onDisks.find(units);
+        if (made == onDisks.end()) {
+            const QString where = root.path() + QString("/disk%1/").arg(units);
+            made = onDisks.emplace(units, SavedGame()).first;
+            QVERIFY(QDir().mkpath(where + "tables/"));
+            QVERIFY(made->second.make(where, where + "tables/", units));
+        }
+        SavedGame onDisk = made->second;
+        onDisk.game = mountPoint.path() + "/game/";
+        onDisk.data = onDisk.game + "data/";
+        QDirIterator files(made->second.game, QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString from = files.next();
+            const QString to = onDisk.game + QDir(made->second.game).relativeFilePath(from);
+            QVERIFY(QDir().mkpath(QFileInfo(to).path()) && QFile::copy(from, to));
+        }
         const QString names = onDisk.data + "KorEquip.TXT";
         if (freeKib >= 0) {
             const qint64 available = QStorageInfo(mountPoint.path()).bytesAvailable();
