@@ -3,7 +3,6 @@
 // failed or killed in turn by a preloaded library, all through
 // `quillon-cli import` into the game's data folder with descriptions, so
 // that all five files and their backups take part.
-#include "i18n/Messages.h"
 #include "platform/Files.h"
 #include "samplegame/SampleGame.h"
 #include "support/CoreTestSupport.h"
@@ -25,6 +24,12 @@ using namespace quillon::testing;
 namespace {
 
 using Files = QMap<QString, QByteArray>;
+
+const QString CannotWrite = "I cannot write the file: ";
+const QString NotUndone =
+    "The save did not complete, and these files could not be put back as they were: ";
+const QString Interrupted = "A save into this folder was interrupted while it replaced its "
+                            "files, so they may not belong together: ";
 
 void Restore(const QString& folder, const Files& files) {
     for (const QString& name : QDir(folder).entryList(QDir::Files)) {
@@ -97,7 +102,7 @@ struct SavedGame {
         now.removeIf([&](auto file) { return !after.contains(file.key()); });
         const CliRun next = nextIsSave ? import() : RunCli({"export", data});
         if (next.exitCode != (mixed && nextIsSave ? 1 : 0) ||
-            mixed != QString(next.err).contains(English(i18n::msg::SaveInterrupted) + data))
+            mixed != QString(next.err).contains(Interrupted + data))
             problems += " next load or save: " + next.err;
         // Temporary files count too: they must be gone.
         const Files later = FolderBytes(data);
@@ -159,9 +164,9 @@ private slots:
                 break;
             QCOMPARE(run.exitCode, kill ? -1 : 1);
             const QString error = QString(run.err);
-            QVERIFY2(kill || error.startsWith(English(i18n::msg::CannotWriteFile, saved.data)),
+            QVERIFY2(kill || error.startsWith(CannotWrite + saved.data),
                      qPrintable(when + ": " + error));
-            if (!kill && !error.contains(English(i18n::msg::SaveNotUndone))) {
+            if (!kill && !error.contains(NotUndone)) {
                 QVERIFY2(FolderBytes(saved.data) == saved.before, qPrintable(when));
                 continue;
             }
@@ -269,9 +274,8 @@ private slots:
         if (freeKib == -2)
             QProcess::execute("umount", {names});
         QCOMPARE(run.exitCode, 1);
-        QVERIFY2(
-            QString(run.err).startsWith(English(i18n::msg::CannotWriteFile, onDisk.data + file)),
-            run.err.constData());
+        QVERIFY2(QString(run.err).startsWith(CannotWrite + onDisk.data + file),
+                 run.err.constData());
         QCOMPARE(FolderBytes(onDisk.data), onDisk.before);
         QCOMPARE(FolderBytes(mountPoint.path() + "/"), rootBefore);
     }
