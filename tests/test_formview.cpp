@@ -2,12 +2,12 @@
 // the field rules, commit, undo and navigation, icons and sounds.
 #include "datasheet/CellNumber.h"
 #include "equipment/EquipmentFiles.h"
+#include "equipment/RecordCodec.h"
 #include "formview/ui/FormView.h"
 #include "platform/Files.h"
 #include "samplegame/SampleGame.h"
 #include "shell/EditorState.h"
 #include "shell/GameFolderCheck.h"
-#include "sound/WaveFile.h"
 #include "support/CoreTestSupport.h"
 #include "support/RecordingDialogs.h"
 #include "support/SilentWavePlayer.h"
@@ -22,8 +22,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
+#include <cmath>
 
 using namespace quillon;
 
@@ -32,33 +35,51 @@ namespace {
 constexpr int Units = 40;
 constexpr int Icons = 600;
 
-// A sample game checked and loaded as the editor does, with the form view
-// showing unit 1.
-struct LoadedGame {
+// How a numeric box holds its value: only the upper limit, also 0 or below
+// to "0", or (the icon) anything outside 0..upper to "0".
+enum class Lower { None, Zero, Icon };
+struct NumericBox {
+    const char* name;
+    int column;
+    int upper;
+    Lower lower;
+};
+const NumericBox NumericBoxes[] = {
+    {"Text4", 3, 255, Lower::None},   {"Text5", 4, 255, Lower::None},
+    {"Text6", 5, 255, Lower::None},   {"Text7", 6, 255, Lower::None},
+    {"Text8", 7, 255, Lower::None},   {"Text9", 8, 255, Lower::None},
+    {"Text10", 9, 255, Lower::None},  {"Text11", 10, 255, Lower::None},
+    {"Text12", 11, 255, Lower::None}, {"Text13", 12, 255, Lower::None},
+    {"Text15", 14, 255, Lower::None}, {"Text14", 16, 255, Lower::None},
+    {"Text17", 17, 255, Lower::None}, {"Text18", 18, 255, Lower::None},
+    {"Text16", 21, 31, Lower::None},  {"Text22", 22, 255, Lower::None},
+    {"Text21", 23, 255, Lower::None}, {"Text20", 24, 15, Lower::None},
+    {"Text19", 26, 255, Lower::Zero}, {"Text24", 29, 12, Lower::Zero},
+    {"Text25", 30, 99, Lower::Zero},  {"Text26", 31, 99, Lower::Zero},
+    {"Text23", 33, 255, Lower::None}, {"Text27", 27, Icons - 1, Lower::Icon},
+};
+
+// What the record stores of a committed box text: a number rounded half to
+// even and clamped to the box's range, anything else 0.
+int StoredValue(const QString& text, int upper) {
+    bool number = false;
+    const double value = text.toDouble(&number);
+    return number ? int(std::nearbyint(std::clamp(value, 0.0, double(upper)))) : 0;
+}
+
+} // namespace
+
+class FormViewTest : public QObject {
+    Q_OBJECT
+    // One game and one form for every test; init() puts the units back.
     QTemporaryDir dir;
     EditorState state;
+    gamedata::Graphics graphics; // as loaded
+    QStringList descriptions;
     testing::RecordingDialogs dialogs;
     testing::SilentWavePlayer player;
     std::unique_ptr<FormView> form;
 
-    LoadedGame() {
-        const QString game = dir.filePath(QStringLiteral("game"));
-        if (!samplegame::WriteSampleGame(game, {Units, Icons, 4, 7}))
-            qFatal("sample game not written");
-        QDir(dir.path()).mkpath(QStringLiteral("program"));
-        state.ProgramFolder =
-            platform::withTrailingSeparator(dir.filePath(QStringLiteral("program")));
-        state.GameFolder = platform::withTrailingSeparator(game);
-        state.LanguageCode = QStringLiteral("uk");
-        CheckGameFolder(state);
-        if (!LoadEquipmentFiles(state.DataFolder, state.datasheet, state.language()).ok)
-            qFatal("sample equipment not loaded");
-        state.FileLoaded = true;
-        form = std::make_unique<FormView>(state, dialogs, player);
-        form->reloadReferenceData();
-        form->showFromDatasheet(1);
-        form->setUndoEnabled(false);
-    }
     template <typename T> T* control(const QString& name) const {
         T* widget = form->findChild<T*>(name);
         if (!widget)
@@ -82,13 +103,10 @@ struct LoadedGame {
             return QString::number(list->currentIndex());
         if (auto* check = qobject_cast<QCheckBox*>(widget))
             return check->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-        if (name == QLatin1String("target")) {
-            for (int i = 1; i <= 5; ++i)
-                if (control<QRadioButton>(QStringLiteral("Option%1").arg(i))->isChecked())
-                    return QString::number(i - 1);
-            return QStringLiteral("none");
-        }
-        qFatal("cannot read %s", qPrintable(name));
+        for (int i = 1; i <= 5; ++i)
+            if (control<QRadioButton>(QStringLiteral("Option%1").arg(i))->isChecked())
+                return QString::number(i - 1);
+        return QStringLiteral("none");
     }
     void type(const QString& name, const QString& keys) const {
         QLineEdit* field = box(name);
@@ -104,13 +122,34 @@ struct LoadedGame {
                 return row;
         return -1;
     }
-};
 
-} // namespace
-
-class FormViewTest : public QObject {
-    Q_OBJECT
 private slots:
+    void initTestCase() {
+        const QString game = dir.filePath(QStringLiteral("game"));
+        QVERIFY(samplegame::WriteSampleGame(game, {Units, Icons, 4, 7}));
+        QDir(dir.path()).mkpath(QStringLiteral("program"));
+        state.ProgramFolder =
+            platform::withTrailingSeparator(dir.filePath(QStringLiteral("program")));
+        state.GameFolder = platform::withTrailingSeparator(game);
+        state.LanguageCode = QStringLiteral("uk");
+        CheckGameFolder(state);
+        state.FileLoaded = true;
+        graphics = state.graphics;
+        descriptions = state.LongDescriptions;
+        form = std::make_unique<FormView>(state, dialogs, player);
+    }
+    void init() {
+        QVERIFY(LoadEquipmentFiles(state.DataFolder, state.datasheet, state.language()).ok);
+        state.graphics = graphics;
+        state.LongDescriptions = descriptions;
+        state.EquipmentChanged = false;
+        dialogs.clear();
+        player.calls.clear();
+        form->reloadReferenceData();
+        form->showFromDatasheet(1);
+        form->setUndoEnabled(false);
+    }
+
     void showsEachFieldFromItsCell_data() {
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("cellText");
@@ -123,24 +162,12 @@ private slots:
         };
         row("unit number normalised", 0, " 2", "Text1", "2");
         row("name keeps its blanks", 1, "Panzer  ", "Text2", "Panzer  ");
-        row("number keeps its blank", 3, " 0", "Text4", " 0");
-        row("depth charge defence", 12, " 9", "Text13", " 9");
-        row("bomber size", 14, " 4", "Text15", " 4");
-        row("initiative", 16, " 5", "Text14", " 5");
-        row("spotting", 18, " 3", "Text18", " 3");
         row("movement above 31", 21, "40", "Text16", "31");
-        row("fuel", 22, " 60", "Text22", " 60");
-        row("ammo", 23, " 8", "Text21", " 8");
-        row("lives above 15", 24, "16", "Text20", "15");
-        row("prestige below 0", 26, "-5", "Text19", "0");
-        row("year above 99", 30, "120", "Text25", "99");
-        row("year expired", 31, " 45", "Text26", " 45");
-        row("hangar", 33, " 2", "Text23", " 2");
         row("class", 2, " 3", "Combo12", "3");
-        row("class half to even", 2, "2.5", "Combo12", "2");
-        row("class without entry", 2, "999", "Combo12", "-1");
+        row("class half to even, down", 2, "2.5", "Combo12", "2");
         row("move medium", 19, " 1", "Combo8", "1");
-        row("move method", 20, " 4", "Combo9", "4");
+        row("move method half to even, up", 20, "3.5", "Combo9", "4");
+        row("class without entry", 2, "999", "Combo12", "-1");
         row("transport", 32, " 2", "Combo10", "2");
         row("special negative", 66, "-1", "Combo1", "-1");
         row("special 4", 69, " 6", "Combo4", "6");
@@ -156,91 +183,134 @@ private slots:
         QFETCH(int, column);
         QFETCH(QString, cellText);
         QFETCH(QString, control);
-        QFETCH(QString, expected);
-        LoadedGame game;
-        game.state.datasheet.setCell(1, 13, QStringLiteral(" 0")); // the option before row 2
-        game.form->ShowUnitInForm(1);
-        game.state.datasheet.setCell(2, column, cellText);
-        game.form->ShowUnitInForm(2);
-        QCOMPARE(game.shown(control), expected);
-        QCOMPARE(game.form->shownRow(), 2);
-        QCOMPARE(game.state.datasheet.col(), 0);
+        state.datasheet.setCell(1, 13, QStringLiteral(" 0")); // the option before row 2
+        form->ShowUnitInForm(1);
+        state.datasheet.setCell(2, column, cellText);
+        form->ShowUnitInForm(2);
+        QTEST(shown(control), "expected");
+        QCOMPARE(form->shownRow(), 2);
+        QCOMPARE(state.datasheet.col(), 0);
     }
 
-    // Typing into a box, then pressing a button beside it if any.
-    void typingRunsTheRangeRules_data() {
-        QTest::addColumn<QString>("control");
+    // Every numeric box: shown from its cell, then a value put in (as a
+    // paste would) at and beyond each end, half-way, and not a number; what
+    // the box keeps, what the commit writes and what the record then stores.
+    void numericBoxes_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("upper");
         QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        for (const NumericBox& b : NumericBoxes) {
+            const QString upper = QString::number(b.upper);
+            const QString beyond = QString::number(b.upper + 1);
+            const QString zeroed = b.lower == Lower::Zero ? QStringLiteral("0") : QString();
+            const QString clamped = b.lower == Lower::Icon ? QStringLiteral("0") : upper;
+            const QString halfUp = b.upper < 14 ? upper : QStringLiteral("13.5");
+            const std::pair<QString, QString> values[] = {
+                {"0", "0"},
+                {"-1", b.lower == Lower::None ? "-1" : "0"},
+                {"-0.5", b.lower == Lower::None ? "-0.5" : "0"},
+                {"0.5", "0.5"},
+                {upper, upper},
+                {beyond, clamped},
+                {upper + ".5", clamped},
+                {"13.5", halfUp},
+                {"2.5", "2.5"},
+                {"", zeroed},
+                {"12abc", "12abc"},
+            };
+            for (const auto& [typed, kept] : values)
+                QTest::addRow("%s '%s'", b.name, qPrintable(typed))
+                    << QString::fromLatin1(b.name) << b.column << b.upper << typed << kept;
+        }
+    }
+    void numericBoxes() {
+        QFETCH(QString, name);
+        QFETCH(int, column);
+        QFETCH(int, upper);
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        Datasheet& sheet = state.datasheet;
+        sheet.setCell(2, column, QStringLiteral(" 7"));
+        form->ShowUnitInForm(2);
+        QLineEdit* field = box(name);
+        QCOMPARE(field->text(), QStringLiteral(" 7"));
+        field->selectAll();
+        field->insert(typed);
+        QCOMPARE(field->text(), kept);
+        QVERIFY(undoEnabled());
+        form->CommitFormToGrid();
+        QCOMPARE(sheet.cell(2, column), kept);
+        const EquipmentRecord record = RowToRecord(sheet, 2);
+        const int offset = column <= 26 ? column - 2 : column == 27 ? 25 : column;
+        const int stored =
+            column == 27 ? record.bytes[25] | record.bytes[26] << 8 : record.bytes[size_t(offset)];
+        QCOMPARE(stored, StoredValue(kept, upper));
+    }
+
+    // The buttons beside the icon box step within the icons there are.
+    void iconButtons_data() {
+        QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("expected");
-        const auto row = [](const char* tag, const char* control, const char* typed,
-                            const char* button, const char* expected) {
-            QTest::newRow(tag) << QString::fromLatin1(control) << QString::fromLatin1(typed)
-                               << QString::fromLatin1(button) << QString::fromLatin1(expected);
-        };
-        row("attack 300", "Text4", "300", "", "255");
-        row("attack -7", "Text6", "-7", "", "-7");
-        row("attack 12abc", "Text5", "12abc", "", "12abc");
-        row("attack emptied", "Text7", "", "", "");
-        row("month emptied", "Text24", "", "", "0");
-        row("month 13", "Text24", "13", "", "12");
-        row("lives 99", "Text20", "99", "", "15");
-        row("icon 700", "Text27", "700", "", "0");
-        row("icon -1", "Text27", "-1", "", "0");
-        row("icon < steps down", "Text27", "5", "Command7", "4");
-        row("icon < at 0 does nothing", "Text27", "0", "Command7", "0");
-        row("icon > at 599 does nothing", "Text27", "599", "Command8", "599");
-        row("name", "Text2", "Tiger 2", "", "Tiger 2");
+        QTest::newRow("< steps down") << "5"
+                                      << "Command7"
+                                      << "4";
+        QTest::newRow("> steps up") << "5"
+                                    << "Command8"
+                                    << "6";
+        QTest::newRow("< at 0 does nothing") << "0"
+                                             << "Command7"
+                                             << "0";
+        QTest::newRow("> at 599 does nothing") << "599"
+                                               << "Command8"
+                                               << "599";
     }
-    void typingRunsTheRangeRules() {
-        QFETCH(QString, control);
-        QFETCH(QString, typed);
+    void iconButtons() {
+        QFETCH(QString, from);
         QFETCH(QString, button);
-        LoadedGame game;
-        game.box(control)->setText(QStringLiteral("1"));
-        game.form->setUndoEnabled(false);
-        game.type(control, typed);
-        if (!button.isEmpty())
-            game.control<QPushButton>(button)->click();
-        QTEST(game.box(control)->text(), "expected");
-        QVERIFY(game.undoEnabled());
+        type(QStringLiteral("Text27"), from);
+        control<QPushButton>(button)->click();
+        QTEST(box(QStringLiteral("Text27"))->text(), "expected");
     }
 
     void iconPictureFollowsTheBox() {
-        LoadedGame game;
-        auto* picture = game.control<QLabel>(QStringLiteral("Picture1"));
-        game.type(QStringLiteral("Text27"), QStringLiteral("5.5"));
+        const QString shp = platform::findNoCase(state.DataFolder, QStringLiteral("shp.pfp"));
+        const QByteArray icons = testing::Bytes(shp);
+        const auto restore = qScopeGuard([&] { platform::writeWholeFile(shp, icons); });
+        auto* picture = control<QLabel>(QStringLiteral("Picture1"));
+        type(QStringLiteral("Text27"), QStringLiteral("5.5"));
         QVERIFY(!picture->pixmap().isNull());
         QCOMPARE(picture->toolTip(), QStringLiteral("Icon number: 6"));
+        type(QStringLiteral("Text27"), QStringLiteral("2.5"));
+        QCOMPARE(picture->toolTip(), QStringLiteral("Icon number: 2"));
 
-        game.state.graphics.IconStart[3] = 0; // the start of the container is no image
-        game.type(QStringLiteral("Text27"), QStringLiteral("3"));
+        state.graphics.IconStart[3] = 0; // the start of the container is no image
+        type(QStringLiteral("Text27"), QStringLiteral("3"));
         QCOMPARE(picture->palette().color(QPalette::Window), QColor(255, 128, 128));
         QCOMPARE(picture->toolTip(), QStringLiteral("This picture is invalid. There is a "
                                                     "graphical error in the file."));
         QVERIFY(picture->pixmap().isNull());
-        game.type(QStringLiteral("Text27"), QStringLiteral("2"));
+        type(QStringLiteral("Text27"), QStringLiteral("2"));
         QVERIFY(picture->palette().color(QPalette::Window) != QColor(255, 128, 128));
 
         // An icon far larger than its box costs no more than the box.
-        const QString shp = platform::findNoCase(game.state.DataFolder, QStringLiteral("shp.pfp"));
         QByteArray rows;
         for (int y = 0; y < 300; ++y)
             rows += QByteArray("\x01\xff\x01\xff\x01\xff\xfe\x07\0", 9);
-        QFile file(shp);
-        QVERIFY(file.open(QIODevice::Append));
-        game.state.graphics.IconStart[7] = file.size();
-        file.write(testing::ImageBytes(0, 0, 999, 299, rows, 1000));
-        file.close();
-        game.type(QStringLiteral("Text27"), QStringLiteral("7"));
+        state.graphics.IconStart[7] = icons.size();
+        QVERIFY(
+            platform::writeWholeFile(shp, icons + testing::ImageBytes(0, 0, 999, 299, rows, 1000)));
+        type(QStringLiteral("Text27"), QStringLiteral("7"));
         QVERIFY(!picture->pixmap().isNull());
         QVERIFY(picture->pixmap().width() <= picture->width() &&
                 picture->pixmap().height() <= picture->height());
 
-        QFile::remove(platform::findNoCase(game.state.DataFolder, QStringLiteral("shp.pfp")));
-        game.type(QStringLiteral("Text27"), QStringLiteral("4"));
-        QCOMPARE(game.dialogs.informed.size(), 1);
-        QVERIFY(game.dialogs.informed[0].contains(QStringLiteral("shp.pfp")));
+        QFile::remove(shp);
+        type(QStringLiteral("Text27"), QStringLiteral("4"));
+        QCOMPARE(dialogs.informed.size(), 1);
+        QVERIFY(dialogs.informed[0].contains(QStringLiteral("shp.pfp")));
     }
 
     // After an edit: Next commits, Undo restores, Select discards.
@@ -260,23 +330,21 @@ private slots:
         QFETCH(QString, button);
         QFETCH(bool, committed);
         QFETCH(int, unitShown);
-        LoadedGame game;
-        game.form->showFromDatasheet(row);
-        game.form->setNextEnabled(true); // as after opening a file of one unit
-        const QString before = game.cell(row, 3);
+        form->showFromDatasheet(row);
+        form->setNextEnabled(true); // as after opening a file of one unit
+        const QString before = cell(row, 3);
         QGuiApplication::clipboard()->setText(QStringLiteral("block"));
-        game.type(QStringLiteral("Text4"), QStringLiteral("77"));
-        game.type(QStringLiteral("Text28"), QStringLiteral("5"));
-        game.control<QPushButton>(button)->click();
-        QCOMPARE(game.cell(row, 3), committed ? QStringLiteral("77") : before);
-        QCOMPARE(game.state.EquipmentChanged, committed);
-        const int shown = game.rowOfUnit(unitShown);
-        QCOMPARE(game.form->shownRow(), shown);
-        QCOMPARE(game.box(QStringLiteral("Text4"))->text(), game.cell(shown, 3));
+        type(QStringLiteral("Text4"), QStringLiteral("77"));
+        type(QStringLiteral("Text28"), QStringLiteral("5"));
+        control<QPushButton>(button)->click();
+        QCOMPARE(cell(row, 3), committed ? QStringLiteral("77") : before);
+        QCOMPARE(state.EquipmentChanged, committed);
+        const int shown = rowOfUnit(unitShown);
+        QCOMPARE(form->shownRow(), shown);
+        QCOMPARE(box(QStringLiteral("Text4"))->text(), cell(shown, 3));
         if (button != QLatin1String("Command9"))
-            QVERIFY(!game.undoEnabled());
-        QCOMPARE(game.control<QPushButton>(QStringLiteral("Command2"))->isEnabled(),
-                 shown != Units);
+            QVERIFY(!undoEnabled());
+        QCOMPARE(control<QPushButton>(QStringLiteral("Command2"))->isEnabled(), shown != Units);
         if (committed) // a commit ends any block copy
             QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
     }
@@ -297,42 +365,42 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, boxAfter);
         QFETCH(int, unit);
-        LoadedGame game;
-        game.state.datasheet.sort(Datasheet::TextDescending); // any order will do
-        game.form->showFromDatasheet(4);
-        game.type(QStringLiteral("Text28"), typed);
-        game.click("Command9");
-        QCOMPARE(game.box(QStringLiteral("Text28"))->text(), boxAfter);
-        const int row = unit < 0 ? 4 : game.rowOfUnit(unit);
-        QCOMPARE(game.form->shownRow(), row);
-        QCOMPARE(game.control<QPushButton>(QStringLiteral("Command1"))->isEnabled(), row != 1);
+        state.datasheet.sort(Datasheet::TextDescending); // any order will do
+        form->showFromDatasheet(4);
+        type(QStringLiteral("Text28"), typed);
+        click("Command9");
+        QCOMPARE(box(QStringLiteral("Text28"))->text(), boxAfter);
+        const int row = unit < 0 ? 4 : rowOfUnit(unit);
+        QCOMPARE(form->shownRow(), row);
+        QCOMPARE(control<QPushButton>(QStringLiteral("Command1"))->isEnabled(), row != 1);
     }
 
     // An untouched unit comes back as it was, cell for cell, even where the
     // form shows a value without its blank or has no entry for it.
     void commitWritesTheRowBack() {
-        LoadedGame game;
-        Datasheet& sheet = game.state.datasheet;
+        Datasheet& sheet = state.datasheet;
         sheet.setCell(2, 15, QStringLiteral(" 7"));
         sheet.setCell(2, 2, QStringLiteral("999"));  // no such class
         sheet.setCell(2, 13, QStringLiteral(" 7"));  // no such target type
         sheet.setCell(2, 71, QStringLiteral(" 12")); // no such sound
-        game.form->ShowUnitInForm(2);
+        form->ShowUnitInForm(2);
         const Datasheet::Row before = sheet.rowCells(2);
         sheet.setCell(2, 73, QStringLiteral("4 5 6")); // changed in the grid meanwhile
-        game.form->CommitFormToGrid();
+        form->CommitFormToGrid();
         for (int col = 0; col < 73; ++col)
             QCOMPARE(sheet.cell(2, col), before[size_t(col)]);
         QCOMPARE(sheet.cell(2, 73), QStringLiteral("4 5 6"));
-        QVERIFY(!game.state.EquipmentChanged);
+        QVERIFY(!state.EquipmentChanged);
+        type(QStringLiteral("Text2"), QStringLiteral("Tiger 2"));
+        form->CommitFormToGrid();
+        QCOMPARE(sheet.cell(2, 1), QStringLiteral("Tiger 2"));
     }
 
     void nationBoxesTurnOrangeWhileOneHasTheFocus() {
-        LoadedGame game;
-        game.form->resize(1280, 800);
+        form->resize(1280, 800);
         // Plainly orange: most of the box's place beside its flag, not an outline.
         auto orange = [&](int i) {
-            auto* box = game.control<QCheckBox>(QStringLiteral("Check1_%1").arg(i));
+            auto* box = control<QCheckBox>(QStringLiteral("Check1_%1").arg(i));
             const QImage shown = box->parentWidget()->grab().toImage();
             int count = 0;
             for (int y = 0; y < shown.height(); ++y)
@@ -342,20 +410,19 @@ private slots:
         };
         QVERIFY(!orange(0));
         QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
-        QCoreApplication::sendEvent(game.control<QCheckBox>(QStringLiteral("Check1_3")), &in);
+        QCoreApplication::sendEvent(control<QCheckBox>(QStringLiteral("Check1_3")), &in);
         QVERIFY(orange(0));
         QVERIFY(orange(30));
         QVERIFY(!orange(31)); // "Unused" never changes
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QCoreApplication::sendEvent(game.control<QCheckBox>(QStringLiteral("Check1_3")), &out);
+        QCoreApplication::sendEvent(control<QCheckBox>(QStringLiteral("Check1_3")), &out);
         QVERIFY(!orange(0));
     }
 
     void descriptionIsShownAndStoredAsOneLine() {
-        LoadedGame game;
-        auto* text = game.control<QPlainTextEdit>(QStringLiteral("Text3"));
-        const int number = int(CellNumber(game.cell(1, 0)));
-        QCOMPARE(text->toPlainText(), game.state.LongDescriptions.at(number));
+        auto* text = control<QPlainTextEdit>(QStringLiteral("Text3"));
+        const int number = int(CellNumber(cell(1, 0)));
+        QCOMPARE(text->toPlainText(), state.LongDescriptions.at(number));
         text->setFocus();
         text->selectAll();
         QTest::keyClicks(text, QStringLiteral("first"));
@@ -363,20 +430,20 @@ private slots:
         QTest::keyClicks(text, QStringLiteral("second"));
         QTest::keyClick(text, Qt::Key_Return);
         QTest::keyClicks(text, QStringLiteral("third"));
-        game.form->CommitFormToGrid();
-        QCOMPARE(game.state.LongDescriptions.at(number), QStringLiteral("first second third"));
+        form->CommitFormToGrid();
+        QCOMPARE(state.LongDescriptions.at(number), QStringLiteral("first second third"));
         // A description nobody edits survives a commit unchanged, no-break spaces included.
         const QString french = QStringLiteral("Char lourd\u00a0: 45\u00a0t.");
-        game.state.LongDescriptions[number] = french;
-        game.form->ShowUnitInForm(1);
-        game.form->CommitFormToGrid();
-        QCOMPARE(game.state.LongDescriptions.at(number), french);
+        state.LongDescriptions[number] = french;
+        form->ShowUnitInForm(1);
+        form->CommitFormToGrid();
+        QCOMPARE(state.LongDescriptions.at(number), french);
         // A unit number beyond the table grows it; a negative one shows none.
-        game.state.datasheet.setCell(1, 0, QStringLiteral("2500"));
-        game.form->CommitFormToGrid();
-        QCOMPARE(game.state.LongDescriptions.value(2500), french);
-        game.state.datasheet.setCell(3, 0, QStringLiteral("-4"));
-        game.form->ShowUnitInForm(3);
+        state.datasheet.setCell(1, 0, QStringLiteral("2500"));
+        form->CommitFormToGrid();
+        QCOMPARE(state.LongDescriptions.value(2500), french);
+        state.datasheet.setCell(3, 0, QStringLiteral("-4"));
+        form->ShowUnitInForm(3);
         QVERIFY(text->toPlainText().isEmpty());
     }
 
@@ -394,45 +461,54 @@ private slots:
     void soundListsSelectTheUnitsSound() {
         QFETCH(QString, cellText);
         QFETCH(QString, entry);
-        LoadedGame game;
-        game.form->reloadReferenceData(); // rebuilt, not appended
-        QVERIFY(!game.undoEnabled());     // nothing the unit shows has changed
-        auto* list = game.control<QComboBox>(QStringLiteral("Combo6"));
-        QCOMPARE(list->count(), game.state.soundFiles.size() + 1);
-        game.state.datasheet.setCell(2, 71, cellText);
-        game.form->ShowUnitInForm(2);
+        form->reloadReferenceData(); // rebuilt, not appended
+        QVERIFY(!undoEnabled());     // nothing the unit shows has changed
+        auto* list = control<QComboBox>(QStringLiteral("Combo6"));
+        QCOMPARE(list->count(), 6); // "None", 1000..1003.mel, 1004.MEL; 12.mel is no sound
+        state.datasheet.setCell(2, 71, cellText);
+        form->ShowUnitInForm(2);
         QCOMPARE(list->currentText(), entry);
     }
 
     void playWritesTheWaveFileAndPlaysIt() {
-        LoadedGame game;
-        const QString wave = game.state.ProgramFolder + QStringLiteral("test.wav");
+        const QString wave = state.ProgramFolder + QStringLiteral("test.wav");
         QVERIFY(platform::writeWholeFile(wave, QByteArray(100000, 'x'))); // an older, longer one
-        auto* list = game.control<QComboBox>(QStringLiteral("Combo5"));
+        auto* list = control<QComboBox>(QStringLiteral("Combo5"));
         list->setCurrentText(QStringLiteral("1002.mel"));
-        game.click("Command4");
-        QCOMPARE(game.player.calls,
+        click("Command4");
+        QCOMPARE(player.calls,
                  (QStringList{QStringLiteral("stop"), QStringLiteral("play ") + wave}));
         const QByteArray sound =
-            *platform::readWholeFile(game.state.SoundFolder + QStringLiteral("1002.mel"));
+            *platform::readWholeFile(state.SoundFolder + QStringLiteral("1002.mel"));
         const QByteArray written = *platform::readWholeFile(wave);
-        QCOMPARE(written.left(4), QByteArray("RIFF"));
-        QCOMPARE(written, sound::WaveHeader(sound.size()) + sound.mid(24));
-        QVERIFY(game.dialogs.informed.isEmpty());
+        // A 16-bit mono PCM header at 22050 Hz before the sound's data.
+        QByteArray header("RIFF....WAVEfmt \x10\0\0\0\x01\0\x01\0\x22\x56\0\0\x44\xac\0\0"
+                          "\x02\0\x10\0data....",
+                          44);
+        qToLittleEndian<quint32>(quint32(sound.size() - 24 + 36), header.data() + 4);
+        qToLittleEndian<quint32>(quint32(sound.size() - 24), header.data() + 40);
+        QCOMPARE(written, header + sound.mid(24));
+        QVERIFY(dialogs.informed.isEmpty());
 
-        game.player.calls.clear();
+        player.calls.clear();
         list->setCurrentIndex(0); // "None"
-        game.click("Command4");
-        QVERIFY(game.player.calls.isEmpty());
-        QVERIFY(game.dialogs.informed.isEmpty());
+        click("Command4");
+        QVERIFY(player.calls.isEmpty());
+        QVERIFY(dialogs.informed.isEmpty());
 
         // A missing sound file is reported and the player left as it was.
-        const QString missing = game.state.SoundFolder + QStringLiteral("1003.mel");
+        const QString missing = state.SoundFolder + QStringLiteral("1003.mel");
+        const QByteArray kept = testing::Bytes(missing);
+        const auto restore = qScopeGuard([&] { platform::writeWholeFile(missing, kept); });
         QVERIFY(QFile::remove(missing));
         list->setCurrentText(QStringLiteral("1003.mel"));
-        game.click("Command4");
-        QVERIFY(game.player.calls.isEmpty());
-        QCOMPARE(game.dialogs.informed, QStringList{MissingSoundFileMessage(game.state, missing)});
+        click("Command4");
+        QVERIFY(player.calls.isEmpty());
+        QCOMPARE(dialogs.informed,
+                 QStringList{"I cannot find the file: " + missing +
+                             "\r\nThis file should be located in Korvath's 'BNK' folder.\r\n"
+                             "Check the foldersettings for this program, and make sure that the "
+                             "game is correctly located."});
     }
 };
 

@@ -1,18 +1,25 @@
-// End-to-end tests of saving and ending in the real editor window: Save,
-// Save As, the questions before opening another file and before exit.
+// End-to-end tests of the datasheet and of saving in the real editor window:
+// opening a folder, sorting with the mouse, inserting and deleting units,
+// copy and paste through the system clipboard, switching views, Save, Save
+// As, and the questions before opening another file and before exit.
 #include "datasheet/CellNumber.h"
 #include "datasheet/ui/DatasheetView.h"
+#include "equipment/EquipmentFiles.h"
 #include "formview/ui/FormView.h"
 #include "i18n/Messages.h"
 #include "platform/Files.h"
+#include "shell/ui/FolderBrowser.h"
 #include "shell/ui/FolderDialogs.h"
 #include "support/CoreTestSupport.h"
 #include "support/EditorHarness.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
+#include <QHeaderView>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -23,6 +30,7 @@
 using namespace quillon;
 using quillon::testing::EditorHarness;
 using quillon::testing::fileBytes;
+using quillon::testing::pressKeys;
 
 namespace {
 
@@ -42,11 +50,193 @@ QStringList backups(const QString& folder) {
 
 const QString CannotFindFolder = QStringLiteral("Cannot find the folder: ");
 
+QString unitFuel(const QString& folder) {
+    Datasheet sheet;
+    if (!LoadEquipmentFiles(folder, sheet, i18n::Language::English).ok)
+        return QStringLiteral("not loaded");
+    return sheet.cell(1, 22).trimmed();
+}
+
 } // namespace
 
 class TestMainWindowFiles : public QObject {
     Q_OBJECT
 private slots:
+    void openingAFolderLoadsItsUnits() {
+        EditorHarness editor(10);
+        QVERIFY(editor.game.writeConfiguration(QStringLiteral("uk")));
+        MainWindow& window = editor.start();
+        editor.action("mnu_open")->trigger();
+        OpenDialog* open = window.openDialog();
+        QVERIFY(open->isVisible());
+        // It starts at the game's data folder and shows only the equipment files.
+        QCOMPARE(open->chosenFolder(), editor.game.dataFolder());
+        QStringList shown = open->browser()->fileNames();
+        shown.sort(Qt::CaseInsensitive);
+        QCOMPARE(shown,
+                 (QStringList{QStringLiteral("KorEquip.EQP"), QStringLiteral("KorEquip.TXT")}));
+        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+        QTest::mouseClick(open->confirmButton(), Qt::LeftButton);
+
+        QVERIFY(!open->isVisible());
+        QCOMPARE(window.state().datasheet.rows(), 11);
+        QCOMPARE(editor.column(0).last(), QStringLiteral(" 9"));
+        QVERIFY(window.windowTitle().startsWith(QStringLiteral("Quillon : ") +
+                                                editor.game.dataFolder()));
+        QVERIFY(window.windowTitle().endsWith(QStringLiteral("KorEquip.EQP"), Qt::CaseInsensitive));
+        QVERIFY(!window.state().EquipmentChanged);
+        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+        for (const char* on : {"mnu_spread", "mnu_save", "mnu_save_as"})
+            QVERIFY2(editor.enabled(on), on);
+        // Loaded while the form view shows: no inserting or deleting.
+        QVERIFY(!window.datasheetShown());
+        QVERIFY(!editor.enabled("mnu_ins_after"));
+    }
+
+    void rightClickSorts_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<bool>("descending");
+        QTest::addColumn<bool>("insertAllowed");
+        const auto row = [](const char* tag, int column, Qt::KeyboardModifiers modifiers,
+                            bool descending, bool insertAllowed) {
+            QTest::newRow(tag) << column << int(modifiers) << descending << insertAllowed;
+        };
+        row("names with shift: Z to A", 1, Qt::ShiftModifier, true, false);
+        row("number cell: unit order, insert on", 0, {}, false, true);
+        row("number cell with ctrl: insert off", 0, Qt::ControlModifier, false, false);
+        row("move column ascending", 21, {}, false, false);
+        row("shift+ctrl counts as no shift", 21, Qt::ShiftModifier | Qt::ControlModifier, false,
+            false);
+    }
+
+    void rightClickSorts() {
+        QFETCH(int, column);
+        QFETCH(int, modifiers);
+        QFETCH(bool, descending);
+        QFETCH(bool, insertAllowed);
+        EditorHarness editor;
+        QVERIFY(editor.startOpen(true));
+        // Start from names Z to A, so that every sort has something to do.
+        editor.clickCell(2, 1);
+        editor.rightClickGrid(Qt::ShiftModifier);
+        editor.action("mnu_spread")->setEnabled(true);
+        QStringList expected = editor.column(column);
+        std::stable_sort(expected.begin(), expected.end(), [&](const QString& a, const QString& b) {
+            if (column == 1)
+                return (descending ? b.compare(a, Qt::CaseInsensitive)
+                                   : a.compare(b, Qt::CaseInsensitive)) < 0;
+            return descending ? CellNumber(a) > CellNumber(b) : CellNumber(a) < CellNumber(b);
+        });
+        if (column == 0) {
+            editor.clickNumberCell(4);
+            QCOMPARE(editor.window->state().datasheet.colSel(), 73);
+        } else {
+            editor.clickCell(4, column);
+        }
+        editor.rightClickGrid(Qt::KeyboardModifiers(modifiers));
+
+        if (column == 0) // the unit the form view committed reads "0", not " 0"
+            for (int row = 0; row < expected.size(); ++row)
+                QCOMPARE(CellNumber(editor.column(0)[row]), CellNumber(expected[row]));
+        else
+            QCOMPARE(editor.column(column), expected);
+        QCOMPARE(editor.enabled("mnu_ins_after"), insertAllowed);
+        QCOMPARE(editor.enabled("mnu_ins_before"), insertAllowed);
+        QCOMPARE(editor.enabled("del_unit"), insertAllowed);
+        QVERIFY(!editor.enabled("mnu_spread"));
+    }
+
+    void theLastUnitIsKept() {
+        EditorHarness editor(1);
+        QVERIFY(editor.startOpen(true));
+        editor.window->ApplyLanguage(); // the unit stays current
+        editor.action("del_unit")->trigger();
+        QCOMPARE(editor.window->state().datasheet.rows(), 2);
+        QCOMPARE(editor.dialogs.informed.size(), 1);
+    }
+
+    void pastingSpreadsheetTextAndNothing() {
+        EditorHarness editor;
+        QVERIFY(editor.startOpen(true));
+        // A spreadsheet's CR LF text with a final line end fills the block only.
+        QGuiApplication::clipboard()->setText(QStringLiteral("7\t8\r\n9\t10\r\n"));
+        editor.clickCell(4, 3);
+        editor.clickCell(5, 4, Qt::ShiftModifier);
+        const QString below = editor.cell(6, 3);
+        editor.action("mnu_paste")->trigger();
+        QCOMPARE(editor.cell(4, 3), QStringLiteral("7"));
+        QCOMPARE(editor.cell(5, 4), QStringLiteral("10"));
+        QCOMPARE(editor.cell(6, 3), below);
+
+        // An empty clipboard empties the first cell: that is a change too.
+        QGuiApplication::clipboard()->clear();
+        editor.window->state().EquipmentChanged = false;
+        editor.clickCell(2, 1);
+        editor.action("mnu_paste")->trigger();
+        QVERIFY(editor.cell(2, 1).isEmpty());
+        QVERIFY(editor.window->state().EquipmentChanged);
+    }
+
+    void doubleClickShowsTheUnitAndToggleReturns() {
+        EditorHarness editor;
+        QVERIFY(editor.startOpen(true));
+        MainWindow& window = *editor.window;
+        QVERIFY(window.datasheetShown());
+        QVERIFY(editor.enabled("mnu_ins_after"));
+        window.state().EquipmentChanged = false;
+        DatasheetView* view = window.datasheetView();
+        const QRect cell = view->visualRect(view->model()->index(3, 1));
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cell.center());
+        QVERIFY(!window.datasheetShown());
+        QVERIFY(editor.enabled("mnu_spread"));
+        QVERIFY(!editor.enabled("mnu_ins_after"));
+
+        editor.action("mnu_spread")->trigger();
+        QVERIFY(window.datasheetShown());
+        QVERIFY(!window.state().EquipmentChanged); // nothing was edited
+        QCOMPARE(window.state().datasheet.row(), 4);
+        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+
+        // Enter on the grid chooses the current unit as well, and so does a
+        // double click on a unit's grey number cell.
+        editor.clickCell(6, 2);
+        QTest::keyClick(view, Qt::Key_Return);
+        QVERIFY(!window.datasheetShown());
+        editor.action("mnu_spread")->trigger();
+        editor.clickNumberCell(3);
+        QHeaderView* numbers = view->verticalHeader();
+        QTest::mouseDClick(numbers->viewport(), Qt::LeftButton, {},
+                           QPoint(numbers->width() / 2, numbers->sectionViewportPosition(2) + 2));
+        QVERIFY(!window.datasheetShown());
+        QCOMPARE(window.formView()->shownRow(), 3);
+    }
+
+    void formViewCopyKeysActOnTheDescription() {
+        EditorHarness editor(3);
+        QVERIFY(editor.startOpen());
+        MainWindow& window = *editor.window;
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* name = window.formView()->findChild<QLineEdit*>(QStringLiteral("Text2"));
+        auto* description = window.formView()->findChild<QPlainTextEdit*>(QStringLiteral("Text3"));
+        QVERIFY(name && description);
+        description->setPlainText(QStringLiteral("A long description"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("outside"));
+        name->setFocus();
+        name->selectAll();
+        QTest::keyClick(name, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("outside"));
+        description->setPlainText(QString());
+        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(description->toPlainText(), QStringLiteral("A long description"));
+        QVERIFY(!name->text().contains(QStringLiteral("outside")));
+        // Ctrl+A is Save As, not the field's select-all.
+        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(window.findChild<QWidget*>(QStringLiteral("Form5"))->isVisible());
+    }
+
     void saveWritesSortedCorrectedUnits() {
         EditorHarness editor;
         QVERIFY(editor.startOpen());
@@ -149,9 +339,57 @@ private slots:
         editor.dialogs.clear();
         QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(editor.dialogs.informed,
-                 QStringList{testing::English(i18n::msg::CannotStoreCharacters) + "\r\n" + line});
+                 QStringList{"Nothing was saved: the game cannot store these characters. "
+                             "Change them and save again.\r\n" +
+                             line});
         QCOMPARE(testing::FolderBytes(editor.game.dataFolder()), before);
         QVERIFY(window.state().EquipmentChanged);
+    }
+
+    // The descriptions' container cannot be read: the units are saved, the
+    // summary names their files only, and a second message says the
+    // descriptions were not. Its backup cannot be written: nothing is saved.
+    void saveWithAContainerFault_data() {
+        QTest::addColumn<QString>("blocked");      // a folder in the place of this file
+        QTest::addColumn<QStringList>("messages"); // %1 the data folder, * any text
+        QTest::newRow("container unreadable")
+            << "txt.pfp"
+            << QStringList{"Your old files has been saved as: \r\n%1OLD_KorEquip.EQP\r\n"
+                           "%1OLD_KorEquip.TXT\r\n\r\nYour complete E-file now consists of the "
+                           "following files: \r\n%1KorEquip.EQP\r\n%1KorEquip.TXT\r\n\r\nAll "
+                           "these files has to be distributed, to implement all changes made to "
+                           "your E-file.",
+                           "The unit descriptions were not saved, because this file cannot be "
+                           "read: %1txt.pfp"};
+        QTest::newRow("container backup")
+            << "OLD_txt.pfp"
+            << QStringList{"I cannot write the file: %1OLD_txt.pfp*\r\nThe save did not "
+                           "complete. The files on disk were not changed."};
+    }
+    void saveWithAContainerFault() {
+        QFETCH(QString, blocked);
+        QFETCH(QStringList, messages);
+        EditorHarness editor;
+        QVERIFY(editor.startOpen(true));
+        const QString data = editor.game.dataFolder();
+        QGuiApplication::clipboard()->setText(QStringLiteral("Renamed"));
+        editor.clickCell(3, 1);
+        editor.action("mnu_paste")->trigger();
+        QFile::remove(data + blocked);
+        QVERIFY(QDir().mkdir(data + blocked));
+        const QMap<QString, QByteArray> before = testing::FolderBytes(data);
+        editor.dialogs.clear();
+        editor.action("mnu_save")->trigger();
+        QCOMPARE(editor.dialogs.informed.size(), messages.size());
+        for (qsizetype i = 0; i < messages.size(); ++i) {
+            const QStringList ends = messages[i].arg(data).split(u'*');
+            QVERIFY2(editor.dialogs.informed[i].startsWith(ends.first()) &&
+                         editor.dialogs.informed[i].endsWith(ends.last()),
+                     qPrintable(editor.dialogs.informed[i]));
+        }
+        const bool saved = messages.size() == 2;
+        QCOMPARE(editor.window->state().EquipmentChanged, !saved);
+        QCOMPARE(testing::FolderBytes(data) == before, !saved);
     }
 
     void formViewFollowsItsUnitThroughASave() {
@@ -210,58 +448,81 @@ private slots:
         QCOMPARE(window.windowTitle(), title);
     }
 
-    // Exit and Open ask before leaving a changed file; No leaves it, Yes saves
-    // it, and a failed save stops them.
+    // Exit and Open ask before leaving a file changed in the datasheet or by
+    // a form edit not yet taken in; No leaves it, Yes saves it, and a failed
+    // save stops them. Save and Save As take the form's edit in.
     void leavingAFileAsks_data() {
         QTest::addColumn<QString>("action");
-        QTest::addColumn<bool>("changed");
+        QTest::addColumn<QString>("change"); // "flag", "form" or none
         QTest::addColumn<bool>("answer");
         QTest::addColumn<bool>("saveFails");
-        const auto row = [](const char* tag, const char* action, bool changed, bool answer,
-                            bool saveFails) {
-            QTest::newRow(tag) << QString::fromLatin1(action) << changed << answer << saveFails;
+        QTest::addColumn<QString>("savedIn"); // "data", "copy" or nothing saved
+        const auto row = [](const char* tag, const char* action, const char* change, bool answer,
+                            bool saveFails, const char* savedIn) {
+            QTest::newRow(tag) << QString::fromLatin1(action) << QString::fromLatin1(change)
+                               << answer << saveFails << QString::fromLatin1(savedIn);
         };
-        row("exit unchanged: no question", "mnu_exit", false, false, false);
-        row("exit changed, no: nothing saved", "mnu_exit", true, false, false);
-        row("exit changed, yes: saved", "mnu_exit", true, true, false);
-        row("exit, the save fails: stays", "mnu_exit", true, true, true);
-        row("open changed, no: opens", "mnu_open", true, false, false);
-        row("open, the save fails: no dialog", "mnu_open", true, true, true);
+        row("exit unchanged: no question", "mnu_exit", "", false, false, "");
+        row("exit changed, no: nothing saved", "mnu_exit", "flag", false, false, "");
+        row("exit, form edit, no: nothing saved", "mnu_exit", "form", false, false, "");
+        row("exit, form edit, yes: saved", "mnu_exit", "form", true, false, "data");
+        row("exit, the save fails: stays", "mnu_exit", "flag", true, true, "");
+        row("open changed, no: opens", "mnu_open", "flag", false, false, "");
+        row("open, form edit, yes: saved", "mnu_open", "form", true, false, "data");
+        row("open, the save fails: no dialog", "mnu_open", "flag", true, true, "");
+        row("Ctrl+S", "Ctrl+S", "form", false, false, "data");
+        row("save as", "mnu_save_as", "form", false, false, "copy");
     }
-
     void leavingAFileAsks() {
         QFETCH(QString, action);
-        QFETCH(bool, changed);
+        QFETCH(QString, change);
         QFETCH(bool, answer);
         QFETCH(bool, saveFails);
+        QFETCH(QString, savedIn);
         EditorHarness editor;
-        QVERIFY(editor.startOpen());
+        QVERIFY(editor.startActive());
         MainWindow& window = *editor.window;
-        window.state().EquipmentChanged = changed;
+        const QString data = editor.game.dataFolder(), copy = editor.game.root() + "copy/";
+        QVERIFY(QDir().mkpath(copy));
         const QByteArray before = fileBytes(editor.equipmentFile());
+        const QString fuel = unitFuel(data);
+        window.state().EquipmentChanged = change == QLatin1String("flag");
+        if (change == QLatin1String("form")) {
+            window.formView()->findChild<QLineEdit*>(QStringLiteral("Text22"))->setFocus();
+            pressKeys({QStringLiteral("Ctrl+Shift+End"), QStringLiteral("7"), QStringLiteral("7")});
+        }
         editor.dialogs.answers = {answer};
         QSignalSpy ending(&window, &MainWindow::programEnding);
         {
             std::optional<FolderGone> away;
             if (saveFails)
-                away.emplace(editor.game.dataFolder());
-            window.action(action)->trigger();
+                away.emplace(data);
+            if (action.startsWith(QLatin1String("mnu_")))
+                window.action(action)->trigger();
+            else
+                pressKeys({action});
+        }
+        if (savedIn == QLatin1String("copy")) {
+            QVERIFY(window.saveAsDialog()->setFolder(copy));
+            QTest::mouseClick(window.saveAsDialog()->confirmButton(), Qt::LeftButton);
+            QCOMPARE(unitFuel(copy), QStringLiteral("77"));
         }
         const QString exitQuestion =
-            QStringLiteral(
-                "The Equipment file has been changed, do you want to save the file before "
-                "ending the program?\r\nThe Equipment file will be saved in the following "
-                "folder: ") +
-            editor.game.dataFolder();
-        const QString openQuestion = QStringLiteral(
-            "The current equipment file has been changed.  Do you want to save the changes first?");
+            "The Equipment file has been changed, do you want to save the file before ending the "
+            "program?\r\nThe Equipment file will be saved in the following folder: " +
+            data;
+        const QString openQuestion =
+            "The current equipment file has been changed.  Do you want to save the changes first?";
         const bool exiting = action == QLatin1String("mnu_exit");
-        QCOMPARE(editor.dialogs.asked,
-                 changed ? QStringList{exiting ? exitQuestion : openQuestion} : QStringList());
+        const bool opening = action == QLatin1String("mnu_open");
+        QCOMPARE(editor.dialogs.asked, !change.isEmpty() && (exiting || opening)
+                                           ? QStringList{exiting ? exitQuestion : openQuestion}
+                                           : QStringList());
         QCOMPARE(ending.count(), exiting && !saveFails ? 1 : 0);
         QCOMPARE(window.isVisible(), !exiting || saveFails);
-        QCOMPARE(window.openDialog()->isVisible(), !exiting && !saveFails);
-        QCOMPARE(!backups(editor.game.dataFolder()).isEmpty(), answer && !saveFails);
+        QCOMPARE(window.openDialog()->isVisible(), opening && !saveFails);
+        QCOMPARE(!backups(data).isEmpty(), savedIn == QLatin1String("data"));
+        QCOMPARE(unitFuel(data), savedIn == QLatin1String("data") ? QStringLiteral("77") : fuel);
         if (saveFails) {
             QVERIFY(editor.dialogs.informed.first().startsWith(CannotFindFolder));
             QVERIFY(window.state().EquipmentChanged);

@@ -22,45 +22,18 @@ using quillon::testing::EditorHarness;
 
 namespace {
 
-// Everything a step may change: the units' cells in display order and the
-// descriptions.
-struct Units {
-    std::vector<Datasheet::Row> rows;
-    QStringList descriptions;
-    bool operator==(const Units&) const = default;
-};
-
-Units UnitsOf(MainWindow& window) {
-    Units units;
+// Everything a step may change: a line per unit in display order, then the
+// descriptions; a comparison names the first line that differs.
+QStringList UnitsOf(MainWindow& window) {
     const Datasheet& sheet = window.state().datasheet;
-    for (int row = 1; row < sheet.rows(); ++row)
-        units.rows.push_back(sheet.rowCells(row));
-    units.descriptions = window.state().LongDescriptions;
-    return units;
-}
-
-// Where two states part, for the failure message.
-QByteArray Difference(const Units& actual, const Units& expected) {
-    if (actual.rows.size() != expected.rows.size())
-        return QByteArray::number(qsizetype(actual.rows.size())) + " rows, wanted " +
-               QByteArray::number(qsizetype(expected.rows.size()));
-    for (size_t r = 0; r < actual.rows.size(); ++r)
-        for (size_t c = 0; c < size_t(Datasheet::ColumnCount); ++c)
-            if (actual.rows[r][c] != expected.rows[r][c])
-                return QStringLiteral("row %1 col %2: '%3', wanted '%4'")
-                    .arg(r + 1)
-                    .arg(c)
-                    .arg(actual.rows[r][c], expected.rows[r][c])
-                    .toUtf8();
-    for (qsizetype i = 0; i < std::max(actual.descriptions.size(), expected.descriptions.size());
-         ++i)
-        if (actual.descriptions.value(i, "<none>") != expected.descriptions.value(i, "<none>"))
-            return QStringLiteral("description %1: '%2', wanted '%3'")
-                .arg(i)
-                .arg(actual.descriptions.value(i, "<none>"),
-                     expected.descriptions.value(i, "<none>"))
-                .toUtf8();
-    return {};
+    QStringList lines;
+    for (int row = 1; row < sheet.rows(); ++row) {
+        QStringList cells;
+        for (int col = 0; col < Datasheet::ColumnCount; ++col)
+            cells.append(sheet.cell(row, col));
+        lines.append(cells.join(u'|'));
+    }
+    return lines + window.state().LongDescriptions;
 }
 
 // Random user edits through the window's menus, buttons and keys.
@@ -69,24 +42,13 @@ public:
     RandomEditor(EditorHarness& editor, quint32 seed) : editor_(editor), random_(seed) {}
 
     void edit() {
-        switch (random_.bounded(8)) {
-        case 0:
-        case 1:
-            commitFormEdit();
-            break;
-        case 2:
-            pasteDescription();
-            break;
-        case 3:
-        case 4:
-            pasteBlock();
-            break;
-        case 5:
-            sort();
-            break;
-        default:
-            insertOrDelete();
-        }
+        using Step = void (RandomEditor::*)();
+        static constexpr Step steps[] = {
+            &RandomEditor::commitFormEdit,   &RandomEditor::commitFormEdit,
+            &RandomEditor::pasteDescription, &RandomEditor::pasteBlock,
+            &RandomEditor::pasteBlock,       &RandomEditor::sort,
+            &RandomEditor::insertOrDelete,   &RandomEditor::insertOrDelete};
+        (this->*steps[random_.bounded(8)])();
     }
 
 private:
@@ -215,7 +177,7 @@ private slots:
         RandomEditor edits(editor, 20240611);
         // The units after every step, as it is added (a commit may add one
         // for values the form corrected before the edit's own).
-        std::vector<Units> states{UnitsOf(window)};
+        std::vector<QStringList> states{UnitsOf(window)};
         const auto recording =
             QObject::connect(history, &QUndoStack::indexChanged, history, [&](int index) {
                 QCOMPARE(index, int(states.size()));
@@ -235,9 +197,9 @@ private slots:
 
         for (int step = int(states.size()) - 2; step >= 0; --step) {
             editor.action("mnu_undo")->trigger();
-            const QByteArray difference = Difference(UnitsOf(window), states[size_t(step)]);
-            QVERIFY2(difference.isEmpty(),
-                     QByteArray("undone to step ") + QByteArray::number(step) + ": " + difference);
+            if (UnitsOf(window) != states[size_t(step)])
+                qWarning("undone to step %d", step);
+            QCOMPARE(UnitsOf(window), states[size_t(step)]);
             if (step == savedAt)
                 QVERIFY(!window.state().EquipmentChanged);
         }
@@ -245,8 +207,7 @@ private slots:
         QVERIFY(!editor.enabled("mnu_undo"));
         for (size_t step = 1; step < states.size(); ++step)
             editor.action("mnu_redo")->trigger();
-        QVERIFY2(Difference(UnitsOf(window), states.back()).isEmpty(),
-                 Difference(UnitsOf(window), states.back()));
+        QCOMPARE(UnitsOf(window), states.back());
         QVERIFY(!editor.enabled("mnu_redo"));
     }
 
@@ -290,7 +251,7 @@ private slots:
         const QString undoCaption = undo->text(), redoCaption = redo->text();
         QVERIFY(!undo->isEnabled() && !redo->isEnabled());
         editor.clickCell(4, step == "sort" ? 2 : 1); // unit 3
-        const Units before = UnitsOf(window);
+        const QStringList before = UnitsOf(window);
         if (step == "paste" || step == "save") {
             QGuiApplication::clipboard()->setText(step == "save" ? "300" : "pasted");
             editor.clickCell(4, 3);
