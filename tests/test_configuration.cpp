@@ -43,9 +43,20 @@ private slots:
             << "old";
         QTest::newRow("trailing blanks removed") << QByteArray("nationalit=fra   \r\n") << "old/"
                                                  << "fra";
-        QTest::newRow("last line without end marker counts")
-            << QByteArray("# c\r\nnationalit=uk") << "old/"
-            << "uk";
+        // Every line end, the last line with one or without; the folder's
+        // trailing blank is trimmed, so a line end left on it would show.
+        for (const char* end : {"\r\n", "\n", "\r"}) {
+            const QByteArray lines = QByteArray("# c") + end + "gamefolder=/g/" + end +
+                                     "nationalit=uk" + end + "gamefolder=/h/ ";
+            const QByteArray name = QByteArray(end).toPercentEncoding();
+            QTest::addRow("%s ends the last line", name.data()) << lines + end << "/h/"
+                                                                << "uk";
+            QTest::addRow("%s, last line without end", name.data()) << lines << "/h/"
+                                                                    << "uk";
+        }
+        QTest::newRow("mixed line ends")
+            << QByteArray("nationalit=fra\n\rgamefolder=/m/\r\r\n") << "/m/"
+            << "fra";
         QTest::newRow("single line sets nothing") << QByteArray("# only a comment") << "old/"
                                                   << "old";
         QTest::newRow("last value wins")

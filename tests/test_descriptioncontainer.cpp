@@ -3,7 +3,6 @@
 #include "equipment/EquipmentFiles.h"
 #include "i18n/Messages.h"
 #include "platform/Files.h"
-#include "platform/TextCodec.h"
 #include "samplegame/SampleGame.h"
 #include "shell/EditorState.h"
 #include "shell/GameFolderCheck.h"
@@ -22,42 +21,52 @@ namespace {
 
 constexpr qint32 FourBlanks = 0x20202020;
 
-QByteArray Name(const QByteArray& text, char pad = '\0') {
-    return text + QByteArray(8 - text.size(), pad);
+QByteArray Name(const QByteArray& text) {
+    return text.leftJustified(8, '\0');
 }
 
 // A game's text container with two leading entries and one description per
-// text, followed by a graphics container and a container whose entries
-// have numeric names, laid out the way the game's files are.
+// text, followed by a container whose entries have numeric names and a
+// graphics container, laid out the way the game's files are; the index
+// files as the game stores them.
 struct Game {
     QByteArray container;
-    GameIndex index;
-    QByteArray pfpFile() const { return gamedata::WritePfpIndex(index.PfpHeader, index.PfpIndex); }
-    QByteArray extFile() const { return gamedata::WriteExtIndex(index.ExtIndex); }
+    QByteArray pfpFile{"\x04\x03\x02\x01", 4};
+    QByteArray extFile;
+    GameIndex index() const {
+        GameIndex index;
+        gamedata::ReadPfpIndex(pfpFile, index);
+        gamedata::ReadExtIndex(extFile, index);
+        return index;
+    }
 };
 
-Game MakeGame(const QStringList& descriptions, const QByteArray& trailingText = {}) {
+Game MakeGame(const QList<QByteArray>& descriptions, const QByteArray& trailingText = {}) {
     Game game;
-    game.index.PfpHeader = 0x01020304;
+    int records = 0;
+    auto add = [&](const QByteArray& name, qint32 size, qint32 offset) {
+        game.pfpFile += IndexRecordBytes(name, size, offset);
+        ++records;
+    };
     auto addText = [&](const QByteArray& name, const QByteArray& body) {
-        game.index.PfpIndex.append({name, qint32(body.size()), qint32(game.container.size())});
+        add(name, qint32(body.size()), qint32(game.container.size()));
         game.container += body;
     };
-    addText(Name("CLASSES"), "# classes\r\nTank\r\nPlane\r\n");
-    addText(Name("misc", ' '), "Foot\r\n");
+    addText("CLASSES", "# classes\r\nTank\r\nPlane\r\n");
+    addText("misc    ", "Foot\r\n");
     for (int j = 0; j < descriptions.size(); ++j)
-        addText(Name(QByteArray::number(j)), platform::toCp1252(descriptions[j]) + "\r\n");
+        addText(QByteArray::number(j), descriptions[j] + "\r\n");
     if (!trailingText.isEmpty())
-        addText(Name("EXTRA"), trailingText);
-    const qint32 shpFirst = qint32(game.index.PfpIndex.size());
-    game.index.PfpIndex.append({Name("FLAGSLG", ' '), 500, 0});
-    game.index.PfpIndex.append({Name("UNITICON"), 900, 500});
-    const qint32 numFirst = qint32(game.index.PfpIndex.size());
-    game.index.PfpIndex.append({Name("7"), 40, 0});
-    game.index.PfpIndex.append({Name("8"), 40, 40});
-    game.index.ExtIndex = {{Name("TXT"), 0, shpFirst},
-                           {Name("shp", ' '), shpFirst, numFirst},
-                           {Name("NUM"), FourBlanks, FourBlanks}};
+        addText("EXTRA", trailingText);
+    const qint32 numFirst = records;
+    add("7", 40, 0);
+    add("8", 40, 40);
+    const qint32 shpFirst = records;
+    add("FLAGSLG ", 500, 0);
+    add("UNITICON", 900, 500);
+    game.extFile = IndexRecordBytes("TXT", 0, numFirst) +
+                   IndexRecordBytes("NUM", numFirst, shpFirst) +
+                   IndexRecordBytes("shp     ", FourBlanks, FourBlanks);
     return game;
 }
 
@@ -98,42 +107,47 @@ private slots:
     void rebuildsContainerAndIndexes_data() {
         QTest::addColumn<QStringList>("descriptions");
         QTest::addColumn<int>("unitCount");
-        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<QList<QByteArray>>("expected");
         QTest::addColumn<QByteArray>("trailing"); // an entry behind the descriptions
         const QStringList three{"Light tank", "Bomber", "Scout car"};
-        QTest::newRow("unchanged") << three << 3 << three << QByteArray();
+        const QList<QByteArray> threeBytes{"Light tank", "Bomber", "Scout car"};
+        QTest::newRow("unchanged") << three << 3 << threeBytes << QByteArray();
         // Records "0", "1", "2" padded with NUL, sizes 3, 2, 11, offsets p, p+3, p+5.
-        QTest::newRow("lengths 1, 0 and 9") << QStringList{"A", "", "123456789"} << 3
-                                            << QStringList{"A", "", "123456789"} << QByteArray();
-        // The records of the containers behind, and their EXT.IDX first/next numbers, move too.
-        QTest::newRow("unit deleted") << QStringList{"Light tank", "Scout car"} << 2
-                                      << QStringList{"Light tank", "Scout car"} << QByteArray();
+        QTest::newRow("lengths 1, 0 and 9")
+            << QStringList{"A", "", "123456789"} << 3 << QList<QByteArray>{"A", "", "123456789"}
+            << QByteArray();
+        // The records of the containers behind, and their EXT.IDX first/next
+        // numbers, move too; the numeric names behind stay theirs.
+        QTest::newRow("unit deleted")
+            << QStringList{"Light tank", "Scout car"} << 2
+            << QList<QByteArray>{"Light tank", "Scout car"} << QByteArray();
         QTest::newRow("unit inserted, entry behind moves with its bytes")
             << QStringList{"Light tank", "", "Bomber", "Scout car"} << 4
-            << QStringList{"Light tank", "", "Bomber", "Scout car"}
+            << QList<QByteArray>{"Light tank", "", "Bomber", "Scout car"}
             << QByteArray("first\r\nsecond\r\n");
-        QTest::newRow("blanks trimmed, line breaks become blanks")
-            << QStringList{"  Light\r\ntank ", "Bomber", "Scout\ncar  "} << 3
-            << QStringList{"Light  tank", "Bomber", "Scout car"} << QByteArray();
+        QTest::newRow("blanks trimmed, line breaks become blanks, TAB and no-break space kept")
+            << QStringList{"  Light\r\ntank ", QString::fromUtf8("\tBomber\u00a0"), "Scout\ncar  "}
+            << 3 << QList<QByteArray>{"Light  tank", "\tBomber\xa0", "Scout car"} << QByteArray();
         QTest::newRow("missing descriptions are empty")
-            << QStringList{"Light tank"} << 3 << QStringList{"Light tank", "", ""} << QByteArray();
-        QTest::newRow("code page bytes counted")
-            << QStringList{u8"Char d'assaut léger"} << 1 << QStringList{u8"Char d'assaut léger"}
+            << QStringList{"Light tank"} << 3 << QList<QByteArray>{"Light tank", "", ""}
             << QByteArray();
+        QTest::newRow("code page bytes counted")
+            << QStringList{QString::fromUtf8("Char l\u00e9ger"), HighCharacters} << 2
+            << QList<QByteArray>{"Char l\xe9ger", HighBytes()} << QByteArray();
     }
     void rebuildsContainerAndIndexes() {
         QFETCH(QStringList, descriptions);
         QFETCH(int, unitCount);
-        QFETCH(QStringList, expected);
+        QFETCH(QList<QByteArray>, expected);
         QFETCH(QByteArray, trailing);
         const Game old = MakeGame({"Light tank", "Bomber", "Scout car"}, trailing);
         const Game want = MakeGame(expected, trailing);
-        const RewriteBuild build = BuildDescriptionContainer(old.container, old.index, descriptions,
-                                                             unitCount, i18n::Language::English);
+        const RewriteBuild build = BuildDescriptionContainer(
+            old.container, old.index(), descriptions, unitCount, i18n::Language::English);
         QVERIFY(build.ok);
         QCOMPARE(build.files.textContainer, want.container);
-        QCOMPARE(build.files.pfpIndex, want.pfpFile());
-        QCOMPARE(build.files.extIndex, want.extFile());
+        QCOMPARE(build.files.pfpIndex, want.pfpFile);
+        QCOMPARE(build.files.extIndex, want.extFile);
     }
 
     // A container cut short before the first description: the copy stops at
@@ -142,7 +156,7 @@ private slots:
         const Game old = MakeGame({"a"});
         const QByteArray cut = old.container.left(12); // "# classes\r\nT"
         const RewriteBuild build =
-            BuildDescriptionContainer(cut, old.index, {"b"}, 1, i18n::Language::English);
+            BuildDescriptionContainer(cut, old.index(), {"b"}, 1, i18n::Language::English);
         QVERIFY(build.ok);
         QCOMPARE(build.files.textContainer, QByteArray("# classes\r\nT\r\nb\r\n"));
         QCOMPARE(build.files.pfpIndex.mid(4 + 2 * 16 + 12, 4), QByteArray("\x0e\0\0\0", 4));
@@ -159,9 +173,10 @@ private slots:
             << "no descriptions" << English(i18n::msg::NoDescriptionRecords);
         QTest::newRow("container name leading out of the data folder")
             << "../../zz" << English(i18n::msg::BadContainerName) + "../../zz.pfp";
-        // An index filled to its 32767 records, and one unit more.
+        // An index of 32767 records with the unit inserted, then one record more.
+        QTest::newRow("index exactly full") << "32767" << QString();
         QTest::newRow("more units than the index holds")
-            << "full index" << English(i18n::msg::DescriptionIndexFull).arg(32768);
+            << "32768" << English(i18n::msg::DescriptionIndexFull).arg(32768);
     }
     void containerRefusalsStillSaveEquipment() {
         QFETCH(QString, damage);
@@ -178,8 +193,8 @@ private slots:
             index.PfpIndex.remove(first, 30);
         if (damage == "../../zz")
             index.ExtIndex[0].name = "../../zz";
-        if (damage == "full index") {
-            index.PfpIndex.insert(first + 30, gamedata::MaxPfpRecords - index.PfpIndex.size(),
+        if (damage.startsWith("3276")) {
+            index.PfpIndex.insert(first + 30, damage.toInt() - 1 - index.PfpIndex.size(),
                                   {Name("EXTRA"), 0, 1});
             QVERIFY(InsertUnitAfter(game.state.datasheet, game.state.LongDescriptions));
         }
@@ -191,12 +206,16 @@ private slots:
         const QString other = game.other();
         const SaveResult result = game.save(other);
         QVERIFY(result.ok);
+        QCOMPARE(FolderBytes(game.data), data);
+        if (message.isEmpty()) {
+            QVERIFY2(result.containerWritten, qPrintable(result.containerMessage));
+            QCOMPARE(Bytes(other + "PFPDATA.IDX").size(), 4 + 16 * 32767);
+            return;
+        }
         QVERIFY(!result.containerWritten);
         QCOMPARE(result.containerMessage, message.arg(game.data));
         QCOMPARE(FolderBytes(other).keys(), (QStringList{"KorEquip.EQP", "KorEquip.TXT"}));
-        QVERIFY(result.message.contains("following files: \r\n" + other + "KorEquip.EQP\r\n" +
-                                        other + "KorEquip.TXT\r\n\r\n"));
-        QCOMPARE(FolderBytes(game.data), data);
+        QCOMPARE(result.message, Summary({}, {other + "KorEquip.EQP", other + "KorEquip.TXT"}));
         QVERIFY(!QFileInfo::exists(QDir::cleanPath(other + "../../zz.pfp")));
     }
 
@@ -244,8 +263,8 @@ private slots:
         const QByteArray behind = "first\r\nsecond\r\n";
         const Game old = MakeGame({"Light tank", "Bomber"}, behind);
         QVERIFY(platform::writeWholeFile(data + "TXT.PFP", old.container));
-        QVERIFY(platform::writeWholeFile(data + "PFPDATA.IDX", old.pfpFile()));
-        QVERIFY(platform::writeWholeFile(data + "EXT.IDX", old.extFile()));
+        QVERIFY(platform::writeWholeFile(data + "PFPDATA.IDX", old.pfpFile));
+        QVERIFY(platform::writeWholeFile(data + "EXT.IDX", old.extFile));
         QVERIFY(samplegame::WriteEquipmentFiles(data, 2));
         Datasheet sheet;
         QVERIFY(LoadEquipmentFiles(data, sheet, i18n::Language::English).ok);
@@ -254,9 +273,9 @@ private slots:
             descriptions[0] = first;
             QVERIFY(SaveEquipmentFiles(sheet, {data, data, true, &descriptions}).containerWritten);
         }
-        const Game want = MakeGame(descriptions, behind);
+        const Game want = MakeGame({"Short", "Bomber"}, behind);
         QCOMPARE(Bytes(data + "TXT.PFP"), want.container);
-        QCOMPARE(Bytes(data + "PFPDATA.IDX"), want.pfpFile());
+        QCOMPARE(Bytes(data + "PFPDATA.IDX"), want.pfpFile);
     }
 };
 

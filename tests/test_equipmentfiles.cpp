@@ -78,8 +78,9 @@ private slots:
         QTest::newRow("more lines than units")
             << QByteArray("A\r\nB\r\nC\r\n") << 2 << QStringList{"A", "B"};
         QTest::newRow("fewer lines than units") << QByteArray("A\r\n") << 3 << QStringList{"A"};
-        QTest::newRow("tab and nbsp are not blanks")
-            << QByteArray("\tA\xa0\r\n") << 1 << QStringList{QString::fromUtf8("\tA\u00a0")};
+        QTest::newRow("tab and nbsp are not blanks, 0x80 to 0x9F")
+            << QByteArray("\tA\xa0\r\n") + HighBytes() << 2
+            << QStringList{QString::fromUtf8("\tA\u00a0"), HighCharacters};
     }
     void readingNames() {
         QFETCH(QByteArray, file);
@@ -90,10 +91,12 @@ private slots:
 
     // A line break inside a name would move every later name.
     void writingNamesKeepsOneLinePerUnit() {
-        const QStringList names = {" Panzer IV ", "", QString::fromUtf8("Cr\u00e9py"),
-                                   "Split\rName", " A\r\nB\n"};
+        const QStringList names = {
+            " Panzer IV ", "",          QString::fromUtf8("\tCr\u00e9py\u00a0"),
+            "Split\rName", " A\r\nB\n", HighCharacters};
         QCOMPARE(WriteUnitNames(names),
-                 QByteArray("Panzer IV\r\n\r\nCr\xe9py\r\nSplit Name\r\nA  B\r\n"));
+                 QByteArray("Panzer IV\r\n\r\n\tCr\xe9py\xa0\r\nSplit Name\r\nA  B\r\n") +
+                     HighBytes() + "\r\n");
     }
 
     void loadRefusesBadFolders_data() {

@@ -89,6 +89,31 @@ private slots:
         }
     }
 
+    // What is written reads back as it was, byte for byte of the stored form.
+    void indexTablesReadBackAsWritten() {
+        Input in(4);
+        for (int i = 0; i < 500; ++i) {
+            QVector<IndexRecord> records;
+            QByteArray pfp, ext;
+            const quint32 header = quint32(in.number(0, 0x7ffffffe)) * 2 + quint32(in.chance(50));
+            AppendInt32(pfp, qint32(header));
+            for (int r = in.number(0, 40); r > 0; --r) {
+                records.append({in.bytes(8).leftJustified(8, char(in.number(0, 255)), true),
+                                in.number(-99999, 99999), in.number(-99999, 99999)});
+                pfp += IndexRecordBytes(records.last().name, records.last().size,
+                                        records.last().offset);
+            }
+            QCOMPARE(WritePfpIndex(header, records), pfp);
+            QCOMPARE(WriteExtIndex(records), pfp.mid(4));
+            GameIndex index;
+            ReadPfpIndex(pfp, index);
+            ReadExtIndex(pfp.mid(4), index);
+            QCOMPARE(index.PfpHeader, header);
+            QCOMPARE(WritePfpIndex(index.PfpHeader, index.PfpIndex), pfp);
+            QCOMPARE(WriteExtIndex(index.ExtIndex), pfp.mid(4));
+        }
+    }
+
     void textEntriesAndLists() {
         static const char* const names[] = {"CLASSES", "NATIONS", "BIGNATS", "SPECIALS",
                                             "MISC",    "0",       "1",       "3"};
@@ -146,8 +171,17 @@ private slots:
                 QVERIFY(image.width() <= 4096 && image.height() <= 4096);
                 // Never a picture larger than its data can fill.
                 QVERIFY(qint64(image.width()) * image.height() <= 255 * data.size());
+                // The picture depends on no byte beyond its data.
+                const QByteArray after = in.bytes(64).leftJustified(64, 'x');
+                QByteArray other = after;
+                for (char& c : other)
+                    c = char(~c);
+                const QByteArray a = data + after, b = data + other;
+                QCOMPARE(
+                    DecodeToImage(*header, QByteArrayView(a).first(data.size()), palette, xStart),
+                    DecodeToImage(*header, QByteArrayView(b).first(data.size()), palette, xStart));
                 QImage small(in.number(1, 20), in.number(1, 20), QImage::Format_ARGB32);
-                DecodeImage(small, *header, data, palette, xStart);
+                DecodeImage(small, *header, QByteArrayView(a).first(data.size()), palette, xStart);
             }
         }
     }

@@ -1,4 +1,5 @@
 #include "gamedata/TextLists.h"
+#include "support/CoreTestSupport.h"
 
 #include <QTest>
 
@@ -69,6 +70,9 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("comments skipped") << QList<QByteArray>{"CLASSES", Classes} << "classes"
                                           << QStringList{"Infantry", "Tank", "Artillery"};
+        QTest::newRow("every byte 0x80 to 0x9F")
+            << QList<QByteArray>{"CLASSES", "Tank\r\n" + quillon::testing::HighBytes() + "\r\n"}
+            << "classes" << QStringList{"Tank", quillon::testing::HighCharacters};
         QTest::newRow("blank special is an item")
             << QList<QByteArray>{"CLASSES", Classes, "SPECIALS", "None\r\n\r\nBridge\r\n"}
             << "specials" << QStringList{"None", "", "Bridge"};
