@@ -19,7 +19,8 @@ void fillNamed(Datasheet& sheet, int units) {
     sheet.replaceUnitRows(std::move(rows));
 }
 
-// Rows 1..3 x columns 1..3 as "a,b,c/..." for compact expectations.
+// Rows 1..3 x columns 1..3 as "a,b,c/..." for compact expectations; the
+// block's text has TAB between cells and CR between rows.
 QString area(Datasheet& sheet) {
     sheet.select(1, 1, 3, 3);
     return sheet.clip().replace(u'\t', u',').replace(u'\r', u'/');
@@ -94,22 +95,6 @@ private slots:
         QCOMPARE(changed.count(), 0);
         sheet.setRows(1 << 30);
         QCOMPARE(sheet.rows(), Datasheet::MaxUnits + 1);
-    }
-
-    void clipJoinsBlock_data() {
-        QTest::addColumn<QList<int>>("block");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("single cell") << QList<int>{2, 3, 2, 3} << "2.3";
-        QTest::newRow("two rows by three columns")
-            << QList<int>{1, 1, 2, 3} << "1.1\t1.2\t1.3\r2.1\t2.2\t2.3";
-    }
-    void clipJoinsBlock() {
-        QFETCH(QList<int>, block);
-        QFETCH(QString, text);
-        Datasheet sheet;
-        fillNamed(sheet, 3);
-        sheet.select(block[0], block[1], block[2], block[3]);
-        QCOMPARE(sheet.clip(), text);
     }
 
     void setClipFillsBlockFromTopLeft_data() {
