@@ -161,6 +161,16 @@ private slots:
             QVERIFY(lists.nationTooltips.size() <= 32 && lists.flagTooltips.size() <= 32);
             QVERIFY(lists.moveMethods.size() <= 11 && lists.moveMedia.size() <= 2);
             QVERIFY(descriptions.isEmpty() || descriptions.size() >= MinDescriptions);
+            // Each list is read in one pass at most (the nations feed two):
+            // what they hold is bounded by the container, lines counted.
+            qsizetype listed = 0;
+            for (const QStringList* list :
+                 {&lists.classes, &lists.NationNames, &lists.nationTooltips, &lists.flagTooltips,
+                  &lists.specials, &lists.moveMethods, &lists.targetTypes, &lists.defenceTips,
+                  &lists.transports, &lists.moveMedia})
+                for (const QString& item : *list)
+                    listed += item.size() + 1;
+            QVERIFY(listed <= 12 * (qsizetype(size) + 1));
         }
     }
 

@@ -128,6 +128,7 @@ private slots:
                                                                          {"x", 0}})
             add(qPrintable("unknown " + input), 73, input, input, 48, 1, value,
                 loaded(value) + rest);
+        add("unknown bytes empty", 73, "", "", 48, 1, 0, loaded(0) + rest);
         add("letters only", 3, "abc", " 0", 1, 1, 0, " 0");
         add("empty", 3, "", " 0", 1, 1, 0, " 0");
         add("exponent", 3, "2e2", "2e2", 1, 1, 200, " 200");
