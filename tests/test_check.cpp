@@ -214,26 +214,21 @@ private slots:
         QTest::addColumn<int>("maxEdits");
         QTest::addColumn<QString>("expected");
         QTest::addColumn<bool>("followed");
-        QTest::newRow("equal") << "abc"
-                               << "abc" << 10 << "aa bb cc" << true;
-        QTest::newRow("one replaced") << "abc"
-                                      << "axc" << 10 << "aa bx cc" << true;
-        QTest::newRow("one deleted") << "abcd"
-                                     << "acd" << 10 << "aa b- cc dd" << true;
-        QTest::newRow("one inserted") << "acd"
-                                      << "abcd" << 10 << "aa -b cc dd" << true;
-        QTest::newRow("deleted before a renamed one") << "xbc"
-                                                      << "Bc" << 10 << "x- bB cc" << true;
-        QTest::newRow("deleted after a renamed one") << "bxc"
-                                                     << "Bc" << 10 << "bB x- cc" << true;
-        QTest::newRow("nothing in common") << "abc"
-                                           << "xyz" << 10 << "ax by cz" << true;
-        QTest::newRow("one too many edits") << "abcd"
-                                            << "xabc" << 1 << "ax ba cb dc" << false;
-        QTest::newRow("within the edits") << "abcd"
-                                          << "xabc" << 2 << "-x aa bb cc d-" << true;
-        QTest::newRow("nothing in A") << ""
-                                      << "ab" << 10 << "-a -b" << true;
+        const auto row = [](const char* name, const char* a, const char* b, int maxEdits,
+                            const char* expected, bool followed = true) {
+            QTest::newRow(name) << QString(a) << QString(b) << maxEdits << QString(expected)
+                                << followed;
+        };
+        row("equal", "abc", "abc", 10, "aa bb cc");
+        row("one replaced", "abc", "axc", 10, "aa bx cc");
+        row("one deleted", "abcd", "acd", 10, "aa b- cc dd");
+        row("one inserted", "acd", "abcd", 10, "aa -b cc dd");
+        row("deleted before a renamed one", "xbc", "Bc", 10, "x- bB cc");
+        row("deleted after a renamed one", "bxc", "Bc", 10, "bB x- cc");
+        row("nothing in common", "abc", "xyz", 10, "ax by cz");
+        row("one too many edits", "abcd", "xabc", 1, "ax ba cb dc", false);
+        row("within the edits", "abcd", "xabc", 2, "-x aa bb cc d-");
+        row("nothing in A", "", "ab", 10, "-a -b");
     }
     void alignsSequences() {
         QFETCH(QString, a);

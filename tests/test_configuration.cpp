@@ -32,33 +32,35 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("gameFolder");
         QTest::addColumn<QString>("languageCode");
-        QTest::newRow("written by the editor")
-            << editorFile("deu", "/games/korvath/") << "/games/korvath/"
-            << "deu";
-        QTest::newRow("key in capitals after blanks")
-            << QByteArray("  GAMEFOLDER=/G/Korvath/\r\n") << "/G/Korvath/"
-            << "old";
-        QTest::newRow("blank after the equals sign kept")
-            << QByteArray("gamefolder= /g/\r\n") << " /g/"
-            << "old";
-        QTest::newRow("trailing blanks removed") << QByteArray("nationalit=fra   \r\n") << "old/"
-                                                 << "fra";
-        QTest::newRow("last line without end marker counts")
-            << QByteArray("# c\r\nnationalit=uk") << "old/"
-            << "uk";
-        QTest::newRow("single line sets nothing") << QByteArray("# only a comment") << "old/"
-                                                  << "old";
-        QTest::newRow("last value wins")
-            << QByteArray("gamefolder=/a/\r\ngamefolder=/b/\r\n") << "/b/"
-            << "old";
-        QTest::newRow("Windows-1252 folder") << QByteArray("gamefolder=/spi\xe9le/\r\n")
-                                             << QString::fromUtf8("/spi\u00e9le/") << "old";
-        QTest::newRow("Windows-1252 that looks like UTF-8 stays Windows-1252")
-            << QByteArray("gamefolder=/h/\xc3\xa9/\r\n") << QString::fromUtf8("/h/\u00c3\u00a9/")
-            << "old";
-        QTest::newRow("UTF-8 behind a byte order mark")
-            << QByteArray("\xef\xbb\xbfgamefolder=/home/\xc5\x81ukasz/\r\n")
-            << QString::fromUtf8("/home/\u0141ukasz/") << "old";
+        const auto row = [](const char* name, const QByteArray& file, const QString& folder,
+                            const char* language = "old") {
+            QTest::newRow(name) << file << folder << QString(language);
+        };
+        row("written by the editor", editorFile("deu", "/games/korvath/"), "/games/korvath/",
+            "deu");
+        row("key in capitals after blanks", "  GAMEFOLDER=/G/Korvath/\r\n", "/G/Korvath/");
+        row("blank after the equals sign kept", "gamefolder= /g/\r\n", " /g/");
+        row("trailing blanks removed", "nationalit=fra   \r\n", "old/", "fra");
+        // Every line end, the last line with one or without; the folder's
+        // trailing blank is trimmed, so a line end left on it would show.
+        for (const char* end : {"\r\n", "\n", "\r"}) {
+            const QByteArray lines = QByteArray("# c") + end + "gamefolder=/g/" + end +
+                                     "nationalit=uk" + end + "gamefolder=/h/ ";
+            const QByteArray name = QByteArray(end).toPercentEncoding();
+            QTest::addRow("%s ends the last line", name.data()) << lines + end << "/h/"
+                                                                << "uk";
+            QTest::addRow("%s, last line without end", name.data()) << lines << "/h/"
+                                                                    << "uk";
+        }
+        row("mixed line ends", "nationalit=fra\n\rgamefolder=/m/\r\r\n", "/m/", "fra");
+        row("single line sets nothing", "# only a comment", "old/");
+        row("last value wins", "gamefolder=/a/\r\ngamefolder=/b/\r\n", "/b/");
+        row("Windows-1252 folder", "gamefolder=/spi\xe9le/\r\n",
+            QString::fromUtf8("/spi\u00e9le/"));
+        row("Windows-1252 that looks like UTF-8 stays Windows-1252", "gamefolder=/h/\xc3\xa9/\r\n",
+            QString::fromUtf8("/h/\u00c3\u00a9/"));
+        row("UTF-8 behind a byte order mark", "\xef\xbb\xbfgamefolder=/home/\xc5\x81ukasz/\r\n",
+            QString::fromUtf8("/home/\u0141ukasz/"));
     }
     void readingKeys() {
         QFETCH(QByteArray, file);
@@ -145,12 +147,8 @@ private slots:
     void programFolder_data() {
         QTest::addColumn<QString>("applicationDir");
         QTest::addColumn<QString>("programFolder");
-        QTest::newRow("no separator") << "/opt/quillon"
-                                      << "/opt/quillon/";
-        QTest::newRow("trailing blank") << "/opt/quillon "
-                                        << "/opt/quillon/";
-        QTest::newRow("two separators") << "/opt/quillon//"
-                                        << "/opt/quillon/";
+        for (const char* dir : {"/opt/quillon", "/opt/quillon ", "/opt/quillon//"})
+            QTest::newRow(dir) << QString(dir) << "/opt/quillon/";
     }
     void programFolder() {
         QFETCH(QString, applicationDir);

@@ -6,20 +6,44 @@
 
 #include "platform/Files.h"
 
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace quillon::gamedata;
+using quillon::platform::writeWholeFile;
 using quillon::testing::AppendInt32;
 using quillon::testing::ImageBytes;
 using quillon::testing::IndexRecordBytes;
 using quillon::testing::SectionBytes;
 
-// Random and damaged input through every reader of game files. The readers
-// must return without touching memory outside their input (the sanitizer
-// build checks that) and keep their tables within limits.
+// The readers of game files: images on exact input, then random and damaged
+// input through every reader, which must return without touching memory
+// outside its input (the sanitizer build checks that) and keep its tables
+// within limits.
 namespace {
+
+// Palette index i is the colour red = i, so pixels read back as indexes.
+Palette TestPalette() {
+    Palette palette;
+    for (int i = 0; i < 256; ++i)
+        palette[i] = qRgb(i, 0, 0);
+    return palette;
+}
+
+QString Rows(const QImage& image) {
+    QStringList rows;
+    for (int y = 0; y < image.height(); ++y) {
+        QString row;
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            row += qAlpha(pixel) == 0 ? QChar(u'.') : QChar(u'0' + qRed(pixel) % 10);
+        }
+        rows.append(row);
+    }
+    return rows.join(u'|');
+}
 
 class Input {
 public:
@@ -89,6 +113,31 @@ private slots:
         }
     }
 
+    // What is written reads back as it was, byte for byte of the stored form.
+    void indexTablesReadBackAsWritten() {
+        Input in(4);
+        for (int i = 0; i < 500; ++i) {
+            QVector<IndexRecord> records;
+            QByteArray pfp, ext;
+            const quint32 header = quint32(in.number(0, 0x7ffffffe)) * 2 + quint32(in.chance(50));
+            AppendInt32(pfp, qint32(header));
+            for (int r = in.number(0, 40); r > 0; --r) {
+                records.append({in.bytes(8).leftJustified(8, char(in.number(0, 255)), true),
+                                in.number(-99999, 99999), in.number(-99999, 99999)});
+                pfp += IndexRecordBytes(records.last().name, records.last().size,
+                                        records.last().offset);
+            }
+            QCOMPARE(WritePfpIndex(header, records), pfp);
+            QCOMPARE(WriteExtIndex(records), pfp.mid(4));
+            GameIndex index;
+            ReadPfpIndex(pfp, index);
+            ReadExtIndex(pfp.mid(4), index);
+            QCOMPARE(index.PfpHeader, header);
+            QCOMPARE(WritePfpIndex(index.PfpHeader, index.PfpIndex), pfp);
+            QCOMPARE(WriteExtIndex(index.ExtIndex), pfp.mid(4));
+        }
+    }
+
     void textEntriesAndLists() {
         static const char* const names[] = {"CLASSES", "NATIONS", "BIGNATS", "SPECIALS",
                                             "MISC",    "0",       "1",       "3"};
@@ -112,6 +161,16 @@ private slots:
             QVERIFY(lists.nationTooltips.size() <= 32 && lists.flagTooltips.size() <= 32);
             QVERIFY(lists.moveMethods.size() <= 11 && lists.moveMedia.size() <= 2);
             QVERIFY(descriptions.isEmpty() || descriptions.size() >= MinDescriptions);
+            // Each list is read in one pass at most (the nations feed two):
+            // what they hold is bounded by the container, lines counted.
+            qsizetype listed = 0;
+            for (const QStringList* list :
+                 {&lists.classes, &lists.NationNames, &lists.nationTooltips, &lists.flagTooltips,
+                  &lists.specials, &lists.moveMethods, &lists.targetTypes, &lists.defenceTips,
+                  &lists.transports, &lists.moveMedia})
+                for (const QString& item : *list)
+                    listed += item.size() + 1;
+            QVERIFY(listed <= 12 * (qsizetype(size) + 1));
         }
     }
 
@@ -146,8 +205,17 @@ private slots:
                 QVERIFY(image.width() <= 4096 && image.height() <= 4096);
                 // Never a picture larger than its data can fill.
                 QVERIFY(qint64(image.width()) * image.height() <= 255 * data.size());
+                // The picture depends on no byte beyond its data.
+                const QByteArray after = in.bytes(64).leftJustified(64, 'x');
+                QByteArray other = after;
+                for (char& c : other)
+                    c = char(~c);
+                const QByteArray a = data + after, b = data + other;
+                QCOMPARE(
+                    DecodeToImage(*header, QByteArrayView(a).first(data.size()), palette, xStart),
+                    DecodeToImage(*header, QByteArrayView(b).first(data.size()), palette, xStart));
                 QImage small(in.number(1, 20), in.number(1, 20), QImage::Format_ARGB32);
-                DecodeImage(small, *header, data, palette, xStart);
+                DecodeImage(small, *header, QByteArrayView(a).first(data.size()), palette, xStart);
             }
         }
     }
@@ -202,6 +270,107 @@ private slots:
         QVERIFY(graphics.flags.size() <= ShownFlags);
         for (int n = 0; n < graphics.IconCount; ++n)
             QVERIFY(ShowUnitIcon(data, graphics, n).image.sizeInBytes() <= bound);
+    }
+
+    // Rows are drawn from xStart into an 8x3 picture; the header has two rows.
+    void decode_data() {
+        QTest::addColumn<QByteArray>("codes");
+        QTest::addColumn<int>("xStart");
+        QTest::addColumn<QString>("rows");
+        const QString rest = "|........|........";
+        QTest::newRow("repeat run") << QByteArray("\x04\x07\0", 3) << 0 << "77......" + rest;
+        QTest::newRow("literal run") << QByteArray("\x05\x01\x02\0", 4) << 0 << "12......" + rest;
+        QTest::newRow("skip then one-pixel run")
+            << QByteArray("\x01\x03\x02\x09\0", 5) << 0 << "...9...." + rest;
+        QTest::newRow("rows start at xStart, stop after the last row")
+            << QByteArray("\x02\x01\0\x02\x02\0\x02\x03\0", 9) << 2 << "..1.....|..2.....|........";
+        QTest::newRow("data ends inside a literal run")
+            << QByteArray("\x04\x07\x05\x01", 4) << 0 << "771....." + rest;
+        QTest::newRow("pixels left of the picture dropped")
+            << QByteArray("\x07\x04\x05\x06", 4) << -2 << "6......." + rest;
+    }
+    void decode() {
+        QFETCH(QByteArray, codes);
+        QFETCH(int, xStart);
+        QFETCH(QString, rows);
+        QImage target(8, 3, QImage::Format_ARGB32);
+        target.fill(Qt::transparent);
+        ImageHeader header{200, 200, 0, 0, 7, 1};
+        DecodeImage(target, header, codes, TestPalette(), xStart);
+        QCOMPARE(Rows(target), rows);
+    }
+
+    void paletteEntries() {
+        QByteArray file(1024, '\0');
+        file.replace(4 * 9, 4, QByteArray("\x0a\x14\x1e\x28", 4));
+        Palette palette = BlackPalette();
+        QVERIFY(LoadPalette(file, palette));
+        QCOMPARE(palette[9], qRgb(30, 20, 10));
+        QVERIFY(!LoadPalette(file.left(1023), palette = TestPalette()));
+        QCOMPARE(palette, TestPalette());
+    }
+
+    void sectionDirectory_data() {
+        QTest::addColumn<QByteArray>("shp");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<QVector<qint64>>("positions");
+        const QByteArray two = SectionBytes(
+            {ImageBytes(0, 0, 1, 1, QByteArray(1, 0)), ImageBytes(0, 0, 1, 1, QByteArray(1, 0))});
+        QTest::newRow("two images after a prefix")
+            << QByteArray("xyz") + two << 3 << QVector<qint64>{3 + 24, 3 + 24 + 25};
+        QByteArray overstated = two.left(16);
+        overstated.replace(4, 4, QByteArray("\xff\x00\x00\x00", 4));
+        QTest::newRow("count beyond the file") << overstated << 0 << QVector<qint64>{24};
+        QTest::newRow("section outside the file")
+            << two << int(two.size()) - 4 << QVector<qint64>{};
+    }
+    void sectionDirectory() {
+        QFETCH(QByteArray, shp);
+        QFETCH(int, start);
+        QFETCH(QVector<qint64>, positions);
+        QCOMPARE(ReadSectionDirectory(shp, start), positions);
+    }
+
+    void flagsAndIconsFromTheDataFolder() {
+        QTemporaryDir dir;
+        const QString data = dir.path() + "/";
+        const QByteArray flags =
+            SectionBytes({ImageBytes(3, 1, 5, 2, QByteArray("\x04\x07\0\x02\x08\0", 6)),
+                          ImageBytes(3, 1, 3, 2, QByteArray(1, 0)), // invalid: x0 == x1
+                          ImageBytes(0, 0, 2, 1, QByteArray("\x02\x09\0\0", 4))});
+        const QByteArray icons =
+            SectionBytes({ImageBytes(3, 1, 5, 2, QByteArray("\x04\x07\0\x02\x08\0", 6))});
+        QVERIFY(writeWholeFile(data + "SHP.PFP", flags + icons));
+        QByteArray pal;
+        for (int i = 0; i < 256; ++i)
+            pal += QByteArray(2, '\0') + char(i) + '\0';
+        QVERIFY(writeWholeFile(data + "Pal.Pfp", pal));
+        GameIndex index;
+        index.PfpIndex = {IndexRecord{"FLAGSLG ", qint32(flags.size()), 0},
+                          IndexRecord{"UNITICON", qint32(icons.size()), qint32(flags.size())}};
+
+        Graphics graphics;
+        const GraphicsReport report = LoadGraphics(data, index, graphics);
+        QVERIFY(!report.paletteMissing);
+        QVERIFY(!report.shpMissing);
+        QCOMPARE(report.invalidFlags, QVector<int>{2});
+        QCOMPARE(graphics.flags.size(), 3);
+        QVERIFY(graphics.flags[1].isNull());
+        QCOMPARE(Rows(graphics.flags[0]), QString("......|...77.|...8.."));
+        QCOMPARE(Rows(graphics.flags[2]), QString("9..|..."));
+        QCOMPARE(graphics.IconCount, 1);
+        QVERIFY(graphics.IconsAvailable);
+
+        // Icons start at column 25 whatever their x0.
+        const UnitIcon icon = ShowUnitIcon(data, graphics, 0);
+        QVERIFY(icon.valid);
+        QCOMPARE(Rows(icon.image).section(u'|', 1, 2),
+                 QString(25, u'.') + "77." + "|" + QString(25, u'.') + "8..");
+        QVERIFY(!ShowUnitIcon(data, graphics, 1).valid);
+        QVERIFY(!ShowUnitIcon(data, graphics, -1).valid);
+
+        QFile::remove(data + "Pal.Pfp");
+        QVERIFY(LoadGraphics(data, index, graphics).paletteMissing);
     }
 };
 

@@ -14,6 +14,10 @@ using namespace quillon;
 namespace {
 
 const auto Record = quillon::testing::IndexRecordBytes;
+const char GermanInDataFolder[] =
+    "\r\nDiese Datei sollte in Korvath's 'DATA'-Ordner installiert sein.\r\nPr\u00fcfen Sie die "
+    "Ordnervorgaben f\u00fcr dieses Programm und stellen Sie sicher, da\u00df das "
+    "Spielverzeichnis korrekt angegeben ist.";
 using quillon::testing::ImageBytes;
 using quillon::testing::SectionBytes;
 
@@ -115,7 +119,8 @@ private slots:
         QStringList expected;
         for (QString message : messages)
             expected << (message.startsWith('@')
-                             ? MissingDataFileMessage(state, game + "DATA/" + message.mid(1))
+                             ? "Folgende Datei wurde nicht gefunden:" + game + "DATA/" +
+                                   message.mid(1) + QString::fromUtf8(GermanInDataFolder)
                              : message.replace('*', game + "DATA/"));
         QCOMPARE(shown, expected);
         QCOMPARE(state.ExtIndexFound, extFound);
@@ -133,13 +138,17 @@ private slots:
     void missingFileMessageUsesTheStateLanguage() {
         EditorState state;
         state.LanguageCode = "fra";
-        const i18n::Language french = i18n::Language::French;
+        const QString check = QString::fromUtf8(
+            "Korvath.\r\nTester les caract\u00e9ristiques des dossiers de ce programme, et "
+            "assurez-vous que le jeu est correctement localis\u00e9.");
         QCOMPARE(MissingDataFileMessage(state, "/g/data/ext.idx"),
-                 i18n::Message(french, i18n::msg::CannotFindFile) + "/g/data/ext.idx\r\n" +
-                     i18n::Message(french, i18n::msg::InDataFolder));
+                 "Impossible de trouver le fichier: /g/data/ext.idx\r\nCe fichier devrait se "
+                 "situer dans le dossier 'DATA' de " +
+                     check);
         QCOMPARE(MissingSoundFileMessage(state, "/g/bnk/0001.mel"),
-                 i18n::Message(french, i18n::msg::CannotFindFile) + "/g/bnk/0001.mel\r\n" +
-                     i18n::Message(french, i18n::msg::InSoundFolder));
+                 "Impossible de trouver le fichier: /g/bnk/0001.mel\r\nCe fichier devrait se "
+                 "trouver dans le dossier 'BNK' de Korvath ." +
+                     check.mid(8));
     }
 
     // A second check rebuilds the lists rather than adding to them, and the

@@ -16,15 +16,41 @@ EquipmentRecord recordWith(const QList<int>& patches) {
     return record;
 }
 
-QByteArray bytesAt(const EquipmentRecord& record, int offset, int count) {
-    return QByteArray(reinterpret_cast<const char*>(record.bytes.data()) + offset, count);
+// The numeric fields as the game stores them: columns first..last, the
+// first at `offset`, each `width` bytes after the one before, and the range
+// a save lets through. Sound columns keep what is out of range but fits.
+struct Field {
+    int first, last, offset, width;
+    int low, high;
+    bool sound = false;
+};
+const Field Fields[] = {
+    {2, 20, 0, 1, 0, 255},   {21, 21, 19, 1, 0, 31},
+    {22, 23, 20, 1, 0, 255}, {24, 24, 22, 1, 0, 15},
+    {25, 26, 23, 1, 0, 255}, {27, 27, 25, 2, 0, 32767},
+    {28, 28, 27, 2, 0, 255}, {29, 33, 29, 1, 0, 255},
+    {66, 69, 38, 1, 0, 255}, {70, 72, 42, 2, -32768, 32767, true},
+};
+
+// The text loading writes: a blank in the place of the sign.
+QString loaded(int value) {
+    return (value < 0 ? "-" : " ") + QString::number(std::abs(value));
 }
 
 } // namespace
 
 class RecordCodecTest : public QObject {
     Q_OBJECT
+    Datasheet sheet;
+    Datasheet::Row zeroRow; // a unit of zeros as a save leaves it
 private slots:
+    void initTestCase() {
+        sheet.setRows(2);
+        sheet.setRowCells(1, RecordToCells(0, "Unit", EquipmentRecord{}));
+        QCOMPARE(RowToRecord(sheet, 1).bytes, EquipmentRecord{}.bytes);
+        zeroRow = sheet.rowCells(1);
+    }
+
     void loadingWritesCellTexts_data() {
         QTest::addColumn<QList<int>>("patches");
         QTest::addColumn<int>("column");
@@ -33,9 +59,8 @@ private slots:
         QTest::newRow("flag byte 01 -> nation 0") << flags << 34 << " 1";
         QTest::newRow("flag 80 in byte 37 -> column 65") << flags << 65 << " 1";
         QTest::newRow("nations between stay clear") << flags << 35 << " 0";
-        QTest::newRow("icon id 16-bit") << QList<int>{25, 0x02, 26, 0x01} << 27 << " 258";
         QTest::newRow("U3 negative") << QList<int>{27, 0xFD, 28, 0xFF} << 28 << "-3";
-        QTest::newRow("move sound -1") << QList<int>{42, 0xFF, 43, 0xFF} << 70 << "-1";
+        QTest::newRow("name trimmed") << QList<int>{} << 1 << "Unit";
         QString unknown = " 0 12 255";
         for (int i = 3; i < 120; ++i)
             unknown += " 0";
@@ -45,76 +70,113 @@ private slots:
         QFETCH(QList<int>, patches);
         QFETCH(int, column);
         QFETCH(QString, text);
-        QCOMPARE(RecordToCells(7, QString(), recordWith(patches))[size_t(column)], text);
+        QCOMPARE(RecordToCells(7, "  Unit ", recordWith(patches)).text(column), text);
     }
 
-    void savingCorrectsCells_data() {
+    // Every data column at both ends of its range, one beyond each, halves
+    // (13.5 -> 14 where truncation gives 13, 2.5 -> 2 where rounding up
+    // gives 3) and a text with a number in front that is still no number.
+    void savingCorrectsEveryColumn_data() {
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("corrected");
         QTest::addColumn<int>("offset");
-        QTest::addColumn<QByteArray>("stored");
-        const QByteArray zero(1, 0), zero2(2, 0);
-        QTest::newRow("move above 31") << 21 << "40"
-                                       << " 31" << 19 << QByteArray("\x1f");
-        QTest::newRow("lives below 0") << 24 << "-3"
-                                       << " 0" << 22 << zero;
-        QTest::newRow("letters") << 3 << "abc"
-                                 << " 0" << 1 << zero;
-        QTest::newRow("number then letters") << 3 << "12abc"
-                                             << " 0" << 1 << zero;
-        QTest::newRow("half to even down") << 3 << "254.5"
-                                           << "254.5" << 1 << QByteArray("\xfe");
-        QTest::newRow("just above 255") << 3 << "255.4"
-                                        << " 255" << 1 << QByteArray("\xff");
-        QTest::newRow("icon id -1") << 27 << "-1"
-                                    << " 0" << 25 << zero2;
-        QTest::newRow("icon id clamped") << 27 << "40000"
-                                         << " 32767" << 25 << QByteArray("\xff\x7f");
-        QTest::newRow("move sound -1") << 70 << "-1"
-                                       << "-1" << 42 << QByteArray("\xff\xff");
-        QTest::newRow("sound None") << 71 << "None"
-                                    << " 0" << 44 << zero2;
-        QTest::newRow("sound below 16 bits") << 72 << "-40000"
-                                             << "-32768" << 46 << QByteArray("\x00\x80", 2);
-        QTest::newRow("nation 2") << 34 << "2"
-                                  << "1" << 34 << QByteArray("\x01");
-        QTest::newRow("nation 0.9") << 34 << "0.9"
-                                    << "0" << 34 << zero;
-        QTest::newRow("nation -1") << 34 << "-1"
-                                   << "0" << 34 << zero;
-        QTest::newRow("nation letter") << 34 << "x"
-                                       << "0" << 34 << zero;
-        QTest::newRow("nation bit 31") << 65 << " 1"
-                                       << "1" << 37 << QByteArray("\x80");
-        // Column 73 is read back value by value; the rest of the unknown bytes are zero.
-        QTest::newRow("unknown bytes clamped")
-            << 73 << " 1 2 300 -5 x"
-            << " 1 2 300 -5 x" << 48 << QByteArray("\x01\x02\xff\0\0", 5);
-        QTest::newRow("unknown bytes empty") << 73 << ""
-                                             << "" << 48 << QByteArray(120, 0);
+        QTest::addColumn<QList<int>>("bytes"); // stored from `offset` on
+        QTest::addColumn<QString>("reloaded");
+        auto add = [](const char* what, int column, const QString& input, const QString& corrected,
+                      int offset, int width, int value, const QString& reloaded) {
+            QList<int> bytes{value & 0xFF};
+            if (width == 2)
+                bytes.append((value >> 8) & 0xFF);
+            QTest::addRow("%s, column %d", what, column)
+                << column << input << corrected << offset << bytes << reloaded;
+        };
+        for (const Field& f : Fields) {
+            for (int column = f.first; column <= f.last; ++column) {
+                const int at = f.offset + (column - f.first) * f.width;
+                auto row = [&](const char* what, const QString& input, const QString& corrected,
+                               int value) {
+                    add(what, column, input, corrected, at, f.width, value, loaded(value));
+                };
+                row("lowest", loaded(f.low), loaded(f.low), f.low);
+                row("highest", loaded(f.high), loaded(f.high), f.high);
+                row("one below", QString::number(f.low - 1), loaded(f.low), f.low);
+                row("one above", QString::number(f.high + 1), loaded(f.high), f.high);
+                row("13.5", "13.5", "13.5", 14);
+                row("2.5", "2.5", "2.5", 2);
+                row("not a number", "12abc", " 0", 0);
+            }
+        }
+        for (int n = 0; n < 32; ++n) { // a nation cell is one bit of a flag byte
+            const int column = 34 + n, at = 34 + n / 8, bit = 1 << (n % 8);
+            add("set", column, "1", "1", at, 1, bit, " 1");
+            add("loaded clear", column, " 0", "0", at, 1, 0, " 0");
+            add("above 1", column, "2", "1", at, 1, bit, " 1");
+            add("1.5", column, "1.5", "1", at, 1, bit, " 1");
+            add("0.9 rounds to 1 but is below it", column, "0.9", "0", at, 1, 0, " 0");
+            add("below 0", column, "-1", "0", at, 1, 0, " 0");
+            add("not a number", column, "1x", "0", at, 1, 0, " 0");
+        }
+        // Column 73 is read back value by value and kept as typed.
+        const QString rest = QString(" 0").repeated(119);
+        for (const auto& [input, value] : QList<std::pair<QString, int>>{{"0", 0},
+                                                                         {"255", 255},
+                                                                         {"-1", 0},
+                                                                         {"256", 255},
+                                                                         {"13.5", 14},
+                                                                         {"2.5", 2},
+                                                                         {"x", 0}})
+            add(qPrintable("unknown " + input), 73, input, input, 48, 1, value,
+                loaded(value) + rest);
+        add("unknown bytes empty", 73, "", "", 48, 1, 0, loaded(0) + rest);
+        add("letters only", 3, "abc", " 0", 1, 1, 0, " 0");
+        add("empty", 3, "", " 0", 1, 1, 0, " 0");
+        add("exponent", 3, "2e2", "2e2", 1, 1, 200, " 200");
+        add("half below the limit", 3, "254.5", "254.5", 1, 1, 254, " 254");
+        add("fraction above the limit", 24, "15.4", " 15", 22, 1, 15, " 15");
+        add("far below", 27, "-40000", " 0", 25, 2, 0, " 0");
+        add("far above", 27, "40000", " 32767", 25, 2, 32767, " 32767");
+        add("sound None", 71, "None", " 0", 44, 2, 0, " 0");
+        add("negative half", 72, "-13.5", "-13.5", 46, 2, -14, "-14");
+        add("far below", 72, "-40000", "-32768", 46, 2, -32768, "-32768");
     }
-    void savingCorrectsCells() {
+    void savingCorrectsEveryColumn() {
         QFETCH(int, column);
         QFETCH(QString, input);
         QFETCH(QString, corrected);
         QFETCH(int, offset);
-        QFETCH(QByteArray, stored);
-        Datasheet sheet;
-        sheet.setRows(2);
-        sheet.setRowCells(1, RecordToCells(0, "Unit", recordWith({48, 99, 167, 99})));
+        QFETCH(QList<int>, bytes);
+        sheet.setRowCells(1, zeroRow);
         sheet.setCell(1, column, input);
-        const EquipmentRecord record = RowToRecord(sheet, 1);
+        std::vector<CellEdit> corrections;
+        const EquipmentRecord record = RowToRecord(sheet, 1, &corrections);
         QCOMPARE(sheet.cell(1, column), corrected);
-        QCOMPARE(bytesAt(record, offset, int(stored.size())), stored);
+        EquipmentRecord expected;
+        for (int i = 0; i < bytes.size(); ++i)
+            expected.bytes[size_t(offset + i)] = std::uint8_t(bytes[i]);
+        QCOMPARE(record.bytes, expected.bytes);
+        QCOMPARE(corrections.size(), size_t(corrected == input ? 0 : 1));
+        if (!corrections.empty()) {
+            const CellEdit& edit = corrections.front();
+            QCOMPARE(QList<int>({edit.row, edit.col}), QList<int>({1, column}));
+            QCOMPARE(edit.before + "|" + edit.after, input + "|" + corrected);
+        }
+        QTEST(RecordToCells(0, "Unit", record).text(column), "reloaded");
+    }
+
+    // Unknown bytes beyond the typed values are zero.
+    void unknownBytesFromSeveralValues() {
+        sheet.setRowCells(1, zeroRow);
+        sheet.setCell(1, 73, " 1 2 300 -5 x 07");
+        QCOMPARE(
+            QByteArray(reinterpret_cast<const char*>(RowToRecord(sheet, 1).bytes.data()) + 48, 7),
+            QByteArray("\x01\x02\xff\0\0\x07\0", 7));
     }
 
     // Any record whose fields lie within their save ranges survives a trip
     // through the datasheet unchanged, unknown bytes included.
     void validRecordsRoundTrip() {
         QRandomGenerator random(7);
-        Datasheet sheet;
-        sheet.setRows(2);
         for (int n = 0; n < 200; ++n) {
             EquipmentRecord record;
             for (auto& byte : record.bytes)

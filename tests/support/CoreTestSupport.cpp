@@ -20,8 +20,47 @@ QMap<QString, QByteArray> FolderBytes(const QString& folder) {
     return files;
 }
 
+// The English texts written out, so that a changed table shows; others as
+// the table holds them.
 QString English(const char* name, const QString& tail) {
-    return i18n::Message(i18n::Language::English, QString::fromLatin1(name)) + tail;
+    static const QMap<QString, QString> texts{
+        {"MsgBadContainerName",
+         "The unit descriptions can be neither read nor saved: the game's index names as its text "
+         "container something that is not a file of the data folder: "},
+        {"MsgBadUnitCount", "This file holds no valid unit count: "},
+        {"MsgCannotFindFile", "I cannot find the file: "},
+        {"MsgCannotFindFolder", "Cannot find the folder: "},
+        {"MsgCannotStoreCharacters",
+         "Nothing was saved: the game cannot store these characters. Change them and save again."},
+        {"MsgCannotWriteFile", "I cannot write the file: "},
+        {"MsgDescriptionIndexFull",
+         "The unit descriptions were not saved: the game's index holds at most 32767 entries, and "
+         "these units with the game's other entries need %1."},
+        {"MsgFewerNamesThanUnits", "This file holds fewer unit names than the equipment file holds "
+                                   "units, so the two may come from different saves: "},
+        {"MsgFolderUnavailable",
+         " - This is the folder you loaded the KOREQUIP.EQP and the KOREQUIP.TXT files from, but "
+         "it is currently not available.\r\nUse the 'Save As' function to save your work."},
+        {"MsgGameFolderNotFound", "Cannot find 'Korvath Gamefolder'"},
+        {"MsgIndexDoesNotFit", "The unit descriptions in this index do not fit their text "
+                               "container, so the two may come from different saves: "},
+        {"MsgNoDescriptionRecords",
+         "The unit descriptions were not saved: the game's index holds no description entries."},
+        {"MsgNoSourceContainer",
+         "The unit descriptions were not saved, because this file cannot be read: "},
+        {"MsgPreviousSaveKeptIn", "The files as they were before are kept in: "},
+        {"MsgSaveInterrupted", "A save into this folder was interrupted while it replaced its "
+                               "files, so they may not belong together: "},
+        {"MsgSaveNotCompleted", "The save did not complete. The files on disk were not changed."},
+        {"MsgSaveNotUndone",
+         "The save did not complete, and these files could not be put back as they were: "},
+        {"MsgTableRowShape",
+         "Nothing was imported: line %1 of the table has %2 cells, but every line needs %3: "},
+        {"MsgTableTooLong", "Nothing was imported: the table holds more than 32767 units, the most "
+                            "an equipment file can hold: "},
+    };
+    return texts.value(name, i18n::Message(i18n::Language::English, QString::fromLatin1(name))) +
+           tail;
 }
 
 QString Summary(const QStringList& backups, const QStringList& files) {
@@ -34,6 +73,18 @@ QString Summary(const QStringList& backups, const QStringList& files) {
     return text + "\r\nAll these files has to be distributed, to implement all changes made to "
                   "your E-file.";
 }
+
+QByteArray HighBytes() {
+    QByteArray bytes;
+    for (int b = 0x80; b < 0xA0; ++b)
+        bytes += char(b);
+    return bytes;
+}
+
+const QString HighCharacters = QString::fromUtf16(
+    u"\u20ac\u0081\u201a\u0192\u201e\u2026\u2020\u2021\u02c6\u2030\u0160\u2039\u0152\u008d"
+    u"\u017d\u008f\u0090\u2018\u2019\u201c\u201d\u2022\u2013\u2014\u02dc\u2122\u0161\u203a"
+    u"\u0153\u009d\u017e\u0178");
 
 void AppendInt32(QByteArray& out, qint32 value) {
     char bytes[4];

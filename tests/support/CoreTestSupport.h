@@ -27,6 +27,11 @@ QByteArray ImageBytes(qint32 x0, qint32 y0, qint32 x1, qint32 y1, const QByteArr
 // directory entries (the images' count unless given) cycle through them.
 QByteArray SectionBytes(const QList<QByteArray>& images, int entries = -1);
 
+// All 32 bytes 0x80..0x9F, the ones Windows-1252 leaves undefined included,
+// and the characters they stand for.
+QByteArray HighBytes();
+extern const QString HighCharacters;
+
 struct CliRun {
     int exitCode = -1;
     QByteArray out;
