@@ -87,8 +87,9 @@ void CompareWindow::showComparison(const check::Comparison& comparison, const Da
         const int order = unit.unitA * 2 + (inA ? 1 : 0);
         if (unit.change != check::UnitPresence::Changed) {
             const QString presence = text(inA ? CompareOnlyInThisFile : CompareOnlyInOtherFile);
-            entries.push_back({{QString::number(number), name, presence, inA ? presence : QString(),
-                                inA ? QString() : presence},
+            // The value columns name the unit in the file that has it.
+            entries.push_back({{QString::number(number), name, presence, inA ? name : QString(),
+                                inA ? QString() : name},
                                {order * 100, {}, -1}});
             picks_.push_back({u, -1});
             continue;
