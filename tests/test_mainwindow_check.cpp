@@ -138,16 +138,20 @@ private slots:
         QTest::addColumn<bool>("wholeUnits");
         QTest::addColumn<int>("left");         // entries left after the take
         QTest::addColumn<QList<int>>("equal"); // rows of units now as in the copy
-        QTest::newRow("a cell") << "1:S.A." << false << 4 << QList<int>{2};
-        QTest::newRow("a unit") << "3:Icon ID" << true << 3 << QList<int>{4};
-        QTest::newRow("an added unit") << "7:only in the other file" << false << 4 << QList<int>{8};
-        QTest::newRow("every row") << "" << false << 0 << QList<int>{2, 4, 6, 8};
+        QTest::addColumn<bool>("form");        // taken while the form view shows unit 3
+        QTest::newRow("a cell") << "1:S.A." << false << 4 << QList<int>{2} << false;
+        QTest::newRow("a unit") << "3:Icon ID" << true << 3 << QList<int>{4} << false;
+        QTest::newRow("a unit, form view") << "3:Icon ID" << true << 3 << QList<int>{4} << true;
+        QTest::newRow("an added unit, form view")
+            << "7:only in the other file" << false << 4 << QList<int>{8} << true;
+        QTest::newRow("every row") << "" << false << 0 << QList<int>{2, 4, 6, 8} << false;
     }
     void takeOtherValues() {
         QFETCH(QString, pick);
         QFETCH(bool, wholeUnits);
         QFETCH(int, left);
         QFETCH(QList<int>, equal);
+        QFETCH(bool, form);
         EditorHarness editor(Units);
         QVERIFY(editor.startOpen(true));
         MainWindow& window = *editor.window;
@@ -185,6 +189,12 @@ private slots:
                  DatasheetModel::tintColour());
         QVERIFY(!model->data(model->index(1, 3), Qt::BackgroundRole).isValid());
 
+        auto* name = window.formView()->findChild<QLineEdit*>(QStringLiteral("Text2"));
+        if (form) {
+            sheet.select(4, 1, 4, 1);
+            emit window.datasheetView()->unitChosen();
+            QCOMPARE(name->text(), QStringLiteral("Renamed"));
+        }
         const QStringList edited = Snapshot(window);
         QVERIFY(selectEntries(*list, [&](int e) {
                     return pick.isEmpty() || list->entryText(e, UnitColumn) + QLatin1Char(':') +
@@ -202,6 +212,8 @@ private slots:
         if (pick.isEmpty())
             QCOMPARE(taken, original);
         QCOMPARE(window.undoStack()->count(), 2); // the deletion, then the take
+        if (form) // the form still shows unit 3, with what was taken
+            QCOMPARE(name->text(), sheet.cell(4, 1));
 
         editor.action("mnu_undo")->trigger();
         QCOMPARE(Snapshot(window), edited);

@@ -5,6 +5,7 @@
 #include "check/ui/CheckWindow.h"
 #include "check/ui/CompareWindow.h"
 #include "datasheet/CellNumber.h"
+#include "datasheet/UnitEditing.h"
 #include "datasheet/ui/DatasheetFilter.h"
 #include "datasheet/ui/DatasheetModel.h"
 #include "datasheet/ui/DatasheetPage.h"
@@ -42,13 +43,6 @@ int RowOfNumber(const Datasheet& sheet, int row, int unit) {
         if (UnitNumber(sheet, r) == unit)
             return r;
     return 0;
-}
-
-bool NumbersAscend(const Datasheet& sheet) {
-    for (int row = 2; row < sheet.rows(); ++row)
-        if (CellNumber(sheet.cell(row, 0)) < CellNumber(sheet.cell(row - 1, 0)))
-            return false;
-    return true;
 }
 
 QStringList Headings(const Datasheet& sheet) {
@@ -219,14 +213,20 @@ void MainWindow::refreshReports() {
 void MainWindow::takeOtherValues(const std::vector<check::DifferencePick>& picks) {
     if (!other_ || !state_.FileLoaded)
         return;
-    refreshComparison(); // the list may be older than the last change
+    // Picked from a list older than the last change to the units: the
+    // entries may mean other cells now. The list is brought up to date to
+    // pick from again.
+    if (compareTimer_->isActive()) {
+        refreshComparison();
+        return;
+    }
     const check::TakePlan plan = check::PlanTake(
         other_->comparison,
         other_->comparison.descriptionsCompared ? &*other_->descriptions : nullptr, picks);
     if (plan.empty())
         return;
     Datasheet& sheet = state_.datasheet;
-    if (!plan.added.empty() && !NumbersAscend(sheet)) {
+    if (!plan.added.empty() && !InUnitNumberOrder(sheet)) {
         dialogs_.inform(i18n::Message(state_.language(), i18n::msg::TakeNeedsUnitOrder));
         return;
     }
