@@ -16,7 +16,6 @@
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTest>
 #include <QUndoStack>
@@ -44,13 +43,12 @@ QStringList Snapshot(MainWindow& window) {
 // Selects the rows of a report list whose entry satisfies `wanted`.
 template <typename Wanted> int selectEntries(ReportWindow& report, Wanted wanted) {
     QTableView* table = report.table();
-    auto* sorted = static_cast<QSortFilterProxyModel*>(table->model());
     table->clearSelection();
     int count = 0;
-    for (int row = 0; row < sorted->rowCount(); ++row) {
-        if (!wanted(sorted->mapToSource(sorted->index(row, 0)).row()))
+    for (int row = 0; row < table->model()->rowCount(); ++row) {
+        if (!wanted(report.entryAt(row)))
             continue;
-        table->selectionModel()->select(sorted->index(row, 0),
+        table->selectionModel()->select(table->model()->index(row, 0),
                                         QItemSelectionModel::Select | QItemSelectionModel::Rows);
         ++count;
     }

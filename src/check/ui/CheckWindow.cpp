@@ -36,7 +36,7 @@ void CheckWindow::showReport(const check::CheckReport& report, const QStringList
     QString summary = check::SummaryText(report, language);
     if (const QString notChecked = check::NotCheckedText(report, language); !notChecked.isEmpty())
         summary += QLatin1Char('\n') + notChecked;
-    setEntries(titles, entries, summary);
+    setEntries(titles, std::move(entries), summary);
 }
 
 } // namespace quillon

@@ -111,7 +111,7 @@ void CompareWindow::showComparison(const check::Comparison& comparison, const Da
                                         .arg(comparison.count(check::UnitPresence::Changed))
                                         .arg(comparison.count(check::UnitPresence::OnlyInA))
                                         .arg(comparison.count(check::UnitPresence::OnlyInB));
-    setEntries(titles, entries, summary);
+    setEntries(titles, std::move(entries), summary);
     updateButtons();
 }
 

@@ -2,39 +2,94 @@
 
 #include "i18n/ui/ApplyLanguageUi.h"
 
+#include <QAbstractTableModel>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QSortFilterProxyModel>
-#include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <numeric>
 
 namespace quillon {
 
 namespace {
-constexpr int SortRole = Qt::UserRole + 1;
 // Long texts (descriptions, unknown bytes) are cut in the list, whole in the tooltip.
 constexpr int ShownLength = 80;
 } // namespace
 
+// The entries as the table shows them, in the order the user sorted them.
+// Lists of a hundred thousand problems stay quick: no item objects, and
+// one sort of row numbers.
+class ReportWindow::EntryModel : public QAbstractTableModel {
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setEntries(QStringList titles, std::vector<Entry> entries) {
+        beginResetModel();
+        titles_ = std::move(titles);
+        entries_ = std::move(entries);
+        order_.resize(entries_.size());
+        std::iota(order_.begin(), order_.end(), 0);
+        endResetModel();
+    }
+    const Entry& entry(int index) const { return entries_[size_t(index)]; }
+    int count() const { return int(entries_.size()); }
+    int entryAt(int row) const { return order_[size_t(row)]; }
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : count();
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : int(titles_.size());
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+            return {};
+        const QString text = entry(entryAt(index.row())).texts.value(index.column());
+        if (role == Qt::ToolTipRole)
+            return text;
+        QString shown = text;
+        shown.replace(QLatin1Char('\n'), QLatin1Char(' ')).remove(QLatin1Char('\r'));
+        return shown.size() > ShownLength ? shown.left(ShownLength) + QStringLiteral("…") : shown;
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
+            return titles_.value(section);
+        return {};
+    }
+    void sort(int column, Qt::SortOrder order) override {
+        if (column < 0 || column >= columnCount())
+            return;
+        emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+        const auto key = [&](int e) { return entries_[size_t(e)].sortKeys[size_t(column)]; };
+        const auto text = [&](int e) { return entries_[size_t(e)].texts[column]; };
+        std::stable_sort(order_.begin(), order_.end(), [&](int x, int y) {
+            const std::optional<qint64> a = key(x), b = key(y);
+            const int c =
+                a && b ? (*a > *b) - (*a < *b) : text(x).compare(text(y), Qt::CaseInsensitive);
+            return order == Qt::AscendingOrder ? c < 0 : c > 0;
+        });
+        emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    }
+
+private:
+    QStringList titles_;
+    std::vector<Entry> entries_;
+    std::vector<int> order_; // table row -> entry
+};
+
 ReportWindow::ReportWindow(const char* objectName, QWidget* parent)
     : QWidget(parent, Qt::Window), summary_(new QLabel(this)), table_(new QTableView(this)),
-      items_(new QStandardItemModel(this)), sorted_(new QSortFilterProxyModel(this)),
-      buttons_(new QWidget(this)) {
+      entries_(new EntryModel(this)), buttons_(new QWidget(this)) {
     setObjectName(QString::fromLatin1(objectName));
     summary_->setObjectName(QStringLiteral("ReportSummary"));
     summary_->setWordWrap(true);
     table_->setObjectName(QStringLiteral("ReportList"));
-    sorted_->setSortRole(SortRole);
-    sorted_->setSortCaseSensitivity(Qt::CaseInsensitive);
-    sorted_->setDynamicSortFilter(false);
-    sorted_->setSourceModel(items_);
-    table_->setModel(sorted_);
+    table_->setModel(entries_);
     table_->setSortingEnabled(true);
     table_->sortByColumn(0, Qt::AscendingOrder);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -42,9 +97,8 @@ ReportWindow::ReportWindow(const char* objectName, QWidget* parent)
     table_->setWordWrap(false);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
-    connect(table_, &QTableView::activated, this, [this](const QModelIndex& index) {
-        emit entryChosen(sorted_->mapToSource(index).row());
-    });
+    connect(table_, &QTableView::activated, this,
+            [this](const QModelIndex& index) { emit entryChosen(entries_->entryAt(index.row())); });
 
     auto* row = new QHBoxLayout(buttons_);
     row->setContentsMargins(0, 0, 0, 0);
@@ -71,18 +125,21 @@ QString ReportWindow::summaryText() const {
 }
 
 int ReportWindow::entryCount() const {
-    return items_->rowCount();
+    return entries_->count();
 }
 
 QString ReportWindow::entryText(int entry, int column) const {
-    const QStandardItem* item = items_->item(entry, column);
-    return item ? item->data(Qt::ToolTipRole).toString() : QString();
+    return entries_->entry(entry).texts.value(column);
+}
+
+int ReportWindow::entryAt(int row) const {
+    return entries_->entryAt(row);
 }
 
 std::vector<int> ReportWindow::selectedEntries() const {
     std::vector<int> entries;
     for (const QModelIndex& index : table_->selectionModel()->selectedRows())
-        entries.push_back(sorted_->mapToSource(index).row());
+        entries.push_back(entries_->entryAt(index.row()));
     std::sort(entries.begin(), entries.end());
     return entries;
 }
@@ -91,31 +148,14 @@ void ReportWindow::applyCaptions(i18n::Language language) {
     i18n::ApplyCaptions(this, language, objectName());
 }
 
-void ReportWindow::setEntries(const QStringList& titles, const std::vector<Entry>& entries,
+void ReportWindow::setEntries(const QStringList& titles, std::vector<Entry> entries,
                               const QString& summary) {
     summary_->setText(summary);
-    // Filled apart from the view, so that it is sorted once, not row by row.
-    sorted_->setSourceModel(nullptr);
-    items_->clear();
-    items_->setHorizontalHeaderLabels(titles);
-    items_->setRowCount(int(entries.size()));
-    for (int r = 0; r < int(entries.size()); ++r) {
-        const Entry& entry = entries[size_t(r)];
-        for (int c = 0; c < entry.texts.size(); ++c) {
-            QString shown = entry.texts[c];
-            shown.replace(QLatin1Char('\n'), QLatin1Char(' ')).remove(QLatin1Char('\r'));
-            if (shown.size() > ShownLength)
-                shown = shown.left(ShownLength) + QStringLiteral("…");
-            auto* item = new QStandardItem(shown);
-            item->setData(entry.texts[c], Qt::ToolTipRole);
-            const QVariant key = entry.sortKeys.value(c);
-            item->setData(key.isValid() ? key : QVariant(shown), SortRole);
-            items_->setItem(r, c, item);
-        }
-    }
-    sorted_->setSourceModel(items_);
+    for (Entry& entry : entries)
+        entry.sortKeys.resize(size_t(titles.size()));
+    entries_->setEntries(titles, std::move(entries));
     const QHeaderView* header = table_->horizontalHeader();
-    sorted_->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
+    entries_->sort(header->sortIndicatorSection(), header->sortIndicatorOrder());
     table_->resizeColumnsToContents();
 }
 

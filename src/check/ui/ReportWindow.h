@@ -4,13 +4,11 @@
 
 #include <QStringList>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 class QLabel;
 class QPushButton;
-class QSortFilterProxyModel;
-class QStandardItem;
-class QStandardItemModel;
 class QTableView;
 
 namespace quillon {
@@ -29,6 +27,8 @@ public:
     // Rows of the list as filled (not as sorted), one per entry.
     int entryCount() const;
     QString entryText(int entry, int column) const;
+    // The entry shown in row `row` of the table as sorted.
+    int entryAt(int row) const;
     // The entries of the selected rows, in the order shown.
     std::vector<int> selectedEntries() const;
     // Sets the window's captions in `language`.
@@ -41,22 +41,22 @@ signals:
 
 protected:
     QPushButton* addButton(const char* objectName);
-    // One list row: its texts and the keys it sorts by, column by column.
+    // One list row: its texts and, column by column, the number it sorts
+    // by (columns without one sort by their text).
     struct Entry {
         QStringList texts;
-        QVariantList sortKeys;
+        std::vector<std::optional<qint64>> sortKeys;
     };
     // Replaces the list, keeping the order the user chose.
-    void setEntries(const QStringList& titles, const std::vector<Entry>& entries,
-                    const QString& summary);
+    void setEntries(const QStringList& titles, std::vector<Entry> entries, const QString& summary);
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    class EntryModel;
     QLabel* summary_;
     QTableView* table_;
-    QStandardItemModel* items_;
-    QSortFilterProxyModel* sorted_;
+    EntryModel* entries_;
     QWidget* buttons_;
 };
 
