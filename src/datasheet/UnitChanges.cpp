@@ -338,4 +338,26 @@ void UnitRowChange::redo(Datasheet& sheet, QStringList& descriptions) {
     perform(sheet, descriptions);
 }
 
+// --- ChainChange ---------------------------------------------------------
+
+void ChainChange::append(std::unique_ptr<UnitChange> change) {
+    if (change)
+        steps_.push_back(std::move(change));
+}
+
+void ChainChange::undo(Datasheet& sheet, QStringList& descriptions) {
+    for (auto step = steps_.rbegin(); step != steps_.rend(); ++step)
+        (*step)->undo(sheet, descriptions);
+}
+
+void ChainChange::redo(Datasheet& sheet, QStringList& descriptions) {
+    for (const auto& step : steps_)
+        step->redo(sheet, descriptions);
+}
+
+bool ChainChange::reorders() const {
+    return std::any_of(steps_.begin(), steps_.end(),
+                       [](const auto& step) { return step->reorders(); });
+}
+
 } // namespace quillon

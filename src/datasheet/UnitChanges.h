@@ -156,4 +156,19 @@ private:
     qsizetype descriptionsSize_ = 0;
 };
 
+// Changes made one after another (each done before the next was made), taken
+// back in reverse and done again in order as one step.
+class ChainChange : public UnitChange {
+public:
+    void append(std::unique_ptr<UnitChange> change);
+    bool empty() const { return steps_.empty(); }
+
+    void undo(Datasheet& sheet, QStringList& descriptions) override;
+    void redo(Datasheet& sheet, QStringList& descriptions) override;
+    bool reorders() const override;
+
+private:
+    std::vector<std::unique_ptr<UnitChange>> steps_;
+};
+
 } // namespace quillon

@@ -108,4 +108,11 @@ bool SelectUnitCellsOnly(Datasheet& sheet) {
     return true;
 }
 
+bool InUnitNumberOrder(const Datasheet& sheet) {
+    for (int row = 2; row < sheet.rows(); ++row)
+        if (CellNumber(sheet.cell(row, 0)) < CellNumber(sheet.cell(row - 1, 0)))
+            return false;
+    return true;
+}
+
 } // namespace quillon

@@ -29,4 +29,8 @@ bool DeleteUnit(Datasheet& sheet, QStringList& longDescriptions);
 // holds no unit cell at all.
 bool SelectUnitCellsOnly(Datasheet& sheet);
 
+// The unit numbers never fall from one row to the next (what insert and
+// delete need to number the units by their places).
+bool InUnitNumberOrder(const Datasheet& sheet);
+
 } // namespace quillon

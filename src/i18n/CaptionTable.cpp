@@ -152,6 +152,27 @@ const ControlText Captions[] = {
     // The Edit menu's history of changes; the step follows (TextStep...).
     {"Form1", "mnu_undo", {u8"Undo", u8"Rückgängig", u8"Annuler"}},
     {"Form1", "mnu_redo", {u8"Redo", u8"Wiederherstellen", u8"Rétablir"}},
+    // The unit check and the comparison with another file.
+    {"Form1", "mnu_check", {u8"Check Units", u8"Einheiten prüfen", u8"Vérifier les unités"}},
+    {"Form1", "mnu_compare", {u8"Compare With...", u8"Vergleichen mit...", u8"Comparer avec..."}},
+    {"CheckWindow",
+     "Caption",
+     {u8"{EditorName} - Check Units", u8"{EditorName} - Einheiten prüfen",
+      u8"{EditorName} - Vérifier les unités"}},
+    {"CheckWindow", "Refresh", {u8"Check Again", u8"Erneut prüfen", u8"Vérifier à nouveau"}},
+    {"CheckWindow", "Close", {u8"Close", u8"Schließen", u8"Fermer"}},
+    {"CompareWindow",
+     "Caption",
+     {u8"{EditorName} - Compare With Another File",
+      u8"{EditorName} - Mit anderer Datei vergleichen",
+      u8"{EditorName} - Comparer avec un autre fichier"}},
+    {"CompareWindow",
+     "TakeValues",
+     {u8"Take Selected Values", u8"Gewählte Werte übernehmen", u8"Reprendre les valeurs choisies"}},
+    {"CompareWindow",
+     "TakeUnits",
+     {u8"Take Whole Units", u8"Ganze Einheiten übernehmen", u8"Reprendre les unités entières"}},
+    {"CompareWindow", "Close", {u8"Close", u8"Schließen", u8"Fermer"}},
 };
 
 // The menus' access keys: the letter of the caption that Alt (or the open
@@ -181,6 +202,8 @@ const ControlText AccessKeys[] = {
     {"Form1", "mnu_find_next", {u8"N", u8"t", u8"s"}},
     {"Form1", "mnu_find_prev", {u8"v", u8"h", u8"p"}},
     {"Form1", "mnu_filter", {u8"i", u8"F", u8"F"}},
+    {"Form1", "mnu_check", {u8"k", u8"p", u8"V"}},
+    {"Form1", "mnu_compare", {u8"C", u8"V", u8"p"}},
 };
 
 } // namespace

@@ -375,6 +375,49 @@ const HowToLine HowTo[] = {
       u8"Filter zeigt), Nummer und Name der aktuellen Einheit und den Filter.",
       u8"La ligne sous le Spreadsheet indique combien d'unités il y a (et combien le filtre en "
       u8"montre), le numéro et le nom de l'unité courante, et le filtre."}},
+    // Checking the units and comparing with another file.
+    {2,
+     {u8"Check the units: 'Edit' -> 'Check Units' lists what is wrong or doubtful in the open "
+      u8"file (values a save would correct, references the game cannot serve, availability, "
+      u8"nations, names, descriptions). Click a heading to sort the list, double-click a row to "
+      u8"go to that cell (in the Form View, to the unit, as 'Next Unit' would); a filter that "
+      u8"hides the unit is cleared. 'Check Again' checks the file as it is now.",
+      u8"Einheiten prüfen: 'Bearbeiten' -> 'Einheiten prüfen' listet, was in der geöffneten "
+      u8"Datei falsch oder zweifelhaft ist (Werte, die beim Speichern korrigiert würden, Verweise, "
+      u8"die das Spiel nicht kennt, Verfügbarkeit, Nationen, Namen, Beschreibungen). Ein Klick auf "
+      u8"eine Überschrift sortiert die Liste, ein Doppelklick auf eine Zeile springt zu dieser "
+      u8"Zelle (in der Formularansicht zur Einheit, wie 'Nächste Einheit'); ein Filter, der die "
+      u8"Einheit ausblendet, wird geleert. 'Erneut prüfen' prüft die Datei, wie sie jetzt ist.",
+      u8"Vérifier les unités: 'Editer' -> 'Vérifier les unités' liste ce qui est faux ou douteux "
+      u8"dans le fichier ouvert (valeurs qu'une sauvegarde corrigerait, références que le jeu ne "
+      u8"connaît pas, disponibilité, nations, noms, descriptions). Un clic sur un titre trie la "
+      u8"liste, un double-clic sur une ligne va à cette cellule (dans la vue Form, à l'unité, "
+      u8"comme "
+      u8"'Unité Suivante'); un filtre qui masque l'unité est effacé. 'Vérifier à nouveau' vérifie "
+      u8"le fichier tel qu'il est maintenant."}},
+    {2,
+     {u8"Compare with another file: 'File' -> 'Compare With...' picks the folder of another "
+      u8"equipment file. The cells that differ are tinted in the Datasheet (the unit number too, "
+      u8"also for a changed description), and a list shows every difference. Select rows and "
+      u8"click 'Take Selected Values' or 'Take Whole Units' (or use the list's context menu) to "
+      u8"take the other file's values, units only in the other file included; each take is one "
+      u8"step that 'Undo' takes back. Closing the list ends the comparison and the tint.",
+      u8"Mit einer anderen Datei vergleichen: 'Datei' -> 'Vergleichen mit...' wählt den Ordner "
+      u8"einer anderen Equipment-Datei. Die Zellen, die sich unterscheiden, werden im Datenblatt "
+      u8"farbig hinterlegt (auch die Einheitennummer, auch bei einer geänderten Beschreibung), "
+      u8"und eine Liste zeigt jeden Unterschied. Wählen Sie Zeilen und klicken Sie 'Gewählte Werte "
+      u8"übernehmen' oder 'Ganze Einheiten übernehmen' (oder nutzen Sie das Kontextmenü der "
+      u8"Liste), um die Werte der anderen Datei zu übernehmen, auch Einheiten, die nur dort "
+      u8"stehen; jede Übernahme ist ein Schritt, den 'Rückgängig' zurücknimmt. Das Schließen der "
+      u8"Liste beendet den Vergleich und die Färbung.",
+      u8"Comparer avec un autre fichier: 'Fichier' -> 'Comparer avec...' choisit le dossier d'un "
+      u8"autre fichier équipement. Les cellules qui diffèrent sont colorées dans le Spreadsheet "
+      u8"(le numéro d'unité aussi, même pour une description changée), et une liste montre "
+      u8"chaque différence. Choisissez des lignes et cliquez sur 'Reprendre les valeurs choisies' "
+      u8"ou 'Reprendre les unités entières' (ou utilisez le menu contextuel de la liste) pour "
+      u8"reprendre les valeurs de l'autre fichier, y compris les unités qui n'y sont que là; "
+      u8"chaque reprise est une étape que 'Annuler' reprend. Fermer la liste termine la "
+      u8"comparaison et la coloration."}},
     {2,
      {u8"Have fun editing or browsing your Korvath E-file.",
       u8"Viel Spaß beim Editieren oder einfach nur Durchblättern Ihres Korvath-Equipmentfiles.",

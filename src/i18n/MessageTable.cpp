@@ -266,6 +266,29 @@ const NamedText Messages[] = {
       u8"zu löschen.",
       u8"Impossible tant qu'un filtre est actif: effacez le filtre pour insérer ou supprimer des "
       u8"unités."}},
+    {"TextStepTakeValues", {u8"Take Values", u8"Werte übernehmen", u8"Reprendre les valeurs"}},
+    {"MsgCompareThisFile", {u8"This File", u8"Diese Datei", u8"Ce fichier"}},
+    {"MsgCompareOtherFile", {u8"Other File", u8"Andere Datei", u8"Autre fichier"}},
+    {"MsgCompareOnlyInThisFile",
+     {u8"only in this file", u8"nur in dieser Datei", u8"seulement dans ce fichier"}},
+    {"MsgCompareOnlyInOtherFile",
+     {u8"only in the other file", u8"nur in der anderen Datei",
+      u8"seulement dans l'autre fichier"}},
+    {"MsgCompareOtherPath", {u8"Compared with: %1", u8"Verglichen mit: %1", u8"Comparé avec: %1"}},
+    {"MsgCompareSummary",
+     {u8"%1 units differ: %2 changed, %3 only in this file, %4 only in the other file.",
+      u8"%1 Einheiten unterscheiden sich: %2 geändert, %3 nur in dieser Datei, %4 nur in der "
+      u8"anderen Datei.",
+      u8"%1 unités diffèrent: %2 modifiées, %3 seulement dans ce fichier, %4 seulement dans "
+      u8"l'autre fichier."}},
+    {"MsgTakeNeedsUnitOrder",
+     {u8"Units only in the other file can be taken only while the units stand in unit-number "
+      u8"order: sort them by unit number first. Nothing was changed.",
+      u8"Einheiten, die nur in der anderen Datei stehen, können nur übernommen werden, wenn die "
+      u8"Einheiten nach Einheitennummer sortiert sind: Sortieren Sie sie zuerst danach. Es wurde "
+      u8"nichts geändert.",
+      u8"Les unités qui ne sont que dans l'autre fichier ne peuvent être reprises que si les "
+      u8"unités sont triées par numéro d'unité: triez-les d'abord ainsi. Rien n'a été changé."}},
 };
 
 } // namespace

@@ -70,6 +70,16 @@ inline constexpr char FindWrappedBackward[] = "MsgFindWrappedBackward";
 inline constexpr char FindNothing[] = "MsgFindNothing"; // %1 what was looked for
 inline constexpr char PasteReachesHidden[] = "MsgPasteReachesHidden";
 inline constexpr char FilterBlocksUnitEditing[] = "MsgFilterBlocksUnitEditing";
+// The unit check's and the comparison's windows.
+inline constexpr char StepTakeValues[] = "TextStepTakeValues";
+inline constexpr char CompareThisFile[] = "MsgCompareThisFile";
+inline constexpr char CompareOtherFile[] = "MsgCompareOtherFile";
+inline constexpr char CompareOnlyInThisFile[] = "MsgCompareOnlyInThisFile";
+inline constexpr char CompareOnlyInOtherFile[] = "MsgCompareOnlyInOtherFile";
+inline constexpr char CompareOtherPath[] = "MsgCompareOtherPath"; // %1 the other file
+inline constexpr char CompareSummary[] =
+    "MsgCompareSummary"; // differing, changed, only here, only there
+inline constexpr char TakeNeedsUnitOrder[] = "MsgTakeNeedsUnitOrder";
 
 // Always English, whatever the language.
 inline constexpr char EndProgram[] = "This will end the program.";

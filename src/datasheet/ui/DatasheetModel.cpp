@@ -23,6 +23,21 @@ QColor DatasheetModel::markColour() {
     return QColor(192, 255, 255);
 }
 
+QColor DatasheetModel::tintColour() {
+    return QColor(255, 214, 153);
+}
+
+void DatasheetModel::setTint(CellTint tint) {
+    if (tint_.isEmpty() && tint.isEmpty())
+        return;
+    tint_ = std::move(tint);
+    // Repaints only: the views keep their selection and scroll position.
+    if (rows_ > 0) {
+        emit dataChanged(index(0, 0), index(rows_ - 1, columnCount() - 1), {Qt::BackgroundRole});
+        emit headerDataChanged(Qt::Vertical, 0, rows_ - 1);
+    }
+}
+
 void DatasheetModel::setHeadingTooltips(bool on) {
     headingTooltips_ = on;
 }
@@ -47,6 +62,11 @@ QVariant DatasheetModel::data(const QModelIndex& index, int role) const {
     case Qt::BackgroundRole:
         if (row == sheet_.markedRow() && col == sheet_.markedCol())
             return markColour();
+        if (!tint_.isEmpty()) {
+            const auto tinted = tint_.constFind(row);
+            if (tinted != tint_.constEnd() && tinted->test(size_t(col)))
+                return tintColour();
+        }
         return {};
     case Qt::TextAlignmentRole: {
         const auto layout = i18n::ColumnLayoutFor(col, sheet_.cell(0, col));
@@ -72,6 +92,11 @@ QVariant DatasheetModel::headerData(int section, Qt::Orientation orientation, in
         return {};
     if (role == Qt::DisplayRole)
         return sheet_.cell(section + 1, 0);
+    if (role == Qt::BackgroundRole && !tint_.isEmpty()) {
+        const auto tinted = tint_.constFind(section + 1);
+        if (tinted != tint_.constEnd() && tinted->test(0))
+            return tintColour();
+    }
     if (role == Qt::TextAlignmentRole)
         return int(Qt::AlignRight | Qt::AlignVCenter);
     return {};

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "datasheet/DatasheetRow.h"
+
 #include <QAbstractTableModel>
+#include <QHash>
+#include <bitset>
 
 namespace quillon {
 
@@ -30,6 +34,13 @@ public:
     // Headings show their full text as a tooltip while tooltips are on.
     void setHeadingTooltips(bool on);
 
+    // Cells shown tinted, by datasheet row: bit c for column c, bit 0 for
+    // the unit number. The current-unit mark shows over the tint.
+    using CellTint = QHash<int, std::bitset<DatasheetRow::ColumnCount>>;
+    void setTint(CellTint tint);
+    const CellTint& tint() const { return tint_; }
+    static QColor tintColour();
+
 private:
     void onCellsChanged(int top, int left, int bottom, int right);
     void onRowsInserted(int first, int count);
@@ -45,6 +56,7 @@ private:
     int rows_ = 0;
     int markRow_ = -1, markCol_ = -1;
     bool headingTooltips_ = true;
+    CellTint tint_;
 };
 
 } // namespace quillon

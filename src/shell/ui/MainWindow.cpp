@@ -1,5 +1,7 @@
 #include "shell/ui/MainWindow.h"
 
+#include "check/ui/CheckWindow.h"
+#include "check/ui/CompareWindow.h"
 #include "datasheet/ui/DatasheetPage.h"
 #include "datasheet/ui/DatasheetView.h"
 #include "formview/ui/AboutWindow.h"
@@ -144,6 +146,8 @@ void MainWindow::buildMenu() {
                   std::bind_front(&MainWindow::onSave, this));
     addMenuAction(file, "mnu_save_as", QKeySequence(Qt::CTRL | Qt::Key_A),
                   std::bind_front(&MainWindow::onSaveAs, this));
+    addMenuAction(file, "mnu_compare", QKeySequence(),
+                  std::bind_front(&MainWindow::onCompare, this));
     file->addSeparator();
     addMenuAction(file, "mnu_exit", QKeySequence(Qt::CTRL | Qt::Key_Q),
                   std::bind_front(&MainWindow::onExit, this));
@@ -162,6 +166,7 @@ void MainWindow::buildMenu() {
     addMenuAction(edit, "del_unit", QKeySequence(Qt::CTRL | Qt::Key_D),
                   [this] { changeUnitRows(UnitRowChange::Kind::Delete); });
     buildFindAndFilter(edit);
+    buildCheckAndCompare(edit);
 
     // A command in the menu bar itself; the '&' of its caption gives its
     // access key (Alt+T in English; see followHowToKeys for the others).
@@ -253,6 +258,11 @@ void MainWindow::endProgram() {
         howTo->hide();
     if (QWidget* about = formView_->aboutWindow())
         about->hide();
+    for (QWidget* report :
+         {static_cast<QWidget*>(checkWindow_), static_cast<QWidget*>(compareWindow_)}) {
+        if (report)
+            report->hide();
+    }
     hide();
     emit programEnding();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "check/TakeValues.h"
 #include "datasheet/ShownRows.h"
 #include "datasheet/UnitChanges.h"
 #include "i18n/Language.h"
@@ -10,11 +11,14 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <utility>
+#include <vector>
 
 class QAction;
 class QMenu;
 class QStackedWidget;
+class QTimer;
 class QUndoStack;
 
 namespace quillon {
@@ -24,6 +28,8 @@ class Dialogs;
 class WavePlayer;
 } // namespace platform
 
+class CheckWindow;
+class CompareWindow;
 class DatasheetPage;
 class DatasheetView;
 class FindBar;
@@ -60,6 +66,8 @@ public:
     LocateGameDialog* locateGameDialog() const { return locateDialog_; }
     OpenDialog* openDialog() const { return openDialog_; }
     SaveAsDialog* saveAsDialog() const { return saveAsDialog_; }
+    CheckWindow* checkWindow() const { return checkWindow_; }
+    CompareWindow* compareWindow() const { return compareWindow_; }
     QAction* action(const QString& objectName) const;
     bool datasheetShown() const;
     bool programEnded() const { return ended_; }
@@ -147,6 +155,20 @@ private:
     void applyFindAndFilterLanguage();
     RowShown rowShown() const;
 
+    // The unit check and the comparison with another file (MainWindowCheck.cpp).
+    void buildCheckAndCompare(QMenu* edit);
+    void runCheck();
+    // Makes the unit's cell current in the datasheet (clearing a filter that
+    // hides it), or shows the unit in the form view as Next would.
+    void goToUnitCell(int row, int unit, int column);
+    void onCompare();
+    void compareWith(const QString& folder);
+    void refreshComparison();
+    void endComparison();
+    void takeOtherValues(const std::vector<check::DifferencePick>& picks);
+    // The open file changed under the windows: their lists follow.
+    void refreshReports();
+
     // Start-up, setup and languages (MainWindowStartup.cpp).
     void ReadConfigurationAndCheck();
     void RunGameFolderCheck();
@@ -183,6 +205,18 @@ private:
     OpenDialog* openDialog_ = nullptr;
     SaveAsDialog* saveAsDialog_ = nullptr;
     QUndoStack* undoStack_ = nullptr;
+    CheckWindow* checkWindow_ = nullptr;
+    CompareWindow* compareWindow_ = nullptr;
+    // The file the open one is compared with, as read from its folder.
+    struct OtherFile {
+        QString path;
+        Datasheet sheet;
+        std::optional<QStringList> descriptions;
+        check::Comparison comparison;
+    };
+    std::unique_ptr<OtherFile> other_;
+    QTimer* compareTimer_ = nullptr;
+    bool openForCompare_ = false; // the open dialog picks the file to compare with
     bool ended_ = false;
 };
 

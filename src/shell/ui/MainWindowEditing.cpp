@@ -29,7 +29,7 @@ void MainWindow::onSortRequested(Qt::KeyboardModifiers modifiers) {
         change->undoneRange = selection;
         change->redoneRange = CellRange::selectedIn(state_.datasheet);
         pushUnitChange(std::move(change), {i18n::msg::StepSort, -1, sorted.keyColumn}, true);
-        }
+    }
     showCurrentUnitCell();
 }
 

@@ -31,7 +31,7 @@ int RowOfUnit(const Datasheet& sheet, const QString& number, const QString& name
 } // namespace
 
 void MainWindow::setFileActionsEnabled(bool on) {
-    for (const char* name : {"mnu_spread", "mnu_save", "mnu_save_as"})
+    for (const char* name : {"mnu_spread", "mnu_save", "mnu_save_as", "mnu_check", "mnu_compare"})
         action(QString::fromLatin1(name))->setEnabled(on);
     formView_->setPrevEnabled(on);
     formView_->setNextEnabled(on);
@@ -57,12 +57,17 @@ void MainWindow::onOpen() {
         if (!SaveEquipment())
             return;
     }
+    openForCompare_ = false;
     if (!openDialog_->setFolder(state_.DataFolder))
         openDialog_->setFolder(QDir::rootPath());
     openDialog_->showAt(openDialog_->chosenFolder());
 }
 
 void MainWindow::onOpenConfirmed(const QString& folder) {
+    if (std::exchange(openForCompare_, false)) {
+        compareWith(folder);
+        return;
+    }
     platform::BusyCursor busy;
     const LoadResult result = LoadEquipmentFiles(folder, state_.datasheet, state_.language());
     if (!result.ok) {

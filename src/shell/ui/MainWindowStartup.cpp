@@ -30,7 +30,7 @@ void MainWindow::start() {
     state_.UserConfigFolder = userConfigFolder_;
     showDatasheet(false);
     setInsertDeleteEnabled(false);
-    for (const char* name : {"mnu_save", "mnu_save_as"})
+    for (const char* name : {"mnu_save", "mnu_save_as", "mnu_check", "mnu_compare"})
         action(QString::fromLatin1(name))->setEnabled(false);
 
     if (ReadConfiguration(state_, defaultGameFolder_) == ConfigurationSource::None) {
@@ -94,6 +94,7 @@ void MainWindow::ApplyLanguage() {
     formView_->applyLanguage(); // the help windows and the form's own texts
     ApplyColumnHeadings();
     applyFindAndFilterLanguage();
+    refreshReports();
     emptyClipboard();
     showCurrentUnitCell();
 }

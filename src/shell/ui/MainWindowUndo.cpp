@@ -2,6 +2,7 @@
 // QUndoStack whose steps hold the core's UnitChange records.
 #include "datasheet/CellNumber.h"
 #include "datasheet/UnitChanges.h"
+#include "datasheet/UnitEditing.h"
 #include "datasheet/ui/DatasheetView.h"
 #include "formview/ui/FormView.h"
 #include "i18n/Messages.h"
@@ -52,13 +53,6 @@ private:
     bool first_ = true;
     Apply apply_;
 };
-
-bool InUnitNumberOrder(const Datasheet& sheet) {
-    for (int row = 2; row < sheet.rows(); ++row)
-        if (CellNumber(sheet.cell(row, 0)) < CellNumber(sheet.cell(row - 1, 0)))
-            return false;
-    return true;
-}
 
 const UnitStep* StepAt(const QUndoStack* stack, int index) {
     return dynamic_cast<const UnitStep*>(stack->command(index));
