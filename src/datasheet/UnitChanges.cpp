@@ -90,7 +90,7 @@ std::unique_ptr<CellsChange> CellsChange::setting(const Datasheet& sheet,
 }
 
 std::unique_ptr<CellsChange> CellsChange::done(int first, std::vector<int> order,
-                                               std::vector<CellEdit> corrections) {
+                                               std::vector<RowEdit> corrections) {
     bool moved = false;
     for (size_t i = 0; i < order.size() && !moved; ++i)
         moved = order[i] != int(i);
@@ -100,9 +100,9 @@ std::unique_ptr<CellsChange> CellsChange::done(int first, std::vector<int> order
     change->first_ = first;
     if (moved)
         change->order_ = std::move(order);
-    change->cells_ = std::move(corrections);
-    std::stable_sort(change->cells_.begin(), change->cells_.end(),
-                     [](const CellEdit& a, const CellEdit& b) { return a.row < b.row; });
+    change->rows_ = std::move(corrections);
+    std::stable_sort(change->rows_.begin(), change->rows_.end(),
+                     [](const RowEdit& a, const RowEdit& b) { return a.row < b.row; });
     return change;
 }
 
@@ -118,6 +118,8 @@ void CellsChange::redo(Datasheet& sheet, QStringList& descriptions) {
     if (!order_.empty())
         sheet.permuteRows(first_, order_);
     WriteEdits(sheet, cells_, [](const CellEdit& edit) { return edit.after; });
+    for (const RowEdit& edit : rows_)
+        sheet.setRowCells(edit.row, edit.after);
     for (const DescriptionEdit& edit : descriptions_)
         SetDescription(descriptions, edit.index, edit.after);
     while (descriptions.size() < descriptionsAfter_)
@@ -130,6 +132,8 @@ void CellsChange::undo(Datasheet& sheet, QStringList& descriptions) {
         SetDescription(descriptions, it->index, it->before);
     if (descriptions.size() == descriptionsAfter_ && descriptionsBefore_ < descriptionsAfter_)
         descriptions.resize(descriptionsBefore_);
+    for (auto it = rows_.rbegin(); it != rows_.rend(); ++it)
+        sheet.setRowCells(it->row, it->before);
     std::vector<CellEdit> backwards(cells_.rbegin(), cells_.rend());
     WriteEdits(sheet, backwards, [](const CellEdit& edit) { return edit.before; });
     if (!order_.empty()) {

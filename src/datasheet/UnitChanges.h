@@ -26,6 +26,14 @@ struct CellEdit {
     QString after;
 };
 
+// A whole row as it was and as it became: what a save corrects, often in
+// every unit, kept without a text per cell.
+struct RowEdit {
+    int row = 0;
+    Datasheet::Row before;
+    Datasheet::Row after;
+};
+
 // An entry of the long descriptions, by unit number.
 struct DescriptionEdit {
     qsizetype index = 0;
@@ -66,16 +74,19 @@ public:
                                                 std::vector<CellEdit> cells,
                                                 std::vector<DescriptionEdit> descriptionEdits);
     // A change already done: rows first.. put in `order` (as permuteRows
-    // takes it), then `corrections` written. Null when nothing changed.
+    // takes it), then the rows of `corrections` written. Null when nothing
+    // changed.
     static std::unique_ptr<CellsChange> done(int first, std::vector<int> order,
-                                             std::vector<CellEdit> corrections);
+                                             std::vector<RowEdit> corrections);
     // Edits that set every cell of `row` to `cells`.
     static std::vector<CellEdit> rowEdits(int row, const Datasheet::Row& cells);
 
     void undo(Datasheet& sheet, QStringList& descriptions) override;
     void redo(Datasheet& sheet, QStringList& descriptions) override;
     bool reorders() const override { return !order_.empty(); }
-    bool reordersOnly() const override { return cells_.empty() && descriptions_.empty(); }
+    bool reordersOnly() const override {
+        return cells_.empty() && rows_.empty() && descriptions_.empty();
+    }
     int rowAfter(int row, bool undone) const override;
 
 private:
@@ -84,6 +95,7 @@ private:
     int first_ = 1;
     std::vector<int> order_; // empty: no reordering
     std::vector<CellEdit> cells_;
+    std::vector<RowEdit> rows_; // by row, after the cells
     std::vector<DescriptionEdit> descriptions_;
     qsizetype descriptionsBefore_ = 0; // the table's size, which a new entry grows
     qsizetype descriptionsAfter_ = 0;
