@@ -101,8 +101,9 @@ std::unique_ptr<CellsChange> CellsChange::done(int first, std::vector<int> order
     if (moved)
         change->order_ = std::move(order);
     change->rows_ = std::move(corrections);
-    std::stable_sort(change->rows_.begin(), change->rows_.end(),
-                     [](const RowEdit& a, const RowEdit& b) { return a.row < b.row; });
+    const auto byRow = [](const RowEdit& a, const RowEdit& b) { return a.row < b.row; };
+    if (!std::is_sorted(change->rows_.begin(), change->rows_.end(), byRow))
+        std::stable_sort(change->rows_.begin(), change->rows_.end(), byRow);
     return change;
 }
 
@@ -161,83 +162,32 @@ BlockChange::BlockChange(const Datasheet& sheet)
       left_(std::min(range_.col, range_.colSel)), bottom_(std::max(range_.row, range_.rowSel)),
       right_(std::max(range_.col, range_.colSel)) {
     undoneRange = redoneRange = range_;
-    textBefore_ = sheet.clip();
-    // The block text reads back exactly when its separators are the block's own.
-    qsizetype tabs = 0, returns = 0, feeds = 0;
-    for (const QChar c : std::as_const(textBefore_)) {
-        tabs += c == u'\t';
-        returns += c == u'\r';
-        feeds += c == u'\n';
-    }
-    const qsizetype rows = bottom_ - top_ + 1, cols = right_ - left_ + 1;
-    if (tabs != rows * (cols - 1) || returns != rows - 1 || feeds != 0) {
-        textBefore_.clear();
-        rowsBefore_ = blockRows(sheet);
-    }
-}
-
-std::vector<Datasheet::Row> BlockChange::blockRows(const Datasheet& sheet) const {
-    std::vector<Datasheet::Row> rows;
+    rowsBefore_.reserve(size_t(std::max(bottom_ - top_ + 1, 0)));
     for (int r = top_; r <= bottom_; ++r)
-        rows.push_back(sheet.rowCells(r));
-    return rows;
+        rowsBefore_.push_back(sheet.rowCells(r));
 }
 
 bool BlockChange::finish(const Datasheet& sheet) {
-    if (!rowsBefore_.empty()) {
-        rowsAfter_ = blockRows(sheet);
-        return rowsAfter_ != rowsBefore_;
+    for (size_t i = 0; i < rowsBefore_.size(); ++i) {
+        const int row = top_ + int(i);
+        const Datasheet::Row& after = sheet.rowCells(row);
+        if (after != rowsBefore_[i])
+            changed_.push_back({row, std::move(rowsBefore_[i]), after});
     }
-    // A paste lays no TAB, CR or LF into a cell: the text after reads back
-    // too. Runs of changed rows keep their lines; unchanged rows nothing.
-    QString after = sheet.clip();
-    struct Span {
-        qsizetype before, after;
-    };
-    std::vector<std::pair<Span, Span>> spans; // each run's start and end in both texts
-    Span line{0, 0};
-    for (int row = 0; row <= bottom_ - top_; ++row) {
-        qsizetype beforeEnd = textBefore_.indexOf(u'\r', line.before);
-        qsizetype afterEnd = after.indexOf(u'\r', line.after);
-        beforeEnd = beforeEnd < 0 ? textBefore_.size() : beforeEnd;
-        afterEnd = afterEnd < 0 ? after.size() : afterEnd;
-        if (QStringView(textBefore_).sliced(line.before, beforeEnd - line.before) !=
-            QStringView(after).sliced(line.after, afterEnd - line.after)) {
-            if (runs_.empty() || runs_.back().first + runs_.back().count != row) {
-                runs_.push_back({row, 0, {}, {}});
-                spans.push_back({line, line});
-            }
-            ++runs_.back().count;
-            spans.back().second = {beforeEnd, afterEnd};
-        }
-        line = {beforeEnd + 1, afterEnd + 1};
-    }
-    if (runs_.size() == 1 && runs_[0].count == bottom_ - top_ + 1) {
-        runs_[0].before = std::move(textBefore_); // the whole block, not copied
-        runs_[0].after = std::move(after);
-        return true;
-    }
-    for (size_t i = 0; i < runs_.size(); ++i) {
-        const auto& [from, to] = spans[i];
-        runs_[i].before = textBefore_.sliced(from.before, to.before - from.before);
-        runs_[i].after = after.sliced(from.after, to.after - from.after);
-    }
-    textBefore_.clear();
-    return !runs_.empty();
+    rowsBefore_ = {};
+    return !changed_.empty();
 }
 
 void BlockChange::write(Datasheet& sheet, bool after) const {
-    for (const Run& run : runs_) {
-        sheet.select(top_ + run.first, left_, top_ + run.first + run.count - 1, right_);
-        sheet.setClip(after ? run.after : run.before);
-    }
-    const std::vector<Datasheet::Row>& rows = after ? rowsAfter_ : rowsBefore_;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const int row = top_ + int(i);
-        Datasheet::Row cells = sheet.rowCells(row);
-        for (int col = left_; col <= right_; ++col)
-            cells[size_t(col)] = rows[i][size_t(col)];
-        sheet.setRowCells(row, cells);
+    if (!changed_.empty()) {
+        auto next = changed_.begin();
+        sheet.changeRows(changed_.front().row, changed_.back().row,
+                         [&](int row, Datasheet::Row& cells) {
+                             if (next == changed_.end() || next->row != row)
+                                 return;
+                             cells.copyCells(after ? next->after : next->before, left_, right_);
+                             ++next;
+                         });
     }
     range_.selectIn(sheet);
 }

@@ -102,8 +102,8 @@ private:
 };
 
 // A block of cells overwritten at once (a paste). Only the rows that
-// changed are kept, as block text where that reads back exactly, so that a
-// paste over thousands of units costs about the changed rows' text twice.
+// changed are kept, before and after, in the datasheet's own compact form:
+// a paste over every unit costs a few hundred bytes a unit.
 class BlockChange : public UnitChange {
 public:
     // Before the selected block is written: keeps what it holds.
@@ -115,21 +115,16 @@ public:
     void redo(Datasheet& sheet, QStringList& descriptions) override;
 
 private:
-    // Block rows first..first + count - 1 of the block as block text.
-    struct Run {
-        int first = 0;
-        int count = 0;
-        QString before, after;
+    struct ChangedRow {
+        int row = 0;
+        Datasheet::Row before, after;
     };
     void write(Datasheet& sheet, bool after) const;
-    std::vector<Datasheet::Row> blockRows(const Datasheet& sheet) const;
 
     CellRange range_;
     int top_ = 0, left_ = 0, bottom_ = 0, right_ = 0;
-    QString textBefore_; // until finish()
-    std::vector<Run> runs_;
-    // Where a cell holds TAB, CR or LF: the block's rows whole instead.
-    std::vector<Datasheet::Row> rowsBefore_, rowsAfter_;
+    std::vector<Datasheet::Row> rowsBefore_; // until finish()
+    std::vector<ChangedRow> changed_;        // by row
 };
 
 // A unit inserted before or after the current one, or the current one

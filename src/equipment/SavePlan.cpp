@@ -59,6 +59,8 @@ QByteArray EquipmentFileBytes(Datasheet& sheet, std::vector<RowEdit>* correction
     eqp.reserve(2 + qsizetype(EquipmentRecord::Size) * unitCount);
     eqp.append(char(unitCount & 0xFF));
     eqp.append(char((unitCount >> 8) & 0xFF));
+    if (corrections)
+        corrections->reserve(size_t(unitCount));
     for (int r = 1; r < sheet.rows(); ++r) {
         const EquipmentRecord record = RowToRecord(sheet, r, corrections);
         eqp.append(reinterpret_cast<const char*>(record.bytes.data()), EquipmentRecord::Size);
