@@ -112,7 +112,9 @@ int RunEditorSession(const QString& gameFolder, const QString& equipmentFolder) 
         {"paste",
          [&] {
              QClipboard* clipboard = QGuiApplication::clipboard();
-             clipboard->setText(clipboard->text().remove(u' '));
+             QString text = clipboard->text();
+             clipboard->clear(); // the text changes in place, not in a copy
+             clipboard->setText(text.remove(u' '));
          },
          [&] { trigger("mnu_paste"); }},
         {"undo", {}, [&] { trigger("mnu_undo"); }},

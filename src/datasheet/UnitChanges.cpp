@@ -168,6 +168,7 @@ BlockChange::BlockChange(const Datasheet& sheet)
 }
 
 bool BlockChange::finish(const Datasheet& sheet) {
+    changed_.reserve(rowsBefore_.size()); // room only, filled as far as rows changed
     for (size_t i = 0; i < rowsBefore_.size(); ++i) {
         const int row = top_ + int(i);
         const Datasheet::Row& after = sheet.rowCells(row);
