@@ -162,33 +162,39 @@ BlockChange::BlockChange(const Datasheet& sheet)
       left_(std::min(range_.col, range_.colSel)), bottom_(std::max(range_.row, range_.rowSel)),
       right_(std::max(range_.col, range_.colSel)) {
     undoneRange = redoneRange = range_;
-    rowsBefore_.reserve(size_t(std::max(bottom_ - top_ + 1, 0)));
+    before_.reserve(size_t(std::max(bottom_ - top_ + 1, 0)));
     for (int r = top_; r <= bottom_; ++r)
-        rowsBefore_.push_back(sheet.rowCells(r));
+        before_.push_back(sheet.rowCells(r));
 }
 
 bool BlockChange::finish(const Datasheet& sheet) {
-    changed_.reserve(rowsBefore_.size()); // room only, filled as far as rows changed
-    for (size_t i = 0; i < rowsBefore_.size(); ++i) {
+    // The unchanged rows leave `before_` in place: no second copy of the block.
+    size_t kept = 0;
+    after_.reserve(before_.size()); // room only: pages are touched as far as rows changed
+    for (size_t i = 0; i < before_.size(); ++i) {
         const int row = top_ + int(i);
         const Datasheet::Row& after = sheet.rowCells(row);
-        if (after != rowsBefore_[i])
-            changed_.push_back({row, std::move(rowsBefore_[i]), after});
+        if (after == before_[i])
+            continue;
+        changed_.push_back(row);
+        after_.push_back(after);
+        if (kept != i)
+            before_[kept] = std::move(before_[i]);
+        ++kept;
     }
-    rowsBefore_ = {};
+    before_.resize(kept);
+    before_.shrink_to_fit();
     return !changed_.empty();
 }
 
 void BlockChange::write(Datasheet& sheet, bool after) const {
     if (!changed_.empty()) {
-        auto next = changed_.begin();
-        sheet.changeRows(changed_.front().row, changed_.back().row,
-                         [&](int row, Datasheet::Row& cells) {
-                             if (next == changed_.end() || next->row != row)
-                                 return;
-                             cells.copyCells(after ? next->after : next->before, left_, right_);
-                             ++next;
-                         });
+        const std::vector<Datasheet::Row>& rows = after ? after_ : before_;
+        size_t next = 0;
+        sheet.changeRows(changed_.front(), changed_.back(), [&](int row, Datasheet::Row& cells) {
+            if (next < changed_.size() && changed_[next] == row)
+                cells.copyCells(rows[next++], left_, right_);
+        });
     }
     range_.selectIn(sheet);
 }

@@ -115,16 +115,14 @@ public:
     void redo(Datasheet& sheet, QStringList& descriptions) override;
 
 private:
-    struct ChangedRow {
-        int row = 0;
-        Datasheet::Row before, after;
-    };
     void write(Datasheet& sheet, bool after) const;
 
     CellRange range_;
     int top_ = 0, left_ = 0, bottom_ = 0, right_ = 0;
-    std::vector<Datasheet::Row> rowsBefore_; // until finish()
-    std::vector<ChangedRow> changed_;        // by row
+    // The changed rows, ascending, as they were and as they became; until
+    // finish() `before_` holds every row of the block.
+    std::vector<int> changed_;
+    std::vector<Datasheet::Row> before_, after_;
 };
 
 // A unit inserted before or after the current one, or the current one
