@@ -79,26 +79,6 @@ QByteArray TableText(const QList<QStringList>& lines) {
     return platform::toCp1252(text);
 }
 
-QList<TableLine> ParseTable(const QByteArray& bytes) {
-    QList<TableLine> lines;
-    // Line by line: the table is never decoded whole.
-    int number = 0;
-    for (qsizetype start = 0; start < bytes.size();) {
-        ++number;
-        qsizetype end = bytes.indexOf('\n', start);
-        if (end < 0)
-            end = bytes.size();
-        QByteArrayView bytesOfLine = QByteArrayView(bytes).sliced(start, end - start);
-        start = end + 1;
-        if (bytesOfLine.endsWith('\r'))
-            bytesOfLine.chop(1);
-        const QString text = platform::fromCp1252(bytesOfLine);
-        if (!text.trimmed().isEmpty())
-            lines.append({number, text.split(QLatin1Char('\t'))});
-    }
-    return lines;
-}
-
 void WriteStdout(const QByteArray& bytes) {
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     std::fflush(stdout);

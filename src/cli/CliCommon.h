@@ -61,13 +61,6 @@ inline void BlankTableSeparators(QChar* first, QChar* last) {
             *c = u' ';
     }
 }
-// The lines of such a text (LF or CR LF line ends), each split at TABs and
-// numbered from 1 as in the file; empty lines are left out.
-struct TableLine {
-    int number = 0;
-    QStringList cells;
-};
-QList<TableLine> ParseTable(const QByteArray& bytes);
 
 void WriteStdout(const QByteArray& bytes);
 void PrintMessage(const QString& text); // stdout, line ends of the terminal

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -39,6 +40,17 @@ public:
     void setCell(int row, int col, const QString& text);
     const Row& rowCells(int row) const; // a row out of range reads as empty cells
     void setRowCells(int row, const Row& cells);
+    // Lets `change(row, cells)` alter the cells of rows top..bottom in
+    // place, then tells of it in one step.
+    template <typename Change> void changeRows(int top, int bottom, Change change) {
+        top = std::max(top, 0);
+        bottom = std::min(bottom, rows() - 1);
+        if (top > bottom)
+            return;
+        for (int row = top; row <= bottom; ++row)
+            change(row, at(row));
+        emit cellsChanged(top, 0, bottom, ColumnCount - 1);
+    }
     // Writes texts[i] into cell (firstRow + i, col), in one step (renumbering).
     void setColumnTexts(int col, int firstRow, const QStringList& texts);
     // Replaces every row below the heading row in one step (loading); the

@@ -252,6 +252,21 @@ std::optional<std::int64_t> DatasheetRow::wholeNumber(int col) const {
     return valueOf(code);
 }
 
+void DatasheetRow::copyCells(const DatasheetRow& from, int left, int right) {
+    for (int col = std::max(left, 0); col <= std::min(right, ColumnCount - 1); ++col) {
+        const std::uint32_t code = from.codes_[size_t(col)];
+        if (formOf(code) == Stored) {
+            setText(col, from.findStored(col)->text);
+            continue;
+        }
+        if (formOf(codes_[size_t(col)]) == Stored)
+            dropStored(col);
+        codes_[size_t(col)] = code;
+        if (col == BytesColumn)
+            bytes_ = from.bytes_;
+    }
+}
+
 void DatasheetRow::setBytes(const Bytes& bytes) {
     dropStored(BytesColumn);
     codes_[BytesColumn] = InBytes;

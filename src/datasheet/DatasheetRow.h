@@ -67,6 +67,9 @@ public:
     // forms; any other text (numeric or not) gives nothing.
     std::optional<std::int64_t> wholeNumber(int col) const;
 
+    // Cells left..right become those of `from`, without a text per cell.
+    void copyCells(const DatasheetRow& from, int left, int right);
+
     // Column 73 as loading writes it: each byte a blank and its decimal value.
     void setBytes(const Bytes& bytes);
     // Column 73's bytes when it holds exactly that form, else null.

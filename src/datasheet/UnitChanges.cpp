@@ -90,7 +90,7 @@ std::unique_ptr<CellsChange> CellsChange::setting(const Datasheet& sheet,
 }
 
 std::unique_ptr<CellsChange> CellsChange::done(int first, std::vector<int> order,
-                                               std::vector<CellEdit> corrections) {
+                                               std::vector<RowEdit> corrections) {
     bool moved = false;
     for (size_t i = 0; i < order.size() && !moved; ++i)
         moved = order[i] != int(i);
@@ -100,9 +100,10 @@ std::unique_ptr<CellsChange> CellsChange::done(int first, std::vector<int> order
     change->first_ = first;
     if (moved)
         change->order_ = std::move(order);
-    change->cells_ = std::move(corrections);
-    std::stable_sort(change->cells_.begin(), change->cells_.end(),
-                     [](const CellEdit& a, const CellEdit& b) { return a.row < b.row; });
+    change->rows_ = std::move(corrections);
+    const auto byRow = [](const RowEdit& a, const RowEdit& b) { return a.row < b.row; };
+    if (!std::is_sorted(change->rows_.begin(), change->rows_.end(), byRow))
+        std::stable_sort(change->rows_.begin(), change->rows_.end(), byRow);
     return change;
 }
 
@@ -118,6 +119,8 @@ void CellsChange::redo(Datasheet& sheet, QStringList& descriptions) {
     if (!order_.empty())
         sheet.permuteRows(first_, order_);
     WriteEdits(sheet, cells_, [](const CellEdit& edit) { return edit.after; });
+    for (const RowEdit& edit : rows_)
+        sheet.setRowCells(edit.row, edit.after);
     for (const DescriptionEdit& edit : descriptions_)
         SetDescription(descriptions, edit.index, edit.after);
     while (descriptions.size() < descriptionsAfter_)
@@ -130,6 +133,8 @@ void CellsChange::undo(Datasheet& sheet, QStringList& descriptions) {
         SetDescription(descriptions, it->index, it->before);
     if (descriptions.size() == descriptionsAfter_ && descriptionsBefore_ < descriptionsAfter_)
         descriptions.resize(descriptionsBefore_);
+    for (auto it = rows_.rbegin(); it != rows_.rend(); ++it)
+        sheet.setRowCells(it->row, it->before);
     std::vector<CellEdit> backwards(cells_.rbegin(), cells_.rend());
     WriteEdits(sheet, backwards, [](const CellEdit& edit) { return edit.before; });
     if (!order_.empty()) {
@@ -157,83 +162,39 @@ BlockChange::BlockChange(const Datasheet& sheet)
       left_(std::min(range_.col, range_.colSel)), bottom_(std::max(range_.row, range_.rowSel)),
       right_(std::max(range_.col, range_.colSel)) {
     undoneRange = redoneRange = range_;
-    textBefore_ = sheet.clip();
-    // The block text reads back exactly when its separators are the block's own.
-    qsizetype tabs = 0, returns = 0, feeds = 0;
-    for (const QChar c : std::as_const(textBefore_)) {
-        tabs += c == u'\t';
-        returns += c == u'\r';
-        feeds += c == u'\n';
-    }
-    const qsizetype rows = bottom_ - top_ + 1, cols = right_ - left_ + 1;
-    if (tabs != rows * (cols - 1) || returns != rows - 1 || feeds != 0) {
-        textBefore_.clear();
-        rowsBefore_ = blockRows(sheet);
-    }
-}
-
-std::vector<Datasheet::Row> BlockChange::blockRows(const Datasheet& sheet) const {
-    std::vector<Datasheet::Row> rows;
+    before_.reserve(size_t(std::max(bottom_ - top_ + 1, 0)));
     for (int r = top_; r <= bottom_; ++r)
-        rows.push_back(sheet.rowCells(r));
-    return rows;
+        before_.push_back(sheet.rowCells(r));
 }
 
 bool BlockChange::finish(const Datasheet& sheet) {
-    if (!rowsBefore_.empty()) {
-        rowsAfter_ = blockRows(sheet);
-        return rowsAfter_ != rowsBefore_;
+    // The unchanged rows leave `before_` in place: no second copy of the block.
+    size_t kept = 0;
+    after_.reserve(before_.size()); // room only: pages are touched as far as rows changed
+    for (size_t i = 0; i < before_.size(); ++i) {
+        const int row = top_ + int(i);
+        const Datasheet::Row& after = sheet.rowCells(row);
+        if (after == before_[i])
+            continue;
+        changed_.push_back(row);
+        after_.push_back(after);
+        if (kept != i)
+            before_[kept] = std::move(before_[i]);
+        ++kept;
     }
-    // A paste lays no TAB, CR or LF into a cell: the text after reads back
-    // too. Runs of changed rows keep their lines; unchanged rows nothing.
-    QString after = sheet.clip();
-    struct Span {
-        qsizetype before, after;
-    };
-    std::vector<std::pair<Span, Span>> spans; // each run's start and end in both texts
-    Span line{0, 0};
-    for (int row = 0; row <= bottom_ - top_; ++row) {
-        qsizetype beforeEnd = textBefore_.indexOf(u'\r', line.before);
-        qsizetype afterEnd = after.indexOf(u'\r', line.after);
-        beforeEnd = beforeEnd < 0 ? textBefore_.size() : beforeEnd;
-        afterEnd = afterEnd < 0 ? after.size() : afterEnd;
-        if (QStringView(textBefore_).sliced(line.before, beforeEnd - line.before) !=
-            QStringView(after).sliced(line.after, afterEnd - line.after)) {
-            if (runs_.empty() || runs_.back().first + runs_.back().count != row) {
-                runs_.push_back({row, 0, {}, {}});
-                spans.push_back({line, line});
-            }
-            ++runs_.back().count;
-            spans.back().second = {beforeEnd, afterEnd};
-        }
-        line = {beforeEnd + 1, afterEnd + 1};
-    }
-    if (runs_.size() == 1 && runs_[0].count == bottom_ - top_ + 1) {
-        runs_[0].before = std::move(textBefore_); // the whole block, not copied
-        runs_[0].after = std::move(after);
-        return true;
-    }
-    for (size_t i = 0; i < runs_.size(); ++i) {
-        const auto& [from, to] = spans[i];
-        runs_[i].before = textBefore_.sliced(from.before, to.before - from.before);
-        runs_[i].after = after.sliced(from.after, to.after - from.after);
-    }
-    textBefore_.clear();
-    return !runs_.empty();
+    before_.resize(kept);
+    before_.shrink_to_fit();
+    return !changed_.empty();
 }
 
 void BlockChange::write(Datasheet& sheet, bool after) const {
-    for (const Run& run : runs_) {
-        sheet.select(top_ + run.first, left_, top_ + run.first + run.count - 1, right_);
-        sheet.setClip(after ? run.after : run.before);
-    }
-    const std::vector<Datasheet::Row>& rows = after ? rowsAfter_ : rowsBefore_;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        const int row = top_ + int(i);
-        Datasheet::Row cells = sheet.rowCells(row);
-        for (int col = left_; col <= right_; ++col)
-            cells[size_t(col)] = rows[i][size_t(col)];
-        sheet.setRowCells(row, cells);
+    if (!changed_.empty()) {
+        const std::vector<Datasheet::Row>& rows = after ? after_ : before_;
+        size_t next = 0;
+        sheet.changeRows(changed_.front(), changed_.back(), [&](int row, Datasheet::Row& cells) {
+            if (next < changed_.size() && changed_[next] == row)
+                cells.copyCells(rows[next++], left_, right_);
+        });
     }
     range_.selectIn(sheet);
 }

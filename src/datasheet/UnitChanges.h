@@ -26,6 +26,14 @@ struct CellEdit {
     QString after;
 };
 
+// A whole row as it was and as it became: what a save corrects, often in
+// every unit, kept without a text per cell.
+struct RowEdit {
+    int row = 0;
+    Datasheet::Row before;
+    Datasheet::Row after;
+};
+
 // An entry of the long descriptions, by unit number.
 struct DescriptionEdit {
     qsizetype index = 0;
@@ -66,16 +74,19 @@ public:
                                                 std::vector<CellEdit> cells,
                                                 std::vector<DescriptionEdit> descriptionEdits);
     // A change already done: rows first.. put in `order` (as permuteRows
-    // takes it), then `corrections` written. Null when nothing changed.
+    // takes it), then the rows of `corrections` written. Null when nothing
+    // changed.
     static std::unique_ptr<CellsChange> done(int first, std::vector<int> order,
-                                             std::vector<CellEdit> corrections);
+                                             std::vector<RowEdit> corrections);
     // Edits that set every cell of `row` to `cells`.
     static std::vector<CellEdit> rowEdits(int row, const Datasheet::Row& cells);
 
     void undo(Datasheet& sheet, QStringList& descriptions) override;
     void redo(Datasheet& sheet, QStringList& descriptions) override;
     bool reorders() const override { return !order_.empty(); }
-    bool reordersOnly() const override { return cells_.empty() && descriptions_.empty(); }
+    bool reordersOnly() const override {
+        return cells_.empty() && rows_.empty() && descriptions_.empty();
+    }
     int rowAfter(int row, bool undone) const override;
 
 private:
@@ -84,14 +95,15 @@ private:
     int first_ = 1;
     std::vector<int> order_; // empty: no reordering
     std::vector<CellEdit> cells_;
+    std::vector<RowEdit> rows_; // by row, after the cells
     std::vector<DescriptionEdit> descriptions_;
     qsizetype descriptionsBefore_ = 0; // the table's size, which a new entry grows
     qsizetype descriptionsAfter_ = 0;
 };
 
 // A block of cells overwritten at once (a paste). Only the rows that
-// changed are kept, as block text where that reads back exactly, so that a
-// paste over thousands of units costs about the changed rows' text twice.
+// changed are kept, before and after, in the datasheet's own compact form:
+// a paste over every unit costs a few hundred bytes a unit.
 class BlockChange : public UnitChange {
 public:
     // Before the selected block is written: keeps what it holds.
@@ -103,21 +115,14 @@ public:
     void redo(Datasheet& sheet, QStringList& descriptions) override;
 
 private:
-    // Block rows first..first + count - 1 of the block as block text.
-    struct Run {
-        int first = 0;
-        int count = 0;
-        QString before, after;
-    };
     void write(Datasheet& sheet, bool after) const;
-    std::vector<Datasheet::Row> blockRows(const Datasheet& sheet) const;
 
     CellRange range_;
     int top_ = 0, left_ = 0, bottom_ = 0, right_ = 0;
-    QString textBefore_; // until finish()
-    std::vector<Run> runs_;
-    // Where a cell holds TAB, CR or LF: the block's rows whole instead.
-    std::vector<Datasheet::Row> rowsBefore_, rowsAfter_;
+    // The changed rows, ascending, as they were and as they became; until
+    // finish() `before_` holds every row of the block.
+    std::vector<int> changed_;
+    std::vector<Datasheet::Row> before_, after_;
 };
 
 // A unit inserted before or after the current one, or the current one

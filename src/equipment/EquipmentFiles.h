@@ -53,7 +53,7 @@ struct SaveResult {
     bool containerWritten = false;
     // What the save did to the datasheet, done or not (see SavePlan).
     std::vector<int> order;
-    std::vector<CellEdit> corrections;
+    std::vector<RowEdit> corrections;
 };
 
 // Plans the whole save (see PlanSave) and commits it in one step: the

@@ -168,7 +168,7 @@ Datasheet::Row RecordToCells(int unitNumber, const QString& name, const Equipmen
     return cells;
 }
 
-EquipmentRecord RowToRecord(Datasheet& sheet, int row, std::vector<CellEdit>* corrections) {
+EquipmentRecord RowToRecord(Datasheet& sheet, int row, std::vector<RowEdit>* corrections) {
     Datasheet::Row cells = sheet.rowCells(row);
     EquipmentRecord record;
     for (const NumericColumn& c : NumericColumns) {
@@ -188,9 +188,8 @@ EquipmentRecord RowToRecord(Datasheet& sheet, int row, std::vector<CellEdit>* co
     const Datasheet::Row& before = sheet.rowCells(row);
     if (cells == before)
         return record;
-    for (int col = 0; corrections && col < Datasheet::ColumnCount; ++col)
-        if (cells[size_t(col)] != before[size_t(col)])
-            corrections->push_back({row, col, before[size_t(col)], cells[size_t(col)]});
+    if (corrections)
+        corrections->push_back({row, before, cells});
     sheet.setRowCells(row, cells);
     return record;
 }

@@ -27,9 +27,8 @@ Datasheet::Row RecordToCells(int unitNumber, const QString& name, const Equipmen
 // non-numeric cells of that row in place (columns 2..72). Column 73 fills
 // the 120 unknown bytes (blank-separated decimals in order, missing values
 // 0, values clamped to 0..255). "Icon ID", "U3" and the sound columns are
-// clamped into the signed 16-bit range (Icon ID 0..32767). Each corrected
-// cell is added to `corrections` when given.
-EquipmentRecord RowToRecord(Datasheet& sheet, int row,
-                            std::vector<CellEdit>* corrections = nullptr);
+// clamped into the signed 16-bit range (Icon ID 0..32767). A corrected row
+// is added to `corrections` when given.
+EquipmentRecord RowToRecord(Datasheet& sheet, int row, std::vector<RowEdit>* corrections = nullptr);
 
 } // namespace quillon

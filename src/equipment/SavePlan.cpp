@@ -53,14 +53,16 @@ QString UnstorableMessage(const QStringList& texts, i18n::Language language) {
     return message;
 }
 
-QByteArray EquipmentFileBytes(Datasheet& sheet, std::vector<CellEdit>& corrections) {
+QByteArray EquipmentFileBytes(Datasheet& sheet, std::vector<RowEdit>* corrections) {
     const int unitCount = sheet.rows() - 1; // at most Datasheet::MaxUnits
     QByteArray eqp;
     eqp.reserve(2 + qsizetype(EquipmentRecord::Size) * unitCount);
     eqp.append(char(unitCount & 0xFF));
     eqp.append(char((unitCount >> 8) & 0xFF));
+    if (corrections)
+        corrections->reserve(size_t(unitCount));
     for (int r = 1; r < sheet.rows(); ++r) {
-        const EquipmentRecord record = RowToRecord(sheet, r, &corrections);
+        const EquipmentRecord record = RowToRecord(sheet, r, corrections);
         eqp.append(reinterpret_cast<const char*>(record.bytes.data()), EquipmentRecord::Size);
     }
     return eqp;
@@ -122,8 +124,9 @@ SavePlan PlanSave(Datasheet& sheet, const SaveInputs& inputs) {
         return plan;
     }
 
-    plan.files.push_back(
-        EquipmentFile(plan.folder, EquipmentFileName, EquipmentFileBytes(sheet, plan.corrections)));
+    plan.files.push_back(EquipmentFile(
+        plan.folder, EquipmentFileName,
+        EquipmentFileBytes(sheet, inputs.keepCorrections ? &plan.corrections : nullptr)));
     plan.files.push_back(EquipmentFile(plan.folder, UnitNamesFileName, UnitNamesBytes(sheet)));
     if (container.ok) {
         for (platform::PlannedFile& file : container.files)

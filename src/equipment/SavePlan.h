@@ -21,6 +21,9 @@ struct SaveInputs {
     // The descriptions were asked for: a container that cannot be written
     // refuses the whole save instead of saving the equipment files alone.
     bool descriptionsRequired = false;
+    // The corrections are kept for taking the save back; a save that
+    // nobody can take back leaves them out.
+    bool keepCorrections = true;
 };
 
 // A whole save, checked and built, with nothing on disk touched yet.
@@ -33,7 +36,7 @@ struct SavePlan {
     // What planning did to the datasheet: rows from 1 on put in this order
     // (see Datasheet::permuteRows), then these cells corrected.
     std::vector<int> order;
-    std::vector<CellEdit> corrections;
+    std::vector<RowEdit> corrections;
 };
 
 // Sorts the datasheet by unit number, then checks what can be checked

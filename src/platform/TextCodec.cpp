@@ -27,11 +27,16 @@ constexpr std::array<char16_t, 256> ByteCharacters = [] {
 } // namespace
 
 QString fromCp1252(QByteArrayView bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
+    QString text;
+    fromCp1252(bytes, text);
+    return text;
+}
+
+void fromCp1252(QByteArrayView bytes, QString& text) {
+    text.resize(bytes.size());
     QChar* out = text.data();
     for (const char byte : bytes)
         *out++ = QChar(ByteCharacters[std::uint8_t(byte)]);
-    return text;
 }
 
 QByteArray toCp1252(QStringView text, bool* lossless) {

@@ -19,6 +19,7 @@ namespace quillon {
 void MainWindow::onSortRequested(Qt::KeyboardModifiers modifiers) {
     if (state_.UnitCount() < 1)
         return;
+    platform::BusyCursor busy;
     const CellRange selection = CellRange::selectedIn(state_.datasheet);
     RightClickSortResult sorted = RightClickSort(state_.datasheet, modifiers, rowShown());
     setInsertDeleteEnabled(sorted.insertAllowed);
@@ -54,6 +55,7 @@ void MainWindow::ShowChosenUnit() {
 }
 
 void MainWindow::ToggleView() {
+    platform::BusyCursor busy;
     if (!datasheetShown()) {
         action(QStringLiteral("mnu_spread"))->setEnabled(false);
         formView_->CommitFormToGrid();

@@ -6,6 +6,7 @@
 #include "datasheet/ui/DatasheetView.h"
 #include "formview/ui/FormView.h"
 #include "i18n/Messages.h"
+#include "platform/ui/BusyCursor.h"
 #include "shell/ui/MainWindow.h"
 
 #include <QAction>
@@ -130,6 +131,7 @@ void MainWindow::onUndo() {
     // taken back, so that Redo can bring them back.
     if (!datasheetShown() && formView_->hasUncommittedEdits())
         commitShownUnit();
+    platform::BusyCursor busy;
     undoStack_->undo();
 }
 
@@ -139,6 +141,7 @@ void MainWindow::onRedo() {
     // Edits not yet taken in are newer than any step that could come back.
     if (!datasheetShown() && formView_->hasUncommittedEdits())
         return;
+    platform::BusyCursor busy;
     undoStack_->redo();
 }
 
