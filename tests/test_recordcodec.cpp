@@ -148,7 +148,7 @@ private slots:
         QFETCH(QList<int>, bytes);
         sheet.setRowCells(1, zeroRow);
         sheet.setCell(1, column, input);
-        std::vector<CellEdit> corrections;
+        std::vector<RowEdit> corrections;
         const EquipmentRecord record = RowToRecord(sheet, 1, &corrections);
         QCOMPARE(sheet.cell(1, column), corrected);
         EquipmentRecord expected;
@@ -157,9 +157,13 @@ private slots:
         QCOMPARE(record.bytes, expected.bytes);
         QCOMPARE(corrections.size(), size_t(corrected == input ? 0 : 1));
         if (!corrections.empty()) {
-            const CellEdit& edit = corrections.front();
-            QCOMPARE(QList<int>({edit.row, edit.col}), QList<int>({1, column}));
-            QCOMPARE(edit.before + "|" + edit.after, input + "|" + corrected);
+            const RowEdit& edit = corrections.front();
+            QCOMPARE(edit.row, 1);
+            QCOMPARE(edit.before.text(column) + "|" + edit.after.text(column),
+                     input + "|" + corrected);
+            for (int other = 0; other < Datasheet::ColumnCount; ++other)
+                if (other != column)
+                    QCOMPARE(edit.after.text(other), edit.before.text(other));
         }
         QTEST(RecordToCells(0, "Unit", record).text(column), "reloaded");
     }
