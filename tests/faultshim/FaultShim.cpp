@@ -28,12 +28,12 @@ struct Fault {
 const Fault& Settings() {
     static const Fault fault = [] {
         Fault parsed;
-        const char* spec = std::getenv("QUILLON_FAULT");
+        const char* wanted = std::getenv("QUILLON_FAULT");
         parsed.folder = std::getenv("QUILLON_FAULT_DIR");
-        if (spec && *spec && parsed.folder) {
-            parsed.kill = std::strncmp(spec, "kill:", 5) == 0;
-            std::sscanf(spec + (parsed.kill ? 5 : 0), "%15[a-z]:%ld", parsed.op, &parsed.at);
-            parsed.onwards = spec[std::strlen(spec) - 1] == '+';
+        if (wanted && *wanted && parsed.folder) {
+            parsed.kill = std::strncmp(wanted, "kill:", 5) == 0;
+            std::sscanf(wanted + (parsed.kill ? 5 : 0), "%15[a-z]:%ld", parsed.op, &parsed.at);
+            parsed.onwards = wanted[std::strlen(wanted) - 1] == '+';
         }
         return parsed;
     }();
