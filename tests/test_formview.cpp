@@ -1,9 +1,12 @@
 // The form view end to end on a generated game folder: showing a unit,
-// the field rules, commit, undo and navigation, icons and sounds.
+// the field rules, commit, undo and navigation, icons and sounds, and the
+// how-to (F1) and About (Ctrl+F1) windows it keeps for the main window.
 #include "datasheet/CellNumber.h"
 #include "equipment/EquipmentFiles.h"
 #include "equipment/RecordCodec.h"
+#include "formview/ui/AboutWindow.h"
 #include "formview/ui/FormView.h"
+#include "formview/ui/HowToWindow.h"
 #include "platform/Files.h"
 #include "samplegame/SampleGame.h"
 #include "shell/EditorState.h"
@@ -139,6 +142,10 @@ private slots:
         form = std::make_unique<FormView>(state, dialogs, player);
     }
     void init() {
+        if (state.LanguageCode != QLatin1String("uk")) {
+            state.LanguageCode = QStringLiteral("uk");
+            form->applyLanguage();
+        }
         QVERIFY(LoadEquipmentFiles(state.DataFolder, state.datasheet, state.language()).ok);
         state.graphics = graphics;
         state.LongDescriptions = descriptions;
@@ -150,23 +157,29 @@ private slots:
         form->setUndoEnabled(false);
     }
 
-    void showsEachFieldFromItsCell_data() {
+    // Each field shows its cell; a commit of the untouched unit writes it
+    // back cell for cell, even where the form shows a value without its
+    // blank or has no entry for it, and leaves a cell changed in the grid
+    // meanwhile alone.
+    void showsAndWritesBackEachCell_data() {
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("cellText");
         QTest::addColumn<QString>("control");
         QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("written"); // by the commit
         const auto row = [](const char* tag, int column, const char* cellText, const char* control,
-                            const char* expected) {
+                            const char* expected, const char* written = nullptr) {
             QTest::newRow(tag) << column << QString::fromUtf8(cellText)
-                               << QString::fromLatin1(control) << QString::fromUtf8(expected);
+                               << QString::fromLatin1(control) << QString::fromUtf8(expected)
+                               << QString::fromUtf8(written ? written : cellText);
         };
         row("unit number normalised", 0, " 2", "Text1", "2");
         row("name keeps its blanks", 1, "Panzer  ", "Text2", "Panzer  ");
-        row("movement above 31", 21, "40", "Text16", "31");
+        row("movement above 31", 21, "40", "Text16", "31", "31");
         row("class", 2, " 3", "Combo12", "3");
-        row("class half to even, down", 2, "2.5", "Combo12", "2");
+        row("class half to even, down", 2, "2.5", "Combo12", "2", "2");
         row("move medium", 19, " 1", "Combo8", "1");
-        row("move method half to even, up", 20, "3.5", "Combo9", "4");
+        row("move method half to even, up", 20, "3.5", "Combo9", "4", "4");
         row("class without entry", 2, "999", "Combo12", "-1");
         row("transport", 32, " 2", "Combo10", "2");
         row("special negative", 66, "-1", "Combo1", "-1");
@@ -175,21 +188,33 @@ private slots:
         row("target type 7 keeps the option", 13, "7", "target", "0");
         row("nation with blank", 34, " 1", "Check1_0", "1");
         row("nation with trailing blank", 40, "1 ", "Check1_6", "1");
-        row("nation 01", 41, "01", "Check1_7", "0");
-        row("nation 2", 65, "2", "Check1_31", "0");
+        row("nation 01", 41, "01", "Check1_7", "0", "0");
+        row("nation 2", 65, "2", "Check1_31", "0", "0");
         row("icon 4.5 kept", 27, "4.5", "Text27", "4.5");
+        row("no such sound", 71, " 12", "Combo6", "0");
+        row("a column without a field", 15, " 7", "Text1", "1");
     }
-    void showsEachFieldFromItsCell() {
+    void showsAndWritesBackEachCell() {
         QFETCH(int, column);
         QFETCH(QString, cellText);
         QFETCH(QString, control);
-        state.datasheet.setCell(1, 13, QStringLiteral(" 0")); // the option before row 2
+        Datasheet& sheet = state.datasheet;
+        sheet.setCell(1, 13, QStringLiteral(" 0")); // the option before row 2
         form->ShowUnitInForm(1);
-        state.datasheet.setCell(2, column, cellText);
+        sheet.setCell(2, column, cellText);
         form->ShowUnitInForm(2);
         QTEST(shown(control), "expected");
         QCOMPARE(form->shownRow(), 2);
-        QCOMPARE(state.datasheet.col(), 0);
+        QCOMPARE(sheet.col(), 0);
+
+        QFETCH(QString, written);
+        Datasheet::Row expected = sheet.rowCells(2);
+        sheet.setCell(2, 73, QStringLiteral("4 5 6"));
+        expected[73] = QStringLiteral("4 5 6");
+        expected[size_t(column)] = written;
+        form->CommitFormToGrid();
+        QVERIFY(sheet.rowCells(2) == expected);
+        QCOMPARE(state.EquipmentChanged, written != cellText);
     }
 
     // Every numeric box: shown from its cell, then a value put in (as a
@@ -249,30 +274,43 @@ private slots:
         QCOMPARE(stored, StoredValue(kept, upper));
     }
 
-    // The buttons beside the icon box step within the icons there are.
-    void iconButtons_data() {
-        QTest::addColumn<QString>("from");
+    // A value typed into a box, then the button beside it: the icon
+    // buttons step within the icons there are, Select keeps to the unit
+    // numbers there are. Rows in any order will do.
+    void buttonBesideABox_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("< steps down") << "5"
-                                      << "Command7"
-                                      << "4";
-        QTest::newRow("> steps up") << "5"
-                                    << "Command8"
-                                    << "6";
-        QTest::newRow("< at 0 does nothing") << "0"
-                                             << "Command7"
-                                             << "0";
-        QTest::newRow("> at 599 does nothing") << "599"
-                                               << "Command8"
-                                               << "599";
+        QTest::addColumn<QString>("boxAfter");
+        QTest::addColumn<int>("unit"); // the unit shown afterwards; -1 the one before
+        const auto row = [](const char* tag, const char* name, const char* typed,
+                            const char* button, const QString& boxAfter, int unit) {
+            QTest::newRow(tag) << QString::fromLatin1(name) << QString::fromLatin1(typed)
+                               << QString::fromLatin1(button) << boxAfter << unit;
+        };
+        row("< steps down", "Text27", "5", "Command7", "4", -1);
+        row("> steps up", "Text27", "5", "Command8", "6", -1);
+        row("< at 0 does nothing", "Text27", "0", "Command7", "0", -1);
+        row("> at 599 does nothing", "Text27", "599", "Command8", "599", -1);
+        row("select beyond the last", "Text28", "3000", "Command9",
+            QStringLiteral(" %1").arg(Units - 1), Units - 1);
+        row("select negative", "Text28", "-3", "Command9", "0", 0);
+        row("select inside", "Text28", "17", "Command9", "17", 17);
+        row("select no such unit", "Text28", "3.5", "Command9", "3.5", -1);
     }
-    void iconButtons() {
-        QFETCH(QString, from);
+    void buttonBesideABox() {
+        QFETCH(QString, name);
+        QFETCH(QString, typed);
         QFETCH(QString, button);
-        type(QStringLiteral("Text27"), from);
+        QFETCH(int, unit);
+        state.datasheet.sort(Datasheet::TextDescending);
+        form->showFromDatasheet(4);
+        type(name, typed);
         control<QPushButton>(button)->click();
-        QTEST(box(QStringLiteral("Text27"))->text(), "expected");
+        QTEST(box(name)->text(), "boxAfter");
+        const int row = unit < 0 ? 4 : rowOfUnit(unit);
+        QCOMPARE(form->shownRow(), row);
+        QCOMPARE(control<QPushButton>(QStringLiteral("Command1"))->isEnabled(), row != 1);
     }
 
     void iconPictureFollowsTheBox() {
@@ -347,53 +385,6 @@ private slots:
         QCOMPARE(control<QPushButton>(QStringLiteral("Command2"))->isEnabled(), shown != Units);
         if (committed) // a commit ends any block copy
             QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
-    }
-
-    void selectKeepsToTheUnitNumbers_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("boxAfter");
-        QTest::addColumn<int>("unit");
-        const auto row = [](const char* tag, const char* typed, const QString& boxAfter, int unit) {
-            QTest::newRow(tag) << QString::fromLatin1(typed) << boxAfter << unit;
-        };
-        row("beyond the last", "3000", QStringLiteral(" %1").arg(Units - 1), Units - 1);
-        row("negative", "-3", QStringLiteral("0"), 0);
-        row("inside", "17", QStringLiteral("17"), 17);
-        row("no such unit", "3.5", QStringLiteral("3.5"), -1);
-    }
-    void selectKeepsToTheUnitNumbers() {
-        QFETCH(QString, typed);
-        QFETCH(QString, boxAfter);
-        QFETCH(int, unit);
-        state.datasheet.sort(Datasheet::TextDescending); // any order will do
-        form->showFromDatasheet(4);
-        type(QStringLiteral("Text28"), typed);
-        click("Command9");
-        QCOMPARE(box(QStringLiteral("Text28"))->text(), boxAfter);
-        const int row = unit < 0 ? 4 : rowOfUnit(unit);
-        QCOMPARE(form->shownRow(), row);
-        QCOMPARE(control<QPushButton>(QStringLiteral("Command1"))->isEnabled(), row != 1);
-    }
-
-    // An untouched unit comes back as it was, cell for cell, even where the
-    // form shows a value without its blank or has no entry for it.
-    void commitWritesTheRowBack() {
-        Datasheet& sheet = state.datasheet;
-        sheet.setCell(2, 15, QStringLiteral(" 7"));
-        sheet.setCell(2, 2, QStringLiteral("999"));  // no such class
-        sheet.setCell(2, 13, QStringLiteral(" 7"));  // no such target type
-        sheet.setCell(2, 71, QStringLiteral(" 12")); // no such sound
-        form->ShowUnitInForm(2);
-        const Datasheet::Row before = sheet.rowCells(2);
-        sheet.setCell(2, 73, QStringLiteral("4 5 6")); // changed in the grid meanwhile
-        form->CommitFormToGrid();
-        for (int col = 0; col < 73; ++col)
-            QCOMPARE(sheet.cell(2, col), before[size_t(col)]);
-        QCOMPARE(sheet.cell(2, 73), QStringLiteral("4 5 6"));
-        QVERIFY(!state.EquipmentChanged);
-        type(QStringLiteral("Text2"), QStringLiteral("Tiger 2"));
-        form->CommitFormToGrid();
-        QCOMPARE(sheet.cell(2, 1), QStringLiteral("Tiger 2"));
     }
 
     void nationBoxesTurnOrangeWhileOneHasTheFocus() {
@@ -509,6 +500,76 @@ private slots:
                              "\r\nThis file should be located in Korvath's 'BNK' folder.\r\n"
                              "Check the foldersettings for this program, and make sure that the "
                              "game is correctly located."});
+    }
+
+    void howToShowsTheLanguagesText_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("firstLine");
+        QTest::newRow("English")
+            << "uk"
+            << "Quillon - How To..."
+            << "You can leave this Form open at any time, when running the Editor. This form is "
+               "shown by pressing the 'F1' key.";
+        QTest::newRow("German") << "deu"
+                                << "QuillonWie kann ich..."
+                                << QString::fromUtf8(
+                                       "Sie können dieses Fenster jederzeit verlassen, wenn Sie "
+                                       "den Editor benutzen. Dieses Fenster wird durch Dücken der "
+                                       "'F1'-Taste angezeigt.");
+        QTest::newRow("French") << "fra"
+                                << "Quillon - Comment faire pour..."
+                                << QString::fromUtf8(
+                                       "Vous pouvez laisser cette Form ouverte à tout moment, "
+                                       "quand vous vous servez de l' Editeur. Cette form est "
+                                       "affichée quand on presse la touche  'F1'.");
+    }
+    void howToShowsTheLanguagesText() {
+        QFETCH(QString, code);
+        QFETCH(QString, title);
+        QFETCH(QString, firstLine);
+        state.LanguageCode = code;
+        form->applyLanguage();
+        form->showHowTo();
+        formview::HowToWindow* window = form->howTo();
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->windowTitle(), title);
+        QCOMPARE(window->text()->toPlainText().section(QLatin1Char('\n'), 0, 0), firstLine);
+        // OK hides it without discarding it.
+        window->okButton()->click();
+        QVERIFY(!window->isVisible());
+        QCOMPARE(form->howTo(), window);
+    }
+
+    void aboutOkDiscardsTheWindow() {
+        const auto text = [&] {
+            return form->aboutWindow()
+                ->findChild<QLabel*>(QStringLiteral("lblDescription"))
+                ->text();
+        };
+        const QString german = QString::fromUtf8("Zusätzlich können Sie Daten von Quillon nach "
+                                                 "MS-Excel kopieren, dort verändern und dann "
+                                                 "wieder in Quillon einfügen.");
+        state.LanguageCode = QStringLiteral("deu");
+        form->applyLanguage();
+        form->showAbout();
+        QVERIFY(form->aboutWindow()->isVisible());
+        QCOMPARE(form->aboutWindow()->windowTitle(), QString::fromUtf8("Über Quillon"));
+        QVERIFY(text().contains(german));
+        form->aboutWindow()->findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->click();
+        QCOMPARE(dialogs.informed, // a message only, the window stays
+                 QStringList{QStringLiteral("System Information Is Unavailable At This Time")});
+
+        form->aboutWindow()->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!form->aboutWindow());
+
+        // Created anew: the texts it has before a language is applied.
+        form->showAbout();
+        QCOMPARE(form->aboutWindow()->windowTitle(), QStringLiteral("About Quillon"));
+        QVERIFY(text().startsWith("This Korvath Equipment Editor changes the content of the"));
+        form->applyLanguage();
+        QVERIFY(text().contains(german));
     }
 };
 

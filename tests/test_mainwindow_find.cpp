@@ -38,29 +38,19 @@ const QList<int> Marked{3, 4, 8};
 constexpr int ColumnColumn = 2; // a report list's "Column" (heading) column
 constexpr int UnitColumn = 0;
 
-std::vector<Datasheet::Row> AllRows(const Datasheet& sheet) {
-    std::vector<Datasheet::Row> rows;
-    for (int row = 0; row < sheet.rows(); ++row)
-        rows.push_back(sheet.rowCells(row));
-    return rows;
-}
-
-QString RowText(const Datasheet::Row& row) {
-    QStringList cells;
-    for (int col = 1; col < Datasheet::ColumnCount; ++col)
-        cells.append(row[size_t(col)]);
-    return cells.join(u'\t');
-}
-
-// Every cell and the descriptions of the units: what undo must give back.
-QStringList Snapshot(MainWindow& window) {
+// Every row's cells, the headings first, then the units' descriptions:
+// what undo must give back.
+QList<QStringList> Rows(MainWindow& window) {
     const Datasheet& sheet = window.state().datasheet;
-    QStringList texts;
-    for (int row = 1; row < sheet.rows(); ++row)
+    QList<QStringList> rows;
+    for (int row = 0; row < sheet.rows(); ++row) {
+        QStringList cells;
         for (int col = 0; col < Datasheet::ColumnCount; ++col)
-            texts.append(sheet.cell(row, col));
-    texts.append(window.state().LongDescriptions.mid(0, sheet.rows() - 1));
-    return texts;
+            cells.append(sheet.cell(row, col));
+        rows.append(cells);
+    }
+    rows.append(window.state().LongDescriptions.mid(0, sheet.rows() - 1));
+    return rows;
 }
 
 // Clicks a cell given by its row and column in the grid as it is shown.
@@ -182,7 +172,7 @@ private slots:
             sheet().setCell(Marked[i], 1, names[i]);
             sheet().setCell(Marked[i], 4, QStringLiteral(" 100"));
         }
-        std::vector<Datasheet::Row> expected = AllRows(sheet());
+        QList<QStringList> expected = Rows(window());
         DatasheetView* view = window().datasheetView();
         window().datasheetPage()->filterField()->setText(QStringLiteral("h.a. = 100"));
         QCOMPARE(view->model()->rowCount(), Marked.size());
@@ -194,7 +184,7 @@ private slots:
             editor->action("mnu_copy")->trigger();
             QStringList lines;
             for (int row : Marked)
-                lines.append(RowText(expected[size_t(row)]));
+                lines.append(expected[row].mid(1).join(u'\t'));
             QCOMPARE(clipboard->text(), lines.join(u'\r'));
         } else if (action.startsWith(QLatin1String("paste"))) {
             const bool gap = action.endsWith(QLatin1String("gap"));
@@ -220,24 +210,23 @@ private slots:
             editor->rightClickGrid();
             QList<int> byName = Marked;
             std::sort(byName.begin(), byName.end(), [&](int a, int b) {
-                return expected[size_t(a)].text(1).toLower() <
-                       expected[size_t(b)].text(1).toLower();
+                return expected[a][1].toLower() < expected[b][1].toLower();
             });
             QVERIFY(byName != Marked); // the sort has something to do
-            const std::vector<Datasheet::Row> before = expected;
+            const QList<QStringList> before = expected;
             for (qsizetype i = 0; i < Marked.size(); ++i)
-                expected[size_t(Marked[i])] = before[size_t(byName[i])];
+                expected[Marked[i]] = before[byName[i]];
             QCOMPARE(insertDelete(*editor), QStringLiteral("filter"));
         }
-        QVERIFY(AllRows(sheet()) == expected);
+        QCOMPARE(Rows(window()), expected);
         // Taken back and done again under the filter: hidden rows never move.
         if (action != QLatin1String("paste over gap")) {
-            const std::vector<Datasheet::Row> done = AllRows(sheet());
+            const QList<QStringList> done = Rows(window());
             editor->action("mnu_undo")->trigger();
             QCOMPARE(view->model()->rowCount(), Marked.size());
-            QVERIFY(AllRows(sheet()) != done || action == QLatin1String("copy"));
+            QVERIFY(Rows(window()) != done || action == QLatin1String("copy"));
             editor->action("mnu_redo")->trigger();
-            QVERIFY(AllRows(sheet()) == done);
+            QCOMPARE(Rows(window()), done);
         }
 
         // A shown unit far down stays current and in sight without the filter.
@@ -257,27 +246,22 @@ private slots:
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("status"); // %1 the name of unit 0
         QTest::addColumn<QString>("problem");
-        QTest::newRow("English") << "uk"
-                                 << "unit no. < 3"
-                                 << "3 of 40 units   |   Unit 0: %1   |   Filter: unit no. < 3"
-                                 << "";
-        QTest::newRow("German") << "deu"
-                                << "einheitennr. < 3 und unit no. >= 0"
-                                << "3 von 40 Einheiten   |   Einheit 0: %1   |   "
-                                   "Filter: einheitennr. < 3 und unit no. >= 0"
-                                << "";
-        QTest::newRow("French") << "fra" << QString::fromUtf8("numéro de l'unité < 3")
-                                << QString::fromUtf8("3 sur 40 unités   |   Unité 0: %1   |   "
-                                                     "Filtre: numéro de l'unité < 3")
-                                << "";
-        QTest::newRow("German, unknown column")
-            << "deu"
-            << "nummer < 3"
-            << "40 Einheiten   |   Einheit 0: %1   |   Filter nicht angewendet"
-            << QString::fromUtf8("Keine Spalte heißt \"nummer\".");
-        QTest::newRow("French, no filter")
-            << "fra"
-            << "" << QString::fromUtf8("40 unités   |   Unité 0: %1   |   Aucun filtre") << "";
+        const auto row = [](const char* tag, const char* code, const char* filter,
+                            const char* status, const char* problem = "") {
+            QTest::newRow(tag) << QString::fromLatin1(code) << QString::fromUtf8(filter)
+                               << QString::fromUtf8(status) << QString::fromUtf8(problem);
+        };
+        row("English", "uk", "unit no. < 3",
+            "3 of 40 units   |   Unit 0: %1   |   Filter: unit no. < 3");
+        row("German", "deu", "einheitennr. < 3 und unit no. >= 0",
+            "3 von 40 Einheiten   |   Einheit 0: %1   |   "
+            "Filter: einheitennr. < 3 und unit no. >= 0");
+        row("French", "fra", "numéro de l'unité < 3",
+            "3 sur 40 unités   |   Unité 0: %1   |   Filtre: numéro de l'unité < 3");
+        row("German, unknown column", "deu", "nummer < 3",
+            "40 Einheiten   |   Einheit 0: %1   |   Filter nicht angewendet",
+            "Keine Spalte heißt \"nummer\".");
+        row("French, no filter", "fra", "", "40 unités   |   Unité 0: %1   |   Aucun filtre");
     }
     void statusLine() {
         QFETCH(QString, code);
@@ -430,7 +414,7 @@ private slots:
         QFETCH(QList<int>, equal);
         QFETCH(bool, form);
         MainWindow& w = window();
-        const QStringList original = Snapshot(w);
+        const QList<QStringList> original = Rows(w);
         sheet().setCell(2, 3, QStringLiteral("99"));
         sheet().setCell(4, 1, QStringLiteral("Renamed"));
         sheet().setCell(4, 27, QStringLiteral("1"));
@@ -465,7 +449,7 @@ private slots:
             emit w.datasheetView()->unitChosen();
             QCOMPARE(name->text(), QStringLiteral("Renamed"));
         }
-        const QStringList edited = Snapshot(w);
+        const QList<QStringList> edited = Rows(w);
         QVERIFY(selectEntries(*list, [&](int e) {
                     return pick.isEmpty() || list->entryText(e, UnitColumn) + QLatin1Char(':') +
                                                      list->entryText(e, ColumnColumn) ==
@@ -473,12 +457,9 @@ private slots:
                 }) > 0);
         list->findChild<QPushButton*>(wholeUnits ? "TakeUnits" : "TakeValues")->click();
         QCOMPARE(list->entryCount(), left);
-        const QStringList taken = Snapshot(w);
-        for (const int row : equal) {
-            const qsizetype at = qsizetype(row - 1) * Datasheet::ColumnCount;
-            QCOMPARE(taken.mid(at, Datasheet::ColumnCount),
-                     original.mid(at, Datasheet::ColumnCount));
-        }
+        const QList<QStringList> taken = Rows(w);
+        for (const int row : equal)
+            QCOMPARE(taken[row], original[row]);
         if (pick.isEmpty())
             QCOMPARE(taken, original);
         QCOMPARE(w.undoStack()->count(), 2); // the deletion, then the take
@@ -486,10 +467,10 @@ private slots:
             QCOMPARE(name->text(), sheet().cell(4, 1));
 
         editor->action("mnu_undo")->trigger();
-        QCOMPARE(Snapshot(w), edited);
+        QCOMPARE(Rows(w), edited);
         QTRY_COMPARE(list->entryCount(), 5);
         editor->action("mnu_redo")->trigger();
-        QCOMPARE(Snapshot(w), taken);
+        QCOMPARE(Rows(w), taken);
         QTRY_COMPARE(list->entryCount(), left);
 
         list->close();
