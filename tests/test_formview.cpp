@@ -112,12 +112,8 @@ class FormViewTest : public QObject {
         return QStringLiteral("none");
     }
     void type(const QString& name, const QString& keys) const {
-        QLineEdit* field = box(name);
-        field->selectAll();
-        if (keys.isEmpty())
-            QTest::keyClick(field, Qt::Key_Backspace);
-        else
-            QTest::keyClicks(field, keys);
+        box(name)->selectAll();
+        QTest::keyClicks(box(name), keys);
     }
     int rowOfUnit(int number) const {
         for (int row = 1; row < state.datasheet.rows(); ++row)
@@ -191,6 +187,10 @@ private slots:
         row("nation 01", 41, "01", "Check1_7", "0", "0");
         row("nation 2", 65, "2", "Check1_31", "0", "0");
         row("icon 4.5 kept", 27, "4.5", "Text27", "4.5");
+        row("sound with the loader's blank", 71, " 1001", "Combo6", "2");
+        row("sound with an upper-case extension", 71, "1004", "Combo6", "5");
+        row("sound of two digits", 71, "12", "Combo6", "0");
+        row("no sound: the entry's text", 71, "", "Combo6", "0", "None");
         row("no such sound", 71, " 12", "Combo6", "0");
         row("a column without a field", 15, " 7", "Text1", "1");
     }
@@ -198,6 +198,8 @@ private slots:
         QFETCH(int, column);
         QFETCH(QString, cellText);
         QFETCH(QString, control);
+        form->reloadReferenceData(); // rebuilt, not appended; what the unit shows stays
+        QVERIFY(!undoEnabled());
         Datasheet& sheet = state.datasheet;
         sheet.setCell(1, 13, QStringLiteral(" 0")); // the option before row 2
         form->ShowUnitInForm(1);
@@ -370,12 +372,14 @@ private slots:
         QFETCH(int, unitShown);
         form->showFromDatasheet(row);
         form->setNextEnabled(true); // as after opening a file of one unit
-        const QString before = cell(row, 3);
+        const QStringList before{cell(row, 1), cell(row, 3)};
         QGuiApplication::clipboard()->setText(QStringLiteral("block"));
+        type(QStringLiteral("Text2"), QStringLiteral("Tiger 2"));
         type(QStringLiteral("Text4"), QStringLiteral("77"));
         type(QStringLiteral("Text28"), QStringLiteral("5"));
         control<QPushButton>(button)->click();
-        QCOMPARE(cell(row, 3), committed ? QStringLiteral("77") : before);
+        const QStringList after{cell(row, 1), cell(row, 3)};
+        QCOMPARE(after, committed ? QStringList({"Tiger 2", "77"}) : before);
         QCOMPARE(state.EquipmentChanged, committed);
         const int shown = rowOfUnit(unitShown);
         QCOMPARE(form->shownRow(), shown);
@@ -438,33 +442,14 @@ private slots:
         QVERIFY(text->toPlainText().isEmpty());
     }
 
-    void soundListsSelectTheUnitsSound_data() {
-        QTest::addColumn<QString>("cellText");
-        QTest::addColumn<QString>("entry");
-        const auto row = [](const char* tag, const char* cellText, const char* entry) {
-            QTest::newRow(tag) << QString::fromLatin1(cellText) << QString::fromLatin1(entry);
-        };
-        row("loader's blank", " 1001", "1001.mel");
-        row("upper-case extension", "1004", "1004.MEL");
-        row("two digits", "12", "None");
-        row("empty", "", "None");
-    }
-    void soundListsSelectTheUnitsSound() {
-        QFETCH(QString, cellText);
-        QFETCH(QString, entry);
-        form->reloadReferenceData(); // rebuilt, not appended
-        QVERIFY(!undoEnabled());     // nothing the unit shows has changed
-        auto* list = control<QComboBox>(QStringLiteral("Combo6"));
-        QCOMPARE(list->count(), 6); // "None", 1000..1003.mel, 1004.MEL; 12.mel is no sound
-        state.datasheet.setCell(2, 71, cellText);
-        form->ShowUnitInForm(2);
-        QCOMPARE(list->currentText(), entry);
-    }
-
     void playWritesTheWaveFileAndPlaysIt() {
         const QString wave = state.ProgramFolder + QStringLiteral("test.wav");
         QVERIFY(platform::writeWholeFile(wave, QByteArray(100000, 'x'))); // an older, longer one
         auto* list = control<QComboBox>(QStringLiteral("Combo5"));
+        QStringList sounds; // 12.mel is no sound
+        for (int i = 0; i < list->count(); ++i)
+            sounds.append(list->itemText(i));
+        QCOMPARE(sounds, QString("None 1000.mel 1001.mel 1002.mel 1003.mel 1004.MEL").split(' '));
         list->setCurrentText(QStringLiteral("1002.mel"));
         click("Command4");
         QCOMPARE(player.calls,
@@ -502,74 +487,77 @@ private slots:
                              "game is correctly located."});
     }
 
-    void howToShowsTheLanguagesText_data() {
+    // The how-to window (F1) and the About window (Ctrl+F1) in each language.
+    // OK hides the how-to window and discards the About window, which comes
+    // back with its first texts until a language is applied.
+    void helpWindows_data() {
         QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("firstLine");
-        QTest::newRow("English")
-            << "uk"
-            << "Quillon - How To..."
-            << "You can leave this Form open at any time, when running the Editor. This form is "
-               "shown by pressing the 'F1' key.";
-        QTest::newRow("German") << "deu"
-                                << "QuillonWie kann ich..."
-                                << QString::fromUtf8(
-                                       "Sie können dieses Fenster jederzeit verlassen, wenn Sie "
-                                       "den Editor benutzen. Dieses Fenster wird durch Dücken der "
-                                       "'F1'-Taste angezeigt.");
-        QTest::newRow("French") << "fra"
-                                << "Quillon - Comment faire pour..."
-                                << QString::fromUtf8(
-                                       "Vous pouvez laisser cette Form ouverte à tout moment, "
-                                       "quand vous vous servez de l' Editeur. Cette form est "
-                                       "affichée quand on presse la touche  'F1'.");
+        QTest::addColumn<QString>("howToTitle");
+        QTest::addColumn<QString>("howTo"); // its first line
+        QTest::addColumn<QString>("aboutTitle");
+        QTest::addColumn<QString>("about"); // a part with the editor's name twice
+        const auto row = [](const char* tag, const char* code, const char* howToTitle,
+                            const char* howTo, const char* aboutTitle, const char* about) {
+            QTest::newRow(tag) << QString::fromLatin1(code) << QString::fromUtf8(howToTitle)
+                               << QString::fromUtf8(howTo) << QString::fromUtf8(aboutTitle)
+                               << QString::fromUtf8(about);
+        };
+        row("English", "uk", "Quillon - How To...",
+            "You can leave this Form open at any time, when running the Editor. This form is "
+            "shown by pressing the 'F1' key.",
+            "About Quillon",
+            "You can copy from the the Quillon to MS Excel, modify the data, and then paste it "
+            "back to the Quillon.  You can also");
+        row("German", "deu", "QuillonWie kann ich...",
+            "Sie können dieses Fenster jederzeit verlassen, wenn Sie den Editor benutzen. Dieses "
+            "Fenster wird durch Dücken der 'F1'-Taste angezeigt.",
+            "Über Quillon",
+            "Zusätzlich können Sie Daten von Quillon nach MS-Excel kopieren, dort verändern und "
+            "dann wieder in Quillon einfügen. Sie");
+        row("French", "fra", "Quillon - Comment faire pour...",
+            "Vous pouvez laisser cette Form ouverte à tout moment, quand vous vous servez de l' "
+            "Editeur. Cette form est affichée quand on presse la touche  'F1'.",
+            "A propos de Quillon",
+            "Vous pouvez copier depuis le Quillon vers MS Excel, modifier les données, et le "
+            "coller en retour vers Quillon.  Plus");
     }
-    void howToShowsTheLanguagesText() {
+    void helpWindows() {
+        QFETCH(QString, about);
         QFETCH(QString, code);
-        QFETCH(QString, title);
-        QFETCH(QString, firstLine);
         state.LanguageCode = code;
         form->applyLanguage();
         form->showHowTo();
-        formview::HowToWindow* window = form->howTo();
-        QVERIFY(window->isVisible());
-        QCOMPARE(window->windowTitle(), title);
-        QCOMPARE(window->text()->toPlainText().section(QLatin1Char('\n'), 0, 0), firstLine);
-        // OK hides it without discarding it.
-        window->okButton()->click();
-        QVERIFY(!window->isVisible());
-        QCOMPARE(form->howTo(), window);
-    }
+        formview::HowToWindow* howTo = form->howTo();
+        QVERIFY(howTo->isVisible());
+        QTEST(howTo->windowTitle(), "howToTitle");
+        QTEST(howTo->text()->toPlainText().section(QLatin1Char('\n'), 0, 0), "howTo");
+        howTo->okButton()->click();
+        QVERIFY(!howTo->isVisible());
+        QCOMPARE(form->howTo(), howTo);
 
-    void aboutOkDiscardsTheWindow() {
-        const auto text = [&] {
+        const auto aboutText = [&] {
             return form->aboutWindow()
                 ->findChild<QLabel*>(QStringLiteral("lblDescription"))
                 ->text();
         };
-        const QString german = QString::fromUtf8("Zusätzlich können Sie Daten von Quillon nach "
-                                                 "MS-Excel kopieren, dort verändern und dann "
-                                                 "wieder in Quillon einfügen.");
-        state.LanguageCode = QStringLiteral("deu");
-        form->applyLanguage();
+        const auto click = [&](const char* button) {
+            form->aboutWindow()->findChild<QPushButton*>(QLatin1String(button))->click();
+        };
         form->showAbout();
         QVERIFY(form->aboutWindow()->isVisible());
-        QCOMPARE(form->aboutWindow()->windowTitle(), QString::fromUtf8("Über Quillon"));
-        QVERIFY(text().contains(german));
-        form->aboutWindow()->findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->click();
+        QTEST(form->aboutWindow()->windowTitle(), "aboutTitle");
+        QVERIFY(aboutText().contains(about));
+        click("cmdSysInfo");
         QCOMPARE(dialogs.informed, // a message only, the window stays
                  QStringList{QStringLiteral("System Information Is Unavailable At This Time")});
-
-        form->aboutWindow()->findChild<QPushButton*>(QStringLiteral("cmdOK"))->click();
+        click("cmdOK");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!form->aboutWindow());
-
-        // Created anew: the texts it has before a language is applied.
         form->showAbout();
         QCOMPARE(form->aboutWindow()->windowTitle(), QStringLiteral("About Quillon"));
-        QVERIFY(text().startsWith("This Korvath Equipment Editor changes the content of the"));
+        QVERIFY(aboutText().startsWith("This Korvath Equipment Editor changes the content of the"));
         form->applyLanguage();
-        QVERIFY(text().contains(german));
+        QVERIFY(aboutText().contains(about));
     }
 };
 

@@ -58,38 +58,34 @@ class ApplyLanguageUiTest : public QObject {
     Q_OBJECT
 private slots:
     // Expected: file menu and Open with their access keys, frame 3, the
-    // previous unit button, the last nation box, the setup button and title.
-    void captionsByObjectName_data() {
+    // previous unit button, the last nation box, the setup button and title;
+    // then the tooltips of the previous unit button, the grid and the soft
+    // attack picture, which ClearTooltips takes away again.
+    void captionsAndTooltipsByObjectName_data() {
         QTest::addColumn<Language>("language");
-        QTest::addColumn<QStringList>("captions");
-        QTest::newRow("English") << Language::English
-                                 << QStringList{"&File",
-                                                "&Open",
-                                                "Attack Values",
-                                                "Prev. Unit",
-                                                "Unused",
-                                                "Use",
-                                                "Quillon - Setup Information."};
+        QTest::addColumn<QString>("captions");     // joined by '|'
+        QTest::addColumn<QStringList>("tooltips"); // how they begin
+        QTest::newRow("English")
+            << Language::English
+            << "&File|&Open|Attack Values|Prev. Unit|Unused|Use|Quillon - Setup Information."
+            << QStringList{"Previous Unit. To scroll", "LEFT CLICK a cell", "Soft Attack"};
         QTest::newRow("German") << Language::German
-                                << QStringList{"&Datei",
-                                               "\u00d6&ffnen",
-                                               "Angriffswerte",
-                                               "Vorherige Einheit",
-                                               "Nicht benutzt",
-                                               "Anwenden",
-                                               "Quillon - Setup Information."};
-        QTest::newRow("French") << Language::French
-                                << QStringList{"&Fichier",
-                                               "&Ouvrir",
-                                               "Valeurs d'attaque",
-                                               "Unit\u00e9 Pr\u00e9c\u00e9dente",
-                                               "Inemploy\u00e9",
-                                               "Employer",
-                                               "Quillon - Informations d'Installation."};
+                                << QString::fromUtf8("&Datei|Ö&ffnen|Angriffswerte|Vorherige "
+                                                     "Einheit|Nicht benutzt|Anwenden|Quillon - "
+                                                     "Setup Information.")
+                                << QStringList{"Vorherige Einheit. Zum schnellen Vorlauf",
+                                               "Mit einem linken Mausklick, gefolgt von",
+                                               "Weicher Angriff"};
+        QTest::newRow("French")
+            << Language::French
+            << QString::fromUtf8("&Fichier|&Ouvrir|Valeurs d'attaque|Unité Précédente|Inemployé|"
+                                 "Employer|Quillon - Informations d'Installation.")
+            << QStringList{QString::fromUtf8("Unité précédente. Pour faire"),
+                           "CLIQUEZ DU BOUTON GAUCHE", "Attaque anti-personnelle"};
     }
-    void captionsByObjectName() {
+    void captionsAndTooltipsByObjectName() {
         QFETCH(Language, language);
-        QFETCH(QStringList, captions);
+        QFETCH(QStringList, tooltips);
         MainWindowTree tree;
         ApplyCaptions(&tree.window, language, "Form1");
         QCOMPARE(tree.window.windowTitle(), QString("Quillon"));
@@ -97,26 +93,22 @@ private slots:
         // The dialog is a window of its own: the main window's Command1 text stays out of it.
         QCOMPARE(tree.setupConfirm->text(), QStringLiteral("setup design"));
         ApplyCaptions(tree.setup, language, "Form3");
-        QCOMPARE((QStringList{tree.fileMenu->title(), tree.open->text(), tree.frame3->title(),
-                              tree.previous->text(), tree.unusedNation->text(),
-                              tree.setupConfirm->text(), tree.setup->windowTitle()}),
-                 captions);
-    }
+        QTEST((QStringList{tree.fileMenu->title(), tree.open->text(), tree.frame3->title(),
+                           tree.previous->text(), tree.unusedNation->text(),
+                           tree.setupConfirm->text(), tree.setup->windowTitle()})
+                  .join(u'|'),
+              "captions");
 
-    void tooltipsSetAndCleared() {
-        MainWindowTree tree;
-        ApplyTooltips(&tree.window, Language::German, "Form1");
-        QVERIFY(tree.previous->toolTip().startsWith("Vorherige Einheit. Zum schnellen Vorlauf"));
-        QVERIFY(tree.grid->toolTip().startsWith("Mit einem linken Mausklick, gefolgt von"));
-        QCOMPARE(tree.softAttack->toolTip(), QStringLiteral("Weicher Angriff"));
-        QCOMPARE(tree.setupConfirm->toolTip(), QStringLiteral("dialog tip"));
+        ApplyTooltips(&tree.window, language, "Form1");
+        QVERIFY(tree.previous->toolTip().startsWith(tooltips[0]));
+        QVERIFY(tree.grid->toolTip().startsWith(tooltips[1]));
+        QCOMPARE(tree.softAttack->toolTip(), tooltips[2]);
         QVERIFY(tree.frame3->toolTip().isEmpty());
-
         ClearTooltips(&tree.window, "Form1");
         QVERIFY(tree.previous->toolTip().isEmpty());
         QVERIFY(tree.grid->toolTip().isEmpty());
         QVERIFY(tree.softAttack->toolTip().isEmpty());
-        // Tooltips from the game's lists are not the table's to clear.
+        // Tooltips from the game's lists, and other windows', are not the table's.
         QCOMPARE(tree.unusedNation->toolTip(), QStringLiteral("a nation from the game"));
         QCOMPARE(tree.setupConfirm->toolTip(), QStringLiteral("dialog tip"));
     }
