@@ -274,26 +274,25 @@ private slots:
         QTest::addColumn<QStringList>("keys");
         QTest::addColumn<int>("row"); // the unit current or shown afterwards
         QTest::addColumn<QString>("note");
-        const QString forward = "Passed the last unit: continued from the first.";
-        const QString backward = "Passed the first unit: continued from the last.";
+        const auto row = [](const char* tag, bool formView, const char* query, bool everywhere,
+                            const QStringList& keys, int unitRow, const char* note = "") {
+            QTest::newRow(tag) << formView << QString::fromUtf8(query) << everywhere << keys
+                               << unitRow << QString::fromUtf8(note);
+        };
+        const char* forward = "Passed the last unit: continued from the first.";
+        const char* backward = "Passed the first unit: continued from the last.";
         const QStringList enter{QStringLiteral("Return")};
-        QTest::newRow("first match") << false << "ECLAIR" << false << enter << 3 << "";
-        QTest::newRow("wraps to the first")
-            << false << "eclair" << false << QStringList{"Return", "F3", "F3"} << 3 << forward;
-        QTest::newRow("backwards wraps to the last")
-            << false << "eclair" << false << QStringList{"Shift+F3"} << 7 << backward;
-        QTest::newRow("shift enter goes back")
-            << false << "eclair" << false << QStringList{"F3", "F3", "Shift+Return"} << 3 << "";
-        QTest::newRow("descriptions only when asked")
-            << false << "zeppelin" << false << enter << 1 << "No unit matches \"zeppelin\".";
-        QTest::newRow("a description") << false << "zeppelin" << true << enter << 9 << "";
-        QTest::newRow("a cell") << false << "4242" << true << enter << 5 << "";
-        QTest::newRow("form view")
-            << true << QString::fromUtf8("éclair") << false << enter << 3 << "";
-        QTest::newRow("form view, backwards")
-            << true << "eclair" << false << QStringList{"Shift+F3"} << 7 << backward;
-        QTest::newRow("form view, nothing")
-            << true << "nowhere" << true << enter << 1 << "No unit matches \"nowhere\".";
+        row("first match", false, "ECLAIR", false, enter, 3);
+        row("wraps to the first", false, "eclair", false, {"Return", "F3", "F3"}, 3, forward);
+        row("backwards wraps to the last", false, "eclair", false, {"Shift+F3"}, 7, backward);
+        row("shift enter goes back", false, "eclair", false, {"F3", "F3", "Shift+Return"}, 3);
+        row("descriptions only when asked", false, "zeppelin", false, enter, 1,
+            "No unit matches \"zeppelin\".");
+        row("a description", false, "zeppelin", true, enter, 9);
+        row("a cell", false, "4242", true, enter, 5);
+        row("form view", true, "éclair", false, enter, 3);
+        row("form view, backwards", true, "eclair", false, {"Shift+F3"}, 7, backward);
+        row("form view, nothing", true, "nowhere", true, enter, 1, "No unit matches \"nowhere\".");
     }
     void find() {
         QFETCH(bool, formView);
