@@ -147,7 +147,6 @@ private slots:
         state.EquipmentChanged = false;
         dialogs.clear();
         player.calls.clear();
-        form->reloadReferenceData();
         form->showFromDatasheet(1);
         form->setUndoEnabled(false);
     }
