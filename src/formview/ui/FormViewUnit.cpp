@@ -169,7 +169,14 @@ void FormView::Private::commit() {
         return;
     Datasheet& sheet = state.datasheet;
     const bool pasteOnly = onlyDescriptionPasted();
-    const Datasheet::Row cells = formRow();
+    const Datasheet::Row form = formRow();
+    // A field the user left alone keeps its cell's own text, even where the
+    // form shows it otherwise (a nation cell of 2 shows a clear box, 40 shows
+    // the box's highest value): paging through units must not rewrite them.
+    Datasheet::Row cells = form;
+    for (size_t column = 0; column < size_t(Datasheet::ColumnCount); ++column)
+        if (form[column] == shownForm[column])
+            cells[column] = shownCells[column];
     const QString typed = descriptionText();
     std::vector<DescriptionEdit> descriptions;
     const QString unitNumber = gamedata::TrimBlanks(sheet.cell(shownRow, UnitNumberColumn));
@@ -181,7 +188,8 @@ void FormView::Private::commit() {
     std::unique_ptr<CellsChange> change =
         CellsChange::setting(sheet, state.LongDescriptions, CellsChange::rowEdits(shownRow, cells),
                              std::move(descriptions));
-    shownForm = cells;
+    shownForm = form;
+    shownCells = cells;
     shownDescription = typed;
     pastedDescription.reset();
     if (change) {
