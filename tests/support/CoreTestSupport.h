@@ -5,6 +5,9 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <memory>
+
+class QProcess;
 
 namespace quillon::testing {
 
@@ -43,5 +46,10 @@ struct CliRun {
 // configuration folders. A process that did not end by itself gives exit code -1.
 CliRun RunCli(const QStringList& arguments, const QStringList& environment = {},
               const QString& program = {});
+// The same in two steps, so that several can run at once.
+std::unique_ptr<QProcess> StartCli(const QStringList& arguments,
+                                   const QStringList& environment = {},
+                                   const QString& program = {});
+CliRun FinishCli(QProcess& process);
 
 } // namespace quillon::testing
