@@ -8,7 +8,6 @@
 #include "support/CoreTestSupport.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -29,17 +28,6 @@ const QString NotUndone =
     "The save did not complete, and these files could not be put back as they were: ";
 const QString Interrupted = "A save into this folder was interrupted while it replaced its "
                             "files, so they may not belong together: ";
-
-void Restore(const QString& folder, const Files& files) {
-    for (const QString& name : QDir(folder).entryList(QDir::Files)) {
-        if (Bytes(folder + name) != files.value(name))
-            QFile::remove(folder + name);
-    }
-    for (auto file = files.begin(); file != files.end(); ++file) {
-        if (!QFileInfo::exists(folder + file.key()))
-            platform::writeWholeFile(folder + file.key(), file.value());
-    }
-}
 
 // A sample game whose data folder holds an earlier save and its backups,
 // three generations apart, and a table of other units with descriptions.
@@ -66,19 +54,18 @@ struct SavedGame {
                     .exitCode != 0)
             return false;
         before = FolderBytes(data);
-        const QString counts = root + "counts";
+        // Counted, timed and seen in a copy, so that this folder stays as it was.
+        const SavedGame counted = copyTo(root + "counted/");
         QElapsedTimer clock;
         clock.start();
         const bool imported =
-            import({"LD_PRELOAD=" + qEnvironmentVariable("QUILLON_FAULT_SHIM"),
-                    "QUILLON_FAULT_DIR=" + data, "QUILLON_FAULT_COUNTS=" + counts, AsanWithShim()})
+            counted.import(counted.shimEnvironment("QUILLON_FAULT_COUNTS=" + root + "counts"))
                 .exitCode == 0;
         importMs = int(clock.elapsed());
-        const QList<QByteArray> numbers = Bytes(counts).trimmed().split(' ');
+        const QList<QByteArray> numbers = Bytes(root + "counts").trimmed().split(' ');
         for (int op = 0; op < 4 && numbers.size() == 4; ++op)
             count[QStringList{"open", "write", "fsync", "rename"}[op]] = numbers[op].toInt();
-        after = FolderBytes(data);
-        Restore(data, before);
+        after = FolderBytes(counted.data);
         return imported && after != before && count.size() == 4;
     }
 
@@ -88,13 +75,7 @@ struct SavedGame {
         copy.game = root + "game/";
         copy.data = copy.game + "data/";
         copy.table = root + "units.tsv";
-        QDirIterator files(game, QDir::Files, QDirIterator::Subdirectories);
-        while (files.hasNext()) {
-            const QString from = files.next();
-            const QString to = copy.game + QDir(game).relativeFilePath(from);
-            QDir().mkpath(QFileInfo(to).path());
-            QFile::copy(from, to);
-        }
+        CopyFolder(game, copy.game);
         QFile::copy(table, copy.table);
         return copy;
     }
@@ -104,15 +85,12 @@ struct SavedGame {
         return RunCli(importArguments(), environment);
     }
 
-    // The import with a file operation in the data folder failing or killed.
-    QStringList faultEnvironment(const QString& fault) const {
-        return {"LD_PRELOAD=" + qEnvironmentVariable("QUILLON_FAULT_SHIM"),
-                "QUILLON_FAULT_DIR=" + data, "QUILLON_FAULT=" + fault, AsanWithShim()};
-    }
-
-    static QString AsanWithShim() {
+    // With the fault library preloaded and `variable` ("NAME=value") set.
+    QStringList shimEnvironment(const QString& variable) const {
         const QString asan = qEnvironmentVariable("ASAN_OPTIONS");
-        return "ASAN_OPTIONS=" + asan + (asan.isEmpty() ? "" : ":") + "verify_asan_link_order=0";
+        return {"LD_PRELOAD=" + qEnvironmentVariable("QUILLON_FAULT_SHIM"),
+                "QUILLON_FAULT_DIR=" + data, variable,
+                "ASAN_OPTIONS=" + asan + (asan.isEmpty() ? "" : ":") + "verify_asan_link_order=0"};
     }
 };
 
@@ -190,8 +168,7 @@ struct SmallDisk {
 
 class SaveFaultsTest : public QObject {
     Q_OBJECT
-    // Saves on a tmpfs where there is one: syncing to a real disk costs time only.
-    QTemporaryDir root{QDir("/dev/shm").isReadable() ? "/dev/shm/quillon-XXXXXX" : QString()};
+    QTemporaryDir root{MemoryTempTemplate()};
     SavedGame saved;
     int copies = 0;
 
@@ -228,8 +205,8 @@ private slots:
                 continue;
             games.append(copy());
             faults.append(fault.chopped(onwards) + QString(":%1").arg(n) + (onwards ? "+" : ""));
-            runs.append(
-                {games.last().importArguments(), games.last().faultEnvironment(faults.last())});
+            runs.append({games.last().importArguments(),
+                         games.last().shimEnvironment("QUILLON_FAULT=" + faults.last())});
         }
         const QList<CliRun> results = RunAll(runs);
         QList<SavedGame> crashed;

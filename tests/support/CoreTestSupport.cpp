@@ -4,6 +4,7 @@
 #include "platform/Files.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QProcess>
 #include <QtEndian>
 
@@ -18,6 +19,21 @@ QMap<QString, QByteArray> FolderBytes(const QString& folder) {
     for (const QString& name : QDir(folder).entryList(QDir::Files))
         files[name] = Bytes(folder + name);
     return files;
+}
+
+bool CopyFolder(const QString& from, const QString& to) {
+    bool copied = true;
+    QDirIterator files(from, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString file = files.next();
+        const QString copy = to + "/" + QDir(from).relativeFilePath(file);
+        copied = QDir().mkpath(QFileInfo(copy).path()) && QFile::copy(file, copy) && copied;
+    }
+    return copied;
+}
+
+QString MemoryTempTemplate() {
+    return QDir("/dev/shm").isReadable() ? "/dev/shm/quillon-XXXXXX" : QString();
 }
 
 // The English texts written out, so that a changed table shows; others as
