@@ -30,16 +30,6 @@ QByteArray eqpFile(int count, int records) {
     return bytes;
 }
 
-// The data folder of a sample game of `units` units in `dir`, loaded into
-// `sheet`; empty when that failed.
-QString LoadedSampleGame(const QTemporaryDir& dir, int units, Datasheet& sheet) {
-    const QString game = dir.path() + "/game/";
-    if (!samplegame::WriteSampleGame(game, {.units = units, .icons = 1, .sounds = 1}) ||
-        !LoadEquipmentFiles(game + "data/", sheet, i18n::Language::English).ok)
-        return {};
-    return game + "data/";
-}
-
 SaveResult save(Datasheet& sheet, const QString& folder) {
     SaveInputs inputs;
     inputs.equipmentFolder = folder;
@@ -99,15 +89,14 @@ Game MakeGame(const QList<QByteArray>& descriptions, const QByteArray& trailingT
 
 // A sample game checked and loaded as the editor does at start-up.
 struct LoadedGame {
-    QTemporaryDir temp;
+    QTemporaryDir temp{MemoryTempTemplate()};
     EditorState state;
     QString data;
     QMap<QString, QByteArray> original;
-    bool load() {
+    bool load(int units = 30) {
         state.GameFolder = temp.path() + "/game/";
-        if (!samplegame::WriteSampleGame(state.GameFolder, {.units = 30, .icons = 6, .sounds = 2}))
-            return false;
-        if (!CheckGameFolder(state).isEmpty())
+        if (!samplegame::WriteSampleGame(state.GameFolder, {units, 6, 2}) ||
+            !CheckGameFolder(state).isEmpty())
             return false;
         data = state.DataFolder;
         original = FolderBytes(data);
@@ -117,9 +106,10 @@ struct LoadedGame {
         QDir().mkpath(temp.path() + "/mine/");
         return temp.path() + "/mine/";
     }
-    SaveResult save(const QString& folder) {
-        return SaveEquipmentFiles(state.datasheet, {folder, data, true, &state.LongDescriptions,
-                                                    i18n::Language::English});
+    SaveResult save(const QString& folder, const QStringList* descriptions = nullptr) {
+        return SaveEquipmentFiles(
+            state.datasheet,
+            {folder, data, true, descriptions ? descriptions : &state.LongDescriptions});
     }
 };
 
@@ -133,7 +123,7 @@ private slots:
     // Lower-case names as a Windows copy may have them; two names for three
     // units. A save keeps the names.
     void loadFillsOneRowPerUnit() {
-        QTemporaryDir dir;
+        QTemporaryDir dir{MemoryTempTemplate()};
         const QString folder = dir.path() + "/";
         QVERIFY(platform::writeWholeFile(folder + "korequip.eqp", eqpFile(3, 3)));
         QVERIFY(platform::writeWholeFile(folder + "korequip.txt", "  Tiger \r\nPuma\r\n"));
@@ -207,7 +197,7 @@ private slots:
         QFETCH(bool, withNames);
         QFETCH(QString, problem);
         QFETCH(QString, file);
-        QTemporaryDir dir;
+        QTemporaryDir dir{MemoryTempTemplate()};
         const QString folder = dir.path() + "/";
         if (!eqp.isEmpty())
             QVERIFY(platform::writeWholeFile(folder + "KorEquip.EQP", eqp));
@@ -225,7 +215,7 @@ private slots:
 
     // Rows shown in the order 2, 0, 1; unit 1 has a Move of 40 and is current.
     void saveSortsCorrectsAndReselects() {
-        QTemporaryDir dir;
+        QTemporaryDir dir{MemoryTempTemplate()};
         const QString folder = dir.path() + "/";
         Datasheet sheet;
         sheet.setRows(4);
@@ -293,12 +283,12 @@ private slots:
         QFETCH(QString, description);
         QFETCH(bool, gameData);
         QFETCH(QString, message);
-        QTemporaryDir dir;
-        Datasheet sheet;
-        const QString data = LoadedSampleGame(dir, 3, sheet);
-        QVERIFY(!data.isEmpty());
+        LoadedGame game;
+        QVERIFY(game.load(3));
+        const QString data = game.data;
+        Datasheet& sheet = game.state.datasheet;
         QStringList descriptions{"", "", ""};
-        QVERIFY(SaveEquipmentFiles(sheet, {data, data, true, &descriptions}).ok); // older backups
+        QVERIFY(game.save(data, &descriptions).ok); // older backups
         if (blocked == "korequip.txt")
             QVERIFY(QFile::remove(data + "KorEquip.TXT"));
         if (blocked.contains('.')) {
@@ -316,7 +306,7 @@ private slots:
         QCOMPARE(result.ok, message.isEmpty());
         if (message.isEmpty())
             return;
-        message = message.arg(data);
+        message.replace("%1", data);
         if (message.endsWith('(')) {
             QVERIFY2(result.message.startsWith(message) &&
                          result.message.endsWith(")\r\n" + English(i18n::msg::SaveNotCompleted)),
@@ -343,21 +333,21 @@ private slots:
     void loadWarnsOfMixedFiles() {
         QFETCH(QString, mix);
         QFETCH(QString, warning);
-        QTemporaryDir dir;
-        Datasheet sheet;
-        const QString data = LoadedSampleGame(dir, 4, sheet);
-        QVERIFY(!data.isEmpty());
+        LoadedGame game;
+        QVERIFY(game.load(4));
+        const QString data = game.data;
         QStringList descriptions{"a", "b", "c", "d"};
         if (mix == "names")
-            sheet.addItem(u" 4\tNew", 5);
+            game.state.datasheet.addItem(u" 4\tNew", 5);
         if (mix == "index")
             descriptions[1] = "a longer description than before";
-        QVERIFY(SaveEquipmentFiles(sheet, {data, data, true, &descriptions}).containerWritten);
+        QVERIFY(game.save(data, &descriptions).containerWritten);
         const QString older = mix == "names" ? "KorEquip.TXT" : "pfpdata.idx";
         if (!mix.isEmpty())
             QVERIFY(QFile::remove(data + older) &&
                     QFile::copy(data + "OLD_" + older, data + older));
-        const LoadResult loaded = LoadEquipmentFiles(data, sheet, i18n::Language::English);
+        const LoadResult loaded =
+            LoadEquipmentFiles(data, game.state.datasheet, i18n::Language::English);
         QVERIFY(loaded.ok);
         QStringList expected;
         if (!warning.isEmpty()) {
@@ -481,7 +471,7 @@ private slots:
             return;
         }
         QVERIFY(!result.containerWritten);
-        QCOMPARE(result.containerMessage, message.arg(game.data));
+        QCOMPARE(result.containerMessage, message.replace("%1", game.data));
         QCOMPARE(FolderBytes(other).keys(), (QStringList{"KorEquip.EQP", "KorEquip.TXT"}));
         QCOMPARE(result.message, Summary({}, {other + "KorEquip.EQP", other + "KorEquip.TXT"}));
         QVERIFY(!QFileInfo::exists(QDir::cleanPath(other + "../../zz.pfp")));
@@ -526,7 +516,7 @@ private slots:
     // first save moved the entry behind the descriptions, the second one
     // still finds its bytes.
     void secondSaveReadsTheIndexTheFirstWrote() {
-        QTemporaryDir temp;
+        QTemporaryDir temp{MemoryTempTemplate()};
         const QString data = temp.path() + "/";
         const QByteArray behind = "first\r\nsecond\r\n";
         const Game old = MakeGame({"Light tank", "Bomber"}, behind);

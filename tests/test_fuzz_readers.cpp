@@ -247,7 +247,7 @@ private slots:
         QFETCH(QByteArray, flags);
         QFETCH(QByteArray, icons);
         QFETCH(int, shownFlags);
-        QTemporaryDir dir;
+        QTemporaryDir dir{quillon::testing::MemoryTempTemplate()};
         const QString data = dir.path() + "/";
         const QByteArray shp = flags + icons;
         QVERIFY(shp.size() < 8192);
@@ -332,7 +332,7 @@ private slots:
     }
 
     void flagsAndIconsFromTheDataFolder() {
-        QTemporaryDir dir;
+        QTemporaryDir dir{quillon::testing::MemoryTempTemplate()};
         const QString data = dir.path() + "/";
         const QByteArray flags =
             SectionBytes({ImageBytes(3, 1, 5, 2, QByteArray("\x04\x07\0\x02\x08\0", 6)),
