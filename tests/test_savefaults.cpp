@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QStorageInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -149,21 +150,6 @@ QStringList ProblemsAfterCrash(const QList<SavedGame>& games, int& mixes) {
     return problems;
 }
 
-// A tmpfs of `kib` KiB mounted over `folder` for one test, unmounted on
-// every way out of it.
-struct SmallDisk {
-    QString folder;
-    bool mounted = false;
-    SmallDisk(const QString& where, int kib) : folder(where) {
-        mounted = QProcess::execute("mount", {"-t", "tmpfs", "-o", QString("size=%1k").arg(kib),
-                                              "tmpfs", folder}) == 0;
-    }
-    ~SmallDisk() {
-        if (mounted)
-            QProcess::execute("umount", {"-l", folder});
-    }
-};
-
 } // namespace
 
 class SaveFaultsTest : public QObject {
@@ -277,10 +263,14 @@ private slots:
         QFETCH(QString, file);
         if (geteuid() != 0)
             QSKIP("mounting a small file system needs root (CI runs the tests as root)");
+        // A tmpfs of 1 MiB, unmounted on every way out of the test.
         QTemporaryDir mountPoint;
-        SmallDisk disk(mountPoint.path(), 1024);
-        if (!disk.mounted)
+        if (QProcess::execute("mount",
+                              {"-t", "tmpfs", "-o", "size=1024k", "tmpfs", mountPoint.path()}) != 0)
             QSKIP("this machine does not let the test mount a tmpfs");
+        const auto unmount = qScopeGuard([&] {
+            QProcess::execute("umount", {"-l", mountPoint.path()});
+        });
         const SavedGame onDisk = saved.copyTo(mountPoint.path() + "/");
         const QString names = onDisk.data + "KorEquip.TXT";
         if (freeKib >= 0) {
