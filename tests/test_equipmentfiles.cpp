@@ -120,29 +120,6 @@ struct LoadedGame {
 class EquipmentFilesTest : public QObject {
     Q_OBJECT
 private slots:
-    // Lower-case names as a Windows copy may have them; two names for three
-    // units. A save keeps the names.
-    void loadFillsOneRowPerUnit() {
-        QTemporaryDir dir{MemoryTempTemplate()};
-        const QString folder = dir.path() + "/";
-        QVERIFY(platform::writeWholeFile(folder + "korequip.eqp", eqpFile(3, 3)));
-        QVERIFY(platform::writeWholeFile(folder + "korequip.txt", "  Tiger \r\nPuma\r\n"));
-        Datasheet sheet;
-        sheet.setCell(0, 1, "Unit Name");
-        const LoadResult result = LoadEquipmentFiles(folder, sheet, i18n::Language::English);
-        QVERIFY2(result.ok, qPrintable(result.message));
-        QCOMPARE(sheet.rows(), 4);
-        QCOMPARE(sheet.cell(0, 1), QString("Unit Name"));
-        QCOMPARE(sheet.cell(3, 0) + "|" + sheet.cell(1, 1) + "|" + sheet.cell(3, 1),
-                 QString(" 2|Tiger|"));
-        QCOMPARE(sheet.cell(3, 21), QString(" 3"));
-        QCOMPARE(QList<int>({sheet.row(), sheet.col()}), QList<int>({1, 0}));
-        QVERIFY(save(sheet, folder).ok);
-        QCOMPARE(
-            QDir(folder).entryList(QDir::Files, QDir::Name),
-            (QStringList{"OLD_korequip.eqp", "OLD_korequip.txt", "korequip.eqp", "korequip.txt"}));
-    }
-
     void readingNames_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<int>("count");
@@ -174,43 +151,65 @@ private slots:
                      HighBytes() + "\r\n");
     }
 
-    void loadRefusesBadFolders_data() {
-        QTest::addColumn<QByteArray>("eqp"); // empty: no file
-        QTest::addColumn<bool>("withNames");
-        QTest::addColumn<QString>("problem");
+    // Lower-case names as a Windows copy may have them. A folder that cannot
+    // be loaded leaves the sheet as it was; two names for three units load,
+    // and a save keeps the names.
+    void loadingFolders_data() {
+        QTest::addColumn<QByteArray>("eqp");   // empty: no file
+        QTest::addColumn<QByteArray>("names"); // empty: no file
+        QTest::addColumn<QString>("problem");  // empty: loaded
         QTest::addColumn<QString>("file");
+        const QByteArray abc = "A\r\nB\r\nC\r\n";
+        QTest::newRow("two names for three units")
+            << eqpFile(3, 3) << QByteArray("  Tiger \r\nPuma\r\n") << ""
+            << "";
         QTest::newRow("no equipment file")
-            << QByteArray() << true << i18n::msg::CannotFindFile << "KorEquip.EQP";
+            << QByteArray() << abc << i18n::msg::CannotFindFile << "KorEquip.EQP";
         QTest::newRow("no names file")
-            << eqpFile(1, 1) << false << i18n::msg::CannotFindFile << "KorEquip.TXT";
-        QTest::newRow("count 0") << eqpFile(0, 0) << true << i18n::msg::BadUnitCount
-                                 << "KorEquip.EQP";
+            << eqpFile(1, 1) << QByteArray() << i18n::msg::CannotFindFile << "KorEquip.TXT";
+        QTest::newRow("count 0") << eqpFile(0, 0) << abc << i18n::msg::BadUnitCount
+                                 << "korequip.eqp";
         QTest::newRow("negative count")
-            << eqpFile(-1, 1) << true << i18n::msg::BadUnitCount << "KorEquip.EQP";
-        QTest::newRow("one byte") << QByteArray(1, 5) << true << i18n::msg::FileTooShort
-                                  << "KorEquip.EQP";
+            << eqpFile(-1, 1) << abc << i18n::msg::BadUnitCount << "korequip.eqp";
+        QTest::newRow("one byte") << QByteArray(1, 5) << abc << i18n::msg::FileTooShort
+                                  << "korequip.eqp";
         QTest::newRow("last record one byte short")
-            << eqpFile(2, 2).chopped(1) << true << i18n::msg::FileTooShort << "KorEquip.EQP";
+            << eqpFile(2, 2).chopped(1) << abc << i18n::msg::FileTooShort << "korequip.eqp";
     }
-    void loadRefusesBadFolders() {
+    void loadingFolders() {
         QFETCH(QByteArray, eqp);
-        QFETCH(bool, withNames);
+        QFETCH(QByteArray, names);
         QFETCH(QString, problem);
         QFETCH(QString, file);
         QTemporaryDir dir{MemoryTempTemplate()};
         const QString folder = dir.path() + "/";
         if (!eqp.isEmpty())
-            QVERIFY(platform::writeWholeFile(folder + "KorEquip.EQP", eqp));
-        if (withNames)
-            QVERIFY(platform::writeWholeFile(folder + "KorEquip.TXT", "A\r\nB\r\nC\r\n"));
+            QVERIFY(platform::writeWholeFile(folder + "korequip.eqp", eqp));
+        if (!names.isEmpty())
+            QVERIFY(platform::writeWholeFile(folder + "korequip.txt", names));
         Datasheet sheet;
         sheet.setRows(2);
+        sheet.setCell(0, 1, "Unit Name");
         sheet.setCell(1, 1, "old unit");
         const LoadResult result = LoadEquipmentFiles(folder, sheet, i18n::Language::English);
-        QVERIFY(!result.ok);
-        QCOMPARE(result.message, English(problem.toLatin1().constData(), folder + file));
-        QCOMPARE(sheet.rows(), 2);
-        QCOMPARE(sheet.cell(1, 1), QString("old unit"));
+        QCOMPARE(result.ok, problem.isEmpty());
+        QCOMPARE(result.message,
+                 problem.isEmpty() ? QString() : English(qPrintable(problem), folder + file));
+        if (!result.ok) {
+            QCOMPARE(sheet.rows(), 2);
+            QCOMPARE(sheet.cell(1, 1), QString("old unit"));
+            return;
+        }
+        QCOMPARE(sheet.rows(), 4);
+        QCOMPARE(sheet.cell(0, 1), QString("Unit Name"));
+        QCOMPARE(sheet.cell(3, 0) + "|" + sheet.cell(1, 1) + "|" + sheet.cell(3, 1),
+                 QString(" 2|Tiger|"));
+        QCOMPARE(sheet.cell(3, 21), QString(" 3"));
+        QCOMPARE(QList<int>({sheet.row(), sheet.col()}), QList<int>({1, 0}));
+        QVERIFY(save(sheet, folder).ok);
+        QCOMPARE(
+            QDir(folder).entryList(QDir::Files, QDir::Name),
+            (QStringList{"OLD_korequip.eqp", "OLD_korequip.txt", "korequip.eqp", "korequip.txt"}));
     }
 
     // Rows shown in the order 2, 0, 1; unit 1 has a Move of 40 and is current.

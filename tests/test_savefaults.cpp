@@ -1,8 +1,9 @@
 // Saves that fail or are killed part-way, with real failures: a small file
-// system that fills up or is read-only, and every file operation of a save
-// failed or killed in turn by a preloaded library, all through
+// system that fills up or is read-only, and the file operations of a save
+// failed or killed one at a time by a preloaded library, all through
 // `quillon-cli import` into the game's data folder with descriptions, so
 // that all five files and their backups take part.
+#include "i18n/Messages.h"
 #include "platform/Files.h"
 #include "samplegame/SampleGame.h"
 #include "support/CoreTestSupport.h"
@@ -24,11 +25,7 @@ namespace {
 
 using Files = QMap<QString, QByteArray>;
 
-const QString CannotWrite = "I cannot write the file: ";
-const QString NotUndone =
-    "The save did not complete, and these files could not be put back as they were: ";
-const QString Interrupted = "A save into this folder was interrupted while it replaced its "
-                            "files, so they may not belong together: ";
+const QString CannotWrite = English(i18n::msg::CannotWriteFile);
 
 // A sample game whose data folder holds an earlier save and its backups,
 // three generations apart, and a table of other units with descriptions.
@@ -140,7 +137,8 @@ QStringList ProblemsAfterCrash(const QList<SavedGame>& games, int& mixes) {
     for (qsizetype g = 0; g < games.size(); ++g) {
         const bool save = g % 2;
         if (runs[g].exitCode != (mixed[g] && save ? 1 : 0) ||
-            mixed[g] != QString(runs[g].err).contains(Interrupted + games[g].data))
+            mixed[g] !=
+                QString(runs[g].err).contains(English(i18n::msg::SaveInterrupted, games[g].data)))
             problems[g] += " next load or save: " + runs[g].err;
         // Temporary files count too: they must be gone.
         const Files later = FolderBytes(games[g].data);
@@ -202,7 +200,7 @@ private slots:
             QCOMPARE(results[i].exitCode, kill ? -1 : 1);
             QVERIFY2(kill || error.startsWith(CannotWrite + games[i].data),
                      qPrintable(faults[i] + ": " + error));
-            if (!kill && !error.contains(NotUndone)) {
+            if (!kill && !error.contains(English(i18n::msg::SaveNotUndone))) {
                 QVERIFY2(FolderBytes(games[i].data) == saved.before, qPrintable(faults[i]));
                 continue;
             }
