@@ -173,7 +173,7 @@ private slots:
         for (const char* fault : {"open", "write", "fsync", "rename+", "kill:rename"})
             QTest::newRow(fault) << QString(fault) << 3;
         QTest::newRow("rename") << "rename" << 0;
-        QTest::newRow("kill:write") << "kill:write" << 2;
+        QTest::newRow("kill:write") << "kill:write" << 1;
     }
     void faultAtEveryOperation() {
         QFETCH(QString, fault);
