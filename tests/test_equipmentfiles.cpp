@@ -249,32 +249,25 @@ private slots:
         QTest::addColumn<QString>("message"); // %1: the folder; empty: saved; "(": and more
         const QString unstorable = English(i18n::msg::CannotStoreCharacters) + "\r\nUnit No. 1, ";
         const QString cannotWrite = English(i18n::msg::CannotWriteFile, "%1");
-        QTest::newRow("missing folder") << "gone/"
-                                        << ""
-                                        << "" << false
-                                        << English(i18n::msg::CannotFindFolder, "%1gone/") +
-                                               English(i18n::msg::FolderUnavailable);
-        QTest::newRow("backup of the equipment file")
-            << "OLD_KorEquip.EQP"
-            << ""
-            << "" << true << cannotWrite + "OLD_KorEquip.EQP (";
-        QTest::newRow("backup of the container") << "OLD_txt.pfp"
-                                                 << ""
-                                                 << "" << true << cannotWrite + "OLD_txt.pfp (";
+        const auto row = [](const char* what, const QString& blocked, const QString& name,
+                            const QString& description, bool gameData, const QString& message) {
+            QTest::newRow(what) << blocked << name << description << gameData << message;
+        };
+        row("missing folder", "gone/", "", "", false,
+            English(i18n::msg::CannotFindFolder, "%1gone/") +
+                English(i18n::msg::FolderUnavailable));
+        row("backup of the equipment file", "OLD_KorEquip.EQP", "", "", true,
+            cannotWrite + "OLD_KorEquip.EQP (");
+        row("backup of the container", "OLD_txt.pfp", "", "", true, cannotWrite + "OLD_txt.pfp (");
         // No names file to back up, and it cannot be written after the equipment file was.
-        QTest::newRow("names file after the equipment file")
-            << "korequip.txt"
-            << ""
-            << "" << false << cannotWrite + "korequip.txt (";
-        QTest::newRow("name") << "" << u8"Łódź 7TP" << "" << false
-                              << unstorable + u8"Unit Name: Ł ź";
-        QTest::newRow("name and description, characters outside the first plane")
-            << "" << u8"Tank 🛡" << u8"Čech Čech" << true
-            << unstorable + u8"Unit Name: 🛡\r\nUnit No. 1, Long Unit Description: Č";
-        QTest::newRow("description not written") << ""
-                                                 << "" << u8"Čech" << false << "";
-        QTest::newRow("code page characters")
-            << "" << u8"Škoda €" << u8"Œuvre – “ok”" << true << "";
+        row("names file after the equipment file", "korequip.txt", "", "", false,
+            cannotWrite + "korequip.txt (");
+        row("name", "", u8"Łódź 7TP", "", false, unstorable + u8"Unit Name: Ł ź");
+        row("name and description, characters outside the first plane", "", u8"Tank 🛡",
+            u8"Čech Čech", true,
+            unstorable + u8"Unit Name: 🛡\r\nUnit No. 1, Long Unit Description: Č");
+        row("description not written", "", "", u8"Čech", false, "");
+        row("code page characters", "", u8"Škoda €", u8"Œuvre – “ok”", true, "");
     }
     void refusedAndFailedSavesChangeNothing() {
         QFETCH(QString, blocked);
@@ -322,8 +315,7 @@ private slots:
     void loadWarnsOfMixedFiles_data() {
         QTest::addColumn<QString>("mix");
         QTest::addColumn<QString>("warning"); // %1: the data folder
-        QTest::newRow("one set") << ""
-                                 << "";
+        QTest::newRow("one set") << QString() << QString();
         QTest::newRow("names of an older save")
             << "names" << English(i18n::msg::FewerNamesThanUnits) + "%1KorEquip.TXT";
         QTest::newRow("index of an older save")
