@@ -4,6 +4,7 @@
 #include "shell/ConfigurationLocation.h"
 #include "shell/EditorState.h"
 #include "shell/GameFolderCheck.h"
+#include "support/CoreTestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -66,7 +67,7 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(QString, gameFolder);
         QFETCH(QString, languageCode);
-        QTemporaryDir dir;
+        QTemporaryDir dir{testing::MemoryTempTemplate()};
         QVERIFY(platform::writeWholeFile(dir.filePath("KorEquipEdit.ini"), file));
         EditorState state;
         state.ProgramFolder = dir.path() + "/";
@@ -94,7 +95,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QByteArray, stored);
         QFETCH(bool, utf8);
-        QTemporaryDir dir;
+        QTemporaryDir dir{testing::MemoryTempTemplate()};
         const QString game = dir.path() + "/" + name + "/";
         QVERIFY(QDir().mkpath(game));
         QVERIFY(platform::writeWholeFile(game + "korvath.exe", {})); // any case

@@ -30,16 +30,6 @@ QByteArray eqpFile(int count, int records) {
     return bytes;
 }
 
-// The data folder of a sample game of `units` units in `dir`, loaded into
-// `sheet`; empty when that failed.
-QString LoadedSampleGame(const QTemporaryDir& dir, int units, Datasheet& sheet) {
-    const QString game = dir.path() + "/game/";
-    if (!samplegame::WriteSampleGame(game, {.units = units, .icons = 1, .sounds = 1}) ||
-        !LoadEquipmentFiles(game + "data/", sheet, i18n::Language::English).ok)
-        return {};
-    return game + "data/";
-}
-
 SaveResult save(Datasheet& sheet, const QString& folder) {
     SaveInputs inputs;
     inputs.equipmentFolder = folder;
@@ -99,15 +89,14 @@ Game MakeGame(const QList<QByteArray>& descriptions, const QByteArray& trailingT
 
 // A sample game checked and loaded as the editor does at start-up.
 struct LoadedGame {
-    QTemporaryDir temp;
+    QTemporaryDir temp{MemoryTempTemplate()};
     EditorState state;
     QString data;
     QMap<QString, QByteArray> original;
-    bool load() {
+    bool load(int units = 30) {
         state.GameFolder = temp.path() + "/game/";
-        if (!samplegame::WriteSampleGame(state.GameFolder, {.units = 30, .icons = 6, .sounds = 2}))
-            return false;
-        if (!CheckGameFolder(state).isEmpty())
+        if (!samplegame::WriteSampleGame(state.GameFolder, {units, 6, 2}) ||
+            !CheckGameFolder(state).isEmpty())
             return false;
         data = state.DataFolder;
         original = FolderBytes(data);
@@ -117,9 +106,10 @@ struct LoadedGame {
         QDir().mkpath(temp.path() + "/mine/");
         return temp.path() + "/mine/";
     }
-    SaveResult save(const QString& folder) {
-        return SaveEquipmentFiles(state.datasheet, {folder, data, true, &state.LongDescriptions,
-                                                    i18n::Language::English});
+    SaveResult save(const QString& folder, const QStringList* descriptions = nullptr) {
+        return SaveEquipmentFiles(
+            state.datasheet,
+            {folder, data, true, descriptions ? descriptions : &state.LongDescriptions});
     }
 };
 
@@ -130,29 +120,6 @@ struct LoadedGame {
 class EquipmentFilesTest : public QObject {
     Q_OBJECT
 private slots:
-    // Lower-case names as a Windows copy may have them; two names for three
-    // units. A save keeps the names.
-    void loadFillsOneRowPerUnit() {
-        QTemporaryDir dir;
-        const QString folder = dir.path() + "/";
-        QVERIFY(platform::writeWholeFile(folder + "korequip.eqp", eqpFile(3, 3)));
-        QVERIFY(platform::writeWholeFile(folder + "korequip.txt", "  Tiger \r\nPuma\r\n"));
-        Datasheet sheet;
-        sheet.setCell(0, 1, "Unit Name");
-        const LoadResult result = LoadEquipmentFiles(folder, sheet, i18n::Language::English);
-        QVERIFY2(result.ok, qPrintable(result.message));
-        QCOMPARE(sheet.rows(), 4);
-        QCOMPARE(sheet.cell(0, 1), QString("Unit Name"));
-        QCOMPARE(sheet.cell(3, 0) + "|" + sheet.cell(1, 1) + "|" + sheet.cell(3, 1),
-                 QString(" 2|Tiger|"));
-        QCOMPARE(sheet.cell(3, 21), QString(" 3"));
-        QCOMPARE(QList<int>({sheet.row(), sheet.col()}), QList<int>({1, 0}));
-        QVERIFY(save(sheet, folder).ok);
-        QCOMPARE(
-            QDir(folder).entryList(QDir::Files, QDir::Name),
-            (QStringList{"OLD_korequip.eqp", "OLD_korequip.txt", "korequip.eqp", "korequip.txt"}));
-    }
-
     void readingNames_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<int>("count");
@@ -184,48 +151,70 @@ private slots:
                      HighBytes() + "\r\n");
     }
 
-    void loadRefusesBadFolders_data() {
-        QTest::addColumn<QByteArray>("eqp"); // empty: no file
-        QTest::addColumn<bool>("withNames");
-        QTest::addColumn<QString>("problem");
+    // Lower-case names as a Windows copy may have them. A folder that cannot
+    // be loaded leaves the sheet as it was; two names for three units load,
+    // and a save keeps the names.
+    void loadingFolders_data() {
+        QTest::addColumn<QByteArray>("eqp");   // empty: no file
+        QTest::addColumn<QByteArray>("names"); // empty: no file
+        QTest::addColumn<QString>("problem");  // empty: loaded
         QTest::addColumn<QString>("file");
+        const QByteArray abc = "A\r\nB\r\nC\r\n";
+        QTest::newRow("two names for three units")
+            << eqpFile(3, 3) << QByteArray("  Tiger \r\nPuma\r\n") << ""
+            << "";
         QTest::newRow("no equipment file")
-            << QByteArray() << true << i18n::msg::CannotFindFile << "KorEquip.EQP";
+            << QByteArray() << abc << i18n::msg::CannotFindFile << "KorEquip.EQP";
         QTest::newRow("no names file")
-            << eqpFile(1, 1) << false << i18n::msg::CannotFindFile << "KorEquip.TXT";
-        QTest::newRow("count 0") << eqpFile(0, 0) << true << i18n::msg::BadUnitCount
-                                 << "KorEquip.EQP";
+            << eqpFile(1, 1) << QByteArray() << i18n::msg::CannotFindFile << "KorEquip.TXT";
+        QTest::newRow("count 0") << eqpFile(0, 0) << abc << i18n::msg::BadUnitCount
+                                 << "korequip.eqp";
         QTest::newRow("negative count")
-            << eqpFile(-1, 1) << true << i18n::msg::BadUnitCount << "KorEquip.EQP";
-        QTest::newRow("one byte") << QByteArray(1, 5) << true << i18n::msg::FileTooShort
-                                  << "KorEquip.EQP";
+            << eqpFile(-1, 1) << abc << i18n::msg::BadUnitCount << "korequip.eqp";
+        QTest::newRow("one byte") << QByteArray(1, 5) << abc << i18n::msg::FileTooShort
+                                  << "korequip.eqp";
         QTest::newRow("last record one byte short")
-            << eqpFile(2, 2).chopped(1) << true << i18n::msg::FileTooShort << "KorEquip.EQP";
+            << eqpFile(2, 2).chopped(1) << abc << i18n::msg::FileTooShort << "korequip.eqp";
     }
-    void loadRefusesBadFolders() {
+    void loadingFolders() {
         QFETCH(QByteArray, eqp);
-        QFETCH(bool, withNames);
+        QFETCH(QByteArray, names);
         QFETCH(QString, problem);
         QFETCH(QString, file);
-        QTemporaryDir dir;
+        QTemporaryDir dir{MemoryTempTemplate()};
         const QString folder = dir.path() + "/";
         if (!eqp.isEmpty())
-            QVERIFY(platform::writeWholeFile(folder + "KorEquip.EQP", eqp));
-        if (withNames)
-            QVERIFY(platform::writeWholeFile(folder + "KorEquip.TXT", "A\r\nB\r\nC\r\n"));
+            QVERIFY(platform::writeWholeFile(folder + "korequip.eqp", eqp));
+        if (!names.isEmpty())
+            QVERIFY(platform::writeWholeFile(folder + "korequip.txt", names));
         Datasheet sheet;
         sheet.setRows(2);
+        sheet.setCell(0, 1, "Unit Name");
         sheet.setCell(1, 1, "old unit");
         const LoadResult result = LoadEquipmentFiles(folder, sheet, i18n::Language::English);
-        QVERIFY(!result.ok);
-        QCOMPARE(result.message, English(problem.toLatin1().constData(), folder + file));
-        QCOMPARE(sheet.rows(), 2);
-        QCOMPARE(sheet.cell(1, 1), QString("old unit"));
+        QCOMPARE(result.ok, problem.isEmpty());
+        QCOMPARE(result.message,
+                 problem.isEmpty() ? QString() : English(qPrintable(problem), folder + file));
+        if (!result.ok) {
+            QCOMPARE(sheet.rows(), 2);
+            QCOMPARE(sheet.cell(1, 1), QString("old unit"));
+            return;
+        }
+        QCOMPARE(sheet.rows(), 4);
+        QCOMPARE(sheet.cell(0, 1), QString("Unit Name"));
+        QCOMPARE(sheet.cell(3, 0) + "|" + sheet.cell(1, 1) + "|" + sheet.cell(3, 1),
+                 QString(" 2|Tiger|"));
+        QCOMPARE(sheet.cell(3, 21), QString(" 3"));
+        QCOMPARE(QList<int>({sheet.row(), sheet.col()}), QList<int>({1, 0}));
+        QVERIFY(save(sheet, folder).ok);
+        QCOMPARE(
+            QDir(folder).entryList(QDir::Files, QDir::Name),
+            (QStringList{"OLD_korequip.eqp", "OLD_korequip.txt", "korequip.eqp", "korequip.txt"}));
     }
 
     // Rows shown in the order 2, 0, 1; unit 1 has a Move of 40 and is current.
     void saveSortsCorrectsAndReselects() {
-        QTemporaryDir dir;
+        QTemporaryDir dir{MemoryTempTemplate()};
         const QString folder = dir.path() + "/";
         Datasheet sheet;
         sheet.setRows(4);
@@ -260,32 +249,25 @@ private slots:
         QTest::addColumn<QString>("message"); // %1: the folder; empty: saved; "(": and more
         const QString unstorable = English(i18n::msg::CannotStoreCharacters) + "\r\nUnit No. 1, ";
         const QString cannotWrite = English(i18n::msg::CannotWriteFile, "%1");
-        QTest::newRow("missing folder") << "gone/"
-                                        << ""
-                                        << "" << false
-                                        << English(i18n::msg::CannotFindFolder, "%1gone/") +
-                                               English(i18n::msg::FolderUnavailable);
-        QTest::newRow("backup of the equipment file")
-            << "OLD_KorEquip.EQP"
-            << ""
-            << "" << true << cannotWrite + "OLD_KorEquip.EQP (";
-        QTest::newRow("backup of the container") << "OLD_txt.pfp"
-                                                 << ""
-                                                 << "" << true << cannotWrite + "OLD_txt.pfp (";
+        const auto row = [](const char* what, const QString& blocked, const QString& name,
+                            const QString& description, bool gameData, const QString& message) {
+            QTest::newRow(what) << blocked << name << description << gameData << message;
+        };
+        row("missing folder", "gone/", "", "", false,
+            English(i18n::msg::CannotFindFolder, "%1gone/") +
+                English(i18n::msg::FolderUnavailable));
+        row("backup of the equipment file", "OLD_KorEquip.EQP", "", "", true,
+            cannotWrite + "OLD_KorEquip.EQP (");
+        row("backup of the container", "OLD_txt.pfp", "", "", true, cannotWrite + "OLD_txt.pfp (");
         // No names file to back up, and it cannot be written after the equipment file was.
-        QTest::newRow("names file after the equipment file")
-            << "korequip.txt"
-            << ""
-            << "" << false << cannotWrite + "korequip.txt (";
-        QTest::newRow("name") << "" << u8"Łódź 7TP" << "" << false
-                              << unstorable + u8"Unit Name: Ł ź";
-        QTest::newRow("name and description, characters outside the first plane")
-            << "" << u8"Tank 🛡" << u8"Čech Čech" << true
-            << unstorable + u8"Unit Name: 🛡\r\nUnit No. 1, Long Unit Description: Č";
-        QTest::newRow("description not written") << ""
-                                                 << "" << u8"Čech" << false << "";
-        QTest::newRow("code page characters")
-            << "" << u8"Škoda €" << u8"Œuvre – “ok”" << true << "";
+        row("names file after the equipment file", "korequip.txt", "", "", false,
+            cannotWrite + "korequip.txt (");
+        row("name", "", u8"Łódź 7TP", "", false, unstorable + u8"Unit Name: Ł ź");
+        row("name and description, characters outside the first plane", "", u8"Tank 🛡",
+            u8"Čech Čech", true,
+            unstorable + u8"Unit Name: 🛡\r\nUnit No. 1, Long Unit Description: Č");
+        row("description not written", "", "", u8"Čech", false, "");
+        row("code page characters", "", u8"Škoda €", u8"Œuvre – “ok”", true, "");
     }
     void refusedAndFailedSavesChangeNothing() {
         QFETCH(QString, blocked);
@@ -293,12 +275,12 @@ private slots:
         QFETCH(QString, description);
         QFETCH(bool, gameData);
         QFETCH(QString, message);
-        QTemporaryDir dir;
-        Datasheet sheet;
-        const QString data = LoadedSampleGame(dir, 3, sheet);
-        QVERIFY(!data.isEmpty());
+        LoadedGame game;
+        QVERIFY(game.load(3));
+        const QString data = game.data;
+        Datasheet& sheet = game.state.datasheet;
         QStringList descriptions{"", "", ""};
-        QVERIFY(SaveEquipmentFiles(sheet, {data, data, true, &descriptions}).ok); // older backups
+        QVERIFY(game.save(data, &descriptions).ok); // older backups
         if (blocked == "korequip.txt")
             QVERIFY(QFile::remove(data + "KorEquip.TXT"));
         if (blocked.contains('.')) {
@@ -316,7 +298,7 @@ private slots:
         QCOMPARE(result.ok, message.isEmpty());
         if (message.isEmpty())
             return;
-        message = message.arg(data);
+        message.replace("%1", data);
         if (message.endsWith('(')) {
             QVERIFY2(result.message.startsWith(message) &&
                          result.message.endsWith(")\r\n" + English(i18n::msg::SaveNotCompleted)),
@@ -333,8 +315,7 @@ private slots:
     void loadWarnsOfMixedFiles_data() {
         QTest::addColumn<QString>("mix");
         QTest::addColumn<QString>("warning"); // %1: the data folder
-        QTest::newRow("one set") << ""
-                                 << "";
+        QTest::newRow("one set") << QString() << QString();
         QTest::newRow("names of an older save")
             << "names" << English(i18n::msg::FewerNamesThanUnits) + "%1KorEquip.TXT";
         QTest::newRow("index of an older save")
@@ -343,21 +324,21 @@ private slots:
     void loadWarnsOfMixedFiles() {
         QFETCH(QString, mix);
         QFETCH(QString, warning);
-        QTemporaryDir dir;
-        Datasheet sheet;
-        const QString data = LoadedSampleGame(dir, 4, sheet);
-        QVERIFY(!data.isEmpty());
+        LoadedGame game;
+        QVERIFY(game.load(4));
+        const QString data = game.data;
         QStringList descriptions{"a", "b", "c", "d"};
         if (mix == "names")
-            sheet.addItem(u" 4\tNew", 5);
+            game.state.datasheet.addItem(u" 4\tNew", 5);
         if (mix == "index")
             descriptions[1] = "a longer description than before";
-        QVERIFY(SaveEquipmentFiles(sheet, {data, data, true, &descriptions}).containerWritten);
+        QVERIFY(game.save(data, &descriptions).containerWritten);
         const QString older = mix == "names" ? "KorEquip.TXT" : "pfpdata.idx";
         if (!mix.isEmpty())
             QVERIFY(QFile::remove(data + older) &&
                     QFile::copy(data + "OLD_" + older, data + older));
-        const LoadResult loaded = LoadEquipmentFiles(data, sheet, i18n::Language::English);
+        const LoadResult loaded =
+            LoadEquipmentFiles(data, game.state.datasheet, i18n::Language::English);
         QVERIFY(loaded.ok);
         QStringList expected;
         if (!warning.isEmpty()) {
@@ -481,7 +462,7 @@ private slots:
             return;
         }
         QVERIFY(!result.containerWritten);
-        QCOMPARE(result.containerMessage, message.arg(game.data));
+        QCOMPARE(result.containerMessage, message.replace("%1", game.data));
         QCOMPARE(FolderBytes(other).keys(), (QStringList{"KorEquip.EQP", "KorEquip.TXT"}));
         QCOMPARE(result.message, Summary({}, {other + "KorEquip.EQP", other + "KorEquip.TXT"}));
         QVERIFY(!QFileInfo::exists(QDir::cleanPath(other + "../../zz.pfp")));
@@ -526,7 +507,7 @@ private slots:
     // first save moved the entry behind the descriptions, the second one
     // still finds its bytes.
     void secondSaveReadsTheIndexTheFirstWrote() {
-        QTemporaryDir temp;
+        QTemporaryDir temp{MemoryTempTemplate()};
         const QString data = temp.path() + "/";
         const QByteArray behind = "first\r\nsecond\r\n";
         const Game old = MakeGame({"Light tank", "Bomber"}, behind);

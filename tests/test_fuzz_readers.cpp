@@ -247,7 +247,7 @@ private slots:
         QFETCH(QByteArray, flags);
         QFETCH(QByteArray, icons);
         QFETCH(int, shownFlags);
-        QTemporaryDir dir;
+        QTemporaryDir dir{quillon::testing::MemoryTempTemplate()};
         const QString data = dir.path() + "/";
         const QByteArray shp = flags + icons;
         QVERIFY(shp.size() < 8192);
@@ -300,16 +300,6 @@ private slots:
         QCOMPARE(Rows(target), rows);
     }
 
-    void paletteEntries() {
-        QByteArray file(1024, '\0');
-        file.replace(4 * 9, 4, QByteArray("\x0a\x14\x1e\x28", 4));
-        Palette palette = BlackPalette();
-        QVERIFY(LoadPalette(file, palette));
-        QCOMPARE(palette[9], qRgb(30, 20, 10));
-        QVERIFY(!LoadPalette(file.left(1023), palette = TestPalette()));
-        QCOMPARE(palette, TestPalette());
-    }
-
     void sectionDirectory_data() {
         QTest::addColumn<QByteArray>("shp");
         QTest::addColumn<int>("start");
@@ -332,7 +322,7 @@ private slots:
     }
 
     void flagsAndIconsFromTheDataFolder() {
-        QTemporaryDir dir;
+        QTemporaryDir dir{quillon::testing::MemoryTempTemplate()};
         const QString data = dir.path() + "/";
         const QByteArray flags =
             SectionBytes({ImageBytes(3, 1, 5, 2, QByteArray("\x04\x07\0\x02\x08\0", 6)),
@@ -342,8 +332,8 @@ private slots:
             SectionBytes({ImageBytes(3, 1, 5, 2, QByteArray("\x04\x07\0\x02\x08\0", 6))});
         QVERIFY(writeWholeFile(data + "SHP.PFP", flags + icons));
         QByteArray pal;
-        for (int i = 0; i < 256; ++i)
-            pal += QByteArray(2, '\0') + char(i) + '\0';
+        for (int i = 0; i < 256; ++i) // blue, green, red, unused
+            pal.append(char(i / 2)).append(char(20)).append(char(i)).append('\0');
         QVERIFY(writeWholeFile(data + "Pal.Pfp", pal));
         GameIndex index;
         index.PfpIndex = {IndexRecord{"FLAGSLG ", qint32(flags.size()), 0},
@@ -358,6 +348,7 @@ private slots:
         QVERIFY(graphics.flags[1].isNull());
         QCOMPARE(Rows(graphics.flags[0]), QString("......|...77.|...8.."));
         QCOMPARE(Rows(graphics.flags[2]), QString("9..|..."));
+        QCOMPARE(graphics.flags[0].pixel(3, 1), qRgb(7, 20, 3));
         QCOMPARE(graphics.IconCount, 1);
         QVERIFY(graphics.IconsAvailable);
 
@@ -369,6 +360,11 @@ private slots:
         QVERIFY(!ShowUnitIcon(data, graphics, 1).valid);
         QVERIFY(!ShowUnitIcon(data, graphics, -1).valid);
 
+        // A short palette leaves the colours as they were; a missing one is told.
+        const Palette loaded = graphics.palette;
+        QVERIFY(writeWholeFile(data + "Pal.Pfp", pal.left(1023)));
+        QVERIFY(LoadGraphics(data, index, graphics).paletteShort);
+        QCOMPARE(graphics.palette, loaded);
         QFile::remove(data + "Pal.Pfp");
         QVERIFY(LoadGraphics(data, index, graphics).paletteMissing);
     }

@@ -39,18 +39,7 @@ Game MakeGame(const QList<QByteArray>& namesAndTexts) {
     return game;
 }
 
-QStringList Field(const TextLists& lists, const QString& name) {
-    const QHash<QString, QStringList> fields{{"classes", lists.classes},
-                                             {"NationNames", lists.NationNames},
-                                             {"nationTooltips", lists.nationTooltips},
-                                             {"flagTooltips", lists.flagTooltips},
-                                             {"specials", lists.specials},
-                                             {"moveMethods", lists.moveMethods},
-                                             {"targetTypes", lists.targetTypes},
-                                             {"transports", lists.transports},
-                                             {"moveMedia", lists.moveMedia}};
-    return fields.value(name);
-}
+using ListField = QStringList TextLists::*;
 
 const QByteArray Classes("#comment\r\n#another\r\nInfantry\r\nTank\r\nArtillery\r\n");
 
@@ -74,30 +63,34 @@ const QByteArray Misc("11 is no marker here\r\n"
 
 } // namespace
 
+Q_DECLARE_METATYPE(ListField)
+
 // The index files and the text container with the lists read from it.
 class TextListsTest : public QObject {
     Q_OBJECT
 private slots:
     void lists_data() {
         QTest::addColumn<QList<QByteArray>>("entries");
-        QTest::addColumn<QString>("field");
+        QTest::addColumn<ListField>("field");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("comments skipped") << QList<QByteArray>{"CLASSES", Classes} << "classes"
-                                          << QStringList{"Infantry", "Tank", "Artillery"};
+        QTest::newRow("comments skipped")
+            << QList<QByteArray>{"CLASSES", Classes} << &TextLists::classes
+            << QStringList{"Infantry", "Tank", "Artillery"};
         QTest::newRow("every byte 0x80 to 0x9F")
             << QList<QByteArray>{"CLASSES", "Tank\r\n" + quillon::testing::HighBytes() + "\r\n"}
-            << "classes" << QStringList{"Tank", quillon::testing::HighCharacters};
+            << &TextLists::classes << QStringList{"Tank", quillon::testing::HighCharacters};
         QTest::newRow("blank special is an item")
             << QList<QByteArray>{"CLASSES", Classes, "SPECIALS", "None\r\n\r\nBridge\r\n"}
-            << "specials" << QStringList{"None", "", "Bridge"};
+            << &TextLists::specials << QStringList{"None", "", "Bridge"};
         const QList<QByteArray> nations{"CLASSES", Classes,
                                         "NATIONS", "  Aland \r\n#x\r\nBorea\r\n",
                                         "BIGNATS", " Big Aland\r\n"};
         QTest::newRow("nation names trimmed")
-            << nations << "NationNames" << QStringList{"Aland", "Borea"};
+            << nations << &TextLists::NationNames << QStringList{"Aland", "Borea"};
         QTest::newRow("nation tooltips as read")
-            << nations << "nationTooltips" << QStringList{"  Aland ", "Borea"};
-        QTest::newRow("flag tooltips") << nations << "flagTooltips" << QStringList{" Big Aland"};
+            << nations << &TextLists::nationTooltips << QStringList{"  Aland ", "Borea"};
+        QTest::newRow("flag tooltips")
+            << nations << &TextLists::flagTooltips << QStringList{" Big Aland"};
         QByteArray sixty;
         QStringList first51;
         for (int n = 0; n < 60; ++n) {
@@ -106,40 +99,43 @@ private slots:
                 first51 << "N" + QString::number(n);
         }
         QTest::newRow("at most 51 nation names")
-            << QList<QByteArray>{"CLASSES", Classes, "NATIONS", sixty} << "NationNames" << first51;
+            << QList<QByteArray>{"CLASSES", Classes, "NATIONS", sixty} << &TextLists::NationNames
+            << first51;
         QTest::newRow("at most 32 nation tooltips")
-            << QList<QByteArray>{"CLASSES", Classes, "NATIONS", sixty} << "nationTooltips"
+            << QList<QByteArray>{"CLASSES", Classes, "NATIONS", sixty} << &TextLists::nationTooltips
             << first51.mid(0, 32);
         const QList<QByteArray> misc{"CLASSES", Classes, "MISC", Misc};
         QTest::newRow("misc group 1 after a marker from the third character")
-            << misc << "moveMethods" << QStringList{"Foot", "Wheel", "Track", "Half", "Leg", "Tow",
-                                                    "Air",  "Deep",  "Naval", "All",  "Amph"};
-        QTest::newRow("misc group 2 trimmed")
-            << misc << "targetTypes" << QStringList{"Soft", "Hard", "Air", "Naval", "Sub"};
-        QTest::newRow("misc group 5") << misc << "moveMedia" << QStringList{"Land", "Sea"};
+            << misc << &TextLists::moveMethods
+            << QStringList{"Foot", "Wheel", "Track", "Half", "Leg", "Tow",
+                           "Air",  "Deep",  "Naval", "All",  "Amph"};
+        QTest::newRow("misc group 2 trimmed") << misc << &TextLists::targetTypes
+                                              << QStringList{"Soft", "Hard", "Air", "Naval", "Sub"};
+        QTest::newRow("misc group 5")
+            << misc << &TextLists::moveMedia << QStringList{"Land", "Sea"};
         QByteArray noFourth = Misc.left(Misc.indexOf("# 4"));
         QTest::newRow("misc: missing marker ends reading")
-            << QList<QByteArray>{"CLASSES", Classes, "MISC", noFourth} << "transports"
+            << QList<QByteArray>{"CLASSES", Classes, "MISC", noFourth} << &TextLists::transports
             << QStringList{};
         QTest::newRow("misc: marker only in the first two characters")
             << QList<QByteArray>{"CLASSES", Classes, "MISC", "11\r\nx11\r\na\r\nb\r\n"}
-            << "moveMethods" << QStringList{};
+            << &TextLists::moveMethods << QStringList{};
         QTest::newRow("misc: group cut by the container end")
             << QList<QByteArray>{"CLASSES", Classes, "MISC", "# 11\r\nskip\r\nFoot\r\nWheel"}
-            << "moveMethods" << QStringList{"Foot", "Wheel"};
+            << &TextLists::moveMethods << QStringList{"Foot", "Wheel"};
     }
     void lists() {
         QFETCH(QList<QByteArray>, entries);
-        QFETCH(QString, field);
+        QFETCH(ListField, field);
         QFETCH(QStringList, expected);
         const Game game = MakeGame(entries);
         TextLists lists;
         QStringList descriptions;
         LoadTextLists(game.container, game.index, lists, descriptions);
-        QCOMPARE(Field(lists, field), expected);
+        QCOMPARE(lists.*field, expected);
         // A second check rebuilds the lists instead of adding to them.
         LoadTextLists(game.container, game.index, lists, descriptions);
-        QCOMPARE(Field(lists, field), expected);
+        QCOMPARE(lists.*field, expected);
     }
 
     void descriptions_data() {
@@ -178,26 +174,36 @@ private slots:
         QCOMPARE(descriptions[unit], expected);
     }
 
-    void readPfpIndex_data() {
+    // Read onto the records of an earlier check; looked up by trimmed name.
+    void pfpIndex_data() {
         QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("wanted");
+        QTest::addColumn<int>("found");
         QTest::addColumn<int>("last");
-        QTest::addColumn<quint32>("header");
-        QTest::newRow("header only") << PfpFile({}) << -1 << 0x04030201u;
-        QTest::newRow("two records") << PfpFile({"CLASSES", "NATIONS"}) << 1 << 0x04030201u;
+        const QByteArray names = PfpFile({QByteArray("classes\0", 8), "NATIONS ", "MISCX", "MISC",
+                                          QByteArray("  0\0\0\0\0\0", 8), "MISC", "UNITICON"});
+        QTest::newRow("lower case stored name") << names << "CLASSES" << 0 << 6;
+        QTest::newRow("longer name is no match, first duplicate wins") << names << "MISC" << 3 << 6;
+        QTest::newRow("surrounding blanks and NULs") << names << "0" << 4 << 6;
+        QTest::newRow("last record is found") << names << "UNITICON" << 6 << 6;
         QTest::newRow("partial trailing record ignored")
-            << PfpFile({"CLASSES", "NATIONS"}, QByteArray(15, 'x')) << 1 << 0x04030201u;
-        QTest::newRow("empty file") << QByteArray() << -1 << 0u;
+            << names + QByteArray(15, 'x') << "BIGNATS" << -1 << 6;
+        QTest::newRow("header only") << PfpFile({}) << "CLASSES" << -1 << -1;
+        QTest::newRow("empty file") << QByteArray() << "CLASSES" << -1 << -1;
     }
-    void readPfpIndex() {
+    void pfpIndex() {
         QFETCH(QByteArray, file);
+        QFETCH(QString, wanted);
         QFETCH(int, last);
-        QFETCH(quint32, header);
         GameIndex index;
-        index.PfpIndex.append(IndexRecord{QByteArray(8, 'z'), 1, 2}); // from an earlier check
+        index.PfpIndex.append(IndexRecord{QByteArray(8, 'z'), 1, 2});
         ReadPfpIndex(file, index);
         QCOMPARE(index.PfpLast(), last);
-        QCOMPARE(index.PfpHeader, header);
-        if (!file.isEmpty()) // written back without the partial record
+        QCOMPARE(index.PfpHeader, file.isEmpty() ? 0u : 0x04030201u);
+        QTEST(FindPfpEntry(index, wanted), "found");
+        // Lookups leave the stored padding alone, so a rewrite copies it
+        // unchanged, without the partial record.
+        if (!file.isEmpty())
             QCOMPARE(WritePfpIndex(index.PfpHeader, index.PfpIndex),
                      file.left(4 + 16 * (last + 1)));
     }
@@ -222,30 +228,6 @@ private slots:
         QCOMPARE(TextContainerName(index), name);
         QCOMPARE(index.ExtLast(), extLast);
         QCOMPARE(WriteExtIndex(index.ExtIndex), file.left(file.size() / 16 * 16));
-    }
-
-    void findPfpEntry_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("wanted");
-        QTest::addColumn<int>("found");
-        const QByteArray names = PfpFile({QByteArray("classes\0", 8), "NATIONS ", "MISCX", "MISC",
-                                          QByteArray("  0\0\0\0\0\0", 8), "MISC", "UNITICON"});
-        QTest::newRow("lower case stored name") << names << "CLASSES" << 0;
-        QTest::newRow("longer name is no match, first duplicate wins") << names << "MISC" << 3;
-        QTest::newRow("surrounding blanks and NULs") << names << "0" << 4;
-        QTest::newRow("last record is found") << names << "UNITICON" << 6;
-        QTest::newRow("absent") << names << "BIGNATS" << -1;
-        QTest::newRow("header only") << PfpFile({}) << "CLASSES" << -1;
-    }
-    void findPfpEntry() {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, wanted);
-        QFETCH(int, found);
-        GameIndex index;
-        ReadPfpIndex(file, index);
-        QCOMPARE(FindPfpEntry(index, wanted), found);
-        // Lookups leave the stored padding alone, so a rewrite copies it unchanged.
-        QCOMPARE(WritePfpIndex(index.PfpHeader, index.PfpIndex), file);
     }
 
     void readTextEntry_data() {

@@ -4,6 +4,8 @@
 //   QUILLON_FAULT      "<op>:<n>"      the n-th such operation fails
 //                      "<op>:<n>+"     it and every later one fail
 //                      "kill:<op>:<n>" the process is killed before it
+//   QUILLON_FAULT_COUNTS  a file that gets, at exit, how many of each op
+//                      the process made in the folder
 // op is open (for writing), write, fsync (or fdatasync) or rename.
 #include <cerrno>
 #include <csignal>
@@ -56,15 +58,18 @@ bool InsideFd(int fd) {
     return Inside(path);
 }
 
-// Counts an operation of kind `op` on a file of the folder; true when it is
-// to fail (errno set to `error`).
-bool Fails(const char* op, bool inside, int error) {
-    static long seen = 0;
+enum Op { Open, Write, Fsync, Rename };
+const char* const OpNames[] = {"open", "write", "fsync", "rename"};
+long seen[4] = {};
+
+// Counts an operation on a file of the folder; true when it is to fail
+// (errno set to `error`).
+bool Fails(Op op, bool inside, int error) {
     const Fault& fault = Settings();
-    if (!inside || std::strcmp(fault.op, op) != 0)
+    if (!inside)
         return false;
-    ++seen;
-    if (seen < fault.at || (seen > fault.at && !fault.onwards))
+    const long n = ++seen[op];
+    if (std::strcmp(fault.op, OpNames[op]) != 0 || n < fault.at || (n > fault.at && !fault.onwards))
         return false;
     if (fault.kill)
         raise(SIGKILL);
@@ -80,28 +85,36 @@ bool Writes(int flags) {
     return (flags & (O_WRONLY | O_RDWR | O_CREAT)) != 0;
 }
 
+__attribute__((destructor)) void WriteCounts() {
+    const char* path = std::getenv("QUILLON_FAULT_COUNTS");
+    if (FILE* out = path ? std::fopen(path, "w") : nullptr) {
+        std::fprintf(out, "%ld %ld %ld %ld\n", seen[Open], seen[Write], seen[Fsync], seen[Rename]);
+        std::fclose(out);
+    }
+}
+
 } // namespace
 
 extern "C" {
 
 ssize_t write(int fd, const void* buffer, size_t count) {
     static const auto next = Next<ssize_t (*)(int, const void*, size_t)>("write");
-    return Fails("write", InsideFd(fd), ENOSPC) ? -1 : next(fd, buffer, count);
+    return Fails(Write, InsideFd(fd), ENOSPC) ? -1 : next(fd, buffer, count);
 }
 
 int fsync(int fd) {
     static const auto next = Next<int (*)(int)>("fsync");
-    return Fails("fsync", InsideFd(fd), EIO) ? -1 : next(fd);
+    return Fails(Fsync, InsideFd(fd), EIO) ? -1 : next(fd);
 }
 
 int fdatasync(int fd) {
     static const auto next = Next<int (*)(int)>("fdatasync");
-    return Fails("fsync", InsideFd(fd), EIO) ? -1 : next(fd);
+    return Fails(Fsync, InsideFd(fd), EIO) ? -1 : next(fd);
 }
 
 int rename(const char* from, const char* to) {
     static const auto next = Next<int (*)(const char*, const char*)>("rename");
-    return Fails("rename", Inside(to), EIO) ? -1 : next(from, to);
+    return Fails(Rename, Inside(to), EIO) ? -1 : next(from, to);
 }
 
 int open(const char* path, int flags, ...) {
@@ -110,7 +123,7 @@ int open(const char* path, int flags, ...) {
     va_start(arguments, flags);
     const mode_t mode = (flags & (O_CREAT | O_TMPFILE)) ? mode_t(va_arg(arguments, int)) : 0;
     va_end(arguments);
-    return Fails("open", Writes(flags) && Inside(path), EACCES) ? -1 : next(path, flags, mode);
+    return Fails(Open, Writes(flags) && Inside(path), EACCES) ? -1 : next(path, flags, mode);
 }
 
 // On 64-bit systems the two are one and the same call.

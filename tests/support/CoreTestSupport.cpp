@@ -4,6 +4,7 @@
 #include "platform/Files.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QProcess>
 #include <QtEndian>
 
@@ -18,6 +19,21 @@ QMap<QString, QByteArray> FolderBytes(const QString& folder) {
     for (const QString& name : QDir(folder).entryList(QDir::Files))
         files[name] = Bytes(folder + name);
     return files;
+}
+
+bool CopyFolder(const QString& from, const QString& to) {
+    bool copied = true;
+    QDirIterator files(from, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString file = files.next();
+        const QString copy = to + "/" + QDir(from).relativeFilePath(file);
+        copied = QDir().mkpath(QFileInfo(copy).path()) && QFile::copy(file, copy) && copied;
+    }
+    return copied;
+}
+
+QString MemoryTempTemplate() {
+    return QDir("/dev/shm").isReadable() ? "/dev/shm/quillon-XXXXXX" : QString();
 }
 
 // The English texts written out, so that a changed table shows; others as
@@ -128,22 +144,31 @@ QByteArray IndexRecordBytes(const QByteArray& name, qint32 size, qint32 offset) 
     return out;
 }
 
-CliRun RunCli(const QStringList& arguments, const QStringList& environment,
-              const QString& program) {
-    QProcess process;
+std::unique_ptr<QProcess> StartCli(const QStringList& arguments, const QStringList& environment,
+                                   const QString& program) {
+    auto process = std::make_unique<QProcess>();
     QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
     variables.insert("WINEPREFIX", QDir::tempPath() + "/quillon-no-wine");
     variables.insert("XDG_CONFIG_HOME", QDir::tempPath() + "/quillon-no-config");
     for (const QString& variable : environment)
         variables.insert(variable.section('=', 0, 0), variable.section('=', 1));
-    process.setProcessEnvironment(variables);
-    process.start(program.isEmpty()
-                      ? qEnvironmentVariable("QUILLON_TEST_BINARY_DIR") + "/src/quillon-cli"
-                      : program,
-                  arguments);
+    process->setProcessEnvironment(variables);
+    process->start(program.isEmpty()
+                       ? qEnvironmentVariable("QUILLON_TEST_BINARY_DIR") + "/src/quillon-cli"
+                       : program,
+                   arguments);
+    return process;
+}
+
+CliRun FinishCli(QProcess& process) {
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return {};
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+CliRun RunCli(const QStringList& arguments, const QStringList& environment,
+              const QString& program) {
+    return FinishCli(*StartCli(arguments, environment, program));
 }
 
 } // namespace quillon::testing

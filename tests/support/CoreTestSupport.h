@@ -5,6 +5,9 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <memory>
+
+class QProcess;
 
 namespace quillon::testing {
 
@@ -12,6 +15,11 @@ namespace quillon::testing {
 QByteArray Bytes(const QString& path);
 // Every file of a folder with its bytes.
 QMap<QString, QByteArray> FolderBytes(const QString& folder);
+// Copies every file of a folder and its subfolders into `to`.
+bool CopyFolder(const QString& from, const QString& to);
+// A QTemporaryDir template in memory where there is a tmpfs: tests that save
+// often then do not wait for syncs to a real disk.
+QString MemoryTempTemplate();
 // An English message by name, with `tail` appended.
 QString English(const char* name, const QString& tail = {});
 // The summary of a save that made `backups` and wrote `files`.
@@ -43,5 +51,10 @@ struct CliRun {
 // configuration folders. A process that did not end by itself gives exit code -1.
 CliRun RunCli(const QStringList& arguments, const QStringList& environment = {},
               const QString& program = {});
+// The same in two steps, so that several can run at once.
+std::unique_ptr<QProcess> StartCli(const QStringList& arguments,
+                                   const QStringList& environment = {},
+                                   const QString& program = {});
+CliRun FinishCli(QProcess& process);
 
 } // namespace quillon::testing
