@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 
 #ifdef __GLIBC__
+#include <cstdint>
+#include <cstdlib>
 #include <malloc.h>
 #include <sys/mman.h>
 #include <unistd.h>
