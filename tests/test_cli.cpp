@@ -1,3 +1,4 @@
+#include "cli/Help.h"
 #include "datasheet/Datasheet.h"
 #include "gamedata/Graphics.h"
 #include "gamedata/IndexFiles.h"
@@ -14,18 +15,70 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
+#include <cstdio>
+#include <unistd.h>
 
 using namespace quillon;
 using namespace quillon::testing;
 using platform::writeWholeFile;
 
+namespace {
+
+// The commands in this process, with what they print and the exit status
+// quillon-cli would end with: each standard stream goes to a file of its own
+// for the run.
+CliRun RunHere(const QStringList& arguments) {
+    std::fflush(stdout);
+    QTemporaryFile caught[2];
+    int saved[2];
+    for (int s = 0; s < 2; ++s) {
+        if (!caught[s].open())
+            return {};
+        saved[s] = dup(s + 1);
+        dup2(caught[s].handle(), s + 1);
+    }
+    const int exitCode = cli::RunCommandLine(QStringList{"quillon-cli"} + arguments);
+    std::fflush(stdout);
+    std::fflush(stderr);
+    for (int s = 0; s < 2; ++s) {
+        dup2(saved[s], s + 1);
+        close(saved[s]);
+    }
+    return {exitCode, Bytes(caught[0].fileName()), Bytes(caught[1].fileName())};
+}
+
+QList<QByteArray> Cells(const QByteArray& line) {
+    return (line.endsWith('\r') ? line.chopped(1) : line).split('\t');
+}
+
+// The lines of a table the found rows of check or diff: the given cells of
+// each, joined by commas.
+QStringList FoundRows(const QByteArray& table, const QList<int>& cells) {
+    QStringList found;
+    for (const QByteArray& line : table.split('\n').mid(1, table.count('\n') - 1)) {
+        QStringList picked;
+        for (const int c : cells)
+            picked << QString(Cells(line)[c]).trimmed();
+        found << picked.join(',');
+    }
+    return found;
+}
+
+} // namespace
+
 class CliTest : public QObject {
     Q_OBJECT
     QTemporaryDir temp;
     QString game;
-    QString units;       // the game's data folder with 20 units
-    EditorState checked; // the sample game as the editor sees it
+    QString units;               // the game's data folder with 20 units
+    QString broken;              // a copy of the game without its ext.idx
+    QString bin;                 // a copy of the program, for what only a process shows
+    QString config;              // the user's configuration folder that copy reads
+    EditorState checked;         // the sample game as the editor sees it
+    QList<QByteArray> exported;  // the lines of the units' table
+    QList<QByteArray> described; // the same with their descriptions
 
     QString freshFolder(const QString& name) {
         const QString folder = temp.filePath(name) + "/";
@@ -35,49 +88,53 @@ class CliTest : public QObject {
 
 private slots:
     void initTestCase() {
+        qputenv("WINEPREFIX", temp.filePath("no-wine").toUtf8());
+        qputenv("XDG_CONFIG_HOME", temp.filePath("no-config").toUtf8());
         game = temp.path() + "/game/";
         QVERIFY(samplegame::WriteSampleGame(game, {.units = 20, .icons = 5, .sounds = 2}));
         checked.GameFolder = game;
         QVERIFY(CheckGameFolder(checked).isEmpty());
         units = checked.DataFolder;
+        broken = freshFolder("broken");
+        QVERIFY(samplegame::WriteSampleGame(broken, {.units = 20, .icons = 5, .sounds = 2}));
+        QVERIFY(QFile::remove(broken + "data/ext.idx"));
+        bin = freshFolder("bin");
+        config = temp.filePath("config/");
+        QVERIFY(QDir().mkpath(config + "Quillon"));
+        QVERIFY(QFile::copy(qEnvironmentVariable("QUILLON_TEST_BINARY_DIR") + "/src/quillon-cli",
+                            bin + "quillon-cli"));
+        QVERIFY(writeWholeFile(config + "Quillon/KorEquipEdit.ini",
+                               "gamefolder=" + game.toUtf8() + "\r\n# end\r\n"));
+        exported = RunHere({"export", units}).out.split('\n');
+        described = RunHere({"export", units, "--game", game, "--descriptions"}).out.split('\n');
     }
 
     void exportThenImportReproducesTheFiles() {
         const QString table = temp.filePath("units.tsv");
-        QCOMPARE(RunCli({"export", units, "-o", table}).exitCode, 0);
-        const QByteArray text = Bytes(table);
-        QCOMPARE(RunCli({"export", units}).out, text);
-        const QList<QByteArray> lines = text.split('\n');
-        QCOMPARE(lines.size(), 22); // heading, 20 units, nothing after the last CR LF
-        QCOMPARE(lines[1].count('\t'), 73);
-        QVERIFY(lines[0].startsWith("Unit No.\tUnit Name\t") && lines[1].startsWith(" 0\t"));
+        QCOMPARE(RunHere({"export", units, "-o", table}).exitCode, 0);
+        QCOMPARE(Bytes(table), exported.join('\n'));
+        QCOMPARE(exported.size(), 22); // heading, 20 units, nothing after the last CR LF
+        QCOMPARE(exported[1].count('\t'), 73);
+        QVERIFY(exported[0].startsWith("Unit No.\tUnit Name\t") && exported[1].startsWith(" 0\t"));
 
         const QString copy = freshFolder("copy");
-        const CliRun imported = RunCli({"import", copy, table});
-        QCOMPARE(imported.exitCode, 0);
+        QCOMPARE(RunHere({"import", copy, table}).exitCode, 0);
         QCOMPARE(Bytes(copy + "KorEquip.EQP"), Bytes(units + "KorEquip.EQP"));
         QCOMPARE(Bytes(copy + "KorEquip.TXT"), Bytes(units + "KorEquip.TXT"));
     }
 
     // Names become cells: blanks around them trimmed, a TAB of their own a
-    // blank, Windows-1252 kept.
-    void exportWritesNamesAsCells() {
-        const QString folder = freshFolder("names");
-        QVERIFY(samplegame::WriteEquipmentFiles(folder, 2));
-        QVERIFY(writeWholeFile(folder + "KorEquip.TXT", "  Pz\tIV \xe9\x80 \r\nTiger\r\n"));
-        const QList<QByteArray> lines = RunCli({"export", folder}).out.split('\n');
-        QCOMPARE(lines.value(1).split('\t').value(1), QByteArray("Pz IV \xe9\x80"));
-        QCOMPARE(lines.value(2).split('\t').value(1), QByteArray("Tiger"));
-    }
-
-    // Rows without heading, in another order, with LF line ends; unit 1
-    // renamed, a CR inside its name, with a Move of 40.
+    // blank, Windows-1252 kept. Imported rows come without heading, in
+    // another order, with LF line ends; unit 1 renamed, a CR inside its name,
+    // with a Move of 40.
     void editedTableIsSavedWithCorrections() {
         const QString folder = freshFolder("edited");
         QVERIFY(samplegame::WriteEquipmentFiles(folder, 3, 4));
+        QVERIFY(writeWholeFile(folder + "KorEquip.TXT", "  Pz\tIV \xe9\x80 \r\nTiger\r\nC\r\n"));
         const QByteArray before = Bytes(folder + "KorEquip.EQP");
-        const QList<QByteArray> namesBefore = Bytes(folder + "KorEquip.TXT").split('\n');
-        QList<QByteArray> lines = RunCli({"export", folder}).out.replace('\r', "").split('\n');
+        QList<QByteArray> lines = RunHere({"export", folder}).out.replace('\r', "").split('\n');
+        QCOMPARE(Cells(lines[1])[1], QByteArray("Pz IV \xe9\x80"));
+        QCOMPARE(Cells(lines[2])[1], QByteArray("Tiger"));
         lines.removeFirst();
         std::swap(lines[0], lines[2]);
         QList<QByteArray> unit1 = lines[1].split('\t');
@@ -87,7 +144,7 @@ private slots:
         const QString table = temp.filePath("edited.tsv");
         QVERIFY(writeWholeFile(table, lines.join('\n')));
 
-        const CliRun imported = RunCli({"import", folder, table});
+        const CliRun imported = RunHere({"import", folder, table});
         QCOMPARE(imported.exitCode, 0);
         QVERIFY(
             imported.out.contains(QDir::toNativeSeparators(folder + "OLD_KorEquip.EQP").toUtf8()));
@@ -95,27 +152,34 @@ private slots:
         const QByteArray eqp = Bytes(folder + "KorEquip.EQP");
         QCOMPARE(int(eqp[2 + 168 + 19]), 31);
         QCOMPARE(eqp.mid(2 + 2 * 168), before.mid(2 + 2 * 168));
-        const QList<QByteArray> names = Bytes(folder + "KorEquip.TXT").split('\n');
-        QCOMPARE(names.size(), 4); // three lines
-        QCOMPARE(names[1], QByteArray("Re named\r"));
-        QCOMPARE(names[2], namesBefore[2]);
+        QCOMPARE(Bytes(folder + "KorEquip.TXT"), QByteArray("Pz IV \xe9\x80\r\nRe named\r\nC\r\n"));
     }
 
-    // %U: the units folder, %M: a missing path, %T: a table made from the
-    // units folder's export as the row's recipe says, %P: equipment files
-    // without a description container.
-    void exitStatus_data() {
+    // %U: the units folder, %M: a missing path, %G: the game, %B: the game
+    // without ext.idx, %T: a table made from the units' export as the row's
+    // recipe says. Standard output holds `out`; standard error begins with
+    // `error`, and is empty on success. The units' files and the missing path
+    // stay as they were. What only a process shows runs the program's copy:
+    // its version, and the game folder the editor's setup names (the file
+    // beside the program first, else the one in the user's folder).
+    void exitStatusAndMessages_data() {
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("table"); // how %T is made
-        QTest::addColumn<QString>("error"); // stderr begins with it; %T: the table
+        QTest::addColumn<QString>("setup"); // how %T is made, or the process the row runs
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("error"); // %T: the table, %B: the broken game
         const auto row = [](const char* name, const QStringList& args, int code,
-                            const QString& table, const QString& error) {
-            QTest::newRow(name) << args << code << table << error;
+                            const QString& setup, const QString& error, const QString& out = {}) {
+            QTest::newRow(name) << args << code << setup << out << error;
         };
         const QStringList import{"import", "%U", "%T"};
         const QString shape = English(i18n::msg::TableRowShape);
         const QString noFile = English(i18n::msg::CannotFindFile);
+        const QString noGame = English(i18n::msg::GameFolderNotFound);
+        // Options before the command are the program's, after it the command's.
+        row("--help", {"--help"}, 0, "", "", "\n  import FOLDER FILE [--game G]\n");
+        row("-h after a command", {"info", "-h"}, 2, "", "unknown option -h");
+        row("unknown option before the command", {"--bogus", "info"}, 2, "", "Unknown option");
         row("no command", {}, 2, "", "usage:");
         row("unknown command", {"frobnicate"}, 2, "", "unknown");
         row("export without folder", {"export"}, 2, "", "export");
@@ -138,7 +202,6 @@ private slots:
         row("import of more rows than units can be", import, 1, "too long",
             English(i18n::msg::TableTooLong, "%T"));
         // Without the game's data no descriptions are written, and so nothing at all.
-        const QString noGame = English(i18n::msg::GameFolderNotFound);
         row("export of descriptions without the game",
             {"export", "%U", "--descriptions", "-o", "%M", "--game", "%M"}, 1, "", noGame);
         row("import of descriptions without the game", {"import", "%U", "%T", "--game", "%M"}, 1,
@@ -147,187 +210,79 @@ private slots:
         row("check of a folder without files", {"check", "%M"}, 1, "", noFile);
         row("diff of one folder", {"diff", "%U"}, 2, "", "diff");
         row("diff with a folder without files", {"diff", "%U", "%M"}, 1, "", noFile);
-        row("diff of descriptions without game data", {"diff", "%U", "%P", "--descriptions"}, 1, "",
+        row("diff of descriptions without game data", {"diff", "%U", "%B", "--descriptions"}, 1, "",
             "");
+        row("check of the sample game", {"check", "%U", "--game", "%G"}, 0, "", "",
+            "\n20 units checked: 0 errors, 0 warnings, 0 notes.\n");
+        row("diff of a folder against itself",
+            {"diff", "%U", "%U", "--game", "%G", "--descriptions"}, 0, "", "", "No differences.\n");
+        // info: what the game folder check finds.
+        row("info on the sample game", {"info", "--game", "%G"}, 0, "", "", "\nUnit icons: 5\n");
+        row("info without ext.idx", {"info", "--game", "%B"}, 1, "", "%B",
+            QString("\nSound files: %1\n").arg(checked.soundFiles.size()));
+        row("info without a game folder", {"info", "--game", "%M"}, 1, "", noGame,
+            "\nSound files: 0\n");
+        row("--version: the About window's", {"--version"}, 0, "process", "",
+            "quillon-cli " + i18n::VersionText().section(' ', 1) + "\n");
+        row("the game from the user's folder", {"info"}, 0, "process", "", "\nUnit icons: 5\n");
+        row("the file beside the program first", {"info"}, 1, "beside", "", "\nSound files: 0\n");
+        row("icon beyond the last", {"icon", "5", "-o", "%M", "--game", "%G"}, 1, "",
+            English(i18n::msg::IconNumber, " 5 (0-4)"));
     }
-    void exitStatus() {
+    void exitStatusAndMessages() {
         QFETCH(QStringList, args);
-        QFETCH(int, exitCode);
-        QFETCH(QString, table);
+        QFETCH(QString, setup);
+        QFETCH(QString, out);
         QFETCH(QString, error);
         const QString path = temp.filePath("status.tsv");
-        QStringList exportArgs{"export", units};
-        if (table == "descriptions")
-            exportArgs += QStringList{"--descriptions", "--game", game};
-        QList<QByteArray> lines = RunCli(exportArgs).out.split('\n');
-        if (table == "heading")
+        QList<QByteArray> lines = setup == "descriptions" ? described : exported;
+        if (setup == "heading")
             lines = lines.mid(0, 1);
-        if (table == "text")
+        if (setup == "text")
             lines = {"Some notes", "on units", "", "to import", "later"};
-        if (table == "short row")
+        if (setup == "short row")
             lines[4] = "1\t2\t3\t4\t5\t6\t7\t8\t9\t10";
-        if (table == "75 cells")
+        if (setup == "75 cells")
             lines[6] = lines[6].chopped(1) + "\tA description\r";
-        if (table == "too long")
-            lines = QList<QByteArray>(Datasheet::MaxUnits + 1, lines[1]);
+        if (setup == "too long") // too many lines is told before any line's shape
+            lines = QList<QByteArray>(Datasheet::MaxUnits + 1, "1");
         QVERIFY(writeWholeFile(path, lines.join('\n')));
+        QFile::remove(bin + "KorEquipEdit.ini");
+        if (setup == "beside") // naming a folder without the game
+            QVERIFY(writeWholeFile(bin + "KorEquipEdit.ini", "gamefolder=" + config.toUtf8()));
         const QMap<QString, QByteArray> before = FolderBytes(units);
-        const QString plain = freshFolder("plain");
-        QVERIFY(samplegame::WriteEquipmentFiles(plain, 3));
         for (QString& arg : args) {
             arg.replace("%U", units).replace("%M", temp.filePath("missing"));
-            arg.replace("%T", path).replace("%P", plain);
+            arg.replace("%T", path).replace("%G", game).replace("%B", broken);
         }
-        const CliRun result = RunCli(args);
-        QCOMPARE(result.exitCode, exitCode);
-        QVERIFY(!result.err.isEmpty());
-        QVERIFY2(QString(result.err).startsWith(error.replace("%T", path)), result.err.constData());
+        if (error == "%B")
+            error = MissingDataFileMessage(checked, broken + "data/ext.idx").replace("\r\n", "\n");
+
+        const CliRun result = setup == "process" || setup == "beside"
+                                  ? RunCli(args, {"XDG_CONFIG_HOME=" + config}, bin + "quillon-cli")
+                                  : RunHere(args);
+        QTEST(result.exitCode, "exitCode");
+        QVERIFY2(QString(result.out).contains(out), result.out.constData());
+        QCOMPARE(result.err.isEmpty(), result.exitCode == 0);
+        QVERIFY2(error.isEmpty() || QString(result.err).startsWith(error.replace("%T", path)),
+                 result.err.constData());
         QCOMPARE(FolderBytes(units), before);
         QVERIFY(!QFileInfo::exists(temp.filePath("missing")));
     }
 
-    // Options before the command are the program's, after it the command's.
-    void helpAndVersion_data() {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("outText");
-        QTest::newRow("--help") << QStringList{"--help"} << 0
-                                << "\n  import FOLDER FILE [--game G]\n";
-        QTest::newRow("--version: the About window's")
-            << QStringList{"--version"} << 0
-            << "quillon-cli " + i18n::VersionText().section(' ', 1) + "\n";
-        QTest::newRow("-h after a command") << QStringList{"info", "-h"} << 2 << QString();
-        QTest::newRow("unknown option before the command")
-            << QStringList{"--bogus", "info"} << 2 << QString();
-    }
-    void helpAndVersion() {
-        QFETCH(QStringList, args);
-        QFETCH(int, exitCode);
-        QFETCH(QString, outText);
-        const CliRun run = RunCli(args);
-        QCOMPARE(run.exitCode, exitCode);
-        QVERIFY2(QString(run.out).contains(outText), run.out.constData());
-        QCOMPARE(run.err.isEmpty(), exitCode == 0);
-    }
-
-    // The editor's setup names the game: the file beside the program first,
-    // else the one in the user's configuration folder.
-    void gameFolderFromTheEditorsSettings_data() {
-        QTest::addColumn<bool>("besideProgram"); // naming a folder without the game
-        QTest::addColumn<int>("exitCode");
-        QTest::newRow("the user's folder") << false << 0;
-        QTest::newRow("beside the program first") << true << 1;
-    }
-    void gameFolderFromTheEditorsSettings() {
-        QFETCH(bool, besideProgram);
-        QTemporaryDir dir;
-        const QString bin = dir.path() + "/bin/", config = dir.path() + "/config/";
-        QVERIFY(QDir().mkpath(bin) && QDir().mkpath(config + "Quillon"));
-        QVERIFY(QFile::copy(qEnvironmentVariable("QUILLON_TEST_BINARY_DIR") + "/src/quillon-cli",
-                            bin + "quillon-cli"));
-        QVERIFY(writeWholeFile(config + "Quillon/KorEquipEdit.ini",
-                               "gamefolder=" + game.toUtf8() + "\r\n# end\r\n"));
-        if (besideProgram)
-            QVERIFY(writeWholeFile(bin + "KorEquipEdit.ini", "gamefolder=" + config.toUtf8()));
-        QTEST(RunCli({"info"}, {"XDG_CONFIG_HOME=" + config}, bin + "quillon-cli").exitCode,
-              "exitCode");
-    }
-
-    void infoReportsWhatTheCheckFinds_data() {
-        QTest::addColumn<QString>("removed"); // "-": no game folder at all
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("outLine");
-        QTest::addColumn<QString>("errText");
-        QTest::newRow("sample game") << QString() << 0 << "Unit icons: 5" << QString();
-        QTest::newRow("ext.idx missing")
-            << "data/ext.idx" << 1 << QString("Sound files: %1").arg(checked.soundFiles.size())
-            << "@missing";
-        QTest::newRow("no game folder")
-            << "-" << 1 << "Sound files: 0" << English(i18n::msg::GameFolderNotFound);
-    }
-    void infoReportsWhatTheCheckFinds() {
-        QFETCH(QString, removed);
-        QFETCH(int, exitCode);
-        QFETCH(QString, outLine);
-        QFETCH(QString, errText);
-        QTemporaryDir copy;
-        QString folder = removed == "-" ? copy.path() + "/nothing/" : game;
-        if (!removed.isEmpty() && removed != "-") {
-            folder = copy.path() + "/";
-            QVERIFY(samplegame::WriteSampleGame(folder, {.units = 20, .icons = 5, .sounds = 2}));
-            QVERIFY(QFile::remove(folder + removed));
-            errText = MissingDataFileMessage(checked, folder + removed).replace("\r\n", "\n");
-        }
-        const CliRun run = RunCli({"info", "--game", folder});
-        QCOMPARE(run.exitCode, exitCode);
-        QVERIFY2(QString(run.out).split('\n').contains(outLine), run.out.constData());
-        QVERIFY2(errText.isEmpty() ? run.err.isEmpty() : QString(run.err).contains(errText),
-                 run.err.constData());
-    }
-
-    void iconWritesPng_data() {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<int>("scale"); // of unit icon 2
-        QTest::newRow("icon 2 scaled") << QStringList{"2", "--scale", "4"} << 0 << 4;
-        QTest::newRow("beyond the last icon") << QStringList{"5"} << 1 << -1;
-    }
-    void iconWritesPng() {
-        QFETCH(QStringList, arguments);
-        QFETCH(int, exitCode);
-        QFETCH(int, scale);
+    void iconWritesScaledPng() {
         const QString png = temp.path() + "/out.png";
-        QFile::remove(png);
-        QCOMPARE(RunCli(QStringList{"icon"} + arguments + QStringList{"-o", png, "--game", game})
-                     .exitCode,
-                 exitCode);
+        QCOMPARE(RunHere({"icon", "2", "--scale", "4", "-o", png, "--game", game}).exitCode, 0);
         const QImage written(png);
-        QCOMPARE(written.isNull(), exitCode != 0);
-        if (scale > 0) {
-            const QImage icon =
-                gamedata::ShowUnitIcon(checked.DataFolder, checked.graphics, 2).image;
-            QCOMPARE(written.size(), icon.size() * scale);
-            QCOMPARE(written.pixel(scale * (icon.width() - 1), scale * (icon.height() - 1)),
-                     icon.pixel(icon.width() - 1, icon.height() - 1));
-        }
+        const QImage icon = gamedata::ShowUnitIcon(checked.DataFolder, checked.graphics, 2).image;
+        QCOMPARE(written.size(), icon.size() * 4);
+        QCOMPARE(written.pixel(4 * (icon.width() - 1), 4 * (icon.height() - 1)),
+                 icon.pixel(icon.width() - 1, icon.height() - 1));
     }
 
-    // Descriptions travel through the 75th column with their units, also
-    // when the rows come back in another order.
-    void descriptionsRoundTripThroughTheTable() {
-        const QString table = temp.path() + "/units.tsv";
-        QCOMPARE(
-            RunCli({"export", checked.DataFolder, "--game", game, "--descriptions", "-o", table})
-                .exitCode,
-            0);
-        QList<QByteArray> lines = Bytes(table).split('\n');
-        QVERIFY(lines[0].endsWith("\tDescription\r"));
-        QVERIFY(lines[4].endsWith('\t' + checked.LongDescriptions[3].toLatin1() + '\r'));
-        lines[4] = lines[4].left(lines[4].lastIndexOf('\t')) + "\tRebuilt in the north\r";
-        std::swap(lines[4], lines[9]);
-        QVERIFY(platform::writeWholeFile(table, lines.join('\n')));
-
-        const QString mine = temp.path() + "/mine/";
-        QVERIFY(QDir().mkpath(mine));
-        QCOMPARE(RunCli({"import", mine, table, "--game", game}).exitCode, 0);
-        gamedata::GameIndex index;
-        gamedata::ReadPfpIndex(Bytes(mine + "PFPDATA.IDX"), index);
-        gamedata::TextLists lists;
-        QStringList saved;
-        gamedata::LoadTextLists(Bytes(mine + "TXT.PFP"), index, lists, saved);
-        QStringList expected = checked.LongDescriptions.mid(0, 20);
-        expected[3] = "Rebuilt in the north";
-        QCOMPARE(saved.mid(0, 20), expected);
-    }
-
-    // The sample game is clean; a copy with a fault seeded into each of its
-    // three files reports exactly those (the kinds of fault: test_check).
+    // A copy of the sample game with a fault seeded into each of its three
+    // files reports exactly those (the kinds of fault: test_check).
     void checkReportsExactlyTheSeededFaults() {
-        const CliRun clean = RunCli({"check", units, "--game", game});
-        QCOMPARE(clean.exitCode, 0);
-        QVERIFY2(clean.out.endsWith("\n20 units checked: 0 errors, 0 warnings, 0 notes.\n"),
-                 clean.out.constData());
-
         const QString copy = temp.filePath("seeded") + "/", data = copy + "data/";
         QVERIFY(samplegame::WriteSampleGame(copy, {.units = 20, .icons = 5, .sounds = 2}));
         QByteArray eqp = Bytes(data + "KorEquip.EQP");
@@ -344,69 +299,51 @@ private slots:
                           "16.txt\r\n");
         QVERIFY(writeWholeFile(data + "txt.pfp", container));
 
-        const CliRun seeded = RunCli({"check", data, "--game", copy, "--tsv"});
+        const CliRun seeded = RunHere({"check", data, "--game", copy, "--tsv"});
         QCOMPARE(seeded.exitCode, 3);
-        QStringList found;
-        for (const QByteArray& line : seeded.out.split('\n').mid(1, seeded.out.count('\n') - 1)) {
-            const QList<QByteArray> cells = line.split('\t');
-            found << cells[0] + ',' + cells[2] + ',' + cells[6];
-        }
-        QCOMPARE(found, (QStringList{"2,21,out-of-range", "12,28,out-of-range", "15,1,empty-name",
-                                     "16,74,placeholder-description"}));
+        QCOMPARE(FoundRows(seeded.out, {0, 2, 6}),
+                 (QStringList{"2,21,out-of-range", "12,28,out-of-range", "15,1,empty-name",
+                              "16,74,placeholder-description"}));
     }
 
     // An edited copy made through export and import: unit 3's description,
     // unit 5 deleted, unit 8's S.A., a unit inserted after unit 12, unit
-    // 15 renamed. Found: change, unit in A, unit in B, column, value in B.
-    void diffReportsExactlyTheEdits_data() {
-        QTest::addColumn<bool>("edited");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("a folder against itself") << false << QStringList{};
-        QTest::newRow("an edited copy")
-            << true
-            << QStringList{"changed,3,3,74,Rebuilt in the north", "only in A,5,,,",
-                           "changed,8,7,3,250", "only in B,,12,,", "changed,15,15,1,Renamed Unit"};
-    }
+    // 15 renamed, units 4 and 9 swapped. Descriptions travel through the
+    // 75th column with their units, also when the rows come in another
+    // order. Found: change, unit in A, unit in B, column, value in B.
     void diffReportsExactlyTheEdits() {
-        QFETCH(bool, edited);
-        QFETCH(QStringList, expected);
-        QString other = units;
-        if (edited) {
-            const QByteArray exported =
-                RunCli({"export", units, "--game", game, "--descriptions"}).out;
-            QList<QList<QByteArray>> rows;
-            for (const QByteArray& line : exported.split('\n').mid(1, 20))
-                rows.append(line.chopped(1).split('\t'));
-            rows[3][74] = "Rebuilt in the north";
-            rows[8][3] = "250";
-            rows[15][1] = "Renamed Unit";
-            QList<QByteArray> inserted = rows[0];
-            inserted[0] = "12.5";
-            inserted[1] = "Newcomer";
-            rows.append(inserted);
-            rows.removeAt(5);
-            QByteArray table;
-            for (const QList<QByteArray>& cells : rows)
-                table += cells.join('\t') + "\r\n";
-            QVERIFY(writeWholeFile(temp.filePath("edited-copy.tsv"), table));
-            other = freshFolder("edited-copy");
-            QCOMPARE(RunCli({"import", other, temp.filePath("edited-copy.tsv"), "--game", game})
-                         .exitCode,
-                     0);
-        }
+        QVERIFY(described[0].endsWith("\tDescription\r"));
+        QVERIFY(described[4].endsWith('\t' + checked.LongDescriptions[3].toLatin1() + '\r'));
+        QList<QList<QByteArray>> rows;
+        for (const QByteArray& line : described.mid(1, 20))
+            rows.append(Cells(line));
+        rows[3][74] = "Rebuilt in the north";
+        rows[8][3] = "250";
+        rows[15][1] = "Renamed Unit";
+        QList<QByteArray> inserted = rows[0];
+        inserted[0] = "12.5";
+        inserted[1] = "Newcomer";
+        rows.append(inserted);
+        std::swap(rows[4], rows[9]);
+        rows.removeAt(5);
+        QByteArray table;
+        for (const QList<QByteArray>& cells : rows)
+            table += cells.join('\t') + "\r\n";
+        QVERIFY(writeWholeFile(temp.filePath("edited-copy.tsv"), table));
+        const QString other = freshFolder("edited-copy");
+        QCOMPARE(
+            RunHere({"import", other, temp.filePath("edited-copy.tsv"), "--game", game}).exitCode,
+            0);
+
         const QStringList args{"diff", units, other, "--game", game, "--descriptions"};
-        const CliRun table = RunCli(args + QStringList{"--tsv"});
-        QCOMPARE(table.exitCode, edited ? 3 : 0);
-        QStringList found;
-        for (const QByteArray& line : table.out.split('\n').mid(1, table.out.count('\n') - 1)) {
-            const QList<QByteArray> cells = line.chopped(1).split('\t');
-            found << QStringList{cells[0], cells[1], cells[2], cells[4], cells[7].trimmed()}.join(
-                ',');
-        }
-        QCOMPARE(found, expected);
-        const QByteArray summary =
-            edited ? "5 units differ: 3 changed, 1 only in A, 1 only in B.\n" : "No differences.\n";
-        QVERIFY(RunCli(args).out.endsWith(summary));
+        const CliRun found = RunHere(args + QStringList{"--tsv"});
+        QCOMPARE(found.exitCode, 3);
+        QCOMPARE(
+            FoundRows(found.out, {0, 1, 2, 4, 7}),
+            (QStringList{"changed,3,3,74,Rebuilt in the north", "only in A,5,,,",
+                         "changed,8,7,3,250", "only in B,,12,,", "changed,15,15,1,Renamed Unit"}));
+        QVERIFY(
+            RunHere(args).out.endsWith("5 units differ: 3 changed, 1 only in A, 1 only in B.\n"));
     }
 };
 

@@ -1,56 +1,58 @@
-// Starts the real quillon executable on a sample game under the offscreen
-// platform and lets it close itself through its test hook.
-#include "support/CoreTestSupport.h"
+// Starts the real quillon executable: on a sample game under the offscreen
+// platform, closing itself through its test hook, and without a display for
+// --help and --version. The runs wait for the program more than they work,
+// so they all run at once.
 #include "support/SampleGameFolder.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QTest>
+#include <memory>
+#include <vector>
 
 using namespace quillon::testing;
 
 class TestSmokeBinary : public QObject {
     Q_OBJECT
-    const QString editor = qEnvironmentVariable("QUILLON_TEST_BINARY_DIR") + "/src/quillon";
-private slots:
-    void startsShowsAndClosesCleanly_data() {
-        QTest::addColumn<bool>("configured");
-        QTest::newRow("with a configuration") << true;
-        QTest::newRow("first start: setup dialog only") << false;
-    }
-    void startsShowsAndClosesCleanly() {
-        QFETCH(bool, configured);
-        SampleGameFolder game(40);
-        QVERIFY(game.isValid());
-        // The configuration lives beside the executable, so run a copy of it.
-        const QString program = game.programFolder() + "quillon";
-        QVERIFY(QFile::copy(editor, program));
-        if (configured)
-            QVERIFY(game.writeConfiguration("deu"));
-        const CliRun run = RunCli({},
-                                  {"QT_QPA_PLATFORM=offscreen", "QUILLON_QUIT_AFTER_MS=500",
-                                   "XDG_CONFIG_HOME=" + game.root() + "cfg"},
-                                  program);
-        QCOMPARE(run.exitCode, 0);
-        // Starting never writes a configuration the user did not confirm.
-        QCOMPARE(QFile::exists(game.configurationPath()), configured);
+    std::vector<std::unique_ptr<QProcess>> runs;
+
+    void start(const QString& program, const QStringList& args, const QStringList& environment) {
+        QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+        for (const QString& variable : environment)
+            variables.insert(variable.section('=', 0, 0), variable.section('=', 1));
+        runs.push_back(std::make_unique<QProcess>());
+        runs.back()->setProcessEnvironment(variables);
+        runs.back()->start(program, args);
     }
 
-    // --help and --version answer without a display.
-    void answersWithoutADisplay_data() {
-        QTest::addColumn<QString>("option");
-        QTest::addColumn<QString>("outText");
-        QTest::newRow("--help") << "--help"
-                                << "[FOLDER | FOLDER/KorEquip.EQP]";
-        QTest::newRow("--version") << "--version"
-                                   << "Quillon 2.0.1";
-    }
-    void answersWithoutADisplay() {
-        QFETCH(QString, option);
-        QFETCH(QString, outText);
-        const CliRun run =
-            RunCli({option}, {"DISPLAY=", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM=xcb"}, editor);
-        QCOMPARE(run.exitCode, 0);
-        QVERIFY(QString::fromLocal8Bit(run.out).contains(outText));
+private slots:
+    void startsShowsClosesAndAnswers() {
+        const QString editor = qEnvironmentVariable("QUILLON_TEST_BINARY_DIR") + "/src/quillon";
+        SampleGameFolder configured(40), firstStart(40);
+        QVERIFY(configured.isValid() && firstStart.isValid());
+        QVERIFY(configured.writeConfiguration("deu"));
+        // The configuration lives beside the executable, so each game runs a copy of it.
+        for (SampleGameFolder* game : {&configured, &firstStart}) {
+            const QString program = game->programFolder() + "quillon";
+            QVERIFY(QFile::copy(editor, program));
+            start(program, {},
+                  {"QT_QPA_PLATFORM=offscreen", "QUILLON_QUIT_AFTER_MS=0",
+                   "XDG_CONFIG_HOME=" + game->root() + "cfg",
+                   "WINEPREFIX=" + game->root() + "wine"});
+        }
+        for (const char* option : {"--help", "--version"})
+            start(editor, {option}, {"DISPLAY=", "WAYLAND_DISPLAY=", "QT_QPA_PLATFORM=xcb"});
+
+        const QStringList printed{"", "", "[FOLDER | FOLDER/KorEquip.EQP]", "Quillon 2.0.1"};
+        for (size_t i = 0; i < runs.size(); ++i) {
+            QVERIFY(runs[i]->waitForFinished(60000));
+            QCOMPARE(runs[i]->exitStatus(), QProcess::NormalExit);
+            QCOMPARE(runs[i]->exitCode(), 0);
+            QVERIFY(QString::fromLocal8Bit(runs[i]->readAllStandardOutput()).contains(printed[i]));
+        }
+        // Starting never writes a configuration the user did not confirm.
+        QVERIFY(QFile::exists(configured.configurationPath()));
+        QVERIFY(!QFile::exists(firstStart.configurationPath()));
     }
 };
 

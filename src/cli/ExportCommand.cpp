@@ -15,33 +15,38 @@ namespace quillon::cli {
 
 namespace {
 
-// A unit's table line: its 74 cells and, when asked for, its description,
-// TAB between them, CR LF at the end. A cell's own TAB, CR or LF becomes a
-// blank so that the table stays a table.
-void writeUnitLine(const Datasheet::Row& cells, bool withDescription, const QString& description,
-                   QString& line) {
+// Appends a unit's table line to `text`: its 74 cells and, when asked for,
+// its description, TAB between them, CR LF at the end. A cell's own TAB, CR
+// or LF becomes a blank so that the table stays a table.
+void appendUnitLine(const Datasheet::Row& cells, bool withDescription, const QString& description,
+                    QString& text) {
     qsizetype size = Datasheet::ColumnCount + 1 + (withDescription ? description.size() + 1 : 0);
     for (int c = 0; c < Datasheet::ColumnCount; ++c)
         size += cells.textSize(c);
-    line.resize(size);
-    QChar* out = line.data();
+    const qsizetype start = text.size();
+    text.resize(start + size);
+    QChar* out = text.data() + start;
     for (int c = 0; c < Datasheet::ColumnCount; ++c) {
         if (c > 0)
             *out++ = u'\t';
-        QChar* start = out;
+        QChar* cellStart = out;
         out = cells.writeText(c, out);
         if (cells.holdsText(c))
-            BlankTableSeparators(start, out);
+            BlankTableSeparators(cellStart, out);
     }
     if (withDescription) {
         *out++ = u'\t';
-        QChar* start = out;
+        QChar* cellStart = out;
         out = std::copy(description.cbegin(), description.cend(), out);
-        BlankTableSeparators(start, out);
+        BlankTableSeparators(cellStart, out);
     }
     *out++ = u'\r';
     *out++ = u'\n';
 }
+
+// Lines go out in pieces of about this many characters: few writes, and
+// little memory.
+constexpr qsizetype PieceSize = 1 << 16;
 
 int runExport(const CommandLine& line) {
     const CliSettings settings = SettingsFor(line);
@@ -83,12 +88,16 @@ int runExport(const CommandLine& line) {
     if (descriptions)
         headings.append(QString::fromLatin1(DescriptionHeading));
     bool written = opened && out.write(TableText({headings})) >= 0;
-    QString unitLine;
+    QString piece;
+    piece.reserve(2 * PieceSize);
     for (int unit = 0; written && unit < input.count; ++unit) {
         const bool described = descriptions && unit < game.LongDescriptions.size();
-        writeUnitLine(input.row(unit), descriptions,
-                      described ? game.LongDescriptions[unit] : QString(), unitLine);
-        written = out.write(platform::toCp1252(unitLine)) >= 0;
+        appendUnitLine(input.row(unit), descriptions,
+                       described ? game.LongDescriptions[unit] : QString(), piece);
+        if (piece.size() >= PieceSize || unit + 1 == input.count) {
+            written = out.write(platform::toCp1252(piece)) >= 0;
+            piece.resize(0);
+        }
     }
     written = written && out.flush() && out.error() == QFileDevice::NoError;
     if (toFile && !(written && file.commit())) {

@@ -44,16 +44,21 @@ QByteArray toCp1252(QStringView text, bool* lossless) {
     char* out = bytes.data();
     bool allEncoded = true;
     qsizetype i = 0;
-    // Runs of ASCII, four characters at a time: most text is nothing else.
-    for (std::uint64_t four = 0; i + 4 <= text.size(); i += 4, out += 4) {
-        std::memcpy(&four, text.data() + i, sizeof four);
-        if (four & 0xFF80'FF80'FF80'FF80u)
-            break;
-        for (int k = 0; k < 4; ++k)
-            out[k] = char(text[i + k].unicode());
-    }
-    for (; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
+    while (i < text.size()) {
+        // Runs of ASCII, four characters at a time: most text is nothing
+        // else, and a long text goes back to them after each other character.
+        std::uint64_t four = 0;
+        if (i + 4 <= text.size()) {
+            std::memcpy(&four, text.data() + i, sizeof four);
+            if (!(four & 0xFF80'FF80'FF80'FF80u)) {
+                for (int k = 0; k < 4; ++k)
+                    out[k] = char(text[i + k].unicode());
+                i += 4;
+                out += 4;
+                continue;
+            }
+        }
+        const char16_t c = text[i++].unicode();
         if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
             *out++ = char(c);
             continue;
@@ -68,7 +73,7 @@ QByteArray toCp1252(QStringView text, bool* lossless) {
         // or a control byte, which breaks a line of the game's text files.
         allEncoded = false;
         *out++ = '?';
-        if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+        if (QChar::isHighSurrogate(c) && i < text.size() && text[i].isLowSurrogate())
             ++i;
     }
     bytes.truncate(out - bytes.constData());
