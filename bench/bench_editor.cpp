@@ -16,6 +16,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -90,7 +91,8 @@ int RunEditorSession(const QString& gameFolder, const QString& equipmentFolder) 
         window.action(QString::fromLatin1(action))->trigger();
     };
     // Each step's preparation is not timed: the paste takes back a text in
-    // which every number changed, as a spreadsheet gives it back.
+    // which every number changed, as a spreadsheet gives it back, in the
+    // UTF-8 bytes that another program's text arrives in.
     struct Step {
         const char* name;
         std::function<void()> prepare, run;
@@ -112,9 +114,12 @@ int RunEditorSession(const QString& gameFolder, const QString& equipmentFolder) 
         {"paste",
          [&] {
              QClipboard* clipboard = QGuiApplication::clipboard();
-             QString text = clipboard->text();
+             QByteArray text = clipboard->mimeData()->data(QStringLiteral("text/plain"));
              clipboard->clear(); // the text changes in place, not in a copy
-             clipboard->setText(text.remove(u' '));
+             text.removeIf([](char c) { return c == ' '; });
+             auto* mime = new QMimeData;
+             mime->setData(QStringLiteral("text/plain"), text);
+             clipboard->setMimeData(mime);
          },
          [&] { trigger("mnu_paste"); }},
         {"undo", {}, [&] { trigger("mnu_undo"); }},

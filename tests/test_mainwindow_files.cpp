@@ -21,9 +21,11 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <optional>
 
@@ -528,6 +530,47 @@ private slots:
             QVERIFY(window.state().EquipmentChanged);
             QCOMPARE(fileBytes(editor.equipmentFile()), before);
         }
+    }
+
+    // A long step shows how far it has come in a window-modal dialog, gone
+    // when the step ends (here after no time instead of a second).
+    void longStepsShowTheirProgress_data() {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("open") << "mnu_open"
+                              << "Reading the units... modal";
+        QTest::newRow("copy") << "mnu_copy"
+                              << "Copying the units... modal";
+        QTest::newRow("paste") << "mnu_paste"
+                               << "Pasting the units... modal";
+        QTest::newRow("save") << "mnu_save"
+                              << "Saving the units... modal";
+        QTest::newRow("check") << "mnu_check"
+                               << "Checking the units... modal";
+    }
+    void longStepsShowTheirProgress() {
+        QFETCH(QString, step);
+        EditorHarness editor;
+        QVERIFY(editor.startOpen(true));
+        editor.window->setProgressDelay(0);
+        editor.clickCell(1, 1);
+        editor.clickCell(10, 5, Qt::ShiftModifier);
+        QGuiApplication::clipboard()->setText(QStringLiteral("7\r").repeated(10));
+        QString shown;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, [&] {
+            if (const auto* dialog = editor.window->findChild<QProgressDialog*>();
+                dialog && dialog->isVisible() && shown.isEmpty())
+                shown = dialog->labelText() +
+                        (dialog->windowModality() == Qt::WindowModal ? " modal" : "");
+        });
+        watch.start(0);
+        if (step == QLatin1String("mnu_open"))
+            QVERIFY(editor.openDataFolder());
+        else
+            editor.action(qPrintable(step))->trigger();
+        QTEST(shown, "label");
+        QVERIFY(!editor.window->findChild<QProgressDialog*>());
     }
 };
 

@@ -285,7 +285,8 @@ bool CheckReport::problemsFound() const {
     return count(Severity::Error) > 0 || count(Severity::Warning) > 0;
 }
 
-CheckReport CheckUnits(const Datasheet& sheet, const GameReference& game) {
+CheckReport CheckUnits(const Datasheet& sheet, const GameReference& game,
+                       const platform::Progress& progress) {
     CheckReport report;
     report.units = sheet.rows() - 1;
     if (game.iconCount < 0)
@@ -307,6 +308,7 @@ CheckReport CheckUnits(const Datasheet& sheet, const GameReference& game) {
     for (int r = 1; r < sheet.rows(); ++r) {
         const Datasheet::Row& cells = sheet.rowCells(r);
         storedNames.append(checker.check(r, cells));
+        platform::Report(progress, r, report.units);
     }
     addDuplicateNames(sheet, storedNames, report.problems);
     std::stable_sort(report.problems.begin(), report.problems.end(),

@@ -81,7 +81,8 @@ struct CheckReport {
 };
 
 // Checks every unit row of `sheet` without changing it.
-CheckReport CheckUnits(const Datasheet& sheet, const GameReference& game);
+CheckReport CheckUnits(const Datasheet& sheet, const GameReference& game,
+                       const platform::Progress& progress = {});
 
 Severity SeverityOf(ProblemKind kind);
 // A stable English word for tables that scripts read ("out-of-range").

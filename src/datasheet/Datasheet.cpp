@@ -3,6 +3,8 @@
 #include "datasheet/CellNumber.h"
 #include "datasheet/TextFolding.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <algorithm>
 #include <numeric>
 
@@ -17,20 +19,18 @@ const Datasheet::Row& emptyRow() {
     return empty;
 }
 
-// Lays the TAB-separated pieces of the line that starts at `pos` onto
-// columns left..right of a row, leaving out pieces beyond `right`; returns
-// where the line ends (at a CR or LF, or at the end of the text).
-qsizetype layLine(Datasheet::Row& row, int left, int right, QStringView text, qsizetype pos) {
+// Lays the TAB-separated pieces of a line (up to a CR or LF) onto columns
+// left..right of a row, leaving out pieces beyond `right`.
+void layLine(Datasheet::Row& row, int left, int right, QStringView line) {
     int col = left;
-    qsizetype start = pos;
-    for (;; ++pos) {
-        const bool lineEnd = pos == text.size() || text[pos] == u'\r' || text[pos] == u'\n';
-        if (!lineEnd && text[pos] != u'\t')
+    qsizetype start = 0;
+    for (qsizetype pos = 0; col <= right; ++pos) {
+        const bool lineEnd = pos == line.size() || line[pos] == u'\r' || line[pos] == u'\n';
+        if (!lineEnd && line[pos] != u'\t')
             continue;
-        if (col <= right)
-            row.setText(col++, text.sliced(start, pos - start));
+        row.setText(col++, line.sliced(start, pos - start));
         if (lineEnd)
-            return pos;
+            return;
         start = pos + 1;
     }
 }
@@ -164,47 +164,69 @@ void Datasheet::clearMark() {
     notifyIfMoved(before);
 }
 
-QString Datasheet::clip() const {
+QByteArray Datasheet::clipUtf8(const platform::Progress& progress) const {
     const int top = std::min(row_, rowSel_), bottom = std::max(row_, rowSel_);
     const int left = std::min(col_, colSel_), right = std::max(col_, colSel_);
-    // One pass for the length, so that the text is built without regrowing.
-    qsizetype length = qsizetype(bottom - top + 1) * (right - left + 1) - 1;
+    QStringEncoder toUtf8(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    // One pass for the room, so that the text is built without regrowing:
+    // only a cell kept as a text can hold more than one byte a character.
+    qsizetype room = qsizetype(bottom - top + 1) * (right - left + 1);
     for (int r = top; r <= bottom; ++r)
         for (int c = left; c <= right; ++c)
-            length += at(r).textSize(c);
-    QString text(length, Qt::Uninitialized);
-    QChar* out = text.data();
+            room +=
+                at(r).holdsText(c) ? toUtf8.requiredSpace(at(r).textSize(c)) : at(r).textSize(c);
+    QByteArray text(room, Qt::Uninitialized);
+    char* out = text.data();
+    // Each row is written as UTF-16 into one reused line, then converted.
+    QString line;
     for (int r = top; r <= bottom; ++r) {
         if (r > top)
-            *out++ = u'\r';
+            *out++ = '\r';
         const Row& row = at(r);
+        qsizetype size = right - left;
+        for (int c = left; c <= right; ++c)
+            size += row.textSize(c);
+        line.resize(size);
+        QChar* lineEnd = line.data();
         for (int c = left; c <= right; ++c) {
             if (c > left)
-                *out++ = u'\t';
-            out = row.writeText(c, out);
+                *lineEnd++ = u'\t';
+            lineEnd = row.writeText(c, lineEnd);
         }
+        out = toUtf8.appendToBuffer(out, line);
+        platform::Report(progress, r - top + 1, bottom - top + 1);
     }
+    text.truncate(out - text.constData());
     return text;
 }
 
-void Datasheet::setClip(QStringView text) {
+void Datasheet::setClipUtf8(QByteArrayView text, const platform::Progress& progress) {
     // Spreadsheets end a copied block with a line end and write CR LF; one
     // final CR LF or LF is dropped and LF after CR belongs to the line end, so
     // no cell gets a stray LF and no row below the text is blanked. A final
     // lone CR is this editor's own row separator before an empty last cell.
-    if (text.endsWith(u"\r\n"))
+    if (text.endsWith("\r\n"))
         text.chop(2);
-    else if (text.endsWith(u'\n'))
+    else if (text.endsWith('\n'))
         text.chop(1);
     const int top = std::min(row_, rowSel_), bottom = std::max(row_, rowSel_);
     const int left = std::min(col_, colSel_), right = std::max(col_, colSel_);
+    // Each line is decoded on its own into one reused buffer.
+    QStringDecoder fromUtf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString line;
     qsizetype pos = 0;
     for (int r = top; r <= bottom; ++r) {
-        const qsizetype lineEnd = layLine(at(r), left, right, text, pos);
-        if (lineEnd >= text.size())
+        const auto lineEnd = std::find_if(text.begin() + pos, text.end(),
+                                          [](char c) { return c == '\r' || c == '\n'; });
+        const QByteArrayView bytes(text.begin() + pos, lineEnd);
+        line.resize(bytes.size());
+        const QChar* end = fromUtf8.appendToBuffer(line.data(), bytes);
+        layLine(at(r), left, right, QStringView(line.constData(), end));
+        platform::Report(progress, r - top + 1, bottom - top + 1);
+        if (lineEnd == text.end())
             break;
-        pos = lineEnd + 1;
-        if (text[lineEnd] == u'\r' && pos < text.size() && text[pos] == u'\n')
+        pos = lineEnd - text.begin() + 1;
+        if (*lineEnd == '\r' && pos < text.size() && text[pos] == '\n')
             ++pos;
     }
     emit cellsChanged(top, left, bottom, right);
@@ -214,7 +236,7 @@ void Datasheet::addItem(QStringView text, int index) {
     // The heading row stays on top.
     index = std::clamp(index, 1, rows());
     Row row;
-    layLine(row, 0, ColumnCount - 1, text, 0);
+    layLine(row, 0, ColumnCount - 1, text);
     const auto before = cursorState();
     units_.insert(units_.begin() + (index - 1), std::move(row));
     // The mark belongs to its cell and moves down with it.

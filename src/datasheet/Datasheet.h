@@ -1,7 +1,10 @@
 #pragma once
 
 #include "datasheet/DatasheetRow.h"
+#include "platform/Progress.h"
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -78,8 +81,12 @@ public:
     // after the last cell or row. Setting it lays such a text onto the
     // selected block from its top-left cell; text beyond the block is
     // ignored, cells the text does not reach keep their contents.
-    QString clip() const;
-    void setClip(QStringView text);
+    QString clip() const { return QString::fromUtf8(clipUtf8()); }
+    void setClip(QStringView text) { setClipUtf8(text.toUtf8()); }
+    // The same in UTF-8, as the clipboard holds it: made and read without a
+    // UTF-16 copy of the whole text.
+    QByteArray clipUtf8(const platform::Progress& progress = {}) const;
+    void setClipUtf8(QByteArrayView text, const platform::Progress& progress = {});
 
     // Inserts a row at `index` whose cells are the TAB-separated pieces of
     // `text` from column 0 on (missing cells empty).

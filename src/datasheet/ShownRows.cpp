@@ -33,15 +33,16 @@ std::vector<int> ShownRowsOfBlock(const Datasheet& sheet, const RowShown& shown)
                             std::max(sheet.row(), sheet.rowSel()), shown);
 }
 
-std::optional<QString> ShownClip(const Datasheet& sheet, const RowShown& shown) {
+std::optional<QByteArray> ShownClip(const Datasheet& sheet, const RowShown& shown,
+                                    const platform::Progress& progress) {
     if (!shown || BlockRowsShown(sheet, shown))
-        return sheet.clip();
+        return sheet.clipUtf8(progress);
     const std::vector<int> rows = ShownRowsOfBlock(sheet, shown);
     if (rows.empty())
         return std::nullopt;
     Datasheet part;
     PickRows(sheet, rows, part);
-    return part.clip();
+    return part.clipUtf8(progress);
 }
 
 bool BlockRowsShown(const Datasheet& sheet, const RowShown& shown) {

@@ -2,7 +2,7 @@
 
 #include "datasheet/Datasheet.h"
 
-#include <QString>
+#include <QByteArray>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -16,9 +16,10 @@ using RowShown = std::function<bool(int row)>;
 // The shown rows of the selected block, top to bottom.
 std::vector<int> ShownRowsOfBlock(const Datasheet& sheet, const RowShown& shown);
 
-// Copy: the selected block's text with only its shown rows; nothing when
-// the block has no shown row.
-std::optional<QString> ShownClip(const Datasheet& sheet, const RowShown& shown);
+// Copy: the selected block's text (UTF-8) with only its shown rows; nothing
+// when the block has no shown row.
+std::optional<QByteArray> ShownClip(const Datasheet& sheet, const RowShown& shown,
+                                    const platform::Progress& progress = {});
 
 // Paste writes a block of rows that stand together: true when no row of the
 // selected block is hidden.

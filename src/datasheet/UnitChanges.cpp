@@ -29,6 +29,12 @@ void SetDescription(QStringList& descriptions, qsizetype index, const QString& t
     descriptions[index] = text;
 }
 
+void SwapRow(Datasheet& sheet, RowEdit& edit) {
+    Datasheet::Row shown = sheet.rowCells(edit.row);
+    sheet.setRowCells(edit.row, edit.cells);
+    edit.cells = std::move(shown);
+}
+
 QStringList CanonicalNumbers(int units) {
     QStringList numbers;
     numbers.reserve(units);
@@ -119,8 +125,8 @@ void CellsChange::redo(Datasheet& sheet, QStringList& descriptions) {
     if (!order_.empty())
         sheet.permuteRows(first_, order_);
     WriteEdits(sheet, cells_, [](const CellEdit& edit) { return edit.after; });
-    for (const RowEdit& edit : rows_)
-        sheet.setRowCells(edit.row, edit.after);
+    for (RowEdit& edit : rows_)
+        SwapRow(sheet, edit);
     for (const DescriptionEdit& edit : descriptions_)
         SetDescription(descriptions, edit.index, edit.after);
     while (descriptions.size() < descriptionsAfter_)
@@ -134,7 +140,7 @@ void CellsChange::undo(Datasheet& sheet, QStringList& descriptions) {
     if (descriptions.size() == descriptionsAfter_ && descriptionsBefore_ < descriptionsAfter_)
         descriptions.resize(descriptionsBefore_);
     for (auto it = rows_.rbegin(); it != rows_.rend(); ++it)
-        sheet.setRowCells(it->row, it->before);
+        SwapRow(sheet, *it);
     std::vector<CellEdit> backwards(cells_.rbegin(), cells_.rend());
     WriteEdits(sheet, backwards, [](const CellEdit& edit) { return edit.before; });
     if (!order_.empty()) {
@@ -162,49 +168,48 @@ BlockChange::BlockChange(const Datasheet& sheet)
       left_(std::min(range_.col, range_.colSel)), bottom_(std::max(range_.row, range_.rowSel)),
       right_(std::max(range_.col, range_.colSel)) {
     undoneRange = redoneRange = range_;
-    before_.reserve(size_t(std::max(bottom_ - top_ + 1, 0)));
+    other_.reserve(size_t(std::max(bottom_ - top_ + 1, 0)));
     for (int r = top_; r <= bottom_; ++r)
-        before_.push_back(sheet.rowCells(r));
+        other_.push_back(sheet.rowCells(r));
 }
 
 bool BlockChange::finish(const Datasheet& sheet) {
-    // The unchanged rows leave `before_` in place: no second copy of the block.
     size_t kept = 0;
-    after_.reserve(before_.size()); // room only: pages are touched as far as rows changed
-    for (size_t i = 0; i < before_.size(); ++i) {
+    for (size_t i = 0; i < other_.size(); ++i) {
         const int row = top_ + int(i);
-        const Datasheet::Row& after = sheet.rowCells(row);
-        if (after == before_[i])
+        if (sheet.rowCells(row) == other_[i])
             continue;
         changed_.push_back(row);
-        after_.push_back(after);
         if (kept != i)
-            before_[kept] = std::move(before_[i]);
+            other_[kept] = std::move(other_[i]);
         ++kept;
     }
-    before_.resize(kept);
-    before_.shrink_to_fit();
+    other_.resize(kept);
+    other_.shrink_to_fit();
     return !changed_.empty();
 }
 
-void BlockChange::write(Datasheet& sheet, bool after) const {
+void BlockChange::swapBlock(Datasheet& sheet) {
     if (!changed_.empty()) {
-        const std::vector<Datasheet::Row>& rows = after ? after_ : before_;
         size_t next = 0;
         sheet.changeRows(changed_.front(), changed_.back(), [&](int row, Datasheet::Row& cells) {
-            if (next < changed_.size() && changed_[next] == row)
-                cells.copyCells(rows[next++], left_, right_);
+            if (next == changed_.size() || changed_[next] != row)
+                return;
+            Datasheet::Row& other = other_[next++];
+            Datasheet::Row shown = cells;
+            cells.copyCells(other, left_, right_);
+            other = std::move(shown);
         });
     }
     range_.selectIn(sheet);
 }
 
 void BlockChange::undo(Datasheet& sheet, QStringList&) {
-    write(sheet, false);
+    swapBlock(sheet);
 }
 
 void BlockChange::redo(Datasheet& sheet, QStringList&) {
-    write(sheet, true);
+    swapBlock(sheet);
 }
 
 // --- UnitRowChange -------------------------------------------------------

@@ -26,12 +26,11 @@ struct CellEdit {
     QString after;
 };
 
-// A whole row as it was and as it became: what a save corrects, often in
-// every unit, kept without a text per cell.
+// A whole row as it was before a change that is done: what a save
+// corrects, often in every unit, kept without a text per cell.
 struct RowEdit {
     int row = 0;
-    Datasheet::Row before;
-    Datasheet::Row after;
+    Datasheet::Row cells;
 };
 
 // An entry of the long descriptions, by unit number.
@@ -74,8 +73,8 @@ public:
                                                 std::vector<CellEdit> cells,
                                                 std::vector<DescriptionEdit> descriptionEdits);
     // A change already done: rows first.. put in `order` (as permuteRows
-    // takes it), then the rows of `corrections` written. Null when nothing
-    // changed.
+    // takes it), then the rows of `corrections` rewritten (their cells as
+    // they were before). Null when nothing changed.
     static std::unique_ptr<CellsChange> done(int first, std::vector<int> order,
                                              std::vector<RowEdit> corrections);
     // Edits that set every cell of `row` to `cells`.
@@ -95,15 +94,19 @@ private:
     int first_ = 1;
     std::vector<int> order_; // empty: no reordering
     std::vector<CellEdit> cells_;
-    std::vector<RowEdit> rows_; // by row, after the cells
+    // By row, after the cells: each row as it is on the other side of the
+    // step, swapped with the datasheet's by undo and redo, so that one copy
+    // of the rows serves both.
+    std::vector<RowEdit> rows_;
     std::vector<DescriptionEdit> descriptions_;
     qsizetype descriptionsBefore_ = 0; // the table's size, which a new entry grows
     qsizetype descriptionsAfter_ = 0;
 };
 
 // A block of cells overwritten at once (a paste). Only the rows that
-// changed are kept, before and after, in the datasheet's own compact form:
-// a paste over every unit costs a few hundred bytes a unit.
+// changed are kept, in the datasheet's own compact form, and only as they
+// are on the other side of the step: undo and redo swap them with the
+// datasheet's. A paste over every unit costs a few hundred bytes a unit.
 class BlockChange : public UnitChange {
 public:
     // Before the selected block is written: keeps what it holds.
@@ -115,14 +118,14 @@ public:
     void redo(Datasheet& sheet, QStringList& descriptions) override;
 
 private:
-    void write(Datasheet& sheet, bool after) const;
+    void swapBlock(Datasheet& sheet);
 
     CellRange range_;
     int top_ = 0, left_ = 0, bottom_ = 0, right_ = 0;
-    // The changed rows, ascending, as they were and as they became; until
-    // finish() `before_` holds every row of the block.
+    // The changed rows, ascending, and their cells on the other side of the
+    // step; until finish() `other_` holds every row of the block.
     std::vector<int> changed_;
-    std::vector<Datasheet::Row> before_, after_;
+    std::vector<Datasheet::Row> other_;
 };
 
 // A unit inserted before or after the current one, or the current one

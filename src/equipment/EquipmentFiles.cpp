@@ -122,14 +122,17 @@ Datasheet::Row EquipmentInput::row(int unit) const {
     return RecordToCells(unit, names[unit], record);
 }
 
-LoadResult LoadEquipmentFiles(const QString& folder, Datasheet& sheet, i18n::Language language) {
+LoadResult LoadEquipmentFiles(const QString& folder, Datasheet& sheet, i18n::Language language,
+                              const platform::Progress& progress) {
     const EquipmentInput input = ReadEquipmentFiles(folder, language);
     if (!input.result.ok)
         return input.result;
     std::vector<Datasheet::Row> rows;
     rows.reserve(size_t(input.count));
-    for (int i = 0; i < input.count; ++i)
+    for (int i = 0; i < input.count; ++i) {
         rows.push_back(input.row(i));
+        platform::Report(progress, i + 1, input.count);
+    }
     sheet.replaceUnitRows(std::move(rows));
     sheet.select(1, 0, 1, 0);
     return input.result;

@@ -44,7 +44,8 @@ EquipmentInput ReadEquipmentFiles(const QString& folder, i18n::Language language
 // units or a description index that does not fit its container, naming
 // the "OLD_" files that hold the files as they were before. Temporary
 // files left by a killed save are removed.
-LoadResult LoadEquipmentFiles(const QString& folder, Datasheet& sheet, i18n::Language language);
+LoadResult LoadEquipmentFiles(const QString& folder, Datasheet& sheet, i18n::Language language,
+                              const platform::Progress& progress = {});
 
 struct SaveResult {
     bool ok = false;          // equipment files written

@@ -184,13 +184,12 @@ EquipmentRecord RowToRecord(Datasheet& sheet, int row, std::vector<RowEdit>* cor
             record.bytes[size_t(NationOffset + n / 8)] |= std::uint8_t(1u << (n % 8));
     }
     readUnknownBytes(cells, record);
-    // One update per row: the view repaints once, not once per corrected cell.
-    const Datasheet::Row& before = sheet.rowCells(row);
-    if (cells == before)
+    if (cells == sheet.rowCells(row))
         return record;
+    // One update per row: the view repaints once, not once per corrected cell.
+    sheet.changeRows(row, row, [&](int, Datasheet::Row& shown) { std::swap(shown, cells); });
     if (corrections)
-        corrections->push_back({row, before, cells});
-    sheet.setRowCells(row, cells);
+        corrections->push_back({row, std::move(cells)});
     return record;
 }
 

@@ -28,7 +28,7 @@ Datasheet::Row RecordToCells(int unitNumber, const QString& name, const Equipmen
 // the 120 unknown bytes (blank-separated decimals in order, missing values
 // 0, values clamped to 0..255). "Icon ID", "U3" and the sound columns are
 // clamped into the signed 16-bit range (Icon ID 0..32767). A corrected row
-// is added to `corrections` when given.
+// is added to `corrections`, as it was before, when given.
 EquipmentRecord RowToRecord(Datasheet& sheet, int row, std::vector<RowEdit>* corrections = nullptr);
 
 } // namespace quillon

@@ -53,7 +53,8 @@ QString UnstorableMessage(const QStringList& texts, i18n::Language language) {
     return message;
 }
 
-QByteArray EquipmentFileBytes(Datasheet& sheet, std::vector<RowEdit>* corrections) {
+QByteArray EquipmentFileBytes(Datasheet& sheet, std::vector<RowEdit>* corrections,
+                              const platform::Progress& progress) {
     const int unitCount = sheet.rows() - 1; // at most Datasheet::MaxUnits
     QByteArray eqp;
     eqp.reserve(2 + qsizetype(EquipmentRecord::Size) * unitCount);
@@ -64,6 +65,7 @@ QByteArray EquipmentFileBytes(Datasheet& sheet, std::vector<RowEdit>* correction
     for (int r = 1; r < sheet.rows(); ++r) {
         const EquipmentRecord record = RowToRecord(sheet, r, corrections);
         eqp.append(reinterpret_cast<const char*>(record.bytes.data()), EquipmentRecord::Size);
+        platform::Report(progress, r, unitCount);
     }
     return eqp;
 }
@@ -126,7 +128,8 @@ SavePlan PlanSave(Datasheet& sheet, const SaveInputs& inputs) {
 
     plan.files.push_back(EquipmentFile(
         plan.folder, EquipmentFileName,
-        EquipmentFileBytes(sheet, inputs.keepCorrections ? &plan.corrections : nullptr)));
+        EquipmentFileBytes(sheet, inputs.keepCorrections ? &plan.corrections : nullptr,
+                           inputs.progress)));
     plan.files.push_back(EquipmentFile(plan.folder, UnitNamesFileName, UnitNamesBytes(sheet)));
     if (container.ok) {
         for (platform::PlannedFile& file : container.files)

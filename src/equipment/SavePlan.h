@@ -4,6 +4,7 @@
 #include "datasheet/UnitChanges.h"
 #include "i18n/Language.h"
 #include "platform/FileCommit.h"
+#include "platform/Progress.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,6 +25,7 @@ struct SaveInputs {
     // The corrections are kept for taking the save back; a save that
     // nobody can take back leaves them out.
     bool keepCorrections = true;
+    platform::Progress progress{}; // through the units as their records are made
 };
 
 // A whole save, checked and built, with nothing on disk touched yet.

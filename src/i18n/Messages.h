@@ -50,6 +50,12 @@ inline constexpr char StepInsertUnit[] = "TextStepInsertUnit"; // %1 unit number
 inline constexpr char StepDeleteUnit[] = "TextStepDeleteUnit"; // %1 unit number
 inline constexpr char StepSort[] = "TextStepSort";             // %1 column heading
 inline constexpr char StepSaveCorrections[] = "TextStepSaveCorrections";
+// The progress dialog of a long step.
+inline constexpr char ProgressOpen[] = "MsgProgressOpen";
+inline constexpr char ProgressSave[] = "MsgProgressSave";
+inline constexpr char ProgressCopy[] = "MsgProgressCopy";
+inline constexpr char ProgressPaste[] = "MsgProgressPaste";
+inline constexpr char ProgressCheck[] = "MsgProgressCheck";
 // Find, the filter and the status line under the datasheet.
 inline constexpr char FilterAnd[] = "MsgFilterAnd"; // the word that joins conditions
 inline constexpr char FilterUnknownColumn[] = "MsgFilterUnknownColumn"; // %1 the words

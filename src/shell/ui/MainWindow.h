@@ -4,6 +4,7 @@
 #include "datasheet/ShownRows.h"
 #include "datasheet/UnitChanges.h"
 #include "i18n/Language.h"
+#include "platform/ui/LongStep.h"
 #include "platform/ui/QtTextTranslation.h"
 #include "shell/EditorState.h"
 
@@ -89,6 +90,8 @@ public:
     // unless it is `done` already (CellsChange::setting gives one to do).
     void pushUnitChange(std::unique_ptr<UnitChange> change, StepName name, bool done);
     QUndoStack* undoStack() const { return undoStack_; }
+    // How long a step runs before its progress dialog shows (tests shorten it).
+    void setProgressDelay(int ms) { progressDelay_ = ms; }
 
 signals:
     // The program ends: every window is closed; main() quits the event loop.
@@ -128,6 +131,9 @@ private:
     void onExit();
     void LoadEquipment();
     void setFileActionsEnabled(bool on);
+    // The busy pointer and, past a second, a progress dialog labelled with
+    // this message of the language tables (i18n::msg::Progress...).
+    platform::LongStep longStep(const char* message);
     // Save first takes in the form view's edits, as Next would.
     void commitShownUnit();
     // Work that Exit and Open would lose: committed or still in the form.
@@ -193,6 +199,7 @@ private:
     QString pendingOpen_;
     EditorState state_;
     platform::QtTextTranslation qtTexts_;
+    int progressDelay_ = 1000;
 
     QStackedWidget* views_ = nullptr;
     FormView* formView_ = nullptr;

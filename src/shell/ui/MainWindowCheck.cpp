@@ -15,7 +15,6 @@
 #include "gamedata/TextLists.h"
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
-#include "platform/ui/BusyCursor.h"
 #include "shell/ui/FolderDialogs.h"
 #include "shell/ui/MainWindow.h"
 
@@ -97,9 +96,9 @@ void MainWindow::runCheck() {
         });
     }
     {
-        platform::BusyCursor busy;
+        platform::LongStep busy = longStep(i18n::msg::ProgressCheck);
         const check::CheckReport report =
-            check::CheckUnits(state_.datasheet, check::ReferenceOf(state_));
+            check::CheckUnits(state_.datasheet, check::ReferenceOf(state_), busy.progress());
         checkWindow_->showReport(report, Headings(state_.datasheet), state_.language());
     }
     checkWindow_->show();
@@ -136,9 +135,10 @@ void MainWindow::onCompare() {
 }
 
 void MainWindow::compareWith(const QString& folder) {
-    platform::BusyCursor busy;
+    platform::LongStep busy = longStep(i18n::msg::ProgressOpen);
     auto other = std::make_unique<OtherFile>();
-    const LoadResult loaded = LoadEquipmentFiles(folder, other->sheet, state_.language());
+    const LoadResult loaded =
+        LoadEquipmentFiles(folder, other->sheet, state_.language(), busy.progress());
     if (!loaded.ok) {
         busy.release();
         dialogs_.inform(loaded.message);

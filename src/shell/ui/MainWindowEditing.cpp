@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 
 namespace quillon {
 
@@ -77,14 +78,17 @@ void MainWindow::onCopy() {
     }
     if (!SelectUnitCellsOnly(state_.datasheet))
         return;
-    platform::BusyCursor busy;
-    // Under a filter only the rows on show.
-    const std::optional<QString> text = ShownClip(state_.datasheet, rowShown());
+    platform::LongStep busy = longStep(i18n::msg::ProgressCopy);
+    // Under a filter only the rows on show. The text goes to the clipboard as
+    // UTF-8, half the memory of the same text in UTF-16.
+    const std::optional<QByteArray> text = ShownClip(state_.datasheet, rowShown(), busy.progress());
     if (!text)
         return;
     QClipboard* clipboard = QGuiApplication::clipboard();
     clipboard->clear();
-    clipboard->setText(*text);
+    auto* mime = new QMimeData;
+    mime->setData(QStringLiteral("text/plain"), *text);
+    clipboard->setMimeData(mime);
 }
 
 void MainWindow::onPaste() {
@@ -99,12 +103,15 @@ void MainWindow::onPaste() {
         dialogs_.inform(i18n::Message(state_.language(), i18n::msg::PasteReachesHidden));
         return;
     }
-    platform::BusyCursor busy;
-    const QString text = QGuiApplication::clipboard()->text();
+    platform::LongStep busy = longStep(i18n::msg::ProgressPaste);
+    // This editor's own copy is taken as the bytes it put there; another
+    // program's text is converted once.
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    const QByteArray text = mime ? mime->data(QStringLiteral("text/plain")) : QByteArray();
     // Pasted cells (even an empty text, which empties the first cell) are
     // unsaved work like a committed unit: Exit and Open ask.
     auto change = std::make_unique<BlockChange>(state_.datasheet);
-    state_.datasheet.setClip(text);
+    state_.datasheet.setClipUtf8(text, busy.progress());
     if (change->finish(state_.datasheet))
         pushUnitChange(std::move(change), {i18n::msg::StepPaste}, true);
 }

@@ -7,7 +7,6 @@
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
-#include "platform/ui/BusyCursor.h"
 #include "shell/ui/FolderDialogs.h"
 #include "shell/ui/MainWindow.h"
 
@@ -68,8 +67,9 @@ void MainWindow::onOpenConfirmed(const QString& folder) {
         compareWith(folder);
         return;
     }
-    platform::BusyCursor busy;
-    const LoadResult result = LoadEquipmentFiles(folder, state_.datasheet, state_.language());
+    platform::LongStep busy = longStep(i18n::msg::ProgressOpen);
+    const LoadResult result =
+        LoadEquipmentFiles(folder, state_.datasheet, state_.language(), busy.progress());
     if (!result.ok) {
         // The datasheet, the folder and the caption keep the file they held.
         busy.release();
@@ -104,6 +104,10 @@ void MainWindow::LoadEquipment() {
     showCurrentUnitCell();
 }
 
+platform::LongStep MainWindow::longStep(const char* message) {
+    return {this, i18n::Message(state_.language(), message), progressDelay_};
+}
+
 void MainWindow::onSave() {
     SaveEquipment();
 }
@@ -123,7 +127,8 @@ bool MainWindow::SaveEquipment() {
     const QString shownNumber = following ? state_.datasheet.cell(shown, 0) : QString();
     const QString shownName = following ? state_.datasheet.cell(shown, 1) : QString();
     const CellRange selection = CellRange::selectedIn(state_.datasheet);
-    platform::BusyCursor busy;
+    platform::LongStep busy = longStep(i18n::msg::ProgressSave);
+    inputs.progress = busy.progress();
     SaveResult result = SaveEquipmentFiles(state_.datasheet, inputs);
     busy.release();
     if (following)
