@@ -12,10 +12,17 @@ LongStep::LongStep(QWidget* window, const QString& label, int delayMs)
     dialog_.setAutoReset(false); // a step of several loops keeps its dialog
     dialog_.setMinimumDuration(delayMs);
     dialog_.setValue(0); // the step's clock starts here
+    sinceUpdate_.start();
+    // Each update of a shown modal dialog handles the window's pending events
+    // (repaints, view layouts), which can cost more than the loop's work:
+    // once it shows, a few updates a second are enough for the eye.
     progress_ = [this](qint64 done, qint64 total) {
         const int percent = total > 0 ? int(done * 100 / total) : 100;
-        if (percent != dialog_.value())
-            dialog_.setValue(percent);
+        if (percent == dialog_.value() ||
+            (dialog_.isVisible() && percent < 100 && sinceUpdate_.elapsed() < 100))
+            return;
+        sinceUpdate_.restart();
+        dialog_.setValue(percent);
     };
 }
 

@@ -3,6 +3,7 @@
 #include "platform/Progress.h"
 #include "platform/ui/BusyCursor.h"
 
+#include <QElapsedTimer>
 #include <QProgressDialog>
 
 namespace quillon::platform {
@@ -24,6 +25,7 @@ public:
 private:
     BusyCursor busy_;
     QProgressDialog dialog_;
+    QElapsedTimer sinceUpdate_;
     Progress progress_;
 };
 
