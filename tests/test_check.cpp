@@ -104,53 +104,40 @@ private slots:
             QTest::newRow(name) << edits << withGame << expected;
         };
         row("the sample game is clean", {}, {});
-        row("letters", {"3,4=abc"}, {"3,4,not-a-number,0"});
-        row("an empty cell", {"3,4="}, {"3,4,not-a-number,0"});
-        row("a number followed by letters", {"3,4=12abc"}, {"3,4,not-a-number,0"});
-        row("blanks around a number", {"3,4=  12  "}, {});
-        row("a move above 31", {"3,21=40"}, {"3,21,out-of-range,31"});
-        row("lives below 0", {"3,24=-3"}, {"3,24,out-of-range,0"});
-        row("U3 above 255", {"3,28=300"}, {"3,28,out-of-range,255"});
-        row("an icon below 0", {"3,27=-1"}, {"3,27,out-of-range,0"});
+        row("not numbers", {"3,4=abc", "4,4=", "5,4=12abc", "6,4=  12  "},
+            {"3,4,not-a-number,0", "4,4,not-a-number,0", "5,4,not-a-number,0"});
+        row("beyond a limit", {"3,21=40", "4,24=-3", "5,28=300", "6,27=-1", "7,65=2"},
+            {"3,21,out-of-range,31", "4,24,out-of-range,0", "5,28,out-of-range,255",
+             "6,27,out-of-range,0", "7,65,out-of-range,1"});
         row("a sound beyond 16 bits", {"3,70=40000"},
             {"3,70,out-of-range,32767", "3,70,no-sound-file,32767"});
-        row("a nation cell of 2", {"3,65=2"}, {"3,65,out-of-range,1"});
-        row("half a byte", {"3,5=254.5"}, {"3,5,not-whole,254"});
-        row("a nation cell of 0.9", {"3,65=0.9"}, {"3,65,not-whole,0"});
-        row("a nation cell as the form writes it", {"3,65=1", "3,34-64=0"}, {});
+        row("not whole", {"3,5=254.5", "4,65=0.9"}, {"3,5,not-whole,254", "4,65,not-whole,0"});
+        row("as the form writes them", {"3,65=1", "3,34-64=0", "4,70=None", "4,71=Kein"}, {});
         row("three unknown bytes", {"3,73= 1 2 3"}, {"3,73,unknown-bytes,1 2 3%Z"});
         row("unknown bytes with more blanks", {"3,73=  %U  "}, {});
-        row("no sound as the form writes it", {"3,70=None", "3,71=Kein"}, {});
-        row("a line break in a name", {"3,1=Tank\rDestroyer"},
-            {"3,1,name-not-storable,Tank Destroyer"});
-        row("a character outside Windows-1252", {"3,1=Tank \u4e2d \u4e2d"},
-            {"3,1,characters-not-storable,\u4e2d"});
-        row("blanks around a name", {"3,1=  Tank  "}, {"3,1,name-blanks,Tank"});
-        row("an empty name", {"3,1="}, {"3,1,empty-name,"});
+        row("names the game cannot store",
+            {"3,1=Tank\rDestroyer", "4,1=Tank \u4e2d \u4e2d", "5,1=  Tank  ", "6,1="},
+            {"3,1,name-not-storable,Tank Destroyer", "4,1,characters-not-storable,\u4e2d",
+             "5,1,name-blanks,Tank", "6,1,empty-name,"});
         row("a name of blanks", {"3,1=   "}, {"3,1,name-blanks,", "3,1,empty-name,"});
-        row("an icon beyond the last", {"3,27=5"}, {"3,27,no-such-icon,5"});
-        row("the last icon", {"3,27=4"}, {});
-        row("a class beyond the list", {"3,2=15"}, {"3,2,not-in-list,14"});
-        row("a move medium beyond the list", {"3,19=2"}, {"3,19,not-in-list,1"});
-        row("a move method beyond the list", {"3,20=11"}, {"3,20,not-in-list,10"});
-        row("a transport beyond the list", {"3,32=4"}, {"3,32,not-in-list,3"});
-        row("a special ability beyond the list", {"3,69=12"}, {"3,69,not-in-list,11"});
-        row("a sixth target type", {"3,13=5"}, {"3,13,not-in-list,4"});
-        row("a sound without a file", {"3,71=1500"}, {"3,71,no-sound-file,1500"});
-        row("a sound file whose name is too short", {"3,71=12"}, {"3,71,no-sound-file,12"});
-        row("a sound file with an upper-case extension", {"3,71=1002"}, {});
-        row("no sound", {"3,71=0"}, {});
-        row("month 13", {"3,29=13"}, {"3,29,not-a-month,"});
-        row("month 0", {"3,29=0"}, {"3,29,not-a-month,"});
-        row("expiry before availability", {"3,30=44", "3,31=40"}, {"3,31,expires-first,44"});
-        row("expiry in the year of availability", {"3,30=44", "3,31=44"}, {});
+        row("the icons", {"3,27=5", "4,27=4"}, {"3,27,no-such-icon,5"});
+        row("beyond each list",
+            {"3,2=15", "4,19=2", "5,20=11", "6,32=4", "7,69=12", "8,13=5", "9,13=4"},
+            {"3,2,not-in-list,14", "4,19,not-in-list,1", "5,20,not-in-list,10",
+             "6,32,not-in-list,3", "7,69,not-in-list,11", "8,13,not-in-list,4"});
+        // A sound needs a file of a four-character name, in any case.
+        row("the sounds", {"3,71=1500", "4,71=12", "5,71=1002", "6,71=0"},
+            {"3,71,no-sound-file,1500", "4,71,no-sound-file,12"});
+        row("months 13 and 0", {"3,29=13", "4,29=0"}, {"3,29,not-a-month,", "4,29,not-a-month,"});
+        row("expiry before availability and in its year",
+            {"3,30=44", "3,31=40", "4,30=44", "4,31=44"}, {"3,31,expires-first,44"});
         row("no nation", {"3,34-65=0"}, {"3,34,no-nation,"});
         row("a name used twice", {"3,1=Twin", "7,1=  twin"},
             {"3,1,duplicate-name,7", "7,1,name-blanks,twin", "7,1,duplicate-name,3"});
-        row("the placeholder description", {"3,74= 3.txt"}, {"3,74,placeholder-description,"});
-        row("another unit's placeholder", {"3,74=12.txt"}, {"3,74,placeholder-description,"});
-        row("an empty description", {"3,74= "}, {"3,74,empty-description,"});
-        row("a description about a file", {"3,74=Reads orders.txt"}, {});
+        row("placeholder and empty descriptions",
+            {"3,74= 3.txt", "4,74=12.txt", "5,74= ", "6,74=Reads orders.txt"},
+            {"3,74,placeholder-description,", "4,74,placeholder-description,",
+             "5,74,empty-description,"});
         row("a description the game cannot store", {"3,74=\u010cech"},
             {"3,74,characters-not-storable,\u010c"});
         row("without game data only the target type is checked",
