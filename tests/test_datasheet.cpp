@@ -195,25 +195,25 @@ private slots:
         QTest::addColumn<QList<int>>("block");
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("order");
-        const auto row = [](const char* name, const QStringList& col2, const QStringList& col3,
-                            const QList<int>& block, Datasheet::SortKind kind, const char* order) {
+        // The key column is column 2 unless told: column 1 holds the row names.
+        const auto row = [](const char* name, Datasheet::SortKind kind, const QStringList& col2,
+                            const char* order, const QList<int>& block = {1, 2, 1, 2},
+                            const QStringList& col3 = {}) {
             QTest::newRow(name) << col2 << col3 << block << int(kind) << QString(order);
         };
-        const QList<int> column2{1, 2, 1, 2};
-        row("numeric, not text", {"10", " 100", " 9"}, {}, column2, Datasheet::NumericAscending,
-            "u3,u1,u2");
-        row("text descending ignores case", {"bravo", "Charlie", "ALPHA"}, {}, column2,
-            Datasheet::TextDescending, "u2,u1,u3");
-        row("text ignores accents", {"Zenith", "\u00c9clair", "Dora", "eclair"}, {}, column2,
-            Datasheet::TextAscending, "u3,u4,u2,u1");
-        row("fractions and texts among whole numbers", {"2.5", " 3", "abc", "-1"}, {}, column2,
-            Datasheet::NumericAscending, "u4,u3,u1,u2");
-        row("leftmost key first", {"2", "1", "2", "1"}, {"5", "7", "3", "6"}, {1, 2, 1, 3},
-            Datasheet::NumericAscending, "u4,u2,u3,u1");
-        row("only the selected rows", {"9", "8", "7", "6", "5"}, {}, {4, 2, 2, 2},
-            Datasheet::NumericAscending, "u1,u4,u3,u2,u5");
-        row("heading row never moves", {"9", "8", "7"}, {}, {2, 2, 0, 2},
-            Datasheet::NumericAscending, "u2,u1,u3");
+        const auto numeric = Datasheet::NumericAscending;
+        row("numeric, not text", numeric, {"10", " 100", " 9"}, "u3,u1,u2");
+        row("text descending ignores case", Datasheet::TextDescending,
+            {"bravo", "Charlie", "ALPHA"}, "u2,u1,u3");
+        row("text ignores accents", Datasheet::TextAscending,
+            {"Zenith", "\u00c9clair", "Dora", "eclair"}, "u3,u4,u2,u1");
+        row("fractions and texts among whole numbers", numeric, {"2.5", " 3", "abc", "-1"},
+            "u4,u3,u1,u2");
+        row("leftmost key first", numeric, {"2", "1", "2", "1"}, "u4,u2,u3,u1", {1, 2, 1, 3},
+            {"5", "7", "3", "6"});
+        row("only the selected rows", numeric, {"9", "8", "7", "6", "5"}, "u1,u4,u3,u2,u5",
+            {4, 2, 2, 2});
+        row("heading row never moves", numeric, {"9", "8", "7"}, "u2,u1,u3", {2, 2, 0, 2});
     }
     void sortsRowsOnKeyColumns() {
         QFETCH(QStringList, col2);
@@ -230,7 +230,6 @@ private slots:
             sheet.setCell(i + 1, 2, col2[i]);
             sheet.setCell(i + 1, 3, col3.value(i));
         }
-        // Column 1 holds the row names, so name-keyed cases sort on column 2 only.
         sheet.select(block[0], block[1], block[2], block[3]);
         QSignalSpy reordered(&sheet, &Datasheet::rowsReordered);
         sheet.sort(Datasheet::SortKind(kind));
