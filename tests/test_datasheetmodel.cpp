@@ -4,7 +4,6 @@
 #include "datasheet/Datasheet.h"
 #include "datasheet/ui/DatasheetModel.h"
 #include "datasheet/ui/DatasheetView.h"
-#include "i18n/Language.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
@@ -18,7 +17,7 @@ using namespace quillon;
 namespace {
 
 // A datasheet of `units` rows whose first `columns` cells name their
-// position ("r3c5").
+// position ("r3c5"), under the heading "Unit Name".
 void fill(Datasheet& sheet, int units, int columns = Datasheet::ColumnCount) {
     std::vector<Datasheet::Row> rows(static_cast<size_t>(units));
     for (int r = 0; r < units; ++r)
@@ -26,11 +25,7 @@ void fill(Datasheet& sheet, int units, int columns = Datasheet::ColumnCount) {
             rows[size_t(r)][size_t(c)] =
                 c == 0 ? QStringLiteral(" %1").arg(r) : QStringLiteral("r%1c%2").arg(r + 1).arg(c);
     sheet.replaceUnitRows(std::move(rows));
-    const QStringList headings = i18n::ColumnHeadings(i18n::Language::English, {});
-    Datasheet::Row heading;
-    for (int c = 0; c < Datasheet::ColumnCount; ++c)
-        heading[size_t(c)] = headings.value(c);
-    sheet.setRowCells(0, heading);
+    sheet.setCell(0, 1, QStringLiteral("Unit Name"));
 }
 
 } // namespace
