@@ -1,4 +1,3 @@
-#include "i18n/Messages.h"
 #include "shell/EditorState.h"
 #include "shell/GameFolderCheck.h"
 #include "support/CoreTestSupport.h"
@@ -60,37 +59,34 @@ void WriteTinyGame(const QString& game) {
 class GameFolderCheckTest : public QObject {
     Q_OBJECT
 private slots:
+    // A file of the game folder removed, or written with other contents; the
+    // messages shown ("@" a file missing in DATA, "*" the DATA folder) and
+    // what was found.
     void reportsMissingFilesInOrder_data() {
-        QTest::addColumn<QString>("removed");      // relative to the game folder
-        QTest::addColumn<QByteArray>("contents");  // its new contents, or none: removed
-        QTest::addColumn<QStringList>("messages"); // "@" file names in DATA, or texts
+        QTest::addColumn<QString>("removed");
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QStringList>("classes");
         QTest::addColumn<bool>("extFound");
         QTest::addColumn<bool>("pfpFound");
-        QTest::addColumn<QStringList>("classes");
-        const QStringList classes{"Infantry", "Tank"};
-        const QByteArray none;
-        QTest::newRow("complete") << QString() << none << QStringList() << true << true << classes;
-        QTest::newRow("no ext.idx")
-            << "DATA/ext.idx" << none << QStringList{"@ext.idx"} << false << false << QStringList();
-        QTest::newRow("no pfpdata.idx") << "DATA/pfpdata.idx" << none << QStringList{"@pfpdata.idx"}
-                                        << true << false << QStringList();
-        QTest::newRow("no text container")
-            << "DATA/TXT.PFP" << none << QStringList{"@txt.pfp"} << true << true << QStringList();
-        QTest::newRow("no palette")
-            << "DATA/pal.pfp" << none << QStringList{"@pal.pfp", i18n::msg::PaletteMissing} << true
-            << true << classes;
-        QTest::newRow("palette too short")
-            << "DATA/pal.pfp" << QByteArray(1023, '\x20')
-            << QStringList{"Diese Datei ist zu kurz f\u00fcr die Farbpalette des Spiels: *pal.pfp",
-                           i18n::msg::PaletteMissing}
-            << true << true << classes;
-        QTest::newRow("flags that cannot be shown: one message")
-            << "DATA/shp.pfp" << Flags({2, 5, 36})
-            << QStringList{"error in flag\r\nDiese Flaggen k\u00f6nnen nicht angezeigt werden: 2, "
-                           "5"}
-            << true << true << classes;
-        QTest::newRow("no data folder")
-            << "DATA" << none << QStringList() << true << true << QStringList{"stale"};
+        const auto row = [](const char* name, const char* removed, const QByteArray& contents,
+                            const QStringList& messages,
+                            const QStringList& classes = {"Infantry", "Tank"}, bool extFound = true,
+                            bool pfpFound = true) {
+            QTest::newRow(name) << QString(removed) << contents << messages << classes << extFound
+                                << pfpFound;
+        };
+        row("complete", "", {}, {});
+        row("no ext.idx", "DATA/ext.idx", {}, {"@ext.idx"}, {}, false, false);
+        row("no pfpdata.idx", "DATA/pfpdata.idx", {}, {"@pfpdata.idx"}, {}, true, false);
+        row("no text container", "DATA/TXT.PFP", {}, {"@txt.pfp"}, {});
+        row("no palette", "DATA/pal.pfp", {}, {"@pal.pfp", "Pallette is missing"});
+        row("palette too short", "DATA/pal.pfp", QByteArray(1023, '\x20'),
+            {"Diese Datei ist zu kurz f\u00fcr die Farbpalette des Spiels: *pal.pfp",
+             "Pallette is missing"});
+        row("flags that cannot be shown: one message", "DATA/shp.pfp", Flags({2, 5, 36}),
+            {"error in flag\r\nDiese Flaggen k\u00f6nnen nicht angezeigt werden: 2, 5"});
+        row("no data folder", "DATA", {}, {}, {"stale"});
     }
     // A second check rebuilds the lists rather than adding to them, and the
     // description table covers every unit of a large datasheet.
@@ -135,9 +131,8 @@ private slots:
         if (removed.isEmpty()) {
             QCOMPARE(flags, 32);
             QCOMPARE(state.TextContainerName, QString("txt.pfp"));
-            QCOMPARE(state.LongDescriptions.mid(0, 3),
-                     (QStringList{"Rifles", "Heavy tank", gamedata::DescriptionPlaceholder(2)}));
-            QCOMPARE(state.LongDescriptions.size(), 2500);
+            QCOMPARE(state.LongDescriptions.mid(0, 3) + state.LongDescriptions.mid(2499),
+                     (QStringList{"Rifles", "Heavy tank", " 2.txt", " 2499.txt"}));
         }
         // The sound list is filled whatever the data folder holds.
         QCOMPARE(state.soundFiles, QStringList{"0001.MEL"});
