@@ -316,7 +316,8 @@ private slots:
         for (int r = 1; r < std::min(sheet.rows(), 2100); ++r) {
             const QString& name = sheet.cell(r, 1);
             QCOMPARE(sheet.cell(r, 0), QStringLiteral(" %1").arg(r - 1));
-            QCOMPARE(descriptions[r - 1], name.startsWith(u'n') ? "d" + name.mid(1) : QString());
+            QCOMPARE(descriptions.value(r - 1),
+                     name.startsWith(u'n') ? "d" + name.mid(1) : QString());
             if (!name.startsWith(u'n')) // a new unit: zeros up to column 44, then empty
                 QCOMPARE(sheet.cell(r, 2) + sheet.cell(r, 44) + sheet.cell(r, 45), QString("00"));
         }
