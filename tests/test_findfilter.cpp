@@ -46,16 +46,11 @@ void Fill(EditorState& state, const QString& languageCode) {
 }
 
 QString Outcome(const UnitFilter& filter, const Datasheet& sheet) {
-    static const char* const problems[] = {"",
-                                           "unknown column",
-                                           "no column",
-                                           "no value",
-                                           "bad operator",
-                                           "not a number",
-                                           "unknown entry",
-                                           "open quote"};
+    static const QStringList problems{"unknown column", "no column",    "no value",
+                                      "bad operator",   "not a number", "unknown entry",
+                                      "open quote"};
     if (filter.problem() != UnitFilter::Problem::None)
-        return QString::fromLatin1(problems[int(filter.problem())]) + QStringLiteral(": ") +
+        return problems[int(filter.problem()) - 1] + QStringLiteral(": ") +
                filter.problemSubjects().join(QStringLiteral(" | "));
     QStringList names;
     for (int row = 1; row < sheet.rows(); ++row)
@@ -132,40 +127,35 @@ private slots:
 
     void find_data() {
         QTest::addColumn<QString>("query");
-        QTest::addColumn<bool>("everywhere");
-        QTest::addColumn<QList<int>>("shown"); // rows on show; empty: all
         QTest::addColumn<int>("current");
-        QTest::addColumn<bool>("backwards");
         QTest::addColumn<QList<int>>("found"); // row, column, wrapped (1) or not
-        const QList<int> all;
-        QTest::newRow("accents and case")
-            << "ECLAIR" << false << all << 2 << false << QList<int>{5, 1, 0};
-        QTest::newRow("past the last")
-            << "eclair" << false << all << 5 << false << QList<int>{2, 1, 1};
-        QTest::newRow("backwards past the first")
-            << "eclair" << false << all << 2 << true << QList<int>{5, 1, 1};
-        QTest::newRow("only the current unit")
-            << "tiger" << false << all << 1 << false << QList<int>{1, 1, 1};
-        QTest::newRow("a cell, names only")
-            << "44" << false << all << 1 << false << QList<int>{0, 0, 0};
-        QTest::newRow("a cell, everywhere")
-            << "44" << true << all << 1 << false << QList<int>{5, 30, 0};
-        QTest::newRow("a description")
-            << "zeppelin" << true << all << 1 << false << QList<int>{5, 1, 0};
-        QTest::newRow("shown rows only")
-            << "e" << false << QList<int>{1, 3} << 1 << false << QList<int>{3, 1, 0};
-        QTest::newRow("from a hidden unit")
-            << "e" << false << QList<int>{1, 4, 5} << 2 << false << QList<int>{4, 1, 0};
-        QTest::newRow("from a hidden unit backwards")
-            << "e" << false << QList<int>{1, 4, 5} << 2 << true << QList<int>{1, 1, 0};
-        QTest::newRow("blank query") << "  " << true << all << 1 << false << QList<int>{0, 0, 0};
+        QTest::addColumn<bool>("backwards");
+        QTest::addColumn<QList<int>>("shown"); // rows on show; empty: all
+        QTest::addColumn<bool>("everywhere");
+        const auto row = [](const char* name, const char* query, int current,
+                            const QList<int>& found, bool backwards = false,
+                            const QList<int>& shown = {}, bool everywhere = false) {
+            QTest::newRow(name) << QString(query) << current << found << backwards << shown
+                                << everywhere;
+        };
+        row("accents and case", "ECLAIR", 2, {5, 1, 0});
+        row("past the last", "eclair", 5, {2, 1, 1});
+        row("backwards past the first", "eclair", 2, {5, 1, 1}, true);
+        row("only the current unit", "tiger", 1, {1, 1, 1});
+        row("a cell, names only", "44", 1, {0, 0, 0});
+        row("a cell, everywhere", "44", 1, {5, 30, 0}, false, {}, true);
+        row("a description", "zeppelin", 1, {5, 1, 0}, false, {}, true);
+        row("shown rows only", "e", 1, {3, 1, 0}, false, {1, 3});
+        row("from a hidden unit", "e", 2, {4, 1, 0}, false, {1, 4, 5});
+        row("from a hidden unit backwards", "e", 2, {1, 1, 0}, true, {1, 4, 5});
+        row("blank query", "  ", 1, {0, 0, 0}, false, {}, true);
     }
     void find() {
         QFETCH(QString, query);
-        QFETCH(bool, everywhere);
-        QFETCH(QList<int>, shown);
         QFETCH(int, current);
         QFETCH(bool, backwards);
+        QFETCH(QList<int>, shown);
+        QFETCH(bool, everywhere);
         EditorState state;
         Fill(state, QStringLiteral("uk"));
         std::vector<int> rows(shown.begin(), shown.end());

@@ -1,11 +1,9 @@
-#include "i18n/Messages.h"
-#include "platform/Files.h"
-#include "samplegame/SampleGame.h"
 #include "shell/EditorState.h"
 #include "shell/GameFolderCheck.h"
 #include "support/CoreTestSupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +18,11 @@ const char GermanInDataFolder[] =
     "Spielverzeichnis korrekt angegeben ist.";
 using quillon::testing::ImageBytes;
 using quillon::testing::SectionBytes;
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
 
 // 40 flags of one pixel; those numbered (from 1) in `invalid` have no rows.
 QByteArray Flags(const QList<int>& invalid = {}) {
@@ -39,17 +42,16 @@ void WriteTinyGame(const QString& game) {
     QDir().mkpath(game + "BNK");
     const QByteArray classes = "# classes\r\nInfantry\r\nTank\r\n";
     const QByteArray descriptions = "Rifles\r\nHeavy tank\r\n";
-    QVERIFY(platform::writeWholeFile(data + "ext.idx", Record("txt", 0x20202020, 0x20202020)));
-    QVERIFY(platform::writeWholeFile(data + "pfpdata.idx",
-                                     QByteArray(4, '\0') + Record("CLASSES", classes.size(), 0) +
-                                         Record("0", 8, classes.size()) +
-                                         Record("1", 12, classes.size() + 8) +
-                                         Record("FLAGSLG", Flags().size(), 0)));
-    QVERIFY(platform::writeWholeFile(data + "shp.pfp", Flags()));
-    QVERIFY(platform::writeWholeFile(data + "TXT.PFP", classes + descriptions));
-    QVERIFY(platform::writeWholeFile(data + "pal.pfp", QByteArray(1024, '\x20')));
-    QVERIFY(platform::writeWholeFile(game + "BNK/0001.MEL", QByteArray(64, '\0')));
-    QVERIFY(platform::writeWholeFile(game + "BNK/readme.txt", "not a sound"));
+    Write(data + "ext.idx", Record("txt", 0x20202020, 0x20202020));
+    Write(data + "pfpdata.idx", QByteArray(4, '\0') + Record("CLASSES", classes.size(), 0) +
+                                    Record("0", 8, classes.size()) +
+                                    Record("1", 12, classes.size() + 8) +
+                                    Record("FLAGSLG", Flags().size(), 0));
+    Write(data + "shp.pfp", Flags());
+    Write(data + "TXT.PFP", classes + descriptions);
+    Write(data + "pal.pfp", QByteArray(1024, '\x20'));
+    Write(game + "BNK/0001.MEL", QByteArray(64, '\0'));
+    Write(game + "BNK/readme.txt", "not a sound");
 }
 
 } // namespace
@@ -57,51 +59,47 @@ void WriteTinyGame(const QString& game) {
 class GameFolderCheckTest : public QObject {
     Q_OBJECT
 private slots:
+    // A file of the game folder removed, or written with other contents; the
+    // messages shown ("@" a file missing in DATA, "*" the DATA folder) and
+    // what was found.
     void reportsMissingFilesInOrder_data() {
-        QTest::addColumn<QString>("removed");      // relative to the game folder
-        QTest::addColumn<QByteArray>("contents");  // its new contents, or none: removed
-        QTest::addColumn<QStringList>("messages"); // "@" file names in DATA, or texts
+        QTest::addColumn<QString>("removed");
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QStringList>("classes");
         QTest::addColumn<bool>("extFound");
         QTest::addColumn<bool>("pfpFound");
-        QTest::addColumn<QStringList>("classes");
-        const QStringList classes{"Infantry", "Tank"};
-        const QByteArray none;
-        QTest::newRow("complete") << QString() << none << QStringList() << true << true << classes;
-        QTest::newRow("no ext.idx")
-            << "DATA/ext.idx" << none << QStringList{"@ext.idx"} << false << false << QStringList();
-        QTest::newRow("no pfpdata.idx") << "DATA/pfpdata.idx" << none << QStringList{"@pfpdata.idx"}
-                                        << true << false << QStringList();
-        QTest::newRow("no text container")
-            << "DATA/TXT.PFP" << none << QStringList{"@txt.pfp"} << true << true << QStringList();
-        QTest::newRow("no palette")
-            << "DATA/pal.pfp" << none << QStringList{"@pal.pfp", i18n::msg::PaletteMissing} << true
-            << true << classes;
-        QTest::newRow("palette too short")
-            << "DATA/pal.pfp" << QByteArray(1023, '\x20')
-            << QStringList{"Diese Datei ist zu kurz f\u00fcr die Farbpalette des Spiels: *pal.pfp",
-                           i18n::msg::PaletteMissing}
-            << true << true << classes;
-        QTest::newRow("flags that cannot be shown: one message")
-            << "DATA/shp.pfp" << Flags({2, 5, 36})
-            << QStringList{"error in flag\r\nDiese Flaggen k\u00f6nnen nicht angezeigt werden: 2, "
-                           "5"}
-            << true << true << classes;
-        QTest::newRow("no data folder")
-            << "DATA" << none << QStringList() << true << true << QStringList{"stale"};
+        const auto row = [](const char* name, const char* removed, const QByteArray& contents,
+                            const QStringList& messages,
+                            const QStringList& classes = {"Infantry", "Tank"}, bool extFound = true,
+                            bool pfpFound = true) {
+            QTest::newRow(name) << QString(removed) << contents << messages << classes << extFound
+                                << pfpFound;
+        };
+        row("complete", "", {}, {});
+        row("no ext.idx", "DATA/ext.idx", {}, {"@ext.idx"}, {}, false, false);
+        row("no pfpdata.idx", "DATA/pfpdata.idx", {}, {"@pfpdata.idx"}, {}, true, false);
+        row("no text container", "DATA/TXT.PFP", {}, {"@txt.pfp"}, {});
+        row("no palette", "DATA/pal.pfp", {}, {"@pal.pfp", "Pallette is missing"});
+        row("palette too short", "DATA/pal.pfp", QByteArray(1023, '\x20'),
+            {"Diese Datei ist zu kurz f\u00fcr die Farbpalette des Spiels: *pal.pfp",
+             "Pallette is missing"});
+        row("flags that cannot be shown: one message", "DATA/shp.pfp", Flags({2, 5, 36}),
+            {"error in flag\r\nDiese Flaggen k\u00f6nnen nicht angezeigt werden: 2, 5"});
+        row("no data folder", "DATA", {}, {}, {"stale"});
     }
+    // A second check rebuilds the lists rather than adding to them, and the
+    // description table covers every unit of a large datasheet.
     void reportsMissingFilesInOrder() {
         QFETCH(QString, removed);
         QFETCH(QByteArray, contents);
         QFETCH(QStringList, messages);
-        QFETCH(bool, extFound);
-        QFETCH(bool, pfpFound);
-        QFETCH(QStringList, classes);
         QTemporaryDir temp;
         const QString game = temp.path() + "/";
         WriteTinyGame(game);
         const QString path = game + removed;
         if (!contents.isEmpty())
-            QVERIFY(platform::writeWholeFile(path, contents));
+            Write(path, contents);
         else if (!removed.isEmpty())
             QVERIFY(QFileInfo(path).isDir() ? QDir(path).removeRecursively() : QFile::remove(path));
 
@@ -110,7 +108,10 @@ private slots:
         state.LanguageCode = "DEU";
         state.lists.classes = {"stale"};
         state.ExtIndexFound = state.PfpIndexFound = true;
+        state.datasheet.setRows(2501);
         const QStringList shown = CheckGameFolder(state);
+        const qsizetype flags = state.graphics.flags.size();
+        QCOMPARE(CheckGameFolder(state), shown);
 
         QCOMPARE(state.LanguageCode, QString("deu"));
         // A missing folder gets the usual spelling.
@@ -123,13 +124,15 @@ private slots:
                                    message.mid(1) + QString::fromUtf8(GermanInDataFolder)
                              : message.replace('*', game + "DATA/"));
         QCOMPARE(shown, expected);
-        QCOMPARE(state.ExtIndexFound, extFound);
-        QCOMPARE(state.PfpIndexFound, pfpFound);
-        QCOMPARE(state.lists.classes, classes);
+        QTEST(state.ExtIndexFound, "extFound");
+        QTEST(state.PfpIndexFound, "pfpFound");
+        QTEST(state.lists.classes, "classes");
+        QCOMPARE(state.graphics.flags.size(), flags);
         if (removed.isEmpty()) {
+            QCOMPARE(flags, 32);
             QCOMPARE(state.TextContainerName, QString("txt.pfp"));
-            QCOMPARE(state.LongDescriptions.mid(0, 3),
-                     (QStringList{"Rifles", "Heavy tank", gamedata::DescriptionPlaceholder(2)}));
+            QCOMPARE(state.LongDescriptions.mid(0, 3) + state.LongDescriptions.mid(2499),
+                     (QStringList{"Rifles", "Heavy tank", " 2.txt", " 2499.txt"}));
         }
         // The sound list is filled whatever the data folder holds.
         QCOMPARE(state.soundFiles, QStringList{"0001.MEL"});
@@ -149,26 +152,6 @@ private slots:
                  "Impossible de trouver le fichier: /g/bnk/0001.mel\r\nCe fichier devrait se "
                  "trouver dans le dossier 'BNK' de Korvath ." +
                      check.mid(8));
-    }
-
-    // A second check rebuilds the lists rather than adding to them, and the
-    // description table covers every unit of a large datasheet.
-    void secondCheckOnSampleGameRebuildsLists() {
-        QTemporaryDir temp;
-        EditorState state;
-        state.GameFolder = temp.path() + "/";
-        QVERIFY(samplegame::WriteSampleGame(state.GameFolder, {.units = 40, .icons = 12}));
-        state.datasheet.setRows(2501);
-        QCOMPARE(CheckGameFolder(state), QStringList());
-        const gamedata::TextLists lists = state.lists;
-        const qsizetype flags = state.graphics.flags.size(), sounds = state.soundFiles.size();
-        QCOMPARE(CheckGameFolder(state), QStringList());
-        QVERIFY(!lists.classes.isEmpty() && !lists.specials.isEmpty() && flags > 0 && sounds > 0);
-        QCOMPARE(state.lists.classes, lists.classes);
-        QCOMPARE(state.lists.specials, lists.specials);
-        QCOMPARE(state.graphics.flags.size(), flags);
-        QCOMPARE(state.soundFiles.size(), sounds);
-        QCOMPARE(state.LongDescriptions.size(), 2500);
     }
 };
 
