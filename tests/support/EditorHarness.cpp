@@ -4,6 +4,7 @@
 #include "shell/ui/FolderDialogs.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QHeaderView>
 #include <QPushButton>
@@ -39,6 +40,33 @@ bool EditorHarness::startActive(const QString& code, bool datasheet) {
         return false;
     window->activateWindow();
     return QTest::qWaitForWindowActive(window.get());
+}
+
+bool EditorHarness::reset(bool datasheet, const QString& code) {
+    dialogs.clear();
+    if (!window || window->programEnded()) {
+        window.reset();
+        return game.reset() && startActive(code, datasheet);
+    }
+    for (QWidget* other : QApplication::topLevelWidgets())
+        if (other != window.get())
+            other->hide();
+    window->state().EquipmentChanged = false;
+    if (!game.reset())
+        return false;
+    if (window->state().LanguageCode != code) {
+        window->state().LanguageCode = code;
+        window->ApplyLanguage();
+    }
+    if (!openDataFolder())
+        return false;
+    if (window->datasheetShown() != datasheet)
+        window->ToggleView();
+    dialogs.clear();
+    // The window may count as active while a dialog just closed still has
+    // the keys.
+    window->activateWindow();
+    return QTest::qWaitFor([this] { return QApplication::activeWindow() == window.get(); });
 }
 
 bool EditorHarness::openDataFolder() {

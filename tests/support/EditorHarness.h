@@ -27,6 +27,11 @@ struct EditorHarness {
     // As startOpen, in `code`'s language, with the window active so that
     // keys reach the focused widget and shortcuts fire.
     bool startActive(const QString& code = QStringLiteral("uk"), bool datasheet = false);
+    // Brings the window back to a freshly opened sample game in `code`'s
+    // language, active, on the form or the datasheet: other windows closed,
+    // the game written anew, messages forgotten. A window that does not
+    // exist or has ended is started as by startActive.
+    bool reset(bool datasheet = false, const QString& code = QStringLiteral("uk"));
     // Opens the game's data folder through the open dialog.
     bool openDataFolder();
 

@@ -7,19 +7,29 @@
 
 namespace quillon::testing {
 
-SampleGameFolder::SampleGameFolder(int units, bool withGame) {
+SampleGameFolder::SampleGameFolder(int units, bool withGame) : units_(units) {
     if (!dir_.isValid())
         return;
     QDir(dir_.path()).mkpath(QStringLiteral("program"));
-    if (!withGame) {
-        valid_ = true;
-        return;
+    valid_ = !withGame || reset(units);
+}
+
+bool SampleGameFolder::reset(int units) {
+    if (units >= 0)
+        units_ = units;
+    const QDir folder(root());
+    for (const QFileInfo& entry : folder.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+        if (entry.fileName() == QLatin1String("program"))
+            continue;
+        if (entry.isDir() ? !QDir(entry.filePath()).removeRecursively()
+                          : !QFile::remove(entry.filePath()))
+            return false;
     }
     samplegame::Options options;
-    options.units = units;
+    options.units = units_;
     options.icons = 20;
     options.sounds = 3;
-    valid_ = samplegame::WriteSampleGame(gameFolder(), options);
+    return samplegame::WriteSampleGame(gameFolder(), options);
 }
 
 QString SampleGameFolder::root() const {
