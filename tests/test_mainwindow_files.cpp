@@ -61,9 +61,11 @@ QString unitFuel(const QString& folder) {
 
 class TestMainWindowFiles : public QObject {
     Q_OBJECT
+    // One window for every test, started by the first.
+    EditorHarness editor;
+
 private slots:
     void openingAFolderLoadsItsUnits() {
-        EditorHarness editor(10);
         QVERIFY(editor.game.writeConfiguration(QStringLiteral("uk")));
         MainWindow& window = editor.start();
         editor.action("mnu_open")->trigger();
@@ -115,8 +117,7 @@ private slots:
         QFETCH(int, modifiers);
         QFETCH(bool, descending);
         QFETCH(bool, insertAllowed);
-        EditorHarness editor;
-        QVERIFY(editor.startOpen(true));
+        QVERIFY(editor.reset(true));
         // Start from names Z to A, so that every sort has something to do.
         editor.clickCell(2, 1);
         editor.rightClickGrid(Qt::ShiftModifier);
@@ -157,8 +158,7 @@ private slots:
     }
 
     void pastingSpreadsheetTextAndNothing() {
-        EditorHarness editor;
-        QVERIFY(editor.startOpen(true));
+        QVERIFY(editor.reset(true));
         // A spreadsheet's CR LF text with a final line end fills the block only.
         QGuiApplication::clipboard()->setText(QStringLiteral("7\t8\r\n9\t10\r\n"));
         editor.clickCell(4, 3);
@@ -179,8 +179,7 @@ private slots:
     }
 
     void doubleClickShowsTheUnitAndToggleReturns() {
-        EditorHarness editor;
-        QVERIFY(editor.startOpen(true));
+        QVERIFY(editor.reset(true));
         MainWindow& window = *editor.window;
         QVERIFY(window.datasheetShown());
         QVERIFY(editor.enabled("mnu_ins_after"));
@@ -214,11 +213,8 @@ private slots:
     }
 
     void formViewCopyKeysActOnTheDescription() {
-        EditorHarness editor(3);
-        QVERIFY(editor.startOpen());
+        QVERIFY(editor.reset());
         MainWindow& window = *editor.window;
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
         auto* name = window.formView()->findChild<QLineEdit*>(QStringLiteral("Text2"));
         auto* description = window.formView()->findChild<QPlainTextEdit*>(QStringLiteral("Text3"));
         QVERIFY(name && description);
@@ -238,8 +234,7 @@ private slots:
     }
 
     void saveWritesSortedCorrectedUnits() {
-        EditorHarness editor;
-        QVERIFY(editor.startOpen());
+        QVERIFY(editor.reset());
         MainWindow& window = *editor.window;
         Datasheet& sheet = window.state().datasheet;
         const QByteArray original = fileBytes(editor.equipmentFile());
@@ -317,11 +312,8 @@ private slots:
     void unstorableCharactersAreRefused() {
         QFETCH(bool, typed);
         QFETCH(QString, line);
-        EditorHarness editor;
-        QVERIFY(editor.startOpen(!typed));
+        QVERIFY(editor.reset(!typed));
         MainWindow& window = *editor.window;
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
         const QMap<QString, QByteArray> before = testing::FolderBytes(editor.game.dataFolder());
         if (typed) {
             auto* description = window.findChild<QPlainTextEdit*>(QStringLiteral("Text3"));
@@ -369,8 +361,7 @@ private slots:
     void saveWithAContainerFault() {
         QFETCH(QString, blocked);
         QFETCH(QStringList, messages);
-        EditorHarness editor;
-        QVERIFY(editor.startOpen(true));
+        QVERIFY(editor.reset(true));
         const QString data = editor.game.dataFolder();
         QGuiApplication::clipboard()->setText(QStringLiteral("Renamed"));
         editor.clickCell(3, 1);
@@ -393,8 +384,7 @@ private slots:
     }
 
     void formViewFollowsItsUnitThroughASave() {
-        EditorHarness editor;
-        QVERIFY(editor.startOpen(true));
+        QVERIFY(editor.reset(true));
         MainWindow& window = *editor.window;
         editor.clickCell(2, 1);
         editor.rightClickGrid(Qt::ShiftModifier); // names, Z to A
@@ -414,8 +404,7 @@ private slots:
     }
 
     void saveAsWritesIntoTheNewFolder() {
-        EditorHarness editor;
-        QVERIFY(editor.startOpen());
+        QVERIFY(editor.reset());
         MainWindow& window = *editor.window;
         const QString target = editor.game.root() + QStringLiteral("copy/");
         QVERIFY(QDir().mkpath(target));
@@ -479,8 +468,7 @@ private slots:
         QFETCH(bool, answer);
         QFETCH(bool, saveFails);
         QFETCH(QString, savedIn);
-        EditorHarness editor;
-        QVERIFY(editor.startActive());
+        QVERIFY(editor.reset());
         MainWindow& window = *editor.window;
         const QString data = editor.game.dataFolder(), copy = editor.game.root() + "copy/";
         QVERIFY(QDir().mkpath(copy));

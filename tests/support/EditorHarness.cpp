@@ -52,16 +52,14 @@ bool EditorHarness::reset(bool datasheet, const QString& code) {
         if (other != window.get())
             other->hide();
     window->state().EquipmentChanged = false;
-    if (!game.reset())
+    // Starting again reads the game anew: its descriptions and index.
+    if (!game.reset() || !game.writeConfiguration(code))
         return false;
-    if (window->state().LanguageCode != code) {
-        window->state().LanguageCode = code;
-        window->ApplyLanguage();
-    }
+    window->start();
     if (!openDataFolder())
         return false;
-    if (window->datasheetShown() != datasheet)
-        window->ToggleView();
+    if (datasheet)
+        showDatasheet();
     dialogs.clear();
     // The window may count as active while a dialog just closed still has
     // the keys.

@@ -29,8 +29,8 @@ struct EditorHarness {
     bool startActive(const QString& code = QStringLiteral("uk"), bool datasheet = false);
     // Brings the window back to a freshly opened sample game in `code`'s
     // language, active, on the form or the datasheet: other windows closed,
-    // the game written anew, messages forgotten. A window that does not
-    // exist or has ended is started as by startActive.
+    // the game written anew and started again, messages forgotten. A window
+    // that does not exist or has ended is created as by startActive.
     bool reset(bool datasheet = false, const QString& code = QStringLiteral("uk"));
     // Opens the game's data folder through the open dialog.
     bool openDataFolder();

@@ -15,8 +15,6 @@ SampleGameFolder::SampleGameFolder(int units, bool withGame) : units_(units) {
 }
 
 bool SampleGameFolder::reset(int units) {
-    if (units >= 0)
-        units_ = units;
     const QDir folder(root());
     for (const QFileInfo& entry : folder.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
         if (entry.fileName() == QLatin1String("program"))
@@ -26,7 +24,7 @@ bool SampleGameFolder::reset(int units) {
             return false;
     }
     samplegame::Options options;
-    options.units = units_;
+    options.units = units < 0 ? units_ : units;
     options.icons = 20;
     options.sounds = 3;
     return samplegame::WriteSampleGame(gameFolder(), options);

@@ -19,8 +19,8 @@ public:
     QString programFolder() const;    // ends in '/'
     QString userConfigFolder() const; // stands in for the user's configuration folder
 
-    // Writes the game again with `units` units (as many as before unless
-    // given) after deleting everything but the program folder.
+    // Writes the game again with `units` units (as many as at the start
+    // unless given) after deleting everything but the program folder.
     bool reset(int units = -1);
 
     // KorEquipEdit.ini in the program folder, as the editor writes it.
