@@ -36,7 +36,15 @@ QString menuTitle(MainWindow& window, const char* name) {
 
 class TestMainWindowStartup : public QObject {
     Q_OBJECT
+    // One window for every test: each row starts it again over a new game.
+    EditorHarness editor;
+
 private slots:
+    void init() {
+        QVERIFY(editor.game.reset());
+        editor.dialogs.clear();
+    }
+
     void startsWithAConfiguration_data() {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("storedCode");
@@ -53,10 +61,9 @@ private slots:
 
     void startsWithAConfiguration() {
         QFETCH(QString, code);
-        EditorHarness editor;
         QVERIFY(editor.game.writeConfiguration(code));
         QGuiApplication::clipboard()->setText(QStringLiteral("left over"));
-        MainWindow& window = editor.start();
+        MainWindow& window = editor.restart();
         QVERIFY(window.isVisible());
         QVERIFY(!window.setupDialog()->isVisible());
         QVERIFY(editor.dialogs.informed.isEmpty());
@@ -85,12 +92,11 @@ private slots:
 
     void cancellingSetup() {
         QFETCH(bool, configured);
-        EditorHarness editor;
         if (configured) {
             QVERIFY(editor.game.writeConfiguration(QStringLiteral("deu")));
             QVERIFY(QFile::remove(editor.game.dataFolder() + QStringLiteral("ext.idx")));
         }
-        MainWindow& window = editor.start();
+        MainWindow& window = editor.restart();
         QVERIFY(window.setupDialog()->isVisible());
         QCOMPARE(window.isVisible(), configured);
         // The first start shows the texts of every later one.
@@ -150,7 +156,6 @@ private slots:
         QFETCH(bool, userFolderBlocked);
         QFETCH(QString, folderName);
         QFETCH(QString, written);
-        EditorHarness editor;
         const QString game = editor.game.root() + folderName + QLatin1Char('/');
         QVERIFY(game == editor.game.gameFolder() || QDir().rename(editor.game.gameFolder(), game));
         const QString program = editor.game.programFolder();
@@ -162,7 +167,7 @@ private slots:
             QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
         if (userFolderBlocked) // a file where the folder should be
             QVERIFY(platform::writeWholeFile(editor.game.root() + "user-config", "x"));
-        MainWindow& window = editor.start();
+        MainWindow& window = editor.restart();
         const QByteArray before = fileBytes(editor.game.configurationPath());
         if (configured)
             editor.action("mnu_folders")->trigger();
@@ -201,7 +206,7 @@ private slots:
 
         // The next start: straight to the main window, or the setup again.
         editor.dialogs.clear();
-        MainWindow& next = editor.start();
+        MainWindow& next = editor.restart();
         QCOMPARE(next.setupDialog()->isVisible(), written.isEmpty());
         if (!written.isEmpty()) {
             QCOMPARE(next.state().GameFolder, game);
@@ -212,8 +217,7 @@ private slots:
     }
 
     void locateDialogShowsOnlyTheGameExecutable() {
-        EditorHarness editor;
-        MainWindow& window = editor.start();
+        MainWindow& window = editor.restart();
         // Other spellings of the executable are still the executable.
         QFile::rename(editor.game.gameFolder() + QStringLiteral("KORVATH.EXE"),
                       editor.game.gameFolder() + QStringLiteral("Korvath.exe"));
@@ -254,14 +258,13 @@ private slots:
         QFETCH(QString, path);
         QFETCH(bool, firstStart);
         QFETCH(QString, message);
-        EditorHarness editor;
         QString data = editor.game.dataFolder();
         data.chop(1);
         path.replace(QStringLiteral("%D"), data);
         message.replace(QStringLiteral("%D"), data);
         if (!firstStart)
             QVERIFY(editor.game.writeConfiguration(QStringLiteral("uk")));
-        MainWindow& window = editor.start();
+        MainWindow& window = editor.restart();
         window.OpenAtStart(path);
         if (firstStart) {
             QVERIFY(!window.state().FileLoaded);
@@ -277,8 +280,7 @@ private slots:
 
     // The main window and the About window show the icon theme's picture.
     void windowsShowTheProgramIcon() {
-        EditorHarness editor;
-        MainWindow& window = editor.start();
+        MainWindow& window = editor.restart();
         const auto picture = [](const QPixmap& pixmap) {
             return pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
         };

@@ -168,10 +168,11 @@ void Perform(EditorHarness& editor, const QString& word, int& counter) {
 
 class TestMainWindowUndo : public QObject {
     Q_OBJECT
+    EditorHarness editor{24}; // one window for every test
+
 private slots:
     void everyStepUndoesAndRedoesExactly() {
-        EditorHarness editor(24);
-        QVERIFY(editor.startOpen(true));
+        QVERIFY(editor.reset(true));
         MainWindow& window = *editor.window;
         QUndoStack* history = window.undoStack();
         RandomEditor edits(editor, 20240611);
@@ -184,8 +185,8 @@ private slots:
                 states.push_back(UnitsOf(window));
             });
         int savedAt = -1;
-        while (history->index() < 200) {
-            if (history->index() >= 100 && savedAt < 0) {
+        while (history->index() < 100) {
+            if (history->index() >= 50 && savedAt < 0) {
                 editor.action("mnu_save")->trigger(); // corrects what was pasted
                 savedAt = history->index();
             } else {
@@ -197,9 +198,8 @@ private slots:
 
         for (int step = int(states.size()) - 2; step >= 0; --step) {
             editor.action("mnu_undo")->trigger();
-            if (UnitsOf(window) != states[size_t(step)])
-                qWarning("undone to step %d", step);
-            QCOMPARE(UnitsOf(window), states[size_t(step)]);
+            QVERIFY2(UnitsOf(window) == states[size_t(step)],
+                     qPrintable(QStringLiteral("undone to step %1").arg(step)));
             if (step == savedAt)
                 QVERIFY(!window.state().EquipmentChanged);
         }
@@ -243,8 +243,7 @@ private slots:
         QFETCH(QString, step);
         QFETCH(QString, undoText);
         QFETCH(QString, redoText);
-        EditorHarness editor;
-        QVERIFY(editor.startOpen(true, language));
+        QVERIFY(editor.reset(true, language));
         MainWindow& window = *editor.window;
         QAction* undo = editor.action("mnu_undo");
         QAction* redo = editor.action("mnu_redo");
@@ -318,8 +317,7 @@ private slots:
     void unchangedAtTheSavedState() {
         QFETCH(QString, script);
         QFETCH(QString, changed);
-        EditorHarness editor;
-        QVERIFY(editor.startOpen(true));
+        QVERIFY(editor.reset(true));
         MainWindow& window = *editor.window;
         const QStringList words = script.split(' ');
         const QStringList flags = changed.split(' ');
@@ -341,11 +339,8 @@ private slots:
     // In a field with typing to take back Ctrl+Z takes back the typing; then
     // the history. The form's Undo button only throws the form's edits away.
     void undoKeysInAField() {
-        EditorHarness editor;
-        QVERIFY(editor.startOpen(true));
+        QVERIFY(editor.reset(true));
         MainWindow& window = *editor.window;
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
         const QString name = editor.cell(4, 1), attack = editor.cell(4, 3);
         QGuiApplication::clipboard()->setText("pasted");
         editor.clickCell(4, 1);

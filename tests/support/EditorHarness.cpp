@@ -24,6 +24,17 @@ MainWindow& EditorHarness::start() {
     return *window;
 }
 
+MainWindow& EditorHarness::restart() {
+    dialogs.clear();
+    if (!window || window->programEnded())
+        return start();
+    for (QWidget* other : QApplication::topLevelWidgets())
+        if (other != window.get())
+            other->hide();
+    window->start();
+    return *window;
+}
+
 bool EditorHarness::startOpen(bool datasheet, const QString& languageCode) {
     if (!game.isValid() || !game.writeConfiguration(languageCode))
         return false;
@@ -43,19 +54,12 @@ bool EditorHarness::startActive(const QString& code, bool datasheet) {
 }
 
 bool EditorHarness::reset(bool datasheet, const QString& code) {
-    dialogs.clear();
-    if (!window || window->programEnded()) {
-        window.reset();
-        return game.reset() && startActive(code, datasheet);
-    }
-    for (QWidget* other : QApplication::topLevelWidgets())
-        if (other != window.get())
-            other->hide();
-    window->state().EquipmentChanged = false;
+    if (window)
+        window->state().EquipmentChanged = false;
     // Starting again reads the game anew: its descriptions and index.
     if (!game.reset() || !game.writeConfiguration(code))
         return false;
-    window->start();
+    restart();
     if (!openDataFolder())
         return false;
     if (datasheet)

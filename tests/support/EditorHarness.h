@@ -20,6 +20,10 @@ struct EditorHarness {
 
     // Creates the window and runs its start-up.
     MainWindow& start();
+    // Runs the start-up again on the window, as a new start of the program
+    // would, with the other windows closed and the messages forgotten; a
+    // window that does not exist or has ended is created.
+    MainWindow& restart();
     // Configures the language (English unless told), starts, opens the
     // game's data folder and, if asked, shows the datasheet; false if any
     // step failed.

@@ -19,8 +19,8 @@ public:
     QString programFolder() const;    // ends in '/'
     QString userConfigFolder() const; // stands in for the user's configuration folder
 
-    // Writes the game again with `units` units (as many as at the start
-    // unless given) after deleting everything but the program folder.
+    // Deletes everything, then writes an empty program folder and the game
+    // again, with `units` units (as many as at the start unless given).
     bool reset(int units = -1);
 
     // KorEquipEdit.ini in the program folder, as the editor writes it.
@@ -29,7 +29,7 @@ public:
 
 private:
     QTemporaryDir dir_;
-    int units_ = 0;
+    int units_ = -1; // no game
     bool valid_ = false;
 };
 
