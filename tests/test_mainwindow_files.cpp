@@ -299,52 +299,26 @@ private slots:
                      qPrintable(files[f]));
     }
 
-    // Characters the game cannot store, pasted into a name or typed into a
-    // description: the save is refused naming unit, field and characters.
-    void unstorableCharactersAreRefused_data() {
-        QTest::addColumn<bool>("typed");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("name pasted into the datasheet")
-            << false << QString::fromUtf8("Unit No. 2, Unit Name: Ł ź");
-        QTest::newRow("description typed in the form view")
-            << true << QString::fromUtf8("Unit No. 0, Long Unit Description: Č");
-    }
-    void unstorableCharactersAreRefused() {
-        QFETCH(bool, typed);
-        QFETCH(QString, line);
-        QVERIFY(editor.reset(!typed));
-        MainWindow& window = *editor.window;
-        const QMap<QString, QByteArray> before = testing::FolderBytes(editor.game.dataFolder());
-        if (typed) {
-            auto* description = window.findChild<QPlainTextEdit*>(QStringLiteral("Text3"));
-            description->setFocus();
-            QTest::keyClick(description, Qt::Key_End, Qt::ControlModifier);
-            QTest::sendKeyEvent(QTest::Click, description, Qt::Key_unknown, QString::fromUtf8("Č"),
-                                Qt::NoModifier);
-            editor.action("mnu_spread")->trigger(); // commits the form
-        } else {
-            QGuiApplication::clipboard()->setText(QString::fromUtf8("Łódź 7TP"));
-            editor.clickCell(3, 1);
-            QTest::keyClick(window.datasheetView(), Qt::Key_V, Qt::ControlModifier);
-        }
-        QVERIFY(window.state().EquipmentChanged);
-        editor.dialogs.clear();
-        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(editor.dialogs.informed,
-                 QStringList{"Nothing was saved: the game cannot store these characters. "
-                             "Change them and save again.\r\n" +
-                             line});
-        QCOMPARE(testing::FolderBytes(editor.game.dataFolder()), before);
-        QVERIFY(window.state().EquipmentChanged);
-    }
-
-    // The descriptions' container cannot be read: the units are saved, the
-    // summary names their files only, and a second message says the
-    // descriptions were not. Its backup cannot be written: nothing is saved.
-    void saveWithAContainerFault_data() {
+    // Saves that cannot complete. Characters the game cannot store, pasted
+    // into a name or typed into a description: refused, naming unit, field
+    // and characters. The descriptions' container cannot be read: the units
+    // are saved, the summary names their files only, and a second message
+    // says the descriptions were not. Its backup cannot be written: nothing
+    // is saved.
+    void savesThatCannotComplete_data() {
+        QTest::addColumn<QString>("edit");         // pasted into unit 2's name, or typed
         QTest::addColumn<QString>("blocked");      // a folder in the place of this file
         QTest::addColumn<QStringList>("messages"); // %1 the data folder, * any text
+        const QString refused = "Nothing was saved: the game cannot store these characters. "
+                                "Change them and save again.\r\n";
+        QTest::newRow("name pasted into the datasheet")
+            << QString::fromUtf8("Łódź 7TP") << QString()
+            << QStringList{refused + QString::fromUtf8("Unit No. 2, Unit Name: Ł ź")};
+        QTest::newRow("description typed in the form view")
+            << QString::fromUtf8("typed Č") << QString()
+            << QStringList{refused + QString::fromUtf8("Unit No. 0, Long Unit Description: Č")};
         QTest::newRow("container unreadable")
+            << "Renamed"
             << "txt.pfp"
             << QStringList{"Your old files has been saved as: \r\n%1OLD_KorEquip.EQP\r\n"
                            "%1OLD_KorEquip.TXT\r\n\r\nYour complete E-file now consists of the "
@@ -354,32 +328,48 @@ private slots:
                            "The unit descriptions were not saved, because this file cannot be "
                            "read: %1txt.pfp"};
         QTest::newRow("container backup")
+            << "Renamed"
             << "OLD_txt.pfp"
             << QStringList{"I cannot write the file: %1OLD_txt.pfp*\r\nThe save did not "
                            "complete. The files on disk were not changed."};
     }
-    void saveWithAContainerFault() {
+    void savesThatCannotComplete() {
+        QFETCH(QString, edit);
         QFETCH(QString, blocked);
         QFETCH(QStringList, messages);
-        QVERIFY(editor.reset(true));
+        const bool typed = edit.startsWith(QLatin1String("typed "));
+        QVERIFY(editor.reset(!typed));
+        MainWindow& window = *editor.window;
         const QString data = editor.game.dataFolder();
-        QGuiApplication::clipboard()->setText(QStringLiteral("Renamed"));
-        editor.clickCell(3, 1);
-        editor.action("mnu_paste")->trigger();
-        QFile::remove(data + blocked);
-        QVERIFY(QDir().mkdir(data + blocked));
+        if (typed) {
+            auto* description = window.findChild<QPlainTextEdit*>(QStringLiteral("Text3"));
+            description->setFocus();
+            QTest::keyClick(description, Qt::Key_End, Qt::ControlModifier);
+            QTest::sendKeyEvent(QTest::Click, description, Qt::Key_unknown, edit.mid(6),
+                                Qt::NoModifier);
+            editor.action("mnu_spread")->trigger(); // commits the form
+        } else {
+            QGuiApplication::clipboard()->setText(edit);
+            editor.clickCell(3, 1);
+            QTest::keyClick(window.datasheetView(), Qt::Key_V, Qt::ControlModifier);
+        }
+        QVERIFY(window.state().EquipmentChanged);
+        if (!blocked.isEmpty()) {
+            QFile::remove(data + blocked);
+            QVERIFY(QDir().mkdir(data + blocked));
+        }
         const QMap<QString, QByteArray> before = testing::FolderBytes(data);
-        editor.dialogs.clear();
-        editor.action("mnu_save")->trigger();
+        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(editor.dialogs.informed.size(), messages.size());
         for (qsizetype i = 0; i < messages.size(); ++i) {
-            const QStringList ends = messages[i].arg(data).split(u'*');
-            QVERIFY2(editor.dialogs.informed[i].startsWith(ends.first()) &&
-                         editor.dialogs.informed[i].endsWith(ends.last()),
-                     qPrintable(editor.dialogs.informed[i]));
+            const QStringList ends = QString(messages[i]).replace("%1", data).split(u'*');
+            const QString& told = editor.dialogs.informed[i];
+            QVERIFY2(ends.size() == 1 ? told == ends.first()
+                                      : told.startsWith(ends.first()) && told.endsWith(ends.last()),
+                     qPrintable(told));
         }
         const bool saved = messages.size() == 2;
-        QCOMPARE(editor.window->state().EquipmentChanged, !saved);
+        QCOMPARE(window.state().EquipmentChanged, !saved);
         QCOMPARE(testing::FolderBytes(data) == before, !saved);
     }
 
