@@ -45,43 +45,6 @@ private slots:
         editor.dialogs.clear();
     }
 
-    void startsWithAConfiguration_data() {
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("storedCode");
-        QTest::addColumn<QString>("fileMenu");
-        const auto row = [](const char* tag, const char* code, const char* stored,
-                            const char* menu) {
-            QTest::newRow(tag) << QString::fromLatin1(code) << QString::fromLatin1(stored)
-                               << QString::fromLatin1(menu);
-        };
-        row("english", "uk", "uk", "&File");
-        row("german, capitals", "DEU", "deu", "&Datei");
-        row("unknown is english", "es", "uk", "&File");
-    }
-
-    void startsWithAConfiguration() {
-        QFETCH(QString, code);
-        QVERIFY(editor.game.writeConfiguration(code));
-        QGuiApplication::clipboard()->setText(QStringLiteral("left over"));
-        MainWindow& window = editor.restart();
-        QVERIFY(window.isVisible());
-        QVERIFY(!window.setupDialog()->isVisible());
-        QVERIFY(editor.dialogs.informed.isEmpty());
-        QTEST(window.state().LanguageCode, "storedCode");
-        QTEST(menuTitle(window, "mnu_file"), "fileMenu");
-        QVERIFY(!window.datasheetShown());
-        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
-        for (const char* on : {"mnu_open", "mnu_copy", "mnu_paste", "mnu_folders"})
-            QVERIFY2(editor.enabled(on), on);
-        for (const char* off :
-             {"mnu_save", "mnu_save_as", "mnu_ins_after", "del_unit", "mnu_spread"})
-            QVERIFY2(!editor.enabled(off), off);
-        // Without a file there is nothing to undo, whatever is typed.
-        QTest::keyClicks(window.findChild<QLineEdit*>(QStringLiteral("Text4")),
-                         QStringLiteral("7"));
-        QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("Command3"))->isEnabled());
-    }
-
     // The setup dialog at start-up: alone on a first start, after one message
     // when ext.idx is missing. Cancelling ends only the first start.
     void cancellingSetup_data() {
@@ -238,44 +201,74 @@ private slots:
         QCOMPARE(window.setupDialog()->folderText() + QLatin1Char('/'), editor.game.gameFolder());
     }
 
-    // quillon PATH: the folder, or one of its equipment files, opened as
-    // File > Open does; at a first start once the setup has found the game.
-    void openAtStart_data() {
-        QTest::addColumn<QString>("path"); // %D: the data folder without its separator
-        QTest::addColumn<bool>("firstStart");
-        QTest::addColumn<QString>("message"); // empty: the file opens
-        QTest::newRow("folder") << "%D" << false << QString();
-        QTest::newRow("its KorEquip.EQP") << "%D/KorEquip.EQP" << false << QString();
-        QTest::newRow("names file, other case") << "%D/korequip.txt" << false << QString();
-        QTest::newRow("first start: after the setup") << "%D/" << true << QString();
-        QTest::newRow("another file: refused")
-            << "%D/ext.idx" << false
-            << "This is not an equipment file (KorEquip.EQP or KorEquip.TXT): %D/ext.idx";
-        QTest::newRow("missing folder: the load's message")
-            << "%D/gone" << false << "I cannot find the file: %D/gone/KorEquip.EQP";
+    // A start with a configuration, or the first one; with quillon PATH the
+    // folder, or one of its equipment files, opened as File > Open does, at
+    // a first start once the setup has found the game.
+    void startsWithAConfiguration_data() {
+        QTest::addColumn<QString>("code");    // the configured language, empty: a first start
+        QTest::addColumn<QString>("path");    // %D: the data folder without its separator
+        QTest::addColumn<QString>("message"); // empty: none
+        QTest::addColumn<QString>("storedCode");
+        QTest::addColumn<QString>("fileMenu");
+        const auto row = [](const char* tag, const char* code, const char* path,
+                            const char* message, const char* stored, const char* menu) {
+            QTest::newRow(tag) << QString::fromLatin1(code) << QString::fromLatin1(path)
+                               << QString::fromLatin1(message) << QString::fromLatin1(stored)
+                               << QString::fromLatin1(menu);
+        };
+        row("english", "uk", "", "", "uk", "&File");
+        row("german, capitals", "DEU", "", "", "deu", "&Datei");
+        row("unknown is english", "es", "", "", "uk", "&File");
+        row("folder", "uk", "%D", "", "uk", "&File");
+        row("its KorEquip.EQP", "DEU", "%D/KorEquip.EQP", "", "deu", "&Datei");
+        row("names file, other case", "uk", "%D/korequip.txt", "", "uk", "&File");
+        row("first start: after the setup", "", "%D/", "", "uk", "&File");
+        row("another file: refused", "uk", "%D/ext.idx",
+            "This is not an equipment file (KorEquip.EQP or KorEquip.TXT): %D/ext.idx", "uk",
+            "&File");
+        row("missing folder: the load's message", "uk", "%D/gone",
+            "I cannot find the file: %D/gone/KorEquip.EQP", "uk", "&File");
     }
-    void openAtStart() {
+    void startsWithAConfiguration() {
+        QFETCH(QString, code);
         QFETCH(QString, path);
-        QFETCH(bool, firstStart);
         QFETCH(QString, message);
         QString data = editor.game.dataFolder();
         data.chop(1);
         path.replace(QStringLiteral("%D"), data);
         message.replace(QStringLiteral("%D"), data);
-        if (!firstStart)
-            QVERIFY(editor.game.writeConfiguration(QStringLiteral("uk")));
+        if (!code.isEmpty())
+            QVERIFY(editor.game.writeConfiguration(code));
+        QGuiApplication::clipboard()->setText(QStringLiteral("left over"));
         MainWindow& window = editor.restart();
-        window.OpenAtStart(path);
-        if (firstStart) {
+        QVERIFY(window.isVisible() || code.isEmpty());
+        QCOMPARE(window.setupDialog()->isVisible(), code.isEmpty());
+        if (!path.isEmpty())
+            window.OpenAtStart(path);
+        if (code.isEmpty()) {
             QVERIFY(!window.state().FileLoaded);
             window.setupDialog()->setFolderText(editor.game.gameFolder());
             QTest::mouseClick(window.setupDialog()->useButton(), Qt::LeftButton);
         }
         QCOMPARE(editor.dialogs.informed, message.isEmpty() ? QStringList() : QStringList{message});
-        QCOMPARE(window.state().FileLoaded, message.isEmpty());
-        QCOMPARE(window.windowTitle(), message.isEmpty() ? QStringLiteral("Quillon : ") + data +
-                                                               QStringLiteral("/KorEquip.EQP")
-                                                         : QStringLiteral("Quillon"));
+        QTEST(window.state().LanguageCode, "storedCode");
+        QTEST(menuTitle(window, "mnu_file"), "fileMenu");
+        const bool loaded = !path.isEmpty() && message.isEmpty();
+        QCOMPARE(window.state().FileLoaded, loaded);
+        QCOMPARE(window.windowTitle(),
+                 loaded ? QStringLiteral("Quillon : ") + data + QStringLiteral("/KorEquip.EQP")
+                        : QStringLiteral("Quillon"));
+        QVERIFY(!window.datasheetShown());
+        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+        for (const char* on : {"mnu_open", "mnu_copy", "mnu_paste", "mnu_folders"})
+            QVERIFY2(editor.enabled(on), on);
+        for (const char* item : {"mnu_save", "mnu_save_as", "mnu_spread"})
+            QCOMPARE(editor.enabled(item), loaded);
+        QVERIFY(!editor.enabled("mnu_ins_after") && !editor.enabled("del_unit"));
+        // Without a file there is nothing to undo, whatever is typed.
+        QTest::keyClicks(window.findChild<QLineEdit*>(QStringLiteral("Text4")),
+                         QStringLiteral("7"));
+        QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("Command3"))->isEnabled(), loaded);
     }
 
     // The main window and the About window show the icon theme's picture.
