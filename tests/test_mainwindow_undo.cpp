@@ -200,8 +200,8 @@ private slots:
                 states.push_back(UnitsOf(window));
             });
         int savedAt = -1;
-        while (history->index() < 100) {
-            if (history->index() >= 50 && savedAt < 0) {
+        while (history->index() < 80) {
+            if (history->index() >= 40 && savedAt < 0) {
                 editor.action("mnu_save")->trigger(); // corrects what was pasted
                 savedAt = history->index();
             } else {

@@ -68,7 +68,10 @@ bool EditorHarness::reset(bool datasheet, const QString& code) {
     // The window may count as active while a dialog just closed still has
     // the keys.
     window->activateWindow();
-    return QTest::qWaitFor([this] { return QApplication::activeWindow() == window.get(); });
+    const auto active = [this] { return QApplication::activeWindow() == window.get(); };
+    for (int round = 0; round < 20 && !active(); ++round) // without qWaitFor's naps
+        QCoreApplication::processEvents();
+    return QTest::qWaitFor(active);
 }
 
 bool EditorHarness::openDataFolder() {
