@@ -61,12 +61,8 @@ private:
         return QString::fromUtf8(values[random_.bounded(8)]) + QString::number(random_.bounded(3));
     }
 
-    void toDatasheet() {
-        if (!editor_.window->datasheetShown())
-            editor_.action("mnu_spread")->trigger();
-    }
     void toForm() {
-        toDatasheet();
+        editor_.showDatasheet();
         const int row = anyRow();
         sheet().select(row, 1, row, 1);
         QTest::keyClick(editor_.window->datasheetView(), Qt::Key_Return);
@@ -105,7 +101,7 @@ private:
         commitForm();
     }
     void pasteBlock() {
-        toDatasheet();
+        editor_.showDatasheet();
         // The names often, where a form edit may have left a TAB.
         const int row = anyRow(), col = random_.bounded(2) ? 1 : 1 + int(random_.bounded(73));
         const int rows = 1 + int(random_.bounded(4)), cols = 1 + int(random_.bounded(4));
@@ -122,7 +118,7 @@ private:
         editor_.action("mnu_paste")->trigger();
     }
     void sort() {
-        toDatasheet();
+        editor_.showDatasheet();
         const int row = anyRow();
         const int col = int(random_.bounded(6)) * 13 + 1; // 1 (names) ... 66, or whole rows
         sheet().select(row, col, row, col == 66 ? 73 : col);
@@ -131,7 +127,7 @@ private:
         editor_.rightClickGrid(keys[random_.bounded(3)]);
     }
     void insertOrDelete() {
-        toDatasheet();
+        editor_.showDatasheet();
         const char* const items[] = {"mnu_ins_after", "mnu_ins_before", "del_unit"};
         QAction* item = editor_.action(items[random_.bounded(units() > 3 ? 3 : 2)]);
         const int row = anyRow();
