@@ -65,6 +65,8 @@ class TestMainWindowFiles : public QObject {
     EditorHarness editor;
 
 private slots:
+    // What follows the load (title, menus, clipboard) is the start-up
+    // tests' "folder" row, which loads the same way.
     void openingAFolderLoadsItsUnits() {
         QVERIFY(editor.game.writeConfiguration(QStringLiteral("uk")));
         MainWindow& window = editor.start();
@@ -77,22 +79,11 @@ private slots:
         shown.sort(Qt::CaseInsensitive);
         QCOMPARE(shown,
                  (QStringList{QStringLiteral("KorEquip.EQP"), QStringLiteral("KorEquip.TXT")}));
-        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
         QTest::mouseClick(open->confirmButton(), Qt::LeftButton);
-
         QVERIFY(!open->isVisible());
         QCOMPARE(window.state().datasheet.rows(), 11);
         QCOMPARE(editor.column(0).last(), QStringLiteral(" 9"));
-        QVERIFY(window.windowTitle().startsWith(QStringLiteral("Quillon : ") +
-                                                editor.game.dataFolder()));
-        QVERIFY(window.windowTitle().endsWith(QStringLiteral("KorEquip.EQP"), Qt::CaseInsensitive));
         QVERIFY(!window.state().EquipmentChanged);
-        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
-        for (const char* on : {"mnu_spread", "mnu_save", "mnu_save_as"})
-            QVERIFY2(editor.enabled(on), on);
-        // Loaded while the form view shows: no inserting or deleting.
-        QVERIFY(!window.datasheetShown());
-        QVERIFY(!editor.enabled("mnu_ins_after"));
     }
 
     void rightClickSorts_data() {

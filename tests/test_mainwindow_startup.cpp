@@ -21,6 +21,7 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTreeView>
 
 using namespace quillon;
 using quillon::testing::EditorHarness;
@@ -179,23 +180,29 @@ private slots:
         }
     }
 
+    // The locate dialog opens at the folder typed in the setup window, its
+    // tree focused, and shows only the game's executable, whatever its
+    // spelling. Escape leaves the typed folder; confirming puts its own.
     void locateDialogShowsOnlyTheGameExecutable() {
         MainWindow& window = editor.restart();
-        // Other spellings of the executable are still the executable.
         QFile::rename(editor.game.gameFolder() + QStringLiteral("KORVATH.EXE"),
                       editor.game.gameFolder() + QStringLiteral("Korvath.exe"));
         QFile other(editor.game.gameFolder() + QStringLiteral("readme.txt"));
         QVERIFY(other.open(QIODevice::WriteOnly));
         other.close();
-        window.setupDialog()->setFolderText(QStringLiteral("unchanged"));
+        const QString data = editor.game.dataFolder();
+        window.setupDialog()->setFolderText(data);
         LocateGameDialog* locate = window.locateGameDialog();
         QTest::mouseDClick(window.setupDialog()->findChild<QLineEdit*>(QStringLiteral("Text1")),
                            Qt::LeftButton);
         QVERIFY(locate->isVisible());
+        QCOMPARE(locate->chosenFolder(), data);
+        QCOMPARE(locate->focusWidget(), locate->browser()->folderTree());
         QVERIFY(locate->setFolder(editor.game.gameFolder()));
         QCOMPARE(locate->browser()->fileNames(), QStringList{QStringLiteral("Korvath.exe")});
-        QTest::mouseClick(locate->cancelButton(), Qt::LeftButton);
-        QCOMPARE(window.setupDialog()->folderText(), QStringLiteral("unchanged"));
+        QTest::keyClick(locate->focusWidget(), Qt::Key_Escape);
+        QVERIFY(!locate->isVisible());
+        QCOMPARE(window.setupDialog()->folderText(), data);
         locate->show();
         QTest::mouseClick(locate->confirmButton(), Qt::LeftButton);
         QCOMPARE(window.setupDialog()->folderText() + QLatin1Char('/'), editor.game.gameFolder());

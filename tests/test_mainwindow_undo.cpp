@@ -140,7 +140,7 @@ private:
 };
 
 // Performs one word of a script on unit 3 (row 4) of the open editor:
-// "paste" a new name, "300" into its attack, "sort" by class, "delete" it,
+// "paste" a new name, "300" into its attack, "sort" by class Z to A, "delete" it,
 // "insert" after it, "form" (an attack typed into the form view) or
 // "description" (the empty buffer pasted there), both not taken in yet,
 // "save", "open", "undo" or "redo". Each word but those two starts from the datasheet.

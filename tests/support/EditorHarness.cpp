@@ -35,6 +35,19 @@ MainWindow& EditorHarness::restart() {
     return *window;
 }
 
+namespace {
+
+// The window may count as active while a dialog just closed still has the keys.
+bool Activate(QWidget* window) {
+    window->activateWindow();
+    const auto active = [window] { return QApplication::activeWindow() == window; };
+    for (int round = 0; round < 20 && !active(); ++round) // without qWaitFor's naps
+        QCoreApplication::processEvents();
+    return QTest::qWaitFor(active);
+}
+
+} // namespace
+
 bool EditorHarness::startOpen(bool datasheet, const QString& languageCode) {
     if (!game.isValid() || !game.writeConfiguration(languageCode))
         return false;
@@ -47,10 +60,7 @@ bool EditorHarness::startOpen(bool datasheet, const QString& languageCode) {
 }
 
 bool EditorHarness::startActive(const QString& code, bool datasheet) {
-    if (!startOpen(datasheet, code))
-        return false;
-    window->activateWindow();
-    return QTest::qWaitForWindowActive(window.get());
+    return startOpen(datasheet, code) && Activate(window.get());
 }
 
 bool EditorHarness::reset(bool datasheet, const QString& code) {
@@ -60,18 +70,11 @@ bool EditorHarness::reset(bool datasheet, const QString& code) {
     if (!game.reset() || !game.writeConfiguration(code))
         return false;
     restart();
-    if (!openDataFolder())
-        return false;
+    const bool opened = openDataFolder();
     if (datasheet)
         showDatasheet();
     dialogs.clear();
-    // The window may count as active while a dialog just closed still has
-    // the keys.
-    window->activateWindow();
-    const auto active = [this] { return QApplication::activeWindow() == window.get(); };
-    for (int round = 0; round < 20 && !active(); ++round) // without qWaitFor's naps
-        QCoreApplication::processEvents();
-    return QTest::qWaitFor(active);
+    return opened && Activate(window.get());
 }
 
 bool EditorHarness::openDataFolder() {
