@@ -63,9 +63,13 @@ QString unitFuel(const QString& folder) {
 
 class TestMainWindowFiles : public QObject {
     Q_OBJECT
+    // One window for every test, started by the first.
+    EditorHarness editor;
+
 private slots:
+    // What follows the load (title, menus, clipboard) is the start-up
+    // tests' "folder" row, which loads the same way.
     void openingAFolderLoadsItsUnits() {
-        EditorHarness editor(10);
         QVERIFY(editor.game.writeConfiguration(QStringLiteral("uk")));
         MainWindow& window = editor.start();
         editor.action("mnu_open")->trigger();
@@ -77,22 +81,11 @@ private slots:
         shown.sort(Qt::CaseInsensitive);
         QCOMPARE(shown,
                  (QStringList{QStringLiteral("KorEquip.EQP"), QStringLiteral("KorEquip.TXT")}));
-        QGuiApplication::clipboard()->setText(QStringLiteral("before"));
         QTest::mouseClick(open->confirmButton(), Qt::LeftButton);
-
         QVERIFY(!open->isVisible());
         QCOMPARE(window.state().datasheet.rows(), 11);
         QCOMPARE(editor.column(0).last(), QStringLiteral(" 9"));
-        QVERIFY(window.windowTitle().startsWith(QStringLiteral("Quillon : ") +
-                                                editor.game.dataFolder()));
-        QVERIFY(window.windowTitle().endsWith(QStringLiteral("KorEquip.EQP"), Qt::CaseInsensitive));
         QVERIFY(!window.state().EquipmentChanged);
-        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
-        for (const char* on : {"mnu_spread", "mnu_save", "mnu_save_as"})
-            QVERIFY2(editor.enabled(on), on);
-        // Loaded while the form view shows: no inserting or deleting.
-        QVERIFY(!window.datasheetShown());
-        QVERIFY(!editor.enabled("mnu_ins_after"));
     }
 
     void rightClickSorts_data() {
@@ -117,8 +110,7 @@ private slots:
         QFETCH(int, modifiers);
         QFETCH(bool, descending);
         QFETCH(bool, insertAllowed);
-        EditorHarness editor;
-        QVERIFY(editor.startOpen(true));
+        QVERIFY(editor.reset(true));
         // Start from names Z to A, so that every sort has something to do.
         editor.clickCell(2, 1);
         editor.rightClickGrid(Qt::ShiftModifier);
@@ -150,8 +142,8 @@ private slots:
     }
 
     void theLastUnitIsKept() {
-        EditorHarness editor(1);
-        QVERIFY(editor.startOpen(true));
+        QVERIFY(editor.reset(true));
+        QVERIFY(editor.game.reset(1) && editor.openDataFolder());
         editor.window->ApplyLanguage(); // the unit stays current
         editor.action("del_unit")->trigger();
         QCOMPARE(editor.window->state().datasheet.rows(), 2);
@@ -159,8 +151,7 @@ private slots:
     }
 
     void pastingSpreadsheetTextAndNothing() {
-        EditorHarness editor;
-        QVERIFY(editor.startOpen(true));
+        QVERIFY(editor.reset(true));
         // A spreadsheet's CR LF text with a final line end fills the block only.
         QGuiApplication::clipboard()->setText(QStringLiteral("7\t8\r\n9\t10\r\n"));
         editor.clickCell(4, 3);
@@ -181,8 +172,7 @@ private slots:
     }
 
     void doubleClickShowsTheUnitAndToggleReturns() {
-        EditorHarness editor;
-        QVERIFY(editor.startOpen(true));
+        QVERIFY(editor.reset(true));
         MainWindow& window = *editor.window;
         QVERIFY(window.datasheetShown());
         QVERIFY(editor.enabled("mnu_ins_after"));
@@ -216,11 +206,8 @@ private slots:
     }
 
     void formViewCopyKeysActOnTheDescription() {
-        EditorHarness editor(3);
-        QVERIFY(editor.startOpen());
+        QVERIFY(editor.reset());
         MainWindow& window = *editor.window;
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
         auto* name = window.formView()->findChild<QLineEdit*>(QStringLiteral("Text2"));
         auto* description = window.formView()->findChild<QPlainTextEdit*>(QStringLiteral("Text3"));
         QVERIFY(name && description);
@@ -239,165 +226,15 @@ private slots:
         QVERIFY(window.findChild<QWidget*>(QStringLiteral("Form5"))->isVisible());
     }
 
+    // A save from the form view puts the rows back in unit order with their
+    // corrections and says so; the form keeps its unit, so that its commit
+    // goes into the unit's new row and overwrites no other.
     void saveWritesSortedCorrectedUnits() {
-        EditorHarness editor;
-        QVERIFY(editor.startOpen());
+        QVERIFY(editor.reset(true));
         MainWindow& window = *editor.window;
         Datasheet& sheet = window.state().datasheet;
-        const QByteArray original = fileBytes(editor.equipmentFile());
         sheet.setCell(4, 21, QStringLiteral("40")); // unit 3's move: at most 31
         window.state().EquipmentChanged = true;
-        editor.showDatasheet();
-        editor.clickCell(2, 1);
-        editor.rightClickGrid(Qt::ShiftModifier); // names, Z to A
-        editor.clickCell(5, 2);
-        const QString currentUnit = editor.cell(5, 0);
-        editor.dialogs.clear();
-        editor.action("mnu_save")->trigger();
-
-        QVERIFY(!editor.dialogs.informed.isEmpty());
-        const QString summary = editor.dialogs.informed.first();
-        QVERIFY2(summary.startsWith(QStringLiteral("Your old files has been saved as: \r\n")),
-                 qPrintable(summary));
-        QVERIFY(summary.contains(editor.game.dataFolder() + QStringLiteral("OLD_")));
-        QVERIFY(summary.endsWith(QStringLiteral("All these files has to be distributed, to "
-                                                "implement all changes made to your E-file.")));
-        QVERIFY(!window.state().EquipmentChanged);
-        // Rows back in unit order, the corrected cell, the same unit current.
-        for (int row = 1; row < sheet.rows(); ++row)
-            QCOMPARE(CellNumber(editor.cell(row, 0)), double(row - 1));
-        QCOMPARE(editor.cell(4, 21), QStringLiteral(" 31"));
-        QCOMPARE(editor.cell(sheet.row(), 0).trimmed(), currentUnit.trimmed());
-        // On disk: the previous file kept as OLD_, the new one the same size.
-        const QStringList old = backups(editor.game.dataFolder());
-        const auto eqp = std::find_if(old.begin(), old.end(), [](const QString& name) {
-            return name.endsWith(QStringLiteral(".eqp"), Qt::CaseInsensitive);
-        });
-        QVERIFY(eqp != old.end());
-        QCOMPARE(fileBytes(editor.game.dataFolder() + *eqp), original);
-        const QByteArray saved = fileBytes(editor.equipmentFile());
-        QCOMPARE(saved.size(), 2 + 168 * 10);
-        QCOMPARE(saved.left(2), QByteArray("\x0a\x00", 2));
-        QVERIFY(saved != original);
-    }
-
-    // Saving what was opened, unchanged, gives back every game and equipment
-    // file byte for byte, descriptions of units beyond 2000 included.
-    void unchangedSaveKeepsEveryByte_data() {
-        QTest::addColumn<int>("units");
-        QTest::newRow("sample size") << 40;
-        QTest::newRow("3000 units") << 3000;
-    }
-    void unchangedSaveKeepsEveryByte() {
-        QFETCH(int, units);
-        EditorHarness editor(units);
-        const QString data = editor.game.dataFolder();
-        const QStringList files = {"KorEquip.EQP", "KorEquip.TXT", "txt.pfp", "pfpdata.idx",
-                                   "ext.idx"};
-        QList<QByteArray> before;
-        for (const QString& file : files)
-            before.append(fileBytes(data + file));
-        QVERIFY(editor.startOpen());
-        editor.dialogs.clear();
-        editor.action("mnu_save")->trigger();
-        QCOMPARE(editor.dialogs.informed.size(), 1); // the summary alone
-        for (qsizetype f = 0; f < files.size(); ++f)
-            QVERIFY2(fileBytes(platform::findNoCase(data, files[f])) == before[f],
-                     qPrintable(files[f]));
-    }
-
-    // Characters the game cannot store, pasted into a name or typed into a
-    // description: the save is refused naming unit, field and characters.
-    void unstorableCharactersAreRefused_data() {
-        QTest::addColumn<bool>("typed");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("name pasted into the datasheet")
-            << false << QString::fromUtf8("Unit No. 2, Unit Name: Ł ź");
-        QTest::newRow("description typed in the form view")
-            << true << QString::fromUtf8("Unit No. 0, Long Unit Description: Č");
-    }
-    void unstorableCharactersAreRefused() {
-        QFETCH(bool, typed);
-        QFETCH(QString, line);
-        EditorHarness editor;
-        QVERIFY(editor.startOpen(!typed));
-        MainWindow& window = *editor.window;
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        const QMap<QString, QByteArray> before = testing::FolderBytes(editor.game.dataFolder());
-        if (typed) {
-            auto* description = window.findChild<QPlainTextEdit*>(QStringLiteral("Text3"));
-            description->setFocus();
-            QTest::keyClick(description, Qt::Key_End, Qt::ControlModifier);
-            QTest::sendKeyEvent(QTest::Click, description, Qt::Key_unknown, QString::fromUtf8("Č"),
-                                Qt::NoModifier);
-            editor.action("mnu_spread")->trigger(); // commits the form
-        } else {
-            QGuiApplication::clipboard()->setText(QString::fromUtf8("Łódź 7TP"));
-            editor.clickCell(3, 1);
-            QTest::keyClick(window.datasheetView(), Qt::Key_V, Qt::ControlModifier);
-        }
-        QVERIFY(window.state().EquipmentChanged);
-        editor.dialogs.clear();
-        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(editor.dialogs.informed,
-                 QStringList{"Nothing was saved: the game cannot store these characters. "
-                             "Change them and save again.\r\n" +
-                             line});
-        QCOMPARE(testing::FolderBytes(editor.game.dataFolder()), before);
-        QVERIFY(window.state().EquipmentChanged);
-    }
-
-    // The descriptions' container cannot be read: the units are saved, the
-    // summary names their files only, and a second message says the
-    // descriptions were not. Its backup cannot be written: nothing is saved.
-    void saveWithAContainerFault_data() {
-        QTest::addColumn<QString>("blocked");      // a folder in the place of this file
-        QTest::addColumn<QStringList>("messages"); // %1 the data folder, * any text
-        QTest::newRow("container unreadable")
-            << "txt.pfp"
-            << QStringList{"Your old files has been saved as: \r\n%1OLD_KorEquip.EQP\r\n"
-                           "%1OLD_KorEquip.TXT\r\n\r\nYour complete E-file now consists of the "
-                           "following files: \r\n%1KorEquip.EQP\r\n%1KorEquip.TXT\r\n\r\nAll "
-                           "these files has to be distributed, to implement all changes made to "
-                           "your E-file.",
-                           "The unit descriptions were not saved, because this file cannot be "
-                           "read: %1txt.pfp"};
-        QTest::newRow("container backup")
-            << "OLD_txt.pfp"
-            << QStringList{"I cannot write the file: %1OLD_txt.pfp*\r\nThe save did not "
-                           "complete. The files on disk were not changed."};
-    }
-    void saveWithAContainerFault() {
-        QFETCH(QString, blocked);
-        QFETCH(QStringList, messages);
-        EditorHarness editor;
-        QVERIFY(editor.startOpen(true));
-        const QString data = editor.game.dataFolder();
-        QGuiApplication::clipboard()->setText(QStringLiteral("Renamed"));
-        editor.clickCell(3, 1);
-        editor.action("mnu_paste")->trigger();
-        QFile::remove(data + blocked);
-        QVERIFY(QDir().mkdir(data + blocked));
-        const QMap<QString, QByteArray> before = testing::FolderBytes(data);
-        editor.dialogs.clear();
-        editor.action("mnu_save")->trigger();
-        QCOMPARE(editor.dialogs.informed.size(), messages.size());
-        for (qsizetype i = 0; i < messages.size(); ++i) {
-            const QStringList ends = messages[i].arg(data).split(u'*');
-            QVERIFY2(editor.dialogs.informed[i].startsWith(ends.first()) &&
-                         editor.dialogs.informed[i].endsWith(ends.last()),
-                     qPrintable(editor.dialogs.informed[i]));
-        }
-        const bool saved = messages.size() == 2;
-        QCOMPARE(editor.window->state().EquipmentChanged, !saved);
-        QCOMPARE(testing::FolderBytes(data) == before, !saved);
-    }
-
-    void formViewFollowsItsUnitThroughASave() {
-        EditorHarness editor;
-        QVERIFY(editor.startOpen(true));
-        MainWindow& window = *editor.window;
         editor.clickCell(2, 1);
         editor.rightClickGrid(Qt::ShiftModifier); // names, Z to A
         int row = 1;                              // a unit that the save's sort will move
@@ -406,18 +243,123 @@ private slots:
         editor.clickCell(row, 1);
         QTest::keyClick(window.datasheetView(), Qt::Key_Return); // the form shows that unit
         const QString unit = editor.cell(row, 0), name = editor.cell(row, 1);
-        editor.action("mnu_save")->trigger(); // sorts the rows back into unit order
+        editor.action("mnu_save")->trigger();
+
+        QVERIFY(!editor.dialogs.informed.isEmpty());
+        const QString summary = editor.dialogs.informed.first();
+        QVERIFY2(summary.startsWith(QStringLiteral("Your old files has been saved as: \r\n") +
+                                    editor.game.dataFolder() + QStringLiteral("OLD_")),
+                 qPrintable(summary));
+        QVERIFY(summary.endsWith(QStringLiteral("All these files has to be distributed, to "
+                                                "implement all changes made to your E-file.")));
+        QVERIFY(!window.state().EquipmentChanged);
+        for (int row = 1; row < sheet.rows(); ++row)
+            QCOMPARE(CellNumber(editor.cell(row, 0)), double(row - 1));
+        QCOMPARE(editor.cell(4, 21), QStringLiteral(" 31"));
         const QStringList names = editor.column(1);
         editor.action("mnu_spread")->trigger(); // commits the form
-        // The commit went into the unit's new row: no other unit was overwritten.
         QCOMPARE(editor.column(1), names);
-        QCOMPARE(editor.cell(window.formView()->shownRow(), 1), name);
-        QCOMPARE(CellNumber(editor.cell(window.formView()->shownRow(), 0)), CellNumber(unit));
+        QCOMPARE(editor.cell(sheet.row(), 1), name);
+        QCOMPARE(CellNumber(editor.cell(sheet.row(), 0)), CellNumber(unit));
+    }
+
+    // Saving what was opened, unchanged, gives back every game and equipment
+    // file byte for byte, descriptions of units beyond 2000 included.
+    void unchangedSaveKeepsEveryByte_data() {
+        QTest::addColumn<int>("units"); // 0: the sample game every test shares
+        QTest::newRow("sample size") << 0;
+        QTest::newRow("3000 units") << 3000;
+    }
+    void unchangedSaveKeepsEveryByte() {
+        QFETCH(int, units);
+        std::optional<EditorHarness> big;
+        if (units > 0)
+            big.emplace(units);
+        EditorHarness& editor = big ? *big : this->editor;
+        QVERIFY(big ? editor.startOpen() : editor.reset());
+        const QString data = editor.game.dataFolder();
+        const QStringList files = {"KorEquip.EQP", "KorEquip.TXT", "txt.pfp", "pfpdata.idx",
+                                   "ext.idx"};
+        QList<QByteArray> before;
+        for (const QString& file : files)
+            before.append(fileBytes(data + file));
+        editor.action("mnu_save")->trigger();
+        QCOMPARE(editor.dialogs.informed.size(), 1); // the summary alone
+        for (qsizetype f = 0; f < files.size(); ++f)
+            QVERIFY2(fileBytes(platform::findNoCase(data, files[f])) == before[f],
+                     qPrintable(files[f]));
+    }
+
+    // Saves that cannot complete. Characters the game cannot store, pasted
+    // into a name or typed into a description: refused, naming unit, field
+    // and characters. The descriptions' container cannot be read: the units
+    // are saved, the summary names their files only, and a second message
+    // says the descriptions were not.
+    void savesThatCannotComplete_data() {
+        QTest::addColumn<QString>("edit");         // pasted into unit 2's name, or typed
+        QTest::addColumn<QString>("blocked");      // a folder in the place of this file
+        QTest::addColumn<QStringList>("messages"); // %1 the data folder, * any text
+        const QString refused = "Nothing was saved: the game cannot store these characters. "
+                                "Change them and save again.\r\n";
+        QTest::newRow("name pasted into the datasheet")
+            << QString::fromUtf8("Łódź 7TP") << QString()
+            << QStringList{refused + QString::fromUtf8("Unit No. 2, Unit Name: Ł ź")};
+        QTest::newRow("description typed in the form view")
+            << QString::fromUtf8("typed Č") << QString()
+            << QStringList{refused + QString::fromUtf8("Unit No. 0, Long Unit Description: Č")};
+        QTest::newRow("container unreadable")
+            << "Renamed"
+            << "txt.pfp"
+            << QStringList{"Your old files has been saved as: \r\n%1OLD_KorEquip.EQP\r\n"
+                           "%1OLD_KorEquip.TXT\r\n\r\nYour complete E-file now consists of the "
+                           "following files: \r\n%1KorEquip.EQP\r\n%1KorEquip.TXT\r\n\r\nAll "
+                           "these files has to be distributed, to implement all changes made to "
+                           "your E-file.",
+                           "The unit descriptions were not saved, because this file cannot be "
+                           "read: %1txt.pfp"};
+    }
+    void savesThatCannotComplete() {
+        QFETCH(QString, edit);
+        QFETCH(QString, blocked);
+        QFETCH(QStringList, messages);
+        const bool typed = edit.startsWith(QLatin1String("typed "));
+        QVERIFY(editor.reset(!typed));
+        MainWindow& window = *editor.window;
+        const QString data = editor.game.dataFolder();
+        if (typed) {
+            auto* description = window.findChild<QPlainTextEdit*>(QStringLiteral("Text3"));
+            description->setFocus();
+            QTest::keyClick(description, Qt::Key_End, Qt::ControlModifier);
+            QTest::sendKeyEvent(QTest::Click, description, Qt::Key_unknown, edit.mid(6),
+                                Qt::NoModifier);
+            editor.action("mnu_spread")->trigger(); // commits the form
+        } else {
+            QGuiApplication::clipboard()->setText(edit);
+            editor.clickCell(3, 1);
+            QTest::keyClick(window.datasheetView(), Qt::Key_V, Qt::ControlModifier);
+        }
+        QVERIFY(window.state().EquipmentChanged);
+        if (!blocked.isEmpty()) {
+            QFile::remove(data + blocked);
+            QVERIFY(QDir().mkdir(data + blocked));
+        }
+        const QMap<QString, QByteArray> before = testing::FolderBytes(data);
+        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(editor.dialogs.informed.size(), messages.size());
+        for (qsizetype i = 0; i < messages.size(); ++i) {
+            const QStringList ends = QString(messages[i]).replace("%1", data).split(u'*');
+            const QString& told = editor.dialogs.informed[i];
+            QVERIFY2(ends.size() == 1 ? told == ends.first()
+                                      : told.startsWith(ends.first()) && told.endsWith(ends.last()),
+                     qPrintable(told));
+        }
+        const bool saved = messages.size() == 2;
+        QCOMPARE(window.state().EquipmentChanged, !saved);
+        QCOMPARE(testing::FolderBytes(data) == before, !saved);
     }
 
     void saveAsWritesIntoTheNewFolder() {
-        EditorHarness editor;
-        QVERIFY(editor.startOpen());
+        QVERIFY(editor.reset());
         MainWindow& window = *editor.window;
         const QString target = editor.game.root() + QStringLiteral("copy/");
         QVERIFY(QDir().mkpath(target));
@@ -481,8 +423,7 @@ private slots:
         QFETCH(bool, answer);
         QFETCH(bool, saveFails);
         QFETCH(QString, savedIn);
-        EditorHarness editor;
-        QVERIFY(editor.startActive());
+        QVERIFY(editor.reset());
         MainWindow& window = *editor.window;
         const QString data = editor.game.dataFolder(), copy = editor.game.root() + "copy/";
         QVERIFY(QDir().mkpath(copy));

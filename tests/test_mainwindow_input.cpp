@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,6 +59,9 @@ QPoint viewCurrent(const DatasheetView* view) {
 
 class TestMainWindowInput : public QObject {
     Q_OBJECT
+    // One window for every test, over 40 units so that the grid scrolls.
+    EditorHarness editor{40};
+
 private slots:
     // Alt with a letter opens a menu or runs its command, and never types:
     // afterwards neither the field nor any unit number has changed.
@@ -101,8 +103,7 @@ private slots:
         QFETCH(QString, field);
         QFETCH(QStringList, keys);
         QFETCH(QString, opens);
-        EditorHarness editor;
-        QVERIFY(editor.startActive(code));
+        QVERIFY(editor.reset(false, code));
         MainWindow& window = *editor.window;
         const QStringList numbers = editor.column(0);
         auto* control = window.formView()->findChild<QWidget*>(field);
@@ -137,8 +138,7 @@ private slots:
     }
     void currentCellStaysOnUnits() {
         QFETCH(QString, operation);
-        EditorHarness editor(40);
-        QVERIFY(editor.startActive(QStringLiteral("uk"), true));
+        QVERIFY(editor.reset(true));
         MainWindow& window = *editor.window;
         const Datasheet& sheet = window.state().datasheet;
         editor.clickCell(25, operation.startsWith(QLatin1String("insert")) ? 1 : 3);
@@ -197,14 +197,14 @@ private slots:
     // included (a single column whose last cell is empty ends in the row
     // separator): the block arrives whole and nothing else changes.
     void copyThenPasteGivesTheSameBlock() {
-        EditorHarness editor(12);
-        QVERIFY(editor.startActive(QStringLiteral("uk"), true));
+        QVERIFY(editor.reset(true));
         Datasheet& sheet = editor.window->state().datasheet;
+        const int units = sheet.rows() - 1;
         QRandomGenerator random(20240611);
         for (int round = 0; round < 40; ++round) {
             const int height = 1 + int(random.bounded(4));
             const int width = round % 3 == 0 ? 1 : 1 + int(random.bounded(5));
-            const int top = 1 + int(random.bounded(12 - height + 1));
+            const int top = 1 + int(random.bounded(units - height + 1));
             const int left = 1 + int(random.bounded(73 - width + 1));
             for (int cells = int(random.bounded(3)); cells >= 0; --cells)
                 sheet.setCell(top + int(random.bounded(height)), left + int(random.bounded(width)),
@@ -217,7 +217,7 @@ private slots:
             std::vector<Datasheet::Row> expected;
             for (int row = 1; row < sheet.rows(); ++row)
                 expected.push_back(sheet.rowCells(row));
-            const int toTop = 1 + int(random.bounded(12 - height + 1));
+            const int toTop = 1 + int(random.bounded(units - height + 1));
             const int toLeft = 1 + int(random.bounded(73 - width + 1));
             for (int r = 0; r < height; ++r)
                 for (int c = 0; c < width; ++c)
@@ -234,8 +234,7 @@ private slots:
     // Tab walks the form from the top left to the bottom right, through the
     // long description without typing into it.
     void tabFollowsTheForm() {
-        EditorHarness editor;
-        QVERIFY(editor.startActive());
+        QVERIFY(editor.reset());
         FormView* form = editor.window->formView();
         form->findChild<QPushButton*>(QStringLiteral("Command2"))->click(); // Prev. Unit usable
         const QString description =
@@ -272,7 +271,7 @@ private slots:
         QTest::addColumn<int>("shownRow");
         QTest::addColumn<QString>("icon");
         QTest::newRow("prev. unit stops at the first") << 3 << "Command1" << 6 << 1 << "";
-        QTest::newRow("next unit stops at the last") << 7 << "Command2" << 6 << 10 << "";
+        QTest::newRow("next unit stops at the last") << 37 << "Command2" << 6 << 40 << "";
         QTest::newRow("> browses icons") << 1 << "Command8" << 3 << 1 << "9";
     }
     void heldEnterStaysOnItsButton() {
@@ -280,8 +279,7 @@ private slots:
         QFETCH(QString, button);
         QFETCH(int, repeats);
         QFETCH(QString, icon);
-        EditorHarness editor;
-        QVERIFY(editor.startActive());
+        QVERIFY(editor.reset());
         FormView* form = editor.window->formView();
         for (int row = 1; row < startRow; ++row)
             form->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
@@ -313,8 +311,7 @@ private slots:
     void wheelChangesOnlyAFocusedList() {
         QFETCH(QString, list);
         QFETCH(bool, focused);
-        EditorHarness editor;
-        QVERIFY(editor.startActive());
+        QVERIFY(editor.reset());
         auto* combo = editor.window->formView()->findChild<QComboBox*>(list);
         combo->setCurrentIndex(1);
         editor.window->formView()->findChild<QWidget*>(QStringLiteral("Text2"))->setFocus();
@@ -342,8 +339,7 @@ private slots:
     }
     void textsShowWhole() {
         QFETCH(QString, code);
-        EditorHarness editor(3);
-        QVERIFY(editor.startActive(code));
+        QVERIFY(editor.reset(false, code));
         MainWindow& window = *editor.window;
         window.resize(1280, 800);
         for (int i = 0; i < 31; ++i) {
@@ -395,29 +391,17 @@ private slots:
         }
     }
 
-    // The folder dialogs: the tree has the focus (of the locate dialog at the
-    // folder typed in the setup window), Escape closes them.
+    // The open and save-as dialogs: the tree has the focus, Escape closes them.
     void folderDialogsTakeKeys_data() {
         QTest::addColumn<QString>("dialog");
         QTest::newRow("open") << "Form2";
         QTest::newRow("save as") << "Form5";
-        QTest::newRow("locate the game") << "Form6";
     }
     void folderDialogsTakeKeys() {
         QFETCH(QString, dialog);
-        EditorHarness editor;
-        QVERIFY(editor.startActive());
-        MainWindow& window = *editor.window;
-        auto* shown = window.findChild<FolderDialog*>(dialog);
-        if (dialog == QLatin1String("Form6")) {
-            editor.action("mnu_folders")->trigger();
-            auto* folder = window.setupDialog()->findChild<QLineEdit*>(QStringLiteral("Text1"));
-            folder->setText(editor.game.dataFolder());
-            QTest::mouseDClick(folder, Qt::LeftButton);
-            QCOMPARE(shown->chosenFolder(), editor.game.dataFolder());
-        } else {
-            editor.action(dialog == QLatin1String("Form2") ? "mnu_open" : "mnu_save_as")->trigger();
-        }
+        QVERIFY(editor.reset());
+        auto* shown = editor.window->findChild<FolderDialog*>(dialog);
+        editor.action(dialog == QLatin1String("Form2") ? "mnu_open" : "mnu_save_as")->trigger();
         QVERIFY(shown->isVisible());
         QCOMPARE(shown->focusWidget(), shown->browser()->folderTree());
         QTest::keyClick(shown->focusWidget(), Qt::Key_Escape);

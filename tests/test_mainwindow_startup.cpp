@@ -21,6 +21,7 @@
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTreeView>
 
 using namespace quillon;
 using quillon::testing::EditorHarness;
@@ -36,43 +37,13 @@ QString menuTitle(MainWindow& window, const char* name) {
 
 class TestMainWindowStartup : public QObject {
     Q_OBJECT
-private slots:
-    void startsWithAConfiguration_data() {
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("storedCode");
-        QTest::addColumn<QString>("fileMenu");
-        const auto row = [](const char* tag, const char* code, const char* stored,
-                            const char* menu) {
-            QTest::newRow(tag) << QString::fromLatin1(code) << QString::fromLatin1(stored)
-                               << QString::fromLatin1(menu);
-        };
-        row("english", "uk", "uk", "&File");
-        row("german, capitals", "DEU", "deu", "&Datei");
-        row("unknown is english", "es", "uk", "&File");
-    }
+    // One window for every test: each row starts it again over a new game.
+    EditorHarness editor;
 
-    void startsWithAConfiguration() {
-        QFETCH(QString, code);
-        EditorHarness editor;
-        QVERIFY(editor.game.writeConfiguration(code));
-        QGuiApplication::clipboard()->setText(QStringLiteral("left over"));
-        MainWindow& window = editor.start();
-        QVERIFY(window.isVisible());
-        QVERIFY(!window.setupDialog()->isVisible());
-        QVERIFY(editor.dialogs.informed.isEmpty());
-        QTEST(window.state().LanguageCode, "storedCode");
-        QTEST(menuTitle(window, "mnu_file"), "fileMenu");
-        QVERIFY(!window.datasheetShown());
-        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
-        for (const char* on : {"mnu_open", "mnu_copy", "mnu_paste", "mnu_folders"})
-            QVERIFY2(editor.enabled(on), on);
-        for (const char* off :
-             {"mnu_save", "mnu_save_as", "mnu_ins_after", "del_unit", "mnu_spread"})
-            QVERIFY2(!editor.enabled(off), off);
-        // Without a file there is nothing to undo, whatever is typed.
-        QTest::keyClicks(window.findChild<QLineEdit*>(QStringLiteral("Text4")),
-                         QStringLiteral("7"));
-        QVERIFY(!window.findChild<QPushButton*>(QStringLiteral("Command3"))->isEnabled());
+private slots:
+    void init() {
+        QVERIFY(editor.game.reset());
+        editor.dialogs.clear();
     }
 
     // The setup dialog at start-up: alone on a first start, after one message
@@ -85,12 +56,11 @@ private slots:
 
     void cancellingSetup() {
         QFETCH(bool, configured);
-        EditorHarness editor;
         if (configured) {
             QVERIFY(editor.game.writeConfiguration(QStringLiteral("deu")));
             QVERIFY(QFile::remove(editor.game.dataFolder() + QStringLiteral("ext.idx")));
         }
-        MainWindow& window = editor.start();
+        MainWindow& window = editor.restart();
         QVERIFY(window.setupDialog()->isVisible());
         QCOMPARE(window.isVisible(), configured);
         // The first start shows the texts of every later one.
@@ -150,7 +120,6 @@ private slots:
         QFETCH(bool, userFolderBlocked);
         QFETCH(QString, folderName);
         QFETCH(QString, written);
-        EditorHarness editor;
         const QString game = editor.game.root() + folderName + QLatin1Char('/');
         QVERIFY(game == editor.game.gameFolder() || QDir().rename(editor.game.gameFolder(), game));
         const QString program = editor.game.programFolder();
@@ -162,7 +131,7 @@ private slots:
             QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
         if (userFolderBlocked) // a file where the folder should be
             QVERIFY(platform::writeWholeFile(editor.game.root() + "user-config", "x"));
-        MainWindow& window = editor.start();
+        MainWindow& window = editor.restart();
         const QByteArray before = fileBytes(editor.game.configurationPath());
         if (configured)
             editor.action("mnu_folders")->trigger();
@@ -201,7 +170,7 @@ private slots:
 
         // The next start: straight to the main window, or the setup again.
         editor.dialogs.clear();
-        MainWindow& next = editor.start();
+        MainWindow& next = editor.restart();
         QCOMPARE(next.setupDialog()->isVisible(), written.isEmpty());
         if (!written.isEmpty()) {
             QCOMPARE(next.state().GameFolder, game);
@@ -211,74 +180,107 @@ private slots:
         }
     }
 
+    // The locate dialog opens at the folder typed in the setup window, its
+    // tree focused, and shows only the game's executable, whatever its
+    // spelling. Escape leaves the typed folder; confirming puts its own.
     void locateDialogShowsOnlyTheGameExecutable() {
-        EditorHarness editor;
-        MainWindow& window = editor.start();
-        // Other spellings of the executable are still the executable.
+        MainWindow& window = editor.restart();
         QFile::rename(editor.game.gameFolder() + QStringLiteral("KORVATH.EXE"),
                       editor.game.gameFolder() + QStringLiteral("Korvath.exe"));
         QFile other(editor.game.gameFolder() + QStringLiteral("readme.txt"));
         QVERIFY(other.open(QIODevice::WriteOnly));
         other.close();
-        window.setupDialog()->setFolderText(QStringLiteral("unchanged"));
+        const QString data = editor.game.dataFolder();
+        window.setupDialog()->setFolderText(data);
         LocateGameDialog* locate = window.locateGameDialog();
         QTest::mouseDClick(window.setupDialog()->findChild<QLineEdit*>(QStringLiteral("Text1")),
                            Qt::LeftButton);
         QVERIFY(locate->isVisible());
+        QCOMPARE(locate->chosenFolder(), data);
+        QCOMPARE(locate->focusWidget(), locate->browser()->folderTree());
         QVERIFY(locate->setFolder(editor.game.gameFolder()));
         QCOMPARE(locate->browser()->fileNames(), QStringList{QStringLiteral("Korvath.exe")});
-        QTest::mouseClick(locate->cancelButton(), Qt::LeftButton);
-        QCOMPARE(window.setupDialog()->folderText(), QStringLiteral("unchanged"));
+        QTest::keyClick(locate->focusWidget(), Qt::Key_Escape);
+        QVERIFY(!locate->isVisible());
+        QCOMPARE(window.setupDialog()->folderText(), data);
         locate->show();
         QTest::mouseClick(locate->confirmButton(), Qt::LeftButton);
         QCOMPARE(window.setupDialog()->folderText() + QLatin1Char('/'), editor.game.gameFolder());
     }
 
-    // quillon PATH: the folder, or one of its equipment files, opened as
-    // File > Open does; at a first start once the setup has found the game.
-    void openAtStart_data() {
-        QTest::addColumn<QString>("path"); // %D: the data folder without its separator
-        QTest::addColumn<bool>("firstStart");
-        QTest::addColumn<QString>("message"); // empty: the file opens
-        QTest::newRow("folder") << "%D" << false << QString();
-        QTest::newRow("its KorEquip.EQP") << "%D/KorEquip.EQP" << false << QString();
-        QTest::newRow("names file, other case") << "%D/korequip.txt" << false << QString();
-        QTest::newRow("first start: after the setup") << "%D/" << true << QString();
-        QTest::newRow("another file: refused")
-            << "%D/ext.idx" << false
-            << "This is not an equipment file (KorEquip.EQP or KorEquip.TXT): %D/ext.idx";
-        QTest::newRow("missing folder: the load's message")
-            << "%D/gone" << false << "I cannot find the file: %D/gone/KorEquip.EQP";
+    // A start with a configuration, or the first one; with quillon PATH the
+    // folder, or one of its equipment files, opened as File > Open does, at
+    // a first start once the setup has found the game.
+    void startsWithAConfiguration_data() {
+        QTest::addColumn<QString>("code");    // the configured language, empty: a first start
+        QTest::addColumn<QString>("path");    // %D: the data folder without its separator
+        QTest::addColumn<QString>("message"); // empty: none
+        QTest::addColumn<QString>("storedCode");
+        QTest::addColumn<QString>("fileMenu");
+        const auto row = [](const char* tag, const char* code, const char* path,
+                            const char* message, const char* stored, const char* menu) {
+            QTest::newRow(tag) << QString::fromLatin1(code) << QString::fromLatin1(path)
+                               << QString::fromLatin1(message) << QString::fromLatin1(stored)
+                               << QString::fromLatin1(menu);
+        };
+        row("english", "uk", "", "", "uk", "&File");
+        row("german, capitals", "DEU", "", "", "deu", "&Datei");
+        row("unknown is english", "es", "", "", "uk", "&File");
+        row("folder", "uk", "%D", "", "uk", "&File");
+        row("its KorEquip.EQP", "DEU", "%D/KorEquip.EQP", "", "deu", "&Datei");
+        row("names file, other case", "uk", "%D/korequip.txt", "", "uk", "&File");
+        row("first start: after the setup", "", "%D/", "", "uk", "&File");
+        row("another file: refused", "uk", "%D/ext.idx",
+            "This is not an equipment file (KorEquip.EQP or KorEquip.TXT): %D/ext.idx", "uk",
+            "&File");
+        row("missing folder: the load's message", "uk", "%D/gone",
+            "I cannot find the file: %D/gone/KorEquip.EQP", "uk", "&File");
     }
-    void openAtStart() {
+    void startsWithAConfiguration() {
+        QFETCH(QString, code);
         QFETCH(QString, path);
-        QFETCH(bool, firstStart);
         QFETCH(QString, message);
-        EditorHarness editor;
         QString data = editor.game.dataFolder();
         data.chop(1);
         path.replace(QStringLiteral("%D"), data);
         message.replace(QStringLiteral("%D"), data);
-        if (!firstStart)
-            QVERIFY(editor.game.writeConfiguration(QStringLiteral("uk")));
-        MainWindow& window = editor.start();
-        window.OpenAtStart(path);
-        if (firstStart) {
+        if (!code.isEmpty())
+            QVERIFY(editor.game.writeConfiguration(code));
+        QGuiApplication::clipboard()->setText(QStringLiteral("left over"));
+        MainWindow& window = editor.restart();
+        QVERIFY(window.isVisible() || code.isEmpty());
+        QCOMPARE(window.setupDialog()->isVisible(), code.isEmpty());
+        if (!path.isEmpty())
+            window.OpenAtStart(path);
+        if (code.isEmpty()) {
             QVERIFY(!window.state().FileLoaded);
             window.setupDialog()->setFolderText(editor.game.gameFolder());
             QTest::mouseClick(window.setupDialog()->useButton(), Qt::LeftButton);
         }
         QCOMPARE(editor.dialogs.informed, message.isEmpty() ? QStringList() : QStringList{message});
-        QCOMPARE(window.state().FileLoaded, message.isEmpty());
-        QCOMPARE(window.windowTitle(), message.isEmpty() ? QStringLiteral("Quillon : ") + data +
-                                                               QStringLiteral("/KorEquip.EQP")
-                                                         : QStringLiteral("Quillon"));
+        QTEST(window.state().LanguageCode, "storedCode");
+        QTEST(menuTitle(window, "mnu_file"), "fileMenu");
+        const bool loaded = !path.isEmpty() && message.isEmpty();
+        QCOMPARE(window.state().FileLoaded, loaded);
+        QCOMPARE(window.windowTitle(),
+                 loaded ? QStringLiteral("Quillon : ") + data + QStringLiteral("/KorEquip.EQP")
+                        : QStringLiteral("Quillon"));
+        QVERIFY(!window.datasheetShown());
+        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+        for (const char* on : {"mnu_open", "mnu_copy", "mnu_paste", "mnu_folders"})
+            QVERIFY2(editor.enabled(on), on);
+        for (const char* item : {"mnu_save", "mnu_save_as", "mnu_spread"})
+            QCOMPARE(editor.enabled(item), loaded);
+        QVERIFY(!editor.enabled("mnu_ins_after") && !editor.enabled("del_unit"));
+        // Without a file there is nothing to undo, whatever is typed.
+        QTest::keyClicks(window.findChild<QLineEdit*>(QStringLiteral("Text4")),
+                         QStringLiteral("7"));
+        QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("Command3"))->isEnabled(), loaded);
     }
 
     // The main window and the About window show the icon theme's picture.
     void windowsShowTheProgramIcon() {
-        EditorHarness editor;
-        MainWindow& window = editor.start();
+        MainWindow& window = editor.restart();
         const auto picture = [](const QPixmap& pixmap) {
             return pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
         };

@@ -4,6 +4,7 @@
 #include "shell/ui/FolderDialogs.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFile>
 #include <QHeaderView>
 #include <QPushButton>
@@ -23,6 +24,30 @@ MainWindow& EditorHarness::start() {
     return *window;
 }
 
+MainWindow& EditorHarness::restart() {
+    dialogs.clear();
+    if (!window || window->programEnded())
+        return start();
+    for (QWidget* other : QApplication::topLevelWidgets())
+        if (other != window.get())
+            other->hide();
+    window->start();
+    return *window;
+}
+
+namespace {
+
+// The window may count as active while a dialog just closed still has the keys.
+bool Activate(QWidget* window) {
+    window->activateWindow();
+    const auto active = [window] { return QApplication::activeWindow() == window; };
+    for (int round = 0; round < 20 && !active(); ++round) // without qWaitFor's naps
+        QCoreApplication::processEvents();
+    return QTest::qWaitFor(active);
+}
+
+} // namespace
+
 bool EditorHarness::startOpen(bool datasheet, const QString& languageCode) {
     if (!game.isValid() || !game.writeConfiguration(languageCode))
         return false;
@@ -35,10 +60,21 @@ bool EditorHarness::startOpen(bool datasheet, const QString& languageCode) {
 }
 
 bool EditorHarness::startActive(const QString& code, bool datasheet) {
-    if (!startOpen(datasheet, code))
+    return startOpen(datasheet, code) && Activate(window.get());
+}
+
+bool EditorHarness::reset(bool datasheet, const QString& code) {
+    if (window)
+        window->state().EquipmentChanged = false;
+    // Starting again reads the game anew: its descriptions and index.
+    if (!game.reset() || !game.writeConfiguration(code))
         return false;
-    window->activateWindow();
-    return QTest::qWaitForWindowActive(window.get());
+    restart();
+    const bool opened = openDataFolder();
+    if (datasheet)
+        showDatasheet();
+    dialogs.clear();
+    return opened && Activate(window.get());
 }
 
 bool EditorHarness::openDataFolder() {

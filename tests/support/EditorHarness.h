@@ -20,6 +20,10 @@ struct EditorHarness {
 
     // Creates the window and runs its start-up.
     MainWindow& start();
+    // Runs the start-up again on the window, as a new start of the program
+    // would, with the other windows closed and the messages forgotten; a
+    // window that does not exist or has ended is created.
+    MainWindow& restart();
     // Configures the language (English unless told), starts, opens the
     // game's data folder and, if asked, shows the datasheet; false if any
     // step failed.
@@ -27,6 +31,11 @@ struct EditorHarness {
     // As startOpen, in `code`'s language, with the window active so that
     // keys reach the focused widget and shortcuts fire.
     bool startActive(const QString& code = QStringLiteral("uk"), bool datasheet = false);
+    // Brings the window back to a freshly opened sample game in `code`'s
+    // language, active, on the form or the datasheet: other windows closed,
+    // the game written anew and started again, messages forgotten. A window
+    // that does not exist or has ended is created as by startActive.
+    bool reset(bool datasheet = false, const QString& code = QStringLiteral("uk"));
     // Opens the game's data folder through the open dialog.
     bool openDataFolder();
 

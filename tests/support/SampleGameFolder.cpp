@@ -7,19 +7,24 @@
 
 namespace quillon::testing {
 
-SampleGameFolder::SampleGameFolder(int units, bool withGame) {
-    if (!dir_.isValid())
-        return;
-    QDir(dir_.path()).mkpath(QStringLiteral("program"));
-    if (!withGame) {
-        valid_ = true;
-        return;
+SampleGameFolder::SampleGameFolder(int units, bool withGame) : units_(withGame ? units : -1) {
+    valid_ = dir_.isValid() && reset();
+}
+
+bool SampleGameFolder::reset(int units) {
+    QDir folder(root());
+    for (const QFileInfo& entry : folder.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+        if (entry.isDir() ? !QDir(entry.filePath()).removeRecursively()
+                          : !QFile::remove(entry.filePath()))
+            return false;
     }
+    if (!folder.mkdir(QStringLiteral("program")))
+        return false;
     samplegame::Options options;
-    options.units = units;
+    options.units = units < 0 ? units_ : units;
     options.icons = 20;
     options.sounds = 3;
-    valid_ = samplegame::WriteSampleGame(gameFolder(), options);
+    return options.units < 0 || samplegame::WriteSampleGame(gameFolder(), options);
 }
 
 QString SampleGameFolder::root() const {

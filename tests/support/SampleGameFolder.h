@@ -19,12 +19,17 @@ public:
     QString programFolder() const;    // ends in '/'
     QString userConfigFolder() const; // stands in for the user's configuration folder
 
+    // Deletes everything, then writes an empty program folder and the game
+    // again, with `units` units (as many as at the start unless given).
+    bool reset(int units = -1);
+
     // KorEquipEdit.ini in the program folder, as the editor writes it.
     bool writeConfiguration(const QString& languageCode) const;
     QString configurationPath() const;
 
 private:
     QTemporaryDir dir_;
+    int units_ = -1; // no game
     bool valid_ = false;
 };
 
