@@ -99,6 +99,8 @@ private:
 class FuzzReadersTest : public QObject {
     Q_OBJECT
 private slots:
+    // Random files stay within their limits; random tables, read onto what
+    // was read before, read back as written, byte for byte of the stored form.
     void indexFiles() {
         Input in(1);
         for (int i = 0; i < 3000; ++i) {
@@ -110,15 +112,9 @@ private slots:
             QVERIFY(index.PfpIndex.size() * 16 + 4 <= std::max<qsizetype>(file.size(), 4));
             FindPfpEntry(index, "CLASSES");
             TextContainerName(index);
-        }
-    }
 
-    // What is written reads back as it was, byte for byte of the stored form.
-    void indexTablesReadBackAsWritten() {
-        Input in(4);
-        for (int i = 0; i < 500; ++i) {
             QVector<IndexRecord> records;
-            QByteArray pfp, ext;
+            QByteArray pfp;
             const quint32 header = quint32(in.number(0, 0x7ffffffe)) * 2 + quint32(in.chance(50));
             AppendInt32(pfp, qint32(header));
             for (int r = in.number(0, 40); r > 0; --r) {
@@ -129,7 +125,6 @@ private slots:
             }
             QCOMPARE(WritePfpIndex(header, records), pfp);
             QCOMPARE(WriteExtIndex(records), pfp.mid(4));
-            GameIndex index;
             ReadPfpIndex(pfp, index);
             ReadExtIndex(pfp.mid(4), index);
             QCOMPARE(index.PfpHeader, header);
@@ -246,7 +241,6 @@ private slots:
     void hostileGraphicsCostLittle() {
         QFETCH(QByteArray, flags);
         QFETCH(QByteArray, icons);
-        QFETCH(int, shownFlags);
         QTemporaryDir dir{quillon::testing::MemoryTempTemplate()};
         const QString data = dir.path() + "/";
         const QByteArray shp = flags + icons;
@@ -266,7 +260,7 @@ private slots:
             shown += !flag.isNull();
         }
         QVERIFY2(allocated <= bound, qPrintable(QString::number(allocated)));
-        QCOMPARE(shown, shownFlags);
+        QTEST(shown, "shownFlags");
         QVERIFY(graphics.flags.size() <= ShownFlags);
         for (int n = 0; n < graphics.IconCount; ++n)
             QVERIFY(ShowUnitIcon(data, graphics, n).image.sizeInBytes() <= bound);
@@ -292,12 +286,11 @@ private slots:
     void decode() {
         QFETCH(QByteArray, codes);
         QFETCH(int, xStart);
-        QFETCH(QString, rows);
         QImage target(8, 3, QImage::Format_ARGB32);
         target.fill(Qt::transparent);
         ImageHeader header{200, 200, 0, 0, 7, 1};
         DecodeImage(target, header, codes, TestPalette(), xStart);
-        QCOMPARE(Rows(target), rows);
+        QTEST(Rows(target), "rows");
     }
 
     void sectionDirectory_data() {
@@ -317,8 +310,7 @@ private slots:
     void sectionDirectory() {
         QFETCH(QByteArray, shp);
         QFETCH(int, start);
-        QFETCH(QVector<qint64>, positions);
-        QCOMPARE(ReadSectionDirectory(shp, start), positions);
+        QTEST(ReadSectionDirectory(shp, start), "positions");
     }
 
     void flagsAndIconsFromTheDataFolder() {
