@@ -94,6 +94,15 @@ private:
     QRandomGenerator random;
 };
 
+// A data folder's SHP.PFP of flags and icons, and the index naming them.
+GameIndex WriteGraphics(const QString& data, const QByteArray& flags, const QByteArray& icons) {
+    GameIndex index;
+    if (writeWholeFile(data + "SHP.PFP", flags + icons))
+        index.PfpIndex = {IndexRecord{"FLAGSLG ", qint32(flags.size()), 0},
+                          IndexRecord{"UNITICON", qint32(icons.size()), qint32(flags.size())}};
+    return index;
+}
+
 } // namespace
 
 class FuzzReadersTest : public QObject {
@@ -245,13 +254,8 @@ private slots:
         const QString data = dir.path() + "/";
         const QByteArray shp = flags + icons;
         QVERIFY(shp.size() < 8192);
-        QVERIFY(quillon::platform::writeWholeFile(data + "shp.pfp", shp));
-        GameIndex index;
-        ReadPfpIndex(QByteArray(4, '\0') + IndexRecordBytes("FLAGSLG", int(flags.size()), 0) +
-                         IndexRecordBytes("UNITICON", int(icons.size()), int(flags.size())),
-                     index);
         Graphics graphics;
-        LoadGraphics(data, index, graphics);
+        LoadGraphics(data, WriteGraphics(data, flags, icons), graphics);
         const qint64 bound = 4 * 255 * shp.size(); // four bytes a pixel
         qint64 allocated = 0;
         int shown = 0;
@@ -322,15 +326,11 @@ private slots:
                           ImageBytes(0, 0, 2, 1, QByteArray("\x02\x09\0\0", 4))});
         const QByteArray icons =
             SectionBytes({ImageBytes(3, 1, 5, 2, QByteArray("\x04\x07\0\x02\x08\0", 6))});
-        QVERIFY(writeWholeFile(data + "SHP.PFP", flags + icons));
+        const GameIndex index = WriteGraphics(data, flags, icons);
         QByteArray pal;
         for (int i = 0; i < 256; ++i) // blue, green, red, unused
             pal.append(char(i / 2)).append(char(20)).append(char(i)).append('\0');
         QVERIFY(writeWholeFile(data + "Pal.Pfp", pal));
-        GameIndex index;
-        index.PfpIndex = {IndexRecord{"FLAGSLG ", qint32(flags.size()), 0},
-                          IndexRecord{"UNITICON", qint32(icons.size()), qint32(flags.size())}};
-
         Graphics graphics;
         const GraphicsReport report = LoadGraphics(data, index, graphics);
         QVERIFY(!report.paletteMissing);
