@@ -168,35 +168,25 @@ private slots:
                  QString(" 2|Tiger|"));
         QCOMPARE(sheet.cell(3, 21), QString(" 3"));
         QCOMPARE(QList<int>({sheet.row(), sheet.col()}), QList<int>({1, 0}));
-        QVERIFY(save(sheet, folder).ok);
+        // Shown in the order 2, 0, 1 with unit 1 current and a Move of 40:
+        // the save sorts, corrects and reselects.
+        const QList<Datasheet::Row> rows{sheet.rowCells(3), sheet.rowCells(1), sheet.rowCells(2)};
+        for (int r = 1; r <= 3; ++r)
+            sheet.setRowCells(r, rows[r - 1]);
+        sheet.setCell(3, 21, "40");
+        sheet.select(3, 5, 3, 5);
+        const SaveResult saved = save(sheet, folder);
+        QCOMPARE(saved.message, Summary({folder + "OLD_korequip.eqp", folder + "OLD_korequip.txt"},
+                                        {folder + "korequip.eqp", folder + "korequip.txt"}));
+        QCOMPARE(Bytes(folder + "korequip.txt"), QByteArray("Tiger\r\nPuma\r\n\r\n"));
+        const QByteArray records = Bytes(folder + "korequip.eqp");
+        QCOMPARE(records.size(), 2 + 3 * 168);
+        QCOMPARE(int(records[2 + 168 + 19]), 31);
+        QCOMPARE(sheet.cell(2, 0) + "|" + sheet.cell(2, 21), QString(" 1| 31"));
+        QCOMPARE(QList<int>({sheet.row(), sheet.col()}), QList<int>({2, 5}));
         QCOMPARE(
             QDir(folder).entryList(QDir::Files, QDir::Name),
             (QStringList{"OLD_korequip.eqp", "OLD_korequip.txt", "korequip.eqp", "korequip.txt"}));
-    }
-
-    // Rows shown in the order 2, 0, 1; unit 1 has a Move of 40 and is current.
-    void saveSortsCorrectsAndReselects() {
-        QTemporaryDir dir{MemoryTempTemplate()};
-        const QString folder = dir.path() + "/";
-        Datasheet sheet;
-        sheet.setRows(4);
-        const QStringList numbers = {" 2", " 0", " 1"};
-        for (int r = 1; r <= 3; ++r) {
-            for (int c = 2; c < Datasheet::ColumnCount; ++c)
-                sheet.setCell(r, c, " 0");
-            sheet.setCell(r, 0, numbers[r - 1]);
-            sheet.setCell(r, 1, "Unit" + numbers[r - 1].trimmed());
-        }
-        sheet.setCell(3, 21, "40");
-        sheet.select(3, 5, 3, 5);
-        const SaveResult result = save(sheet, folder);
-        QCOMPARE(result.message, Summary({}, {folder + "KorEquip.EQP", folder + "KorEquip.TXT"}));
-        QCOMPARE(Bytes(folder + "KorEquip.TXT"), QByteArray("Unit0\r\nUnit1\r\nUnit2\r\n"));
-        const QByteArray eqp = Bytes(folder + "KorEquip.EQP");
-        QCOMPARE(eqp.size(), 2 + 3 * 168);
-        QCOMPARE(int(eqp[2 + 168 + 19]), 31);
-        QCOMPARE(sheet.cell(2, 0) + "|" + sheet.cell(2, 21), QString(" 1| 31"));
-        QCOMPARE(QList<int>({sheet.row(), sheet.col()}), QList<int>({2, 5}));
     }
 
     // A save that is refused or fails changes no file, backups included,
