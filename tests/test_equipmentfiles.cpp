@@ -30,16 +30,6 @@ QByteArray eqpFile(int count, int records) {
     return bytes;
 }
 
-SaveResult save(Datasheet& sheet, const QString& folder) {
-    SaveInputs inputs;
-    inputs.equipmentFolder = folder;
-    return SaveEquipmentFiles(sheet, inputs);
-}
-
-QByteArray Name(const QByteArray& text) {
-    return text.leftJustified(8, '\0');
-}
-
 // Two leading entries, one description per text, then `trailingText`.
 TextContainer MakeGame(const QList<QByteArray>& descriptions, const QByteArray& trailingText = {}) {
     QList<QByteArray> entries{"CLASSES", "# classes\r\nTank\r\nPlane\r\n", "misc    ", "Foot\r\n"};
@@ -175,7 +165,7 @@ private slots:
             sheet.setRowCells(r, rows[r - 1]);
         sheet.setCell(3, 21, "40");
         sheet.select(3, 5, 3, 5);
-        const SaveResult saved = save(sheet, folder);
+        const SaveResult saved = SaveEquipmentFiles(sheet, {folder, {}, false, nullptr});
         QCOMPARE(saved.message, Summary({folder + "OLD_korequip.eqp", folder + "OLD_korequip.txt"},
                                         {folder + "korequip.eqp", folder + "korequip.txt"}));
         QCOMPARE(Bytes(folder + "korequip.txt"), QByteArray("Tiger\r\nPuma\r\n\r\n"));
@@ -406,7 +396,7 @@ private slots:
             index.ExtIndex[0].name = "../../zz";
         if (damage.startsWith("3276")) {
             index.PfpIndex.insert(first + 30, damage.toInt() - 1 - index.PfpIndex.size(),
-                                  {Name("EXTRA"), 0, 1});
+                                  {QByteArray("EXTRA\0\0\0", 8), 0, 1});
             QVERIFY(InsertUnitAfter(game.state.datasheet, game.state.LongDescriptions));
         }
         QVERIFY(platform::writeWholeFile(game.data + "pfpdata.idx",
