@@ -24,14 +24,6 @@ using quillon::testing::SectionBytes;
 // within limits.
 namespace {
 
-// Palette index i is the colour red = i, so pixels read back as indexes.
-Palette TestPalette() {
-    Palette palette;
-    for (int i = 0; i < 256; ++i)
-        palette[i] = qRgb(i, 0, 0);
-    return palette;
-}
-
 QString Rows(const QImage& image) {
     QStringList rows;
     for (int y = 0; y < image.height(); ++y) {
@@ -292,8 +284,10 @@ private slots:
         QFETCH(int, xStart);
         QImage target(8, 3, QImage::Format_ARGB32);
         target.fill(Qt::transparent);
-        ImageHeader header{200, 200, 0, 0, 7, 1};
-        DecodeImage(target, header, codes, TestPalette(), xStart);
+        Palette palette; // index i is red = i, so pixels read back as indexes
+        for (int i = 0; i < 256; ++i)
+            palette[i] = qRgb(i, 0, 0);
+        DecodeImage(target, ImageHeader{200, 200, 0, 0, 7, 1}, codes, palette, xStart);
         QTEST(Rows(target), "rows");
     }
 

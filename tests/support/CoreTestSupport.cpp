@@ -162,10 +162,9 @@ TextContainer MakeTextContainer(const QList<QByteArray>& namesAndTexts) {
     const qint32 numFirst = qint32(namesAndTexts.size() / 2), shpFirst = numFirst + 2;
     game.pfpFile += IndexRecordBytes("7", 40, 0) + IndexRecordBytes("8", 40, 40) +
                     IndexRecordBytes("FLAGSLG ", 500, 0) + IndexRecordBytes("UNITICON", 900, 500);
-    const qint32 fourBlanks = 0x20202020;
     game.extFile = IndexRecordBytes("TXT", 0, numFirst) +
                    IndexRecordBytes("NUM", numFirst, shpFirst) +
-                   IndexRecordBytes("shp     ", fourBlanks, fourBlanks);
+                   IndexRecordBytes("shp     ", 0x20202020, 0x20202020);
     return game;
 }
 
