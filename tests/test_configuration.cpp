@@ -14,6 +14,7 @@
 using namespace quillon;
 
 Q_DECLARE_METATYPE(quillon::ConfigurationPlace)
+Q_DECLARE_METATYPE(quillon::ConfigurationFacts)
 
 namespace {
 
@@ -65,8 +66,6 @@ private slots:
     }
     void readingKeys() {
         QFETCH(QByteArray, file);
-        QFETCH(QString, gameFolder);
-        QFETCH(QString, languageCode);
         QTemporaryDir dir{testing::MemoryTempTemplate()};
         QVERIFY(platform::writeWholeFile(dir.filePath("KorEquipEdit.ini"), file));
         EditorState state;
@@ -75,8 +74,8 @@ private slots:
         state.LanguageCode = "old";
         QCOMPARE(ReadConfiguration(state, dir.filePath("nogame/")), ConfigurationSource::File);
         QVERIFY(state.ConfigLoaded);
-        QCOMPARE(state.GameFolder, gameFolder);
-        QCOMPARE(state.LanguageCode, languageCode);
+        QTEST(state.GameFolder, "gameFolder");
+        QTEST(state.LanguageCode, "languageCode");
     }
 
     // The default game is taken and written down: in Windows-1252 whenever
@@ -114,33 +113,29 @@ private slots:
 
     // Which file is read and which one written, from what exists where.
     void choosingThePlace_data() {
-        QTest::addColumn<bool>("beside"); // a file beside the program
-        QTest::addColumn<bool>("besideWritable");
-        QTest::addColumn<bool>("inUserFolder");
-        QTest::addColumn<bool>("userFolderKnown");
+        // A file beside the program, replaceable there; one in the user's
+        // folder; a user folder known.
+        QTest::addColumn<ConfigurationFacts>("facts");
         QTest::addColumn<ConfigurationPlace>("read");
         QTest::addColumn<ConfigurationPlace>("write");
         using P = ConfigurationPlace;
+        using F = ConfigurationFacts;
         QTest::newRow("a copy with its own file")
-            << true << true << true << true << P::ProgramFolder << P::ProgramFolder;
+            << F{true, true, true, true} << P::ProgramFolder << P::ProgramFolder;
         QTest::newRow("installed, first start")
-            << false << false << false << true << P::None << P::UserFolder;
+            << F{false, false, false, true} << P::None << P::UserFolder;
         QTest::newRow("installed, set up before")
-            << false << false << true << true << P::UserFolder << P::UserFolder;
+            << F{false, false, true, true} << P::UserFolder << P::UserFolder;
         QTest::newRow("read-only file beside, first start")
-            << true << false << false << true << P::ProgramFolder << P::UserFolder;
+            << F{true, false, false, true} << P::ProgramFolder << P::UserFolder;
         QTest::newRow("read-only file beside, set up before")
-            << true << false << true << true << P::UserFolder << P::UserFolder;
+            << F{true, false, true, true} << P::UserFolder << P::UserFolder;
         QTest::newRow("no user folder")
-            << true << false << false << false << P::ProgramFolder << P::ProgramFolder;
+            << F{true, false, false, false} << P::ProgramFolder << P::ProgramFolder;
     }
     void choosingThePlace() {
-        QFETCH(bool, beside);
-        QFETCH(bool, besideWritable);
-        QFETCH(bool, inUserFolder);
-        QFETCH(bool, userFolderKnown);
-        const ConfigurationChoice choice =
-            ChooseConfigurationPlaces({beside, besideWritable, inUserFolder, userFolderKnown});
+        QFETCH(ConfigurationFacts, facts);
+        const ConfigurationChoice choice = ChooseConfigurationPlaces(facts);
         QTEST(choice.read, "read");
         QTEST(choice.write, "write");
     }
@@ -153,8 +148,7 @@ private slots:
     }
     void programFolder() {
         QFETCH(QString, applicationDir);
-        QFETCH(QString, programFolder);
-        QCOMPARE(ProgramFolderFrom(applicationDir), programFolder);
+        QTEST(ProgramFolderFrom(applicationDir), "programFolder");
     }
 };
 

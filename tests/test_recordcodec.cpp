@@ -67,8 +67,7 @@ private slots:
     void loadingWritesCellTexts() {
         QFETCH(QList<int>, patches);
         QFETCH(int, column);
-        QFETCH(QString, text);
-        QCOMPARE(RecordToCells(7, "  Unit ", recordWith(patches)).text(column), text);
+        QTEST(RecordToCells(7, "  Unit ", recordWith(patches)).text(column), "text");
     }
 
     // Every data column at both ends of its range, one beyond each, halves
@@ -117,15 +116,11 @@ private slots:
         }
         // Column 73 is read back value by value and kept as typed.
         const QString rest = QString(" 0").repeated(119);
-        for (const auto& [input, value] : QList<std::pair<QString, int>>{{"0", 0},
-                                                                         {"255", 255},
-                                                                         {"-1", 0},
-                                                                         {"256", 255},
-                                                                         {"13.5", 14},
-                                                                         {"2.5", 2},
-                                                                         {"x", 0}})
-            add(qPrintable("unknown " + input), 73, input, input, 48, 1, value,
-                loaded(value) + rest);
+        const QStringList inputs{"0", "255", "-1", "256", "13.5", "2.5", "x"};
+        const QList<int> values{0, 255, 0, 255, 14, 2, 0};
+        for (qsizetype i = 0; i < inputs.size(); ++i)
+            add(qPrintable("unknown " + inputs[i]), 73, inputs[i], inputs[i], 48, 1, values[i],
+                loaded(values[i]) + rest);
         add("unknown bytes empty", 73, "", "", 48, 1, 0, loaded(0) + rest);
         QTest::newRow("unknown bytes beyond the typed values are zero")
             << 73 << " 1 2 300 -5 x 07"

@@ -15,60 +15,9 @@ using namespace quillon::testing;
 class SampleGameTest : public QObject {
     Q_OBJECT
 private slots:
-    // The other tests use the generated game heavily; this checks that it
-    // is laid out as the game's files are, readable by the editor and
-    // repeatable.
-    void gameIsSoundAndDeterministic() {
-        QTemporaryDir dir{MemoryTempTemplate()}, same{MemoryTempTemplate()},
-            other{MemoryTempTemplate()};
-        const samplegame::Options options{40, 13, 2, 9};
-        const QString game = dir.path() + "/";
-        QVERIFY(samplegame::WriteSampleGame(game, options));
-
-        EditorState state;
-        state.GameFolder = game;
-        QCOMPARE(CheckGameFolder(state), QStringList());
-        // Every container's records are contiguous from offset 0 and cover
-        // its file exactly; ext.idx gives each container's first/next record.
-        const QString data = state.DataFolder;
-        const QList<gamedata::IndexRecord>& entries = state.index.PfpIndex;
-        const QList<gamedata::IndexRecord>& ext = state.index.ExtIndex;
-        QCOMPARE(ext.size(), 3);
-        QCOMPARE(ext[2].size, 0x20202020);
-        for (qsizetype c = 0; c < ext.size(); ++c) {
-            const qint32 first = c == 0 ? 0 : ext[c - 1].offset;
-            const qint32 next = c + 1 < ext.size() ? ext[c].offset : qint32(entries.size());
-            if (c + 1 < ext.size())
-                QCOMPARE(ext[c].size, first);
-            qint32 position = 0;
-            for (qint32 k = first; k < next; ++k) {
-                QCOMPARE(entries[k].offset, position);
-                position += entries[k].size;
-            }
-            QCOMPARE(position,
-                     Bytes(data + QByteArray(ext[c].name).replace('\0', "") + ".pfp").size());
-        }
-        QCOMPARE(state.lists.moveMethods.size(), 11);
-        QCOMPARE(state.lists.moveMedia.size(), 2);
-        QVERIFY(!state.lists.classes.isEmpty() && !state.lists.NationNames.isEmpty());
-        for (int icon = 0; icon < 13; ++icon)
-            QVERIFY(gamedata::ShowUnitIcon(state.DataFolder, state.graphics, icon).valid);
-        QCOMPARE(state.soundFiles.size(), 3); // one with an upper-case extension
-        // A game it writes is clean, notes included.
-        QVERIFY(LoadEquipmentFiles(data, state.datasheet, i18n::Language::English).ok);
-        QCOMPARE(check::CheckUnits(state.datasheet, check::ReferenceOf(state)).problems.size(),
-                 size_t(0));
-
-        QVERIFY(samplegame::WriteSampleGame(same.path() + "/", options));
-        QVERIFY(samplegame::WriteSampleGame(other.path() + "/", {40, 13, 2, 10}));
-        for (const char* folder : {"", "data/", "bnk/"})
-            QCOMPARE(FolderBytes(same.path() + "/" + folder), FolderBytes(game + folder));
-        QVERIFY(FolderBytes(other.path() + "/data/") != FolderBytes(data));
-        QVERIFY(!samplegame::WriteSampleGame(data + "ext.idx/game", options));
-    }
-
-    // Every size the generator accepts is read in full; it refuses the
-    // sizes the editor could not read, and writes nothing then.
+    // Every size the generator accepts is read in full, laid out as the
+    // game's files are and clean, notes included; it refuses the sizes the
+    // editor could not read, and writes nothing then.
     void acceptedSizesAreReadCompletely_data() {
         using namespace samplegame;
         QTest::addColumn<int>("units");
@@ -76,6 +25,7 @@ private slots:
         QTest::addColumn<bool>("equipmentOnly"); // beside a game of 40 units
         QTest::addColumn<bool>("written");
         QTest::newRow("one unit, one icon") << 1 << 1 << false << true;
+        QTest::newRow("40 units, 13 icons") << 40 << 13 << false << true;
         QTest::newRow("the largest game") << MaxGameUnits << MaxIcons << false << true;
         QTest::newRow("a unit more than the index holds")
             << MaxGameUnits + 1 << 10 << false << false;
@@ -93,10 +43,10 @@ private slots:
         const QString game = dir.path() + "/game/";
         const QString equipment = equipmentOnly ? dir.path() + "/big/" : game + "data/";
         if (equipmentOnly) {
-            QVERIFY(samplegame::WriteSampleGame(game, {40, icons, 1, 3}));
+            QVERIFY(samplegame::WriteSampleGame(game, {40, icons, 2, 3}));
             QCOMPARE(samplegame::WriteEquipmentFiles(equipment, units), written);
         } else {
-            QCOMPARE(samplegame::WriteSampleGame(game, {units, icons, 1, 3}), written);
+            QCOMPARE(samplegame::WriteSampleGame(game, {units, icons, 2, 3}), written);
         }
         if (!written) {
             QVERIFY(!QDir(equipmentOnly ? equipment : game).exists());
@@ -110,13 +60,56 @@ private slots:
         QCOMPARE(state.datasheet.rows(), units + 1);
         QCOMPARE(state.index.PfpIndex.size(),
                  (Bytes(state.DataFolder + "pfpdata.idx").size() - 4) / 16);
+        // Every container's records are contiguous from offset 0 and cover
+        // its file exactly; ext.idx gives each container's first/next record.
+        const QList<gamedata::IndexRecord>& entries = state.index.PfpIndex;
+        const QList<gamedata::IndexRecord>& ext = state.index.ExtIndex;
+        QCOMPARE(ext.size(), 3);
+        QCOMPARE(ext[2].size, 0x20202020);
+        for (qsizetype c = 0; c < ext.size(); ++c) {
+            const qint32 first = c == 0 ? 0 : ext[c - 1].offset;
+            const qint32 next = c + 1 < ext.size() ? ext[c].offset : qint32(entries.size());
+            if (c + 1 < ext.size())
+                QCOMPARE(ext[c].size, first);
+            qint32 position = 0;
+            for (qint32 k = first; k < next; ++k) {
+                QCOMPARE(entries[k].offset, position);
+                position += entries[k].size;
+            }
+            const QString container = QByteArray(ext[c].name).replace('\0', "") + ".pfp";
+            QCOMPARE(position, Bytes(state.DataFolder + container).size());
+        }
         const int described = equipmentOnly ? 40 : units;
         QVERIFY(state.LongDescriptions.size() >= described);
         for (int unit = 0; unit < described; ++unit)
             QVERIFY(!state.LongDescriptions[unit].startsWith(' ')); // no placeholder
+        QCOMPARE(state.lists.moveMethods.size(), 11);
+        QCOMPARE(state.lists.moveMedia.size(), 2);
+        QVERIFY(!state.lists.classes.isEmpty() && !state.lists.NationNames.isEmpty());
         QCOMPARE(state.graphics.flags.size(), 31);
         QVERIFY(!state.graphics.flags.contains(QImage()));
         QCOMPARE(state.graphics.IconCount, icons);
+        for (int icon : {0, icons - 1})
+            QVERIFY(gamedata::ShowUnitIcon(state.DataFolder, state.graphics, icon).valid);
+        QCOMPARE(state.soundFiles.size(), 3); // one with an upper-case extension
+        if (units == 40)                      // the whole check is slow on the largest game
+            QCOMPARE(check::CheckUnits(state.datasheet, check::ReferenceOf(state)).problems.size(),
+                     size_t(0));
+    }
+
+    // The same options write the same files, another seed other data.
+    void gameIsDeterministic() {
+        QTemporaryDir dir{MemoryTempTemplate()}, same{MemoryTempTemplate()},
+            other{MemoryTempTemplate()};
+        const samplegame::Options options{40, 13, 2, 9};
+        const QString game = dir.path() + "/";
+        QVERIFY(samplegame::WriteSampleGame(game, options));
+        QVERIFY(samplegame::WriteSampleGame(same.path() + "/", options));
+        QVERIFY(samplegame::WriteSampleGame(other.path() + "/", {40, 13, 2, 10}));
+        for (const char* folder : {"", "data/", "bnk/"})
+            QCOMPARE(FolderBytes(same.path() + "/" + folder), FolderBytes(game + folder));
+        QVERIFY(FolderBytes(other.path() + "/data/") != FolderBytes(game + "data/"));
+        QVERIFY(!samplegame::WriteSampleGame(game + "data/ext.idx/game", options));
     }
 };
 

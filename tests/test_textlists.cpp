@@ -8,7 +8,8 @@ using namespace quillon::gamedata;
 
 namespace {
 
-const auto Record = quillon::testing::IndexRecordBytes;
+using namespace quillon::testing;
+const auto Record = IndexRecordBytes;
 
 QByteArray PfpFile(const QList<QByteArray>& names, const QByteArray& tail = {}) {
     QByteArray out("\x01\x02\x03\x04", 4);
@@ -18,25 +19,6 @@ QByteArray PfpFile(const QList<QByteArray>& names, const QByteArray& tail = {}) 
         offset += 10;
     }
     return out + tail;
-}
-
-// A text container and its index from (entry name, entry text) pairs, with
-// a final record for something else, as a game's index has.
-struct Game {
-    QByteArray container;
-    GameIndex index;
-};
-
-Game MakeGame(const QList<QByteArray>& namesAndTexts) {
-    Game game;
-    for (qsizetype i = 0; i + 1 < namesAndTexts.size(); i += 2) {
-        const QByteArray& text = namesAndTexts[i + 1];
-        game.index.PfpIndex.append(IndexRecord{namesAndTexts[i].leftJustified(8, '\0', true),
-                                               qint32(text.size()), qint32(game.container.size())});
-        game.container += text;
-    }
-    game.index.PfpIndex.append(IndexRecord{QByteArray("FLAGSLG\0", 8), 0, 0});
-    return game;
 }
 
 using ListField = QStringList TextLists::*;
@@ -77,8 +59,8 @@ private slots:
             << QList<QByteArray>{"CLASSES", Classes} << &TextLists::classes
             << QStringList{"Infantry", "Tank", "Artillery"};
         QTest::newRow("every byte 0x80 to 0x9F")
-            << QList<QByteArray>{"CLASSES", "Tank\r\n" + quillon::testing::HighBytes() + "\r\n"}
-            << &TextLists::classes << QStringList{"Tank", quillon::testing::HighCharacters};
+            << QList<QByteArray>{"CLASSES", "Tank\r\n" + HighBytes() + "\r\n"}
+            << &TextLists::classes << QStringList{"Tank", HighCharacters};
         QTest::newRow("blank special is an item")
             << QList<QByteArray>{"CLASSES", Classes, "SPECIALS", "None\r\n\r\nBridge\r\n"}
             << &TextLists::specials << QStringList{"None", "", "Bridge"};
@@ -128,13 +110,13 @@ private slots:
         QFETCH(QList<QByteArray>, entries);
         QFETCH(ListField, field);
         QFETCH(QStringList, expected);
-        const Game game = MakeGame(entries);
+        const TextContainer game = MakeTextContainer(entries);
         TextLists lists;
         QStringList descriptions;
-        LoadTextLists(game.container, game.index, lists, descriptions);
+        LoadTextLists(game.container, game.index(), lists, descriptions);
         QCOMPARE(lists.*field, expected);
         // A second check rebuilds the lists instead of adding to them.
-        LoadTextLists(game.container, game.index, lists, descriptions);
+        LoadTextLists(game.container, game.index(), lists, descriptions);
         QCOMPARE(lists.*field, expected);
     }
 
@@ -162,16 +144,15 @@ private slots:
         QFETCH(int, minCount);
         QFETCH(int, size);
         QFETCH(int, unit);
-        QFETCH(QString, expected);
-        const Game game = MakeGame(
+        const TextContainer game = MakeTextContainer(
             QList<QByteArray>{"CLASSES", Classes, QByteArray("0\0\0\0\0\0\0\0", 8), "Rifles\r\n",
                               "1", "Pistols\r\n", "3", "  Heavy tank \r\nSecond line\r\n"} +
             more);
         TextLists lists;
         QStringList descriptions;
-        LoadTextLists(game.container, game.index, lists, descriptions, minCount);
+        LoadTextLists(game.container, game.index(), lists, descriptions, minCount);
         QCOMPARE(descriptions.size(), size);
-        QCOMPARE(descriptions[unit], expected);
+        QTEST(descriptions[unit], "expected");
     }
 
     // Read onto the records of an earlier check; looked up by trimmed name.
@@ -221,12 +202,10 @@ private slots:
     }
     void textContainerName() {
         QFETCH(QByteArray, file);
-        QFETCH(QString, name);
-        QFETCH(int, extLast);
         GameIndex index;
         ReadExtIndex(file, index);
-        QCOMPARE(TextContainerName(index), name);
-        QCOMPARE(index.ExtLast(), extLast);
+        QTEST(TextContainerName(index), "name");
+        QTEST(index.ExtLast(), "extLast");
         QCOMPARE(WriteExtIndex(index.ExtIndex), file.left(file.size() / 16 * 16));
     }
 
@@ -249,8 +228,7 @@ private slots:
         QFETCH(QByteArray, container);
         QFETCH(int, offset);
         QFETCH(int, size);
-        QFETCH(QStringList, lines);
-        QCOMPARE(ReadTextEntry(container, IndexRecord{QByteArray(8, ' '), size, offset}), lines);
+        QTEST(ReadTextEntry(container, IndexRecord{QByteArray(8, ' '), size, offset}), "lines");
     }
 };
 

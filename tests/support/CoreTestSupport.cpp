@@ -144,6 +144,30 @@ QByteArray IndexRecordBytes(const QByteArray& name, qint32 size, qint32 offset) 
     return out;
 }
 
+gamedata::GameIndex TextContainer::index() const {
+    gamedata::GameIndex index;
+    gamedata::ReadPfpIndex(pfpFile, index);
+    gamedata::ReadExtIndex(extFile, index);
+    return index;
+}
+
+TextContainer MakeTextContainer(const QList<QByteArray>& namesAndTexts) {
+    TextContainer game{{}, QByteArray("\x04\x03\x02\x01", 4), {}};
+    for (qsizetype i = 0; i + 1 < namesAndTexts.size(); i += 2) {
+        const QByteArray& text = namesAndTexts[i + 1];
+        game.pfpFile +=
+            IndexRecordBytes(namesAndTexts[i], qint32(text.size()), qint32(game.container.size()));
+        game.container += text;
+    }
+    const qint32 numFirst = qint32(namesAndTexts.size() / 2), shpFirst = numFirst + 2;
+    game.pfpFile += IndexRecordBytes("7", 40, 0) + IndexRecordBytes("8", 40, 40) +
+                    IndexRecordBytes("FLAGSLG ", 500, 0) + IndexRecordBytes("UNITICON", 900, 500);
+    game.extFile = IndexRecordBytes("TXT", 0, numFirst) +
+                   IndexRecordBytes("NUM", numFirst, shpFirst) +
+                   IndexRecordBytes("shp     ", 0x20202020, 0x20202020);
+    return game;
+}
+
 std::unique_ptr<QProcess> StartCli(const QStringList& arguments, const QStringList& environment,
                                    const QString& program) {
     auto process = std::make_unique<QProcess>();

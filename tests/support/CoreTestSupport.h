@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gamedata/IndexFiles.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QMap>
@@ -34,6 +36,17 @@ QByteArray ImageBytes(qint32 x0, qint32 y0, qint32 x1, qint32 y1, const QByteArr
 // An image section: tag, count, directory, then the images. `entries`
 // directory entries (the images' count unless given) cycle through them.
 QByteArray SectionBytes(const QList<QByteArray>& images, int entries = -1);
+
+// A game's text container from (entry name, entry text) pairs, followed by
+// a container whose entries have numeric names and a graphics container,
+// with the index files as the game stores them.
+struct TextContainer {
+    QByteArray container;
+    QByteArray pfpFile;
+    QByteArray extFile;
+    gamedata::GameIndex index() const;
+};
+TextContainer MakeTextContainer(const QList<QByteArray>& namesAndTexts);
 
 // All 32 bytes 0x80..0x9F, the ones Windows-1252 leaves undefined included,
 // and the characters they stand for.
