@@ -115,10 +115,26 @@ int RunEditorSession(const QString& gameFolder, const QString& equipmentFolder) 
          [&] {
              QClipboard* clipboard = QGuiApplication::clipboard();
              QByteArray text = clipboard->mimeData()->data(QStringLiteral("text/plain"));
-             clipboard->clear(); // the text changes in place, not in a copy
-             text.removeIf([](char c) { return c == ' '; });
+             clipboard->clear(); // only one copy of the block at a time
+             // A spreadsheet drops the blank before a number; a text with
+             // blanks inside (column 73's bytes) comes back as it went.
+             QByteArray edited;
+             edited.reserve(text.size());
+             qsizetype cellStart = 0;
+             for (qsizetype i = 0; i <= text.size(); ++i) {
+                 if (i < text.size() && text[i] != '\t' && text[i] != '\n')
+                     continue;
+                 QByteArrayView cell = QByteArrayView(text).sliced(cellStart, i - cellStart);
+                 if (cell.startsWith(' ') && !cell.sliced(1).contains(' '))
+                     cell = cell.sliced(1);
+                 edited += cell;
+                 if (i < text.size())
+                     edited += text[i];
+                 cellStart = i + 1;
+             }
+             text = QByteArray(); // gone before the new one is offered
              auto* mime = new QMimeData;
-             mime->setData(QStringLiteral("text/plain"), text);
+             mime->setData(QStringLiteral("text/plain"), edited);
              clipboard->setMimeData(mime);
          },
          [&] { trigger("mnu_paste"); }},
