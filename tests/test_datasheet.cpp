@@ -167,9 +167,7 @@ private slots:
         QFETCH(QString, text);
         Datasheet sheet;
         sheet.setRows(2);
-        QString bytes;
-        for (int i = 0; i < 120; ++i)
-            bytes += u" 9";
+        const QString bytes = QStringLiteral(" 9").repeated(120);
         for (const QString& written : {text, QString(" 7"), bytes, QString("Name"), text}) {
             sheet.setCell(1, col, written);
             QCOMPARE(sheet.cell(1, col), written);

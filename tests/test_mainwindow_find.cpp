@@ -84,16 +84,6 @@ template <typename Wanted> int selectEntries(ReportWindow& report, Wanted wanted
     return count;
 }
 
-void doubleClickSelected(ReportWindow& report) {
-    QTableView* table = report.table();
-    QVERIFY(QTest::qWaitForWindowExposed(&report));
-    const QModelIndex index = table->selectionModel()->selectedRows().value(0);
-    table->scrollTo(index);
-    const QPoint at = table->visualRect(index).center();
-    QTest::mousePress(table->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
-}
-
 DatasheetModel::CellTint Tint(std::initializer_list<std::pair<int, std::vector<int>>> rows) {
     DatasheetModel::CellTint tint;
     for (const auto& [row, columns] : rows)
@@ -367,7 +357,13 @@ private slots:
         QCOMPARE(selectEntries(*report, [&](int e) { return report->problem(e).column == 29; }), 1);
         if (!datasheet)
             window().formView()->findChild<QLineEdit*>(QStringLiteral("Text4"))->setText("77");
-        doubleClickSelected(*report);
+        QTableView* table = report->table();
+        QVERIFY(QTest::qWaitForWindowExposed(report));
+        const QModelIndex index = table->selectionModel()->selectedRows().value(0);
+        table->scrollTo(index);
+        const QPoint at = table->visualRect(index).center();
+        QTest::mousePress(table->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
         if (datasheet) {
             QCOMPARE(QPair(sheet().row(), sheet().col()), QPair(6, 29));
             QCOMPARE(window().datasheetPage()->filterField()->text(), filterAfter);
