@@ -228,10 +228,9 @@ private slots:
         QRandomGenerator random(7);
         for (int round = 0; round < 300; ++round) {
             std::vector<Key> a(size_t(random.bounded(25))), b(size_t(random.bounded(25)));
-            for (Key& key : a)
-                key = random.bounded(3);
-            for (Key& key : b)
-                key = random.bounded(3);
+            for (std::vector<Key>* keys : {&a, &b})
+                for (Key& key : *keys)
+                    key = random.bounded(3);
             const auto common = CommonSubsequence(a, b, 100);
             QVERIFY(common.has_value());
             QCOMPARE(int(common->size()), lcsLength(a, b));

@@ -34,6 +34,11 @@ QString names(const Datasheet& sheet) {
     return list.join(u',');
 }
 
+// The current cell, then the far corner of the block.
+QList<int> cursor(const Datasheet& sheet) {
+    return {sheet.row(), sheet.col(), sheet.rowSel(), sheet.colSel()};
+}
+
 enum Operation { After, Before, Delete };
 using Edit = bool (*)(Datasheet&, QStringList&);
 const Edit edits[] = {InsertUnitAfter, InsertUnitBefore, DeleteUnit};
@@ -74,16 +79,13 @@ private slots:
         QSignalSpy changed(&sheet, &Datasheet::cellsChanged);
         sheet.select(2, 3, 4, 5);
         sheet.setRow(3); // collapses the block onto the new current cell
-        QCOMPARE(QList<int>({sheet.row(), sheet.col(), sheet.rowSel(), sheet.colSel()}),
-                 QList<int>({3, 3, 3, 3}));
+        QCOMPARE(cursor(sheet), QList<int>({3, 3, 3, 3}));
         sheet.setColSel(6);
         sheet.setCol(1);
-        QCOMPARE(QList<int>({sheet.row(), sheet.col(), sheet.rowSel(), sheet.colSel()}),
-                 QList<int>({3, 1, 3, 1}));
+        QCOMPARE(cursor(sheet), QList<int>({3, 1, 3, 1}));
         QCOMPARE(moved.count(), 4);
         sheet.select(99, 500, -7, -1); // clamped, never out of the grid
-        QCOMPARE(QList<int>({sheet.row(), sheet.col(), sheet.rowSel(), sheet.colSel()}),
-                 QList<int>({5, 73, 0, 0}));
+        QCOMPARE(cursor(sheet), QList<int>({5, 73, 0, 0}));
         QCOMPARE(sheet.text(), QString("5.73"));
 
         sheet.setCell(6, 1, "x");
@@ -320,8 +322,7 @@ private slots:
                 QCOMPARE(sheet.cell(r, 2) + sheet.cell(r, 44) + sheet.cell(r, 45), QString("00"));
         }
         QCOMPARE(descriptions.size(), std::max(2001, sheet.rows() - 1));
-        QCOMPARE(QList<int>({sheet.row(), sheet.col(), sheet.rowSel(), sheet.colSel()}),
-                 QList<int>({current[2], current[3], current[2], current[3]}));
+        QCOMPARE(cursor(sheet), QList<int>({current[2], current[3], current[2], current[3]}));
         if (!expected.isEmpty())
             QCOMPARE(QPair(sheet.markedRow(), sheet.markedCol()), QPair(current[2], 1));
     }

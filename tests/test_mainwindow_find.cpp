@@ -338,7 +338,6 @@ private slots:
     void checkWindowGoesToProblem() {
         QFETCH(bool, datasheet);
         QFETCH(QString, filter);
-        QFETCH(QString, filterAfter);
         if (!datasheet)
             window().ToggleView();
         sheet().setCell(3, 4, QStringLiteral("abc"));
@@ -366,7 +365,7 @@ private slots:
         QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
         if (datasheet) {
             QCOMPARE(QPair(sheet().row(), sheet().col()), QPair(6, 29));
-            QCOMPARE(window().datasheetPage()->filterField()->text(), filterAfter);
+            QTEST(window().datasheetPage()->filterField()->text(), "filterAfter");
             QVERIFY(window().datasheetView()->currentIndex().isValid());
         } else {
             QCOMPARE(window().formView()->shownRow(), 6);
