@@ -23,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -491,9 +492,9 @@ private slots:
     }
     void longStepsShowTheirProgress() {
         QFETCH(QString, step);
-        EditorHarness editor;
-        QVERIFY(editor.startOpen(true));
+        QVERIFY(editor.reset(true));
         editor.window->setProgressDelay(0);
+        const auto restore = qScopeGuard([this] { editor.window->setProgressDelay(1000); });
         editor.clickCell(1, 1);
         editor.clickCell(10, 5, Qt::ShiftModifier);
         QGuiApplication::clipboard()->setText(QStringLiteral("7\r").repeated(10));

@@ -82,14 +82,12 @@ private:
 
     void commitFormEdit() {
         toForm();
-        const int box = int(random_.bounded(5));
-        if (box == 0)
-            field<QPlainTextEdit>("Text3")->setPlainText(anyValue() + "\nline");
+        const char* const boxes[] = {"Text3", "Text2", "Text4", "Text25", "Text25"};
+        const char* box = boxes[random_.bounded(5)];
+        if (box == boxes[0])
+            field<QPlainTextEdit>(box)->setPlainText(anyValue() + "\nline");
         else
-            field<QLineEdit>(box == 1   ? "Text2"
-                             : box == 2 ? "Text4"
-                                        : "Text25")
-                ->setText(anyValue());
+            field<QLineEdit>(box)->setText(anyValue());
         commitForm();
     }
     void pasteDescription() {
