@@ -5,7 +5,6 @@
 #include "datasheet/Datasheet.h"
 #include "datasheet/ui/DatasheetView.h"
 #include "formview/ui/FormView.h"
-#include "shell/ui/FolderBrowser.h"
 #include "shell/ui/FolderDialogs.h"
 #include "shell/ui/SetupDialog.h"
 #include "support/EditorHarness.h"
@@ -25,7 +24,6 @@
 #include <QRandomGenerator>
 #include <QSet>
 #include <QTest>
-#include <QTreeView>
 #include <QWheelEvent>
 
 using namespace quillon;
@@ -385,23 +383,6 @@ private slots:
                 keys.insert(key[0].toCombined());
             }
         }
-    }
-
-    // The open and save-as dialogs: the tree has the focus, Escape closes them.
-    void folderDialogsTakeKeys_data() {
-        QTest::addColumn<QString>("dialog");
-        QTest::newRow("open") << "Form2";
-        QTest::newRow("save as") << "Form5";
-    }
-    void folderDialogsTakeKeys() {
-        QFETCH(QString, dialog);
-        QVERIFY(editor.reset());
-        auto* shown = editor.window->findChild<FolderDialog*>(dialog);
-        editor.action(dialog == QLatin1String("Form2") ? "mnu_open" : "mnu_save_as")->trigger();
-        QVERIFY(shown->isVisible());
-        QCOMPARE(shown->focusWidget(), shown->browser()->folderTree());
-        QTest::keyClick(shown->focusWidget(), Qt::Key_Escape);
-        QVERIFY(!shown->isVisible());
     }
 };
 
