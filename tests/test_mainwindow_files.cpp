@@ -468,16 +468,13 @@ private slots:
     void longStepsShowTheirProgress_data() {
         QTest::addColumn<QString>("step");
         QTest::addColumn<QString>("label");
-        QTest::newRow("open") << "mnu_open"
-                              << "Reading the units... modal";
-        QTest::newRow("copy") << "mnu_copy"
-                              << "Copying the units... modal";
-        QTest::newRow("paste") << "mnu_paste"
-                               << "Pasting the units... modal";
-        QTest::newRow("save") << "mnu_save"
-                              << "Saving the units... modal";
-        QTest::newRow("check") << "mnu_check"
-                               << "Checking the units... modal";
+        const char* const steps[][2] = {{"mnu_open", "Reading the units... modal"},
+                                        {"mnu_copy", "Copying the units... modal"},
+                                        {"mnu_paste", "Pasting the units... modal"},
+                                        {"mnu_save", "Saving the units... modal"},
+                                        {"mnu_check", "Checking the units... modal"}};
+        for (const auto& step : steps)
+            QTest::newRow(step[0]) << QString::fromLatin1(step[0]) << QString::fromLatin1(step[1]);
     }
     void longStepsShowTheirProgress() {
         QFETCH(QString, step);

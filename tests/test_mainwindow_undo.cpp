@@ -298,16 +298,14 @@ private slots:
     void unchangedAtTheSavedState_data() {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("changed");
-        QTest::newRow("back to the opened file") << "paste undo redo undo"
-                                                 << "1 0 1 0";
-        QTest::newRow("back to the saved file") << "paste save paste undo undo redo"
-                                                << "1 0 1 0 1 0";
-        QTest::newRow("a new order only") << "sort paste undo"
-                                          << "0 1 0";
-        QTest::newRow("past the save, then a new step") << "paste save undo paste undo redo"
-                                                        << "1 0 1 1 1 1";
-        QTest::newRow("opening again empties the history") << "paste open undo"
-                                                           << "1 0 0";
+        const char* const rows[][3] = {
+            {"back to the opened file", "paste undo redo undo", "1 0 1 0"},
+            {"back to the saved file", "paste save paste undo undo redo", "1 0 1 0 1 0"},
+            {"a new order only", "sort paste undo", "0 1 0"},
+            {"past the save, then a new step", "paste save undo paste undo redo", "1 0 1 1 1 1"},
+            {"opening again empties the history", "paste open undo", "1 0 0"}};
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << QString::fromLatin1(row[1]) << QString::fromLatin1(row[2]);
     }
     void unchangedAtTheSavedState() {
         QFETCH(QString, script);
