@@ -323,12 +323,11 @@ private slots:
     void textsShowWhole_data() {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("tip"); // the datasheet's, as it starts
-        QTest::newRow("English") << "uk"
-                                 << "LEFT CLICK a cell an";
-        QTest::newRow("German") << "deu"
-                                << "Mit einem linken Mau";
-        QTest::newRow("French") << "fra"
-                                << "CLIQUEZ DU BOUTON GA";
+        const char* const rows[][3] = {{"English", "uk", "LEFT CLICK a cell an"},
+                                       {"German", "deu", "Mit einem linken Mau"},
+                                       {"French", "fra", "CLIQUEZ DU BOUTON GA"}};
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << QString::fromLatin1(row[1]) << QString::fromLatin1(row[2]);
     }
     void textsShowWhole() {
         QFETCH(QString, code);
