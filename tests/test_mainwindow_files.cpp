@@ -23,9 +23,11 @@
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <algorithm>
 #include <optional>
 
@@ -81,6 +83,11 @@ private slots:
         shown.sort(Qt::CaseInsensitive);
         QCOMPARE(shown,
                  (QStringList{QStringLiteral("KorEquip.EQP"), QStringLiteral("KorEquip.TXT")}));
+        // The tree has the focus, and Escape closes the dialog.
+        QCOMPARE(open->focusWidget(), open->browser()->folderTree());
+        QTest::keyClick(open->focusWidget(), Qt::Key_Escape);
+        QVERIFY(!open->isVisible());
+        editor.action("mnu_open")->trigger();
         QTest::mouseClick(open->confirmButton(), Qt::LeftButton);
         QVERIFY(!open->isVisible());
         QCOMPARE(window.state().datasheet.rows(), 11);
@@ -150,24 +157,18 @@ private slots:
         QCOMPARE(editor.dialogs.informed.size(), 1);
     }
 
-    void pastingSpreadsheetTextAndNothing() {
+    // An empty clipboard empties the first cell: that is a change too. (A
+    // spreadsheet's text is test_datasheet's setClipFillsBlockFromTopLeft.)
+    void pastingNothingIsAChange() {
         QVERIFY(editor.reset(true));
-        // A spreadsheet's CR LF text with a final line end fills the block only.
-        QGuiApplication::clipboard()->setText(QStringLiteral("7\t8\r\n9\t10\r\n"));
-        editor.clickCell(4, 3);
-        editor.clickCell(5, 4, Qt::ShiftModifier);
-        const QString below = editor.cell(6, 3);
-        editor.action("mnu_paste")->trigger();
-        QCOMPARE(editor.cell(4, 3), QStringLiteral("7"));
-        QCOMPARE(editor.cell(5, 4), QStringLiteral("10"));
-        QCOMPARE(editor.cell(6, 3), below);
-
-        // An empty clipboard empties the first cell: that is a change too.
         QGuiApplication::clipboard()->clear();
         editor.window->state().EquipmentChanged = false;
         editor.clickCell(2, 1);
+        editor.clickCell(3, 2, Qt::ShiftModifier);
+        const QString next = editor.cell(2, 2);
         editor.action("mnu_paste")->trigger();
         QVERIFY(editor.cell(2, 1).isEmpty());
+        QCOMPARE(editor.cell(2, 2), next);
         QVERIFY(editor.window->state().EquipmentChanged);
     }
 
@@ -264,19 +265,11 @@ private slots:
     }
 
     // Saving what was opened, unchanged, gives back every game and equipment
-    // file byte for byte, descriptions of units beyond 2000 included.
-    void unchangedSaveKeepsEveryByte_data() {
-        QTest::addColumn<int>("units"); // 0: the sample game every test shares
-        QTest::newRow("sample size") << 0;
-        QTest::newRow("3000 units") << 3000;
-    }
+    // file byte for byte, descriptions of units beyond 2000 included (the
+    // sample-size game is test_equipmentfiles' unchanged save).
     void unchangedSaveKeepsEveryByte() {
-        QFETCH(int, units);
-        std::optional<EditorHarness> big;
-        if (units > 0)
-            big.emplace(units);
-        EditorHarness& editor = big ? *big : this->editor;
-        QVERIFY(big ? editor.startOpen() : editor.reset());
+        EditorHarness editor(3000);
+        QVERIFY(editor.startOpen());
         const QString data = editor.game.dataFolder();
         const QStringList files = {"KorEquip.EQP", "KorEquip.TXT", "txt.pfp", "pfpdata.idx",
                                    "ext.idx"};
@@ -358,38 +351,32 @@ private slots:
         QCOMPARE(testing::FolderBytes(data) == before, !saved);
     }
 
-    void saveAsWritesIntoTheNewFolder() {
+    // A cancelled save-as writes nothing; one that cannot write leaves Save on
+    // the folder it had. (A save-as that writes is leavingAFileAsks' row.)
+    void saveAsCancelledOrFailedKeepsTheFolder() {
         QVERIFY(editor.reset());
         MainWindow& window = *editor.window;
         const QString target = editor.game.root() + QStringLiteral("copy/");
+        const QString title = window.windowTitle();
         QVERIFY(QDir().mkpath(target));
         editor.action("mnu_save_as")->trigger();
         SaveAsDialog* saveAs = window.saveAsDialog();
         QVERIFY(saveAs->isVisible());
+        QCOMPARE(saveAs->focusWidget(), saveAs->browser()->folderTree());
         QVERIFY(saveAs->setFolder(target));
         QTest::mouseClick(saveAs->cancelButton(), Qt::LeftButton);
         QVERIFY(QDir(target).isEmpty());
 
         editor.action("mnu_save_as")->trigger();
-        QTest::mouseClick(saveAs->confirmButton(), Qt::LeftButton);
-        const QString title =
-            QStringLiteral("Quillon : ") + target + QStringLiteral("KOREQUIP.EQP");
-        QCOMPARE(window.windowTitle(), title);
-        QCOMPARE(fileBytes(platform::findNoCase(target, QStringLiteral("korequip.eqp"))),
-                 fileBytes(editor.equipmentFile()));
-        QVERIFY(backups(target).isEmpty());
-
-        // A save-as that cannot write leaves Save on the folder it had.
-        editor.dialogs.clear();
-        editor.action("mnu_save_as")->trigger();
-        QVERIFY(saveAs->setFolder(editor.game.root()));
+        QVERIFY(saveAs->setFolder(target));
         {
             FolderGone away(editor.game.root());
             QTest::mouseClick(saveAs->confirmButton(), Qt::LeftButton);
         }
         QVERIFY(editor.dialogs.informed.first().startsWith(CannotFindFolder));
-        QCOMPARE(window.state().EquipmentFolder, target);
+        QCOMPARE(window.state().EquipmentFolder, editor.game.dataFolder());
         QCOMPARE(window.windowTitle(), title);
+        QVERIFY(QDir(target).isEmpty());
     }
 
     // Exit and Open ask before leaving a file changed in the datasheet or by
@@ -449,6 +436,9 @@ private slots:
             QVERIFY(window.saveAsDialog()->setFolder(copy));
             QTest::mouseClick(window.saveAsDialog()->confirmButton(), Qt::LeftButton);
             QCOMPARE(unitFuel(copy), QStringLiteral("77"));
+            QCOMPARE(window.windowTitle(), "Quillon : " + copy + "KOREQUIP.EQP");
+            QCOMPARE(window.state().EquipmentFolder, copy);
+            QVERIFY(backups(copy).isEmpty());
         }
         const QString exitQuestion =
             "The Equipment file has been changed, do you want to save the file before ending the "
@@ -478,22 +468,19 @@ private slots:
     void longStepsShowTheirProgress_data() {
         QTest::addColumn<QString>("step");
         QTest::addColumn<QString>("label");
-        QTest::newRow("open") << "mnu_open"
-                              << "Reading the units... modal";
-        QTest::newRow("copy") << "mnu_copy"
-                              << "Copying the units... modal";
-        QTest::newRow("paste") << "mnu_paste"
-                               << "Pasting the units... modal";
-        QTest::newRow("save") << "mnu_save"
-                              << "Saving the units... modal";
-        QTest::newRow("check") << "mnu_check"
-                               << "Checking the units... modal";
+        const char* const steps[][2] = {{"mnu_open", "Reading the units... modal"},
+                                        {"mnu_copy", "Copying the units... modal"},
+                                        {"mnu_paste", "Pasting the units... modal"},
+                                        {"mnu_save", "Saving the units... modal"},
+                                        {"mnu_check", "Checking the units... modal"}};
+        for (const auto& step : steps)
+            QTest::newRow(step[0]) << QString::fromLatin1(step[0]) << QString::fromLatin1(step[1]);
     }
     void longStepsShowTheirProgress() {
         QFETCH(QString, step);
-        EditorHarness editor;
-        QVERIFY(editor.startOpen(true));
+        QVERIFY(editor.reset(true));
         editor.window->setProgressDelay(0);
+        const auto restore = qScopeGuard([this] { editor.window->setProgressDelay(1000); });
         editor.clickCell(1, 1);
         editor.clickCell(10, 5, Qt::ShiftModifier);
         QGuiApplication::clipboard()->setText(QStringLiteral("7\r").repeated(10));

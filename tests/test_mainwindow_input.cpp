@@ -5,7 +5,6 @@
 #include "datasheet/Datasheet.h"
 #include "datasheet/ui/DatasheetView.h"
 #include "formview/ui/FormView.h"
-#include "shell/ui/FolderBrowser.h"
 #include "shell/ui/FolderDialogs.h"
 #include "shell/ui/SetupDialog.h"
 #include "support/EditorHarness.h"
@@ -25,7 +24,6 @@
 #include <QRandomGenerator>
 #include <QSet>
 #include <QTest>
-#include <QTreeView>
 #include <QWheelEvent>
 
 using namespace quillon;
@@ -130,42 +128,43 @@ private slots:
     // highlighted block is the datasheet's block, and neither a paste nor a
     // copy reaches the headings or the unit numbers.
     void currentCellStaysOnUnits_data() {
-        QTest::addColumn<QString>("operation");
-        for (const char* operation :
-             {"open again", "save", "sort by unit number", "sort by name", "insert before",
-              "insert after", "delete", "language", "language, then sort"})
-            QTest::newRow(operation) << QString::fromLatin1(operation);
+        QTest::addColumn<int>("clicked");  // the column clicked in unit 24's row, 0: its number
+        QTest::addColumn<QString>("step"); // a menu item, "open" or "language"
+        QTest::addColumn<int>("sortKeys"); // then a right click with these keys, -1: none
+        QTest::newRow("open again") << 3 << "open" << -1;
+        QTest::newRow("save") << 3 << "mnu_save" << -1;
+        QTest::newRow("sort by unit number") << 0 << "" << int(Qt::NoModifier);
+        QTest::newRow("sort by name") << 1 << "" << int(Qt::ShiftModifier);
+        QTest::newRow("insert before") << 1 << "mnu_ins_before" << -1;
+        QTest::newRow("insert after") << 1 << "mnu_ins_after" << -1;
+        QTest::newRow("delete") << 3 << "del_unit" << -1;
+        QTest::newRow("language") << 3 << "language" << -1;
+        QTest::newRow("language, then sort") << 3 << "language" << int(Qt::NoModifier);
     }
     void currentCellStaysOnUnits() {
-        QFETCH(QString, operation);
+        QFETCH(int, clicked);
+        QFETCH(QString, step);
+        QFETCH(int, sortKeys);
         QVERIFY(editor.reset(true));
         MainWindow& window = *editor.window;
         const Datasheet& sheet = window.state().datasheet;
-        editor.clickCell(25, operation.startsWith(QLatin1String("insert")) ? 1 : 3);
-        if (operation == QLatin1String("open again")) {
-            QVERIFY(editor.openDataFolder());
-        } else if (operation == QLatin1String("save")) {
-            editor.action("mnu_save")->trigger();
-        } else if (operation == QLatin1String("sort by unit number")) {
+        if (clicked == 0)
             editor.clickNumberCell(25);
-            editor.rightClickGrid();
-        } else if (operation == QLatin1String("sort by name")) {
-            editor.clickCell(25, 1);
-            editor.rightClickGrid(Qt::ShiftModifier);
-        } else if (operation.startsWith(QLatin1String("language"))) {
+        else
+            editor.clickCell(25, clicked);
+        if (step == QLatin1String("open")) {
+            QVERIFY(editor.openDataFolder());
+        } else if (step == QLatin1String("language")) {
             editor.action("mnu_folders")->trigger();
             window.setupDialog()->findChild<QRadioButton*>(QStringLiteral("Option3"))->click();
             QTest::mouseClick(window.setupDialog()->useButton(), Qt::LeftButton);
-            if (operation.endsWith(QLatin1String("sort")))
-                editor.rightClickGrid();
-        } else {
-            const char* item = operation == QLatin1String("insert before")  ? "mnu_ins_before"
-                               : operation == QLatin1String("insert after") ? "mnu_ins_after"
-                                                                            : "del_unit";
-            editor.action(item)->trigger();
+        } else if (!step.isEmpty()) {
+            editor.action(qPrintable(step))->trigger();
         }
+        if (sortKeys >= 0)
+            editor.rightClickGrid(Qt::KeyboardModifiers(sortKeys));
         QVERIFY(window.datasheetShown());
-        if (operation.startsWith(QLatin1String("insert"))) // the new unit is current
+        if (step.startsWith(QLatin1String("mnu_ins"))) // the new unit is current
             QCOMPARE(sheet.cell(sheet.row(), 1), QStringLiteral("I'm New"));
         const int units = sheet.rows() - 1;
         const int top = std::min(sheet.row(), sheet.rowSel());
@@ -242,16 +241,15 @@ private slots:
         QStringList expected = {QStringLiteral("Text2"), QStringLiteral("Combo12")};
         for (int t = 4; t <= 23; ++t)
             expected << QStringLiteral("Text%1").arg(t);
-        expected << QStringLiteral("Option1"); // Qt leaves the group after its first button
-        for (const char* name : {"Combo8", "Combo9", "Combo10", "Text24", "Text25", "Text26",
-                                 "Combo1", "Combo2", "Combo3", "Combo4"})
-            expected << QString::fromLatin1(name);
+        // Qt leaves the group after its first button.
+        expected << QStringLiteral("Option1 Combo8 Combo9 Combo10 Text24 Text25 Text26 Combo1 "
+                                   "Combo2 Combo3 Combo4")
+                        .split(u' ');
         for (int i = 0; i < 32; ++i)
             expected << QStringLiteral("Check1_%1").arg(i);
-        for (const char* name :
-             {"Text3", "Command1", "Command2", "Text28", "Command9", "Command7", "Text27",
-              "Command8", "Combo5", "Command4", "Combo6", "Command5", "Combo7", "Command6"})
-            expected << QString::fromLatin1(name);
+        expected << QStringLiteral("Text3 Command1 Command2 Text28 Command9 Command7 Text27 "
+                                   "Command8 Combo5 Command4 Combo6 Command5 Combo7 Command6")
+                        .split(u' ');
         form->findChild<QWidget*>(QStringLiteral("Text2"))->setFocus();
         QStringList walked = {focusName()};
         while (walked.size() < expected.size()) {
@@ -263,65 +261,60 @@ private slots:
                  description);
     }
 
-    // A held key (autorepeat) acts only on the button it was pressed on.
-    void heldEnterStaysOnItsButton_data() {
+    // A held key (autorepeat) acts only on the button it was pressed on, and
+    // the wheel (repeats -1) changes a list only while the list has the focus.
+    void heldKeyAndWheelActOnlyWhereFocused_data() {
+        QTest::addColumn<QString>("control");
         QTest::addColumn<int>("startRow");
-        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("focused");
         QTest::addColumn<int>("repeats");
         QTest::addColumn<int>("shownRow");
-        QTest::addColumn<QString>("icon");
-        QTest::newRow("prev. unit stops at the first") << 3 << "Command1" << 6 << 1 << "";
-        QTest::newRow("next unit stops at the last") << 37 << "Command2" << 6 << 40 << "";
-        QTest::newRow("> browses icons") << 1 << "Command8" << 3 << 1 << "9";
+        QTest::addColumn<QString>("value"); // the control's list index, or the icon box's text
+        QTest::newRow("prev. unit stops at the first") << "Command1" << 3 << true << 6 << 1 << "";
+        QTest::newRow("next unit stops at the last") << "Command2" << 37 << true << 6 << 40 << "";
+        QTest::newRow("> browses icons") << "Command8" << 1 << true << 3 << 1 << "9";
+        QTest::newRow("wheel: class, not focused") << "Combo12" << 1 << false << -1 << 1 << "1";
+        QTest::newRow("wheel: special 2, not focused") << "Combo2" << 1 << false << -1 << 1 << "1";
+        QTest::newRow("wheel: attack sound, not focused")
+            << "Combo6" << 1 << false << -1 << 1 << "1";
+        QTest::newRow("wheel: class, focused") << "Combo12" << 1 << true << -1 << 1 << "2";
     }
-    void heldEnterStaysOnItsButton() {
+    void heldKeyAndWheelActOnlyWhereFocused() {
+        QFETCH(QString, control);
         QFETCH(int, startRow);
-        QFETCH(QString, button);
+        QFETCH(bool, focused);
         QFETCH(int, repeats);
-        QFETCH(QString, icon);
+        QFETCH(QString, value);
         QVERIFY(editor.reset());
         FormView* form = editor.window->formView();
         for (int row = 1; row < startRow; ++row)
             form->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
         auto* iconBox = form->findChild<QLineEdit*>(QStringLiteral("Text27"));
         iconBox->setText(QStringLiteral("5"));
-        auto* pressed = form->findChild<QPushButton*>(button);
-        pressed->setFocus();
-        QTest::keyPress(pressed, Qt::Key_Return);
-        for (int i = 0; i < repeats; ++i) {
-            QKeyEvent again(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"),
-                            true);
-            QApplication::sendEvent(QApplication::focusWidget(), &again);
-        }
-        QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Return);
-        QTEST(form->shownRow(), "shownRow");
-        if (!icon.isEmpty())
-            QCOMPARE(iconBox->text(), icon);
-    }
-
-    // The wheel changes a list only while the list has the focus.
-    void wheelChangesOnlyAFocusedList_data() {
-        QTest::addColumn<QString>("list");
-        QTest::addColumn<bool>("focused");
-        QTest::newRow("class, not focused") << "Combo12" << false;
-        QTest::newRow("special 2, not focused") << "Combo2" << false;
-        QTest::newRow("attack sound, not focused") << "Combo6" << false;
-        QTest::newRow("class, focused") << "Combo12" << true;
-    }
-    void wheelChangesOnlyAFocusedList() {
-        QFETCH(QString, list);
-        QFETCH(bool, focused);
-        QVERIFY(editor.reset());
-        auto* combo = editor.window->formView()->findChild<QComboBox*>(list);
-        combo->setCurrentIndex(1);
-        editor.window->formView()->findChild<QWidget*>(QStringLiteral("Text2"))->setFocus();
+        auto* target = form->findChild<QWidget*>(control);
+        auto* list = qobject_cast<QComboBox*>(target);
+        if (list)
+            list->setCurrentIndex(1);
+        form->findChild<QWidget*>(QStringLiteral("Text2"))->setFocus();
         if (focused)
-            combo->setFocus();
-        const QPointF inside(combo->width() / 2.0, combo->height() / 2.0);
-        QWheelEvent wheel(inside, combo->mapToGlobal(inside), QPoint(), QPoint(0, -120),
-                          Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(combo, &wheel);
-        QCOMPARE(combo->currentIndex() != 1, focused);
+            target->setFocus();
+        if (repeats < 0) {
+            const QPointF inside(target->width() / 2.0, target->height() / 2.0);
+            QWheelEvent wheel(inside, target->mapToGlobal(inside), QPoint(), QPoint(0, -120),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(target, &wheel);
+        } else {
+            QTest::keyPress(target, Qt::Key_Return);
+            for (int i = 0; i < repeats; ++i) {
+                QKeyEvent again(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier,
+                                QStringLiteral("\r"), true);
+                QApplication::sendEvent(QApplication::focusWidget(), &again);
+            }
+            QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Return);
+        }
+        QTEST(form->shownRow(), "shownRow");
+        if (!value.isEmpty())
+            QCOMPARE(valueOf(list ? target : iconBox), value);
     }
 
     // At the default size nothing is cut that has room: the nation names
@@ -330,12 +323,11 @@ private slots:
     void textsShowWhole_data() {
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("tip"); // the datasheet's, as it starts
-        QTest::newRow("English") << "uk"
-                                 << "LEFT CLICK a cell an";
-        QTest::newRow("German") << "deu"
-                                << "Mit einem linken Mau";
-        QTest::newRow("French") << "fra"
-                                << "CLIQUEZ DU BOUTON GA";
+        const char* const rows[][3] = {{"English", "uk", "LEFT CLICK a cell an"},
+                                       {"German", "deu", "Mit einem linken Mau"},
+                                       {"French", "fra", "CLIQUEZ DU BOUTON GA"}};
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << QString::fromLatin1(row[1]) << QString::fromLatin1(row[2]);
     }
     void textsShowWhole() {
         QFETCH(QString, code);
@@ -389,23 +381,6 @@ private slots:
                 keys.insert(key[0].toCombined());
             }
         }
-    }
-
-    // The open and save-as dialogs: the tree has the focus, Escape closes them.
-    void folderDialogsTakeKeys_data() {
-        QTest::addColumn<QString>("dialog");
-        QTest::newRow("open") << "Form2";
-        QTest::newRow("save as") << "Form5";
-    }
-    void folderDialogsTakeKeys() {
-        QFETCH(QString, dialog);
-        QVERIFY(editor.reset());
-        auto* shown = editor.window->findChild<FolderDialog*>(dialog);
-        editor.action(dialog == QLatin1String("Form2") ? "mnu_open" : "mnu_save_as")->trigger();
-        QVERIFY(shown->isVisible());
-        QCOMPARE(shown->focusWidget(), shown->browser()->folderTree());
-        QTest::keyClick(shown->focusWidget(), Qt::Key_Escape);
-        QVERIFY(!shown->isVisible());
     }
 };
 

@@ -33,6 +33,10 @@ QString menuTitle(MainWindow& window, const char* name) {
     return window.findChild<QMenu*>(QString::fromLatin1(name))->title();
 }
 
+QImage picture(const QPixmap& pixmap) {
+    return pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
 } // namespace
 
 class TestMainWindowStartup : public QObject {
@@ -276,17 +280,10 @@ private slots:
         QTest::keyClicks(window.findChild<QLineEdit*>(QStringLiteral("Text4")),
                          QStringLiteral("7"));
         QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("Command3"))->isEnabled(), loaded);
-    }
-
-    // The main window and the About window show the icon theme's picture.
-    void windowsShowTheProgramIcon() {
-        MainWindow& window = editor.restart();
-        const auto picture = [](const QPixmap& pixmap) {
-            return pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        };
-        QVERIFY(!QPixmap(QStringLiteral(":/icons/48x48/quillon.png")).isNull());
-        QCOMPARE(picture(window.windowIcon().pixmap(48)),
-                 picture(QPixmap(QStringLiteral(":/icons/48x48/quillon.png"))));
+        // The main window and the About window show the icon theme's picture.
+        const QPixmap icon(QStringLiteral(":/icons/48x48/quillon.png"));
+        QVERIFY(!icon.isNull());
+        QCOMPARE(picture(window.windowIcon().pixmap(48)), picture(icon));
         editor.action("mnu_about")->trigger();
         QCOMPARE(picture(window.findChild<QLabel*>(QStringLiteral("picIcon"))->pixmap()),
                  picture(QPixmap(QStringLiteral(":/icons/64x64/quillon.png"))));

@@ -82,14 +82,12 @@ private:
 
     void commitFormEdit() {
         toForm();
-        const int box = int(random_.bounded(5));
-        if (box == 0)
-            field<QPlainTextEdit>("Text3")->setPlainText(anyValue() + "\nline");
+        const char* const boxes[] = {"Text3", "Text2", "Text4", "Text25", "Text25"};
+        const char* box = boxes[random_.bounded(5)];
+        if (box == boxes[0])
+            field<QPlainTextEdit>(box)->setPlainText(anyValue() + "\nline");
         else
-            field<QLineEdit>(box == 1   ? "Text2"
-                             : box == 2 ? "Text4"
-                                        : "Text25")
-                ->setText(anyValue());
+            field<QLineEdit>(box)->setText(anyValue());
         commitForm();
     }
     void pasteDescription() {
@@ -300,16 +298,14 @@ private slots:
     void unchangedAtTheSavedState_data() {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("changed");
-        QTest::newRow("back to the opened file") << "paste undo redo undo"
-                                                 << "1 0 1 0";
-        QTest::newRow("back to the saved file") << "paste save paste undo undo redo"
-                                                << "1 0 1 0 1 0";
-        QTest::newRow("a new order only") << "sort paste undo"
-                                          << "0 1 0";
-        QTest::newRow("past the save, then a new step") << "paste save undo paste undo redo"
-                                                        << "1 0 1 1 1 1";
-        QTest::newRow("opening again empties the history") << "paste open undo"
-                                                           << "1 0 0";
+        const char* const rows[][3] = {
+            {"back to the opened file", "paste undo redo undo", "1 0 1 0"},
+            {"back to the saved file", "paste save paste undo undo redo", "1 0 1 0 1 0"},
+            {"a new order only", "sort paste undo", "0 1 0"},
+            {"past the save, then a new step", "paste save undo paste undo redo", "1 0 1 1 1 1"},
+            {"opening again empties the history", "paste open undo", "1 0 0"}};
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << QString::fromLatin1(row[1]) << QString::fromLatin1(row[2]);
     }
     void unchangedAtTheSavedState() {
         QFETCH(QString, script);
