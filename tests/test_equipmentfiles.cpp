@@ -112,21 +112,17 @@ private slots:
         QTest::addColumn<QString>("problem");  // empty: loaded
         QTest::addColumn<QString>("file");
         const QByteArray abc = "A\r\nB\r\nC\r\n";
-        QTest::newRow("two names for three units")
-            << eqpFile(3, 3) << QByteArray("  Tiger \r\nPuma\r\n") << ""
-            << "";
-        QTest::newRow("no equipment file")
-            << QByteArray() << abc << i18n::msg::CannotFindFile << "KorEquip.EQP";
-        QTest::newRow("no names file")
-            << eqpFile(1, 1) << QByteArray() << i18n::msg::CannotFindFile << "KorEquip.TXT";
-        QTest::newRow("count 0") << eqpFile(0, 0) << abc << i18n::msg::BadUnitCount
-                                 << "korequip.eqp";
-        QTest::newRow("negative count")
-            << eqpFile(-1, 1) << abc << i18n::msg::BadUnitCount << "korequip.eqp";
-        QTest::newRow("one byte") << QByteArray(1, 5) << abc << i18n::msg::FileTooShort
-                                  << "korequip.eqp";
-        QTest::newRow("last record one byte short")
-            << eqpFile(2, 2).chopped(1) << abc << i18n::msg::FileTooShort << "korequip.eqp";
+        const auto row = [](const char* what, const QByteArray& eqp, const QByteArray& names,
+                            const char* problem = "", const char* file = "korequip.eqp") {
+            QTest::newRow(what) << eqp << names << QString(problem) << QString(file);
+        };
+        row("two names for three units", eqpFile(3, 3), "  Tiger \r\nPuma\r\n");
+        row("no equipment file", {}, abc, i18n::msg::CannotFindFile, "KorEquip.EQP");
+        row("no names file", eqpFile(1, 1), {}, i18n::msg::CannotFindFile, "KorEquip.TXT");
+        row("count 0", eqpFile(0, 0), abc, i18n::msg::BadUnitCount);
+        row("negative count", eqpFile(-1, 1), abc, i18n::msg::BadUnitCount);
+        row("one byte", QByteArray(1, 5), abc, i18n::msg::FileTooShort);
+        row("last record one byte short", eqpFile(2, 2).chopped(1), abc, i18n::msg::FileTooShort);
     }
     void loadingFolders() {
         QFETCH(QByteArray, eqp);
