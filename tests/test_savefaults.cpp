@@ -225,10 +225,11 @@ private slots:
         QList<SavedGame> killed;
         for (int kill = 0; kill < 3; ++kill) {
             SavedGame game = big.copyTo(root.path() + QString("/kill%1/").arg(kill));
-            game.fault = QString("kill %1").arg(kill);
+            const int moment = int(random.bounded(big.importMs + 1));
+            game.fault = QString("killed after %1 ms").arg(moment);
             const auto process = StartCli(game.importArguments());
             QVERIFY(process->waitForStarted());
-            QTest::qSleep(int(random.bounded(big.importMs + 1)));
+            QTest::qSleep(moment);
             process->kill();
             process->waitForFinished();
             if (process->exitStatus() == QProcess::NormalExit) { // done before the kill
