@@ -34,9 +34,9 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("gameFolder");
         QTest::addColumn<QString>("languageCode");
-        const auto row = [](const char* name, const QByteArray& file, const QString& folder,
+        const auto row = [](const QByteArray& name, const QByteArray& file, const QString& folder,
                             const char* language = "old") {
-            QTest::newRow(name) << file << folder << QString(language);
+            QTest::newRow(name.constData()) << file << folder << QString(language);
         };
         row("written by the editor", editorFile("deu", "/games/korvath/"), "/games/korvath/",
             "deu");
@@ -49,10 +49,8 @@ private slots:
             const QByteArray lines = QByteArray("# c") + end + "gamefolder=/g/" + end +
                                      "nationalit=uk" + end + "gamefolder=/h/ ";
             const QByteArray name = QByteArray(end).toPercentEncoding();
-            QTest::addRow("%s ends the last line", name.data()) << lines + end << "/h/"
-                                                                << "uk";
-            QTest::addRow("%s, last line without end", name.data()) << lines << "/h/"
-                                                                    << "uk";
+            row(name + " ends the last line", lines + end, "/h/", "uk");
+            row(name + ", last line without end", lines, "/h/", "uk");
         }
         row("mixed line ends", "nationalit=fra\n\rgamefolder=/m/\r\r\n", "/m/", "fra");
         row("single line sets nothing", "# only a comment", "old/");

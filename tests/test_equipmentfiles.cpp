@@ -112,21 +112,17 @@ private slots:
         QTest::addColumn<QString>("problem");  // empty: loaded
         QTest::addColumn<QString>("file");
         const QByteArray abc = "A\r\nB\r\nC\r\n";
-        QTest::newRow("two names for three units")
-            << eqpFile(3, 3) << QByteArray("  Tiger \r\nPuma\r\n") << ""
-            << "";
-        QTest::newRow("no equipment file")
-            << QByteArray() << abc << i18n::msg::CannotFindFile << "KorEquip.EQP";
-        QTest::newRow("no names file")
-            << eqpFile(1, 1) << QByteArray() << i18n::msg::CannotFindFile << "KorEquip.TXT";
-        QTest::newRow("count 0") << eqpFile(0, 0) << abc << i18n::msg::BadUnitCount
-                                 << "korequip.eqp";
-        QTest::newRow("negative count")
-            << eqpFile(-1, 1) << abc << i18n::msg::BadUnitCount << "korequip.eqp";
-        QTest::newRow("one byte") << QByteArray(1, 5) << abc << i18n::msg::FileTooShort
-                                  << "korequip.eqp";
-        QTest::newRow("last record one byte short")
-            << eqpFile(2, 2).chopped(1) << abc << i18n::msg::FileTooShort << "korequip.eqp";
+        const auto row = [](const char* what, const QByteArray& eqp, const QByteArray& names,
+                            const char* problem = "", const char* file = "korequip.eqp") {
+            QTest::newRow(what) << eqp << names << QString(problem) << QString(file);
+        };
+        row("two names for three units", eqpFile(3, 3), "  Tiger \r\nPuma\r\n");
+        row("no equipment file", {}, abc, i18n::msg::CannotFindFile, "KorEquip.EQP");
+        row("no names file", eqpFile(1, 1), {}, i18n::msg::CannotFindFile, "KorEquip.TXT");
+        row("count 0", eqpFile(0, 0), abc, i18n::msg::BadUnitCount);
+        row("negative count", eqpFile(-1, 1), abc, i18n::msg::BadUnitCount);
+        row("one byte", QByteArray(1, 5), abc, i18n::msg::FileTooShort);
+        row("last record one byte short", eqpFile(2, 2).chopped(1), abc, i18n::msg::FileTooShort);
     }
     void loadingFolders() {
         QFETCH(QByteArray, eqp);
@@ -302,31 +298,26 @@ private slots:
         QTest::addColumn<int>("unitCount");
         QTest::addColumn<QList<QByteArray>>("expected");
         QTest::addColumn<QByteArray>("trailing"); // an entry behind the descriptions
-        const QStringList three{"Light tank", "Bomber", "Scout car"};
-        const QList<QByteArray> threeBytes{"Light tank", "Bomber", "Scout car"};
-        QTest::newRow("unchanged") << three << 3 << threeBytes << QByteArray();
+        const auto row = [](const char* what, const QStringList& descriptions, int units,
+                            const QList<QByteArray>& expected, const QByteArray& trailing = {}) {
+            QTest::newRow(what) << descriptions << units << expected << trailing;
+        };
+        row("unchanged", {"Light tank", "Bomber", "Scout car"}, 3,
+            {"Light tank", "Bomber", "Scout car"});
         // Records "0", "1", "2" padded with NUL, sizes 3, 2, 11, offsets p, p+3, p+5.
-        QTest::newRow("lengths 1, 0 and 9")
-            << QStringList{"A", "", "123456789"} << 3 << QList<QByteArray>{"A", "", "123456789"}
-            << QByteArray();
+        row("lengths 1, 0 and 9", {"A", "", "123456789"}, 3, {"A", "", "123456789"});
         // The records of the containers behind, and their EXT.IDX first/next
         // numbers, move too; the numeric names behind stay theirs.
-        QTest::newRow("unit deleted")
-            << QStringList{"Light tank", "Scout car"} << 2
-            << QList<QByteArray>{"Light tank", "Scout car"} << QByteArray();
-        QTest::newRow("unit inserted, entry behind moves with its bytes")
-            << QStringList{"Light tank", "", "Bomber", "Scout car"} << 4
-            << QList<QByteArray>{"Light tank", "", "Bomber", "Scout car"}
-            << QByteArray("first\r\nsecond\r\n");
-        QTest::newRow("blanks trimmed, line breaks become blanks, TAB and no-break space kept")
-            << QStringList{"  Light\r\ntank ", QString::fromUtf8("\tBomber\u00a0"), "Scout\ncar  "}
-            << 3 << QList<QByteArray>{"Light  tank", "\tBomber\xa0", "Scout car"} << QByteArray();
-        QTest::newRow("missing descriptions are empty")
-            << QStringList{"Light tank"} << 3 << QList<QByteArray>{"Light tank", "", ""}
-            << QByteArray();
-        QTest::newRow("code page bytes counted")
-            << QStringList{QString::fromUtf8("Char l\u00e9ger"), HighCharacters} << 2
-            << QList<QByteArray>{"Char l\xe9ger", HighBytes()} << QByteArray();
+        row("unit deleted", {"Light tank", "Scout car"}, 2, {"Light tank", "Scout car"});
+        row("unit inserted, entry behind moves with its bytes",
+            {"Light tank", "", "Bomber", "Scout car"}, 4, {"Light tank", "", "Bomber", "Scout car"},
+            "first\r\nsecond\r\n");
+        row("blanks trimmed, line breaks become blanks, TAB and no-break space kept",
+            {"  Light\r\ntank ", QString::fromUtf8("\tBomber\u00a0"), "Scout\ncar  "}, 3,
+            {"Light  tank", "\tBomber\xa0", "Scout car"});
+        row("missing descriptions are empty", {"Light tank"}, 3, {"Light tank", "", ""});
+        row("code page bytes counted", {QString::fromUtf8("Char l\u00e9ger"), HighCharacters}, 2,
+            {"Char l\xe9ger", HighBytes()});
     }
     void rebuildsContainerAndIndexes() {
         QFETCH(QStringList, descriptions);

@@ -175,15 +175,10 @@ private slots:
         for (int i = 0; i < 3000; ++i) {
             QByteArray shp = in.bytes(16);
             const qint64 sectionStart = shp.size();
-            const int count = in.number(0, 4);
-            QByteArray directory("SECT"), images;
-            AppendInt32(directory, count);
-            for (int j = 0; j < count; ++j) {
-                AppendInt32(directory, int(8 + 8 * count + images.size()));
-                AppendInt32(directory, 0);
-                images += in.image();
-            }
-            shp = in.damage(shp + directory + images);
+            QList<QByteArray> images;
+            for (int j = in.number(0, 4); j > 0; --j)
+                images.append(in.image());
+            shp = in.damage(shp + SectionBytes(images));
 
             const QVector<qint64> positions =
                 ReadSectionDirectory(shp, in.chance(90) ? sectionStart : in.number(-9, 600), 3);

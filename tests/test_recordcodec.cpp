@@ -61,8 +61,6 @@ private slots:
         QTest::newRow("nations between stay clear") << flags << 35 << " 0";
         QTest::newRow("U3 negative") << QList<int>{27, 0xFD, 28, 0xFF} << 28 << "-3";
         QTest::newRow("name trimmed") << QList<int>{} << 1 << "Unit";
-        QTest::newRow("unknown bytes")
-            << QList<int>{49, 12, 50, 255} << 73 << " 0 12 255" + QString(" 0").repeated(117);
     }
     void loadingWritesCellTexts() {
         QFETCH(QList<int>, patches);

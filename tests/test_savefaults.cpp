@@ -31,6 +31,7 @@ const QString CannotWrite = English(i18n::msg::CannotWriteFile);
 // three generations apart, and a table of other units with descriptions.
 struct SavedGame {
     QString game, data, table;
+    QString fault;            // what was done to its import, named in problems
     Files before, after;      // the data folder before and after importing the table
     QMap<QString, int> count; // of each file operation of the import
     int importMs = 0;
@@ -108,9 +109,9 @@ QList<CliRun> RunAll(const QList<std::pair<QStringList, QStringList>>& runs) {
 // After a crash every file is whole, old or new. The next load, or the
 // next save, takes the temporary files away and tells of a mix of new and
 // old files; a save then changes nothing. Without a mix the folder is as
-// before or after the save. The problems found in each game, and how many
-// were a mix.
-QStringList ProblemsAfterCrash(const QList<SavedGame>& games, int& mixes) {
+// before or after the save. The problems found, each after its game's fault,
+// and how many games were a mix.
+QString ProblemsAfterCrash(const QList<SavedGame>& games, int& mixes) {
     QList<Files> kept;
     QList<bool> mixed;
     QStringList problems;
@@ -144,8 +145,10 @@ QStringList ProblemsAfterCrash(const QList<SavedGame>& games, int& mixes) {
         const Files later = FolderBytes(games[g].data);
         if (mixed[g] ? later != kept[g] : later != games[g].before && later != games[g].after)
             problems[g] += " afterwards: " + QStringList(later.keys()).join(' ');
+        if (!problems[g].isEmpty())
+            problems[g].prepend(games[g].fault + ":");
     }
-    return problems;
+    return problems.join("");
 }
 
 } // namespace
@@ -185,35 +188,31 @@ private slots:
         const int count = saved.count.value(fault.section(':', -1).remove('+'));
         QVERIFY2(count > 5, "the faults never reach the save's files");
         QList<SavedGame> games;
-        QStringList faults;
         QList<std::pair<QStringList, QStringList>> runs;
         for (int n = 1; n <= count; ++n) {
             if (ends > 0 && n > ends && n <= count - ends)
                 continue;
             games.append(copy());
-            faults.append(fault.chopped(onwards) + QString(":%1").arg(n) + (onwards ? "+" : ""));
+            games.last().fault =
+                fault.chopped(onwards) + QString(":%1").arg(n) + (onwards ? "+" : "");
             runs.append({games.last().importArguments(),
-                         games.last().shimEnvironment("QUILLON_FAULT=" + faults.last())});
+                         games.last().shimEnvironment("QUILLON_FAULT=" + games.last().fault)});
         }
         const QList<CliRun> results = RunAll(runs);
         QList<SavedGame> crashed;
-        QStringList crashes;
         for (qsizetype i = 0; i < games.size(); ++i) {
             const QString error = QString(results[i].err);
             QCOMPARE(results[i].exitCode, kill ? -1 : 1);
             QVERIFY2(kill || error.startsWith(CannotWrite + games[i].data),
-                     qPrintable(faults[i] + ": " + error));
-            if (!kill && !error.contains(English(i18n::msg::SaveNotUndone))) {
-                QVERIFY2(FolderBytes(games[i].data) == saved.before, qPrintable(faults[i]));
-                continue;
-            }
-            crashed.append(games[i]);
-            crashes.append(faults[i]);
+                     qPrintable(games[i].fault + ": " + error));
+            if (!kill && !error.contains(English(i18n::msg::SaveNotUndone)))
+                QVERIFY2(FolderBytes(games[i].data) == saved.before, qPrintable(games[i].fault));
+            else
+                crashed.append(games[i]);
         }
         int mixes = 0;
-        const QStringList problems = ProblemsAfterCrash(crashed, mixes);
-        for (qsizetype i = 0; i < crashed.size(); ++i)
-            QVERIFY2(problems[i].isEmpty(), qPrintable(crashes[i] + ":" + problems[i]));
+        const QString problems = ProblemsAfterCrash(crashed, mixes);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems));
         // Stopped between the renames of two of the files, the set is a mix.
         QCOMPARE(mixes > 0, fault == "kill:rename" || fault == "rename+");
     }
@@ -225,10 +224,12 @@ private slots:
         QRandomGenerator random(9);
         QList<SavedGame> killed;
         for (int kill = 0; kill < 3; ++kill) {
-            const SavedGame game = big.copyTo(root.path() + QString("/kill%1/").arg(kill));
+            SavedGame game = big.copyTo(root.path() + QString("/kill%1/").arg(kill));
+            const int moment = int(random.bounded(big.importMs + 1));
+            game.fault = QString("killed after %1 ms").arg(moment);
             const auto process = StartCli(game.importArguments());
             QVERIFY(process->waitForStarted());
-            QTest::qSleep(int(random.bounded(big.importMs + 1)));
+            QTest::qSleep(moment);
             process->kill();
             process->waitForFinished();
             if (process->exitStatus() == QProcess::NormalExit) { // done before the kill
@@ -239,9 +240,8 @@ private slots:
             killed.append(game);
         }
         int mixes = 0;
-        const QStringList problems = ProblemsAfterCrash(killed, mixes);
-        for (const QString& problem : problems)
-            QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        const QString problems = ProblemsAfterCrash(killed, mixes);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems));
     }
 
     // A real small disk that is full, or read-only as a folder or as one

@@ -55,6 +55,9 @@ private slots:
         QTest::addColumn<QList<QByteArray>>("entries");
         QTest::addColumn<ListField>("field");
         QTest::addColumn<QStringList>("expected");
+        const auto after = [](const QByteArray& name, const QByteArray& text) { // the classes
+            return QList<QByteArray>{"CLASSES", Classes, name, text};
+        };
         QTest::newRow("comments skipped")
             << QList<QByteArray>{"CLASSES", Classes} << &TextLists::classes
             << QStringList{"Infantry", "Tank", "Artillery"};
@@ -62,8 +65,8 @@ private slots:
             << QList<QByteArray>{"CLASSES", "Tank\r\n" + HighBytes() + "\r\n"}
             << &TextLists::classes << QStringList{"Tank", HighCharacters};
         QTest::newRow("blank special is an item")
-            << QList<QByteArray>{"CLASSES", Classes, "SPECIALS", "None\r\n\r\nBridge\r\n"}
-            << &TextLists::specials << QStringList{"None", "", "Bridge"};
+            << after("SPECIALS", "None\r\n\r\nBridge\r\n") << &TextLists::specials
+            << QStringList{"None", "", "Bridge"};
         const QList<QByteArray> nations{"CLASSES", Classes,
                                         "NATIONS", "  Aland \r\n#x\r\nBorea\r\n",
                                         "BIGNATS", " Big Aland\r\n"};
@@ -81,12 +84,10 @@ private slots:
                 first51 << "N" + QString::number(n);
         }
         QTest::newRow("at most 51 nation names")
-            << QList<QByteArray>{"CLASSES", Classes, "NATIONS", sixty} << &TextLists::NationNames
-            << first51;
+            << after("NATIONS", sixty) << &TextLists::NationNames << first51;
         QTest::newRow("at most 32 nation tooltips")
-            << QList<QByteArray>{"CLASSES", Classes, "NATIONS", sixty} << &TextLists::nationTooltips
-            << first51.mid(0, 32);
-        const QList<QByteArray> misc{"CLASSES", Classes, "MISC", Misc};
+            << after("NATIONS", sixty) << &TextLists::nationTooltips << first51.mid(0, 32);
+        const QList<QByteArray> misc = after("MISC", Misc);
         QTest::newRow("misc group 1 after a marker from the third character")
             << misc << &TextLists::moveMethods
             << QStringList{"Foot", "Wheel", "Track", "Half", "Leg", "Tow",
@@ -97,14 +98,12 @@ private slots:
             << misc << &TextLists::moveMedia << QStringList{"Land", "Sea"};
         QByteArray noFourth = Misc.left(Misc.indexOf("# 4"));
         QTest::newRow("misc: missing marker ends reading")
-            << QList<QByteArray>{"CLASSES", Classes, "MISC", noFourth} << &TextLists::transports
-            << QStringList{};
+            << after("MISC", noFourth) << &TextLists::transports << QStringList{};
         QTest::newRow("misc: marker only in the first two characters")
-            << QList<QByteArray>{"CLASSES", Classes, "MISC", "11\r\nx11\r\na\r\nb\r\n"}
-            << &TextLists::moveMethods << QStringList{};
+            << after("MISC", "11\r\nx11\r\na\r\nb\r\n") << &TextLists::moveMethods << QStringList{};
         QTest::newRow("misc: group cut by the container end")
-            << QList<QByteArray>{"CLASSES", Classes, "MISC", "# 11\r\nskip\r\nFoot\r\nWheel"}
-            << &TextLists::moveMethods << QStringList{"Foot", "Wheel"};
+            << after("MISC", "# 11\r\nskip\r\nFoot\r\nWheel") << &TextLists::moveMethods
+            << QStringList{"Foot", "Wheel"};
     }
     void lists() {
         QFETCH(QList<QByteArray>, entries);

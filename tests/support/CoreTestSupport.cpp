@@ -120,21 +120,18 @@ QByteArray ImageBytes(qint32 x0, qint32 y0, qint32 x1, qint32 y1, const QByteArr
 
 QByteArray SectionBytes(const QList<QByteArray>& images, int entries) {
     const qint32 count = entries < 0 ? qint32(images.size()) : entries;
-    QByteArray out("SECT");
+    QByteArray out("SECT"), pictures;
     AppendInt32(out, count);
     QList<qint32> offsets;
-    qint32 offset = 8 + 8 * count;
     for (const QByteArray& image : images) {
-        offsets.append(offset);
-        offset += qint32(image.size());
+        offsets.append(8 + 8 * count + qint32(pictures.size()));
+        pictures += image;
     }
     for (qint32 j = 0; j < count; ++j) {
         AppendInt32(out, offsets[j % offsets.size()]);
         AppendInt32(out, 0);
     }
-    for (const QByteArray& image : images)
-        out += image;
-    return out;
+    return out + pictures;
 }
 
 QByteArray IndexRecordBytes(const QByteArray& name, qint32 size, qint32 offset) {
