@@ -270,14 +270,45 @@ private slots:
         QVERIFY(!QFileInfo::exists(temp.filePath("missing")));
     }
 
+    // Every pixel of the written file: an icon scaled up, or the flags in
+    // rows of eight, each in a cell as large as the largest flag, two
+    // pixels apart.
+    void iconWritesScaledPng_data() {
+        QTest::addColumn<QStringList>("what");
+        QTest::addColumn<int>("scale");
+        QTest::newRow("icon 2 at four times") << QStringList{"2"} << 4;
+        QTest::newRow("the flags") << QStringList{"--flags"} << 1;
+    }
     void iconWritesScaledPng() {
+        QFETCH(QStringList, what);
+        QFETCH(int, scale);
         const QString png = temp.path() + "/out.png";
-        QCOMPARE(RunHere({"icon", "2", "--scale", "4", "-o", png, "--game", game}).exitCode, 0);
+        QCOMPARE(RunHere(QStringList{"icon"} + what +
+                         QStringList{"--scale", QString::number(scale), "-o", png, "--game", game})
+                     .exitCode,
+                 0);
         const QImage written(png);
-        const QImage icon = gamedata::ShowUnitIcon(checked.DataFolder, checked.graphics, 2).image;
-        QCOMPARE(written.size(), icon.size() * 4);
-        QCOMPARE(written.pixel(4 * (icon.width() - 1), 4 * (icon.height() - 1)),
-                 icon.pixel(icon.width() - 1, icon.height() - 1));
+        QVector<gamedata::Picture> pictures = checked.graphics.flags;
+        if (what[0] != "--flags")
+            pictures = {gamedata::ShowUnitIcon(checked.DataFolder, checked.graphics, 2).image};
+        int cellWidth = 0, cellHeight = 0;
+        for (const gamedata::Picture& picture : pictures) {
+            cellWidth = std::max(cellWidth, picture.width() + 2);
+            cellHeight = std::max(cellHeight, picture.height() + 2);
+        }
+        const qsizetype count = pictures.size();
+        QCOMPARE(written.size(), QSize(std::min<qsizetype>(count, 8) * cellWidth - 2,
+                                       (count + 7) / 8 * cellHeight - 2) *
+                                     scale);
+        QVERIFY(count == 1 || count > 8); // the flags fill more than one row
+        for (int y = 0; y < written.height(); ++y)
+            for (int x = 0; x < written.width(); ++x) {
+                const int cx = x / scale % cellWidth, cy = y / scale % cellHeight;
+                const qsizetype f = y / scale / cellHeight * 8 + x / scale / cellWidth;
+                const bool inside =
+                    f < count && cx < pictures[f].width() && cy < pictures[f].height();
+                QCOMPARE(written.pixel(x, y), inside ? pictures[f].pixel(cx, cy) : 0u);
+            }
     }
 
     // A copy of the sample game with a fault seeded into each of its three

@@ -24,7 +24,7 @@ using quillon::testing::SectionBytes;
 // within limits.
 namespace {
 
-QString Rows(const QImage& image) {
+QString Rows(const Picture& image) {
     QStringList rows;
     for (int y = 0; y < image.height(); ++y) {
         QString row;
@@ -192,7 +192,7 @@ private slots:
                 if (!header)
                     continue;
                 const int xStart = in.chance(50) ? header->x0 : in.number(-30, 60);
-                const QImage image = DecodeToImage(*header, data, palette, xStart);
+                const Picture image = DecodeToImage(*header, data, palette, xStart);
                 QVERIFY(image.width() <= 4096 && image.height() <= 4096);
                 // Never a picture larger than its data can fill.
                 QVERIFY(qint64(image.width()) * image.height() <= 255 * data.size());
@@ -205,7 +205,7 @@ private slots:
                 QCOMPARE(
                     DecodeToImage(*header, QByteArrayView(a).first(data.size()), palette, xStart),
                     DecodeToImage(*header, QByteArrayView(b).first(data.size()), palette, xStart));
-                QImage small(in.number(1, 20), in.number(1, 20), QImage::Format_ARGB32);
+                Picture small(in.number(1, 20), in.number(1, 20));
                 DecodeImage(small, *header, QByteArrayView(a).first(data.size()), palette, xStart);
             }
         }
@@ -246,7 +246,7 @@ private slots:
         const qint64 bound = 4 * 255 * shp.size(); // four bytes a pixel
         qint64 allocated = 0;
         int shown = 0;
-        for (const QImage& flag : graphics.flags) {
+        for (const Picture& flag : graphics.flags) {
             allocated += flag.sizeInBytes();
             shown += !flag.isNull();
         }
@@ -277,8 +277,7 @@ private slots:
     void decode() {
         QFETCH(QByteArray, codes);
         QFETCH(int, xStart);
-        QImage target(8, 3, QImage::Format_ARGB32);
-        target.fill(Qt::transparent);
+        Picture target(8, 3);
         Palette palette; // index i is red = i, so pixels read back as indexes
         for (int i = 0; i < 256; ++i)
             palette[i] = qRgb(i, 0, 0);

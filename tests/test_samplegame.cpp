@@ -87,7 +87,7 @@ private slots:
         QCOMPARE(state.lists.moveMedia.size(), 2);
         QVERIFY(!state.lists.classes.isEmpty() && !state.lists.NationNames.isEmpty());
         QCOMPARE(state.graphics.flags.size(), 31);
-        QVERIFY(!state.graphics.flags.contains(QImage()));
+        QVERIFY(!state.graphics.flags.contains(gamedata::Picture()));
         QCOMPARE(state.graphics.IconCount, icons);
         for (int icon : {0, icons - 1})
             QVERIFY(gamedata::ShowUnitIcon(state.DataFolder, state.graphics, icon).valid);

@@ -1,5 +1,6 @@
 #include "cli/CliGameData.h"
 #include "cli/Commands.h"
+#include "cli/PngFile.h"
 
 #include "gamedata/Graphics.h"
 #include "i18n/Messages.h"
@@ -7,8 +8,6 @@
 #include "shell/EditorState.h"
 #include "shell/GameFolderCheck.h"
 
-#include <QBuffer>
-#include <QPainter>
 #include <algorithm>
 
 namespace quillon::cli {
@@ -21,36 +20,27 @@ constexpr int MaxScale = 32;
 
 // All flags in rows of eight, each in a cell as large as the largest flag;
 // an invalid flag leaves its cell empty.
-QImage FlagSheet(const QVector<QImage>& flags) {
+gamedata::Picture FlagSheet(const QVector<gamedata::Picture>& flags) {
     int cellWidth = 1;
     int cellHeight = 1;
-    for (const QImage& flag : flags) {
+    for (const gamedata::Picture& flag : flags) {
         cellWidth = std::max(cellWidth, flag.width());
         cellHeight = std::max(cellHeight, flag.height());
     }
     const int count = int(flags.size());
     const int columns = std::min(count, FlagsPerRow);
     const int rows = (count + FlagsPerRow - 1) / FlagsPerRow;
-    QImage sheet(columns * (cellWidth + FlagGap) - FlagGap, rows * (cellHeight + FlagGap) - FlagGap,
-                 QImage::Format_ARGB32);
-    sheet.fill(Qt::transparent);
-    QPainter painter(&sheet);
-    for (int f = 0; f < count; ++f) {
-        if (!flags[f].isNull())
-            painter.drawImage((f % FlagsPerRow) * (cellWidth + FlagGap),
-                              (f / FlagsPerRow) * (cellHeight + FlagGap), flags[f]);
-    }
+    gamedata::Picture sheet(columns * (cellWidth + FlagGap) - FlagGap,
+                            rows * (cellHeight + FlagGap) - FlagGap);
+    for (int f = 0; f < count; ++f)
+        sheet.place(flags[f], (f % FlagsPerRow) * (cellWidth + FlagGap),
+                    (f / FlagsPerRow) * (cellHeight + FlagGap));
     return sheet;
 }
 
 // The picture as PNG, written through QSaveFile like every other file.
-bool WritePng(const QImage& image, int scale, const QString& path) {
-    const QImage scaled = image.scaled(image.width() * scale, image.height() * scale,
-                                       Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    return scaled.save(&buffer, "PNG") && platform::writeWholeFile(path, bytes);
+bool WritePng(const gamedata::Picture& image, int scale, const QString& path) {
+    return platform::writeWholeFile(path, EncodePng(image.scaled(scale)));
 }
 
 int UsageError(const QString& text) {
@@ -85,7 +75,7 @@ int runIcon(const CommandLine& line) {
         return ExitFailure;
     }
 
-    QImage image;
+    gamedata::Picture image;
     if (flags) {
         if (state.graphics.flags.isEmpty()) {
             PrintError(messages.join(QStringLiteral("\r\n")) +

@@ -46,7 +46,7 @@ void LoadFlags(const GameIndex& index, ShpFile& shp, Graphics& graphics, Graphic
         ReadSectionDirectory(*file, index.PfpIndex[entry].offset, ShownFlags);
     for (qsizetype k = 0; k < starts.size(); ++k) {
         const std::optional<ImageHeader> header = ReadImage(*file, starts[k], data);
-        QImage flag;
+        Picture flag;
         // Flags keep their own first column; unit icons do not.
         if (header && CanvasPixels(*header, header->x0) <= budget)
             flag = DecodeToImage(*header, data, graphics.palette, header->x0);

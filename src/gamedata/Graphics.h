@@ -2,7 +2,6 @@
 
 #include "gamedata/Images.h"
 
-#include <QImage>
 #include <QStringList>
 #include <QVector>
 
@@ -15,7 +14,7 @@ constexpr int ShownFlags = 32;
 // Palette, flags and the unit icon directory of one game folder check.
 struct Graphics {
     Palette palette = BlackPalette();
-    QVector<QImage> flags;     // the first ShownFlags FLAGSLG images; null for an invalid one
+    QVector<Picture> flags;    // the first ShownFlags FLAGSLG images; null for an invalid one
     QVector<qint64> IconStart; // container position of every unit icon
     int IconCount = 0;
     bool IconsAvailable = false; // UNITICON was found at least once
@@ -35,7 +34,7 @@ GraphicsReport LoadGraphics(const QString& dataFolder, const GameIndex& index, G
 // The unit icon `n` (0 <= n < IconCount) drawn from column 25; `valid` is
 // false (and the image null) when its header is invalid or unreadable.
 struct UnitIcon {
-    QImage image;
+    Picture image;
     bool valid = false;
     bool shpMissing = false;
 };

@@ -21,14 +21,14 @@ bool Holds(const QByteArray& bytes, qint64 start, qint64 length) {
 }
 
 // Writes `count` pixels of one colour from column x on, clipped to the target.
-void FillRun(QImage& target, qint64 x, qint64 y, qint64 count, QRgb colour) {
+void FillRun(Picture& target, qint64 x, qint64 y, qint64 count, Argb colour) {
     if (y < 0 || y >= target.height())
         return;
     const qint64 from = std::max<qint64>(x, 0);
     const qint64 to = std::min<qint64>(x + count, target.width());
     if (from >= to)
         return;
-    auto* row = reinterpret_cast<QRgb*>(target.scanLine(int(y)));
+    Argb* row = target.row(int(y));
     std::fill(row + from, row + to, colour);
 }
 
@@ -36,7 +36,7 @@ void FillRun(QImage& target, qint64 x, qint64 y, qint64 count, QRgb colour) {
 
 Palette BlackPalette() {
     Palette palette;
-    palette.fill(qRgb(0, 0, 0));
+    palette.fill(Opaque(0, 0, 0));
     return palette;
 }
 
@@ -46,7 +46,7 @@ bool LoadPalette(const QByteArray& file, Palette& palette) {
     const auto* bytes = reinterpret_cast<const uchar*>(file.constData());
     for (int i = 0; i < 256; ++i) {
         const uchar* entry = bytes + 4 * i;
-        palette[i] = qRgb(entry[2], entry[1], entry[0]);
+        palette[i] = Opaque(entry[2], entry[1], entry[0]);
     }
     return true;
 }
@@ -108,12 +108,10 @@ std::optional<ImageHeader> ReadImage(const QByteArray& shp, qint64 imageStart, Q
     return header;
 }
 
-void DecodeImage(QImage& target, const ImageHeader& header, QByteArrayView data,
+void DecodeImage(Picture& target, const ImageHeader& header, QByteArrayView data,
                  const Palette& palette, int xStart) {
     if (target.isNull())
         return;
-    if (target.format() != QImage::Format_ARGB32)
-        target.convertTo(QImage::Format_ARGB32);
     const auto* code = reinterpret_cast<const uchar*>(data.data());
     const qint64 end = data.size();
     // 64-bit positions: hostile headers and long skips must not overflow.
@@ -146,15 +144,12 @@ void DecodeImage(QImage& target, const ImageHeader& header, QByteArrayView data,
     }
 }
 
-QImage DecodeToImage(const ImageHeader& header, QByteArrayView data, const Palette& palette,
-                     int xStart) {
+Picture DecodeToImage(const ImageHeader& header, QByteArrayView data, const Palette& palette,
+                      int xStart) {
     if (!header.valid() || !FitsData(header, data.size(), xStart))
         return {};
-    QImage image(int(std::min(CanvasWidth(header, xStart), MaxCanvasSide)),
-                 int(std::min(CanvasHeight(header), MaxCanvasSide)), QImage::Format_ARGB32);
-    if (image.isNull())
-        return {};
-    image.fill(Qt::transparent);
+    Picture image(int(std::min(CanvasWidth(header, xStart), MaxCanvasSide)),
+                  int(std::min(CanvasHeight(header), MaxCanvasSide)));
     DecodeImage(image, header, data, palette, xStart);
     return image;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "gamedata/IndexFiles.h"
+#include "gamedata/Picture.h"
 
 #include <QByteArray>
-#include <QImage>
 #include <QVector>
 #include <array>
 #include <optional>
@@ -11,7 +11,7 @@
 namespace quillon::gamedata {
 
 // 256 colours; all black until a palette has been read.
-using Palette = std::array<QRgb, 256>;
+using Palette = std::array<Argb, 256>;
 Palette BlackPalette();
 // pal.pfp: 256 entries of blue, green, red, unused. False (palette
 // unchanged) when the file holds fewer than 1024 bytes.
@@ -46,16 +46,16 @@ QVector<qint64> ReadSectionDirectory(const QByteArray& shp, qint64 sectionStart,
 // `data` receives at most MaxImageData encoded bytes that follow it.
 std::optional<ImageHeader> ReadImage(const QByteArray& shp, qint64 imageStart, QByteArray& data);
 
-// Draws the run-length code into `target` (ARGB32, transparent where
-// nothing is drawn), every row starting at column xStart, from row y0 to
+// Draws the run-length code into `target` (transparent where nothing is
+// drawn), every row starting at column xStart, from row y0 to
 // row y1. Never reads past `data` or writes outside `target`.
-void DecodeImage(QImage& target, const ImageHeader& header, QByteArrayView data,
+void DecodeImage(Picture& target, const ImageHeader& header, QByteArrayView data,
                  const Palette& palette, int xStart);
 
 // An image decoded into a picture of its own: canvas wide enough for
 // xStart + the image's width, high enough for row y1; null when invalid or
 // larger than `data` can fill.
-QImage DecodeToImage(const ImageHeader& header, QByteArrayView data, const Palette& palette,
-                     int xStart);
+Picture DecodeToImage(const ImageHeader& header, QByteArrayView data, const Palette& palette,
+                      int xStart);
 
 } // namespace quillon::gamedata

@@ -1,5 +1,7 @@
 #include "formview/ui/CountryFrame.h"
 
+#include "gamedata/ui/PictureImage.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -70,10 +72,10 @@ CountryFrame::CountryFrame(QWidget* parent) : QGroupBox(parent) {
     names_.last()->hide();
 }
 
-void CountryFrame::setFlags(const QVector<QImage>& flags) {
+void CountryFrame::setFlags(const QVector<gamedata::Picture>& flags) {
     for (int k = 0; k < BoxCount; ++k) {
         if (k < flags.size() && !flags[k].isNull())
-            flags_[k]->setPixmap(QPixmap::fromImage(flags[k]));
+            flags_[k]->setPixmap(QPixmap::fromImage(gamedata::ToImage(flags[k])));
         else
             flags_[k]->clear();
     }

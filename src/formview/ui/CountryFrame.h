@@ -1,7 +1,8 @@
 #pragma once
 
+#include "gamedata/Picture.h"
+
 #include <QGroupBox>
-#include <QImage>
 #include <QList>
 #include <QStringList>
 #include <QVector>
@@ -28,7 +29,7 @@ public:
     const QList<QWidget*>& cells() const { return cells_; }
 
     // Flag k goes beside box k; flags beyond the boxes have no place.
-    void setFlags(const QVector<QImage>& flags);
+    void setFlags(const QVector<gamedata::Picture>& flags);
     void setTooltips(const QStringList& nationTips, const QStringList& flagTips);
     // The nations' names beside their flags (the last box has its caption).
     void setNationNames(const QStringList& names);

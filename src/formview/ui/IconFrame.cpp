@@ -3,6 +3,7 @@
 #include "datasheet/CellNumber.h"
 #include "formview/ui/FieldRules.h"
 #include "formview/ui/FormFields.h"
+#include "gamedata/ui/PictureImage.h"
 #include "i18n/Messages.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
@@ -115,7 +116,7 @@ void IconFrame::showUnitIcon() {
     refreshTooltip();
     // The blank columns before the icon's own first column are left out of
     // the view so that the icon sits in the middle of its box.
-    QImage image = icon.image;
+    QImage image = gamedata::ToImage(icon.image);
     if (image.width() > IconColumnStart)
         image = image.copy(IconColumnStart, 0, image.width() - IconColumnStart, image.height());
     // The box shows the middle of an icon too large for it: only that part
