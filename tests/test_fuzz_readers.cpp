@@ -283,6 +283,9 @@ private slots:
             palette[i] = qRgb(i, 0, 0);
         DecodeImage(target, ImageHeader{200, 200, 0, 0, 7, 1}, codes, palette, xStart);
         QTEST(Rows(target), "rows");
+        // The largest picture scales up to the limit, and no further.
+        QCOMPARE(Picture(4096, 4096).scaled(2).width(), 8192);
+        QVERIFY(Picture(4096, 4096).scaled(3).isNull());
     }
 
     void sectionDirectory_data() {

@@ -40,7 +40,8 @@ gamedata::Picture FlagSheet(const QVector<gamedata::Picture>& flags) {
 
 // The picture as PNG, written through QSaveFile like every other file.
 bool WritePng(const gamedata::Picture& image, int scale, const QString& path) {
-    return platform::writeWholeFile(path, EncodePng(image.scaled(scale)));
+    const gamedata::Picture scaled = image.scaled(scale);
+    return !scaled.isNull() && platform::writeWholeFile(path, EncodePng(scaled));
 }
 
 int UsageError(const QString& text) {

@@ -5,7 +5,7 @@
 namespace quillon::gamedata {
 
 Picture::Picture(int width, int height) {
-    if (width <= 0 || height <= 0)
+    if (width <= 0 || height <= 0 || qint64(width) * height > MaxPicturePixels)
         return;
     width_ = width;
     height_ = height;
@@ -22,6 +22,8 @@ void Picture::place(const Picture& source, int x, int y) {
 }
 
 Picture Picture::scaled(int factor) const {
+    if (qint64(width_) * factor * height_ * factor > MaxPicturePixels)
+        return {};
     Picture out(width_ * factor, height_ * factor);
     for (int y = 0; y < out.height_; ++y) {
         const Argb* in = row(y / factor);

@@ -23,13 +23,19 @@ constexpr int Blue(Argb pixel) {
     return int(pixel & 0xff);
 }
 
+// Pixels a picture may hold: a game's largest picture is 4096 by 4096; a
+// request beyond this (a huge scale) gives a null picture, not a failed
+// allocation.
+constexpr qint64 MaxPicturePixels = qint64(1) << 26;
+
 // A decoded picture, row after row, without any window system behind it,
 // so that the command-line tool needs no graphics library. A picture of
 // no pixels is null.
 class Picture {
 public:
     Picture() = default;
-    // Transparent; null when a side is not positive.
+    // Transparent; null when a side is not positive or it would hold more
+    // than MaxPicturePixels.
     Picture(int width, int height);
 
     bool isNull() const { return pixels_.empty(); }
@@ -42,7 +48,7 @@ public:
 
     // Puts `source` with its top left corner at (x, y); pixels outside are dropped.
     void place(const Picture& source, int x, int y);
-    // Each pixel as a `factor` by `factor` square.
+    // Each pixel as a `factor` by `factor` square (factor >= 1).
     Picture scaled(int factor) const;
 
     bool operator==(const Picture&) const = default;
