@@ -93,94 +93,6 @@ private slots:
         QVERIFY(CheckGameFolder(game).isEmpty());
     }
 
-    // Each row edits the sample game, which is clean, and expects exactly
-    // the problems listed: "unit,column,kind,argument" ("%Z": 117 times
-    // " 0"). Every kind of problem appears in some row.
-    void findsExactlyTheProblems_data() {
-        QTest::addColumn<QStringList>("edits");
-        QTest::addColumn<bool>("withGame");
-        QTest::addColumn<QStringList>("expected");
-        const auto row = [](const char* name, const QStringList& edits, const QStringList& expected,
-                            bool withGame = true) {
-            QTest::newRow(name) << edits << withGame << expected;
-        };
-        row("the sample game is clean", {}, {});
-        row("not numbers", {"3,4=abc", "4,4=", "5,4=12abc", "6,4=  12  "},
-            {"3,4,not-a-number,0", "4,4,not-a-number,0", "5,4,not-a-number,0"});
-        row("beyond a limit", {"3,21=40", "4,24=-3", "5,28=300", "6,27=-1", "7,65=2"},
-            {"3,21,out-of-range,31", "4,24,out-of-range,0", "5,28,out-of-range,255",
-             "6,27,out-of-range,0", "7,65,out-of-range,1"});
-        row("not whole", {"3,5=254.5", "4,65=0.9"}, {"3,5,not-whole,254", "4,65,not-whole,0"});
-        row("as the form writes them", {"3,65=1", "3,34-64=0", "4,70=None", "4,71=Kein"}, {});
-        row("unknown bytes", {"3,73= 1 2 3", "4,73=  %U  "}, {"3,73,unknown-bytes,1 2 3%Z"});
-        row("names the game cannot store",
-            {"3,1=Tank\rDestroyer", "4,1=Tank \u4e2d \u4e2d", "5,1=  Tank  ", "6,1=", "7,1=   "},
-            {"3,1,name-not-storable,Tank Destroyer", "4,1,characters-not-storable,\u4e2d",
-             "5,1,name-blanks,Tank", "6,1,empty-name,", "7,1,name-blanks,", "7,1,empty-name,"});
-        row("the icons", {"3,27=5", "4,27=4"}, {"3,27,no-such-icon,5"});
-        row("beyond each list",
-            {"3,2=15", "4,19=2", "5,20=11", "6,32=4", "7,69=12", "8,13=5", "9,13=4"},
-            {"3,2,not-in-list,14", "4,19,not-in-list,1", "5,20,not-in-list,10",
-             "6,32,not-in-list,3", "7,69,not-in-list,11", "8,13,not-in-list,4"});
-        // A sound needs a file of a four-character name, in any case, and 16 bits.
-        row("the sounds", {"3,71=1500", "4,71=12", "5,71=1002", "6,71=0", "7,70=40000"},
-            {"3,71,no-sound-file,1500", "4,71,no-sound-file,12", "7,70,out-of-range,32767",
-             "7,70,no-sound-file,32767"});
-        row("dates and nations",
-            {"3,29=13", "4,29=0", "5,30=44", "5,31=40", "6,30=44", "6,31=44", "7,34-65=0"},
-            {"3,29,not-a-month,", "4,29,not-a-month,", "5,31,expires-first,44", "7,34,no-nation,"});
-        row("a name used twice", {"3,1=Twin", "7,1=  twin"},
-            {"3,1,duplicate-name,7", "7,1,name-blanks,twin", "7,1,duplicate-name,3"});
-        row("descriptions",
-            {"3,74= 3.txt", "4,74=12.txt", "5,74= ", "6,74=Reads orders.txt", "7,74=\u010cech"},
-            {"3,74,placeholder-description,", "4,74,placeholder-description,",
-             "5,74,empty-description,", "7,74,characters-not-storable,\u010c"});
-        row("without game data only the target type is checked",
-            {"3,2=15", "3,27=5", "3,71=1500", "3,74= 3.txt", "3,13=5"}, {"3,13,not-in-list,4"},
-            false);
-    }
-    void findsExactlyTheProblems() {
-        QFETCH(QStringList, edits);
-        QFETCH(bool, withGame);
-        QFETCH(QStringList, expected);
-        Datasheet& sheet = game.datasheet;
-        QVERIFY(LoadEquipmentFiles(game.DataFolder, sheet, i18n::Language::English).ok);
-        QStringList descriptions = game.LongDescriptions;
-        for (const QString& edit : edits)
-            apply(edit, sheet, descriptions);
-        sheet.select(0, 0, sheet.rows() - 1, Datasheet::ColumnCount - 1);
-        const QString before = sheet.clip();
-
-        GameReference reference = withGame ? ReferenceOf(game) : GameReference{};
-        reference.longDescriptions = withGame ? &descriptions : nullptr;
-        const CheckReport report = CheckUnits(sheet, reference);
-        QStringList found;
-        for (const Problem& p : report.problems) {
-            found
-                << QString("%1,%2,%3,%4").arg(p.unit).arg(p.column).arg(KindId(p.kind), p.argument);
-            QCOMPARE(p.row, p.unit + 1);
-            QCOMPARE(p.name, sheet.cell(p.row, 1));
-            // A reason that names a value names it in every language.
-            Problem named = p;
-            named.argument = "XYZ";
-            for (const i18n::Language language : i18n::AllLanguages) {
-                const QString reason = ReasonText(named, language);
-                QVERIFY(!reason.isEmpty());
-                QCOMPARE(reason.contains("XYZ"),
-                         ReasonText(named, i18n::Language::English).contains("XYZ"));
-            }
-        }
-        expected.replaceInStrings("%Z", QString(" 0").repeated(117));
-        QCOMPARE(found, expected);
-        QCOMPARE(report.units, 20);
-        QCOMPARE(report.notChecked.size(), withGame ? 0u : 4u);
-        QCOMPARE(report.problemsFound(),
-                 std::any_of(expected.begin(), expected.end(), [](const QString& e) {
-                     return !e.contains("duplicate-name") && !e.contains("name-blanks");
-                 }));
-        QCOMPARE(sheet.clip(), before); // the check changes nothing
-    }
-
     // Keys are letters; a letter and its capital are alike, nothing else is.
     // Expected: the aligned pairs, "-" where an element stands alone.
     void alignsSequences_data() {
@@ -243,77 +155,140 @@ private slots:
         }
     }
 
-    // B is the sample game edited as a user would; expected: "changed,unit
+    // Each row edits unit B, a copy of the sample game's, then checks B or
+    // compares unit A with B ("diff"). A check expects exactly the problems
+    // listed: "unit,column,kind,argument" ("%Z": 117 times " 0"); every kind
+    // of problem appears in some row. A comparison expects "changed,unit
     // A,unit B,columns" (74: the description), "only-a,unit" and
-    // "only-b,unit it would take in A,unit B"; "shifted,c": every unit of A
-    // changed in column c one number further on in B.
-    void comparesUnits_data() {
-        QTest::addColumn<QStringList>("edits");
-        QTest::addColumn<bool>("descriptions");
-        QTest::addColumn<QStringList>("expected");
-        const auto row = [](const char* name, const QStringList& edits, const QStringList& expected,
-                            bool descriptions = true) {
-            QTest::newRow(name) << edits << descriptions << expected;
+    // "only-b,unit it would take in A,unit B".
+    void editsTheSampleGame_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char* name, const char* script, const QString& expected) {
+            QTest::newRow(name) << QString(script)
+                                << QString(expected).replace("%Z", QString(" 0").repeated(117));
         };
-        row("identical", {}, {});
-        row("the same values written otherwise", {"3,4=%T.0", "3,65=%T", "3,1=  %U  ", "3,73=%U "},
-            {});
-        row("a changed cell and name", {"3,4=99", "3,1=Renamed"}, {"changed,3,3,1+4"});
-        row("a unit inserted", {"ins 5"}, {"only-b,5,5"});
-        row("a unit deleted", {"del 5"}, {"only-a,5"});
+        row("the sample game is clean", "check", "");
+        row("not numbers", "3,4=abc; 4,4=; 5,4=12abc; 6,4=  12  ; check",
+            "3,4,not-a-number,0; 4,4,not-a-number,0; 5,4,not-a-number,0");
+        row("beyond a limit", "3,21=40; 4,24=-3; 5,28=300; 6,27=-1; 7,65=2; check",
+            "3,21,out-of-range,31; 4,24,out-of-range,0; 5,28,out-of-range,255; "
+            "6,27,out-of-range,0; 7,65,out-of-range,1");
+        row("not whole", "3,5=254.5; 4,65=0.9; check", "3,5,not-whole,254; 4,65,not-whole,0");
+        row("as the form writes them", "3,65=1; 3,34-64=0; 4,70=None; 4,71=Kein; check", "");
+        row("unknown bytes", "3,73= 1 2 3; 4,73=  %U  ; check", "3,73,unknown-bytes,1 2 3%Z");
+        row("names the game cannot store",
+            "3,1=Tank\rDestroyer; 4,1=Tank \u4e2d \u4e2d; 5,1=  Tank  ; 6,1=; 7,1=   ; check",
+            "3,1,name-not-storable,Tank Destroyer; 4,1,characters-not-storable,\u4e2d; "
+            "5,1,name-blanks,Tank; 6,1,empty-name,; 7,1,name-blanks,; 7,1,empty-name,");
+        row("the icons", "3,27=5; 4,27=4; check", "3,27,no-such-icon,5");
+        row("beyond each list", "3,2=15; 4,19=2; 5,20=11; 6,32=4; 7,69=12; 8,13=5; 9,13=4; check",
+            "3,2,not-in-list,14; 4,19,not-in-list,1; 5,20,not-in-list,10; 6,32,not-in-list,3; "
+            "7,69,not-in-list,11; 8,13,not-in-list,4");
+        // A sound needs a file of a four-character name, in any case, and 16 bits.
+        row("the sounds", "3,71=1500; 4,71=12; 5,71=1002; 6,71=0; 7,70=40000; check",
+            "3,71,no-sound-file,1500; 4,71,no-sound-file,12; 7,70,out-of-range,32767; "
+            "7,70,no-sound-file,32767");
+        row("dates and nations",
+            "3,29=13; 4,29=0; 5,30=44; 5,31=40; 6,30=44; 6,31=44; 7,34-65=0; check",
+            "3,29,not-a-month,; 4,29,not-a-month,; 5,31,expires-first,44; 7,34,no-nation,");
+        row("a name used twice", "3,1=Twin; 7,1=  twin; check",
+            "3,1,duplicate-name,7; 7,1,name-blanks,twin; 7,1,duplicate-name,3");
+        row("descriptions",
+            "3,74= 3.txt; 4,74=12.txt; 5,74= ; 6,74=Reads orders.txt; 7,74=\u010cech; check",
+            "3,74,placeholder-description,; 4,74,placeholder-description,; "
+            "5,74,empty-description,; 7,74,characters-not-storable,\u010c");
+        row("without game data only the target type is checked",
+            "3,2=15; 3,27=5; 3,71=1500; 3,74= 3.txt; 3,13=5; check alone", "3,13,not-in-list,4");
+
+        row("identical", "diff", "");
+        row("the same values written otherwise", "3,4=%T.0; 3,65=%T; 3,1=  %U  ; 3,73=%U ; diff",
+            "");
+        row("a changed cell and name", "3,4=99; 3,1=Renamed; diff", "changed,3,3,1+4");
+        row("a unit inserted", "ins 5; diff", "only-b,5,5");
+        row("a unit deleted", "del 5; diff", "only-a,5");
         row("a unit inserted and one deleted, those between changed once",
-            {"del 4", "ins 10", "7,4=99"}, {"only-a,4", "changed,8,7,4", "only-b,11,10"});
-        row("a renamed unit beside a deleted one", {"del 3", "3,1=Renamed"},
-            {"only-a,3", "changed,4,3,1"});
-        row("a unit renamed to the next one's name", {"3,1=%N4"}, {"changed,3,3,1"});
-        row("a unit appended", {"ins 20"}, {"only-b,20,20"});
-        row("B shown in another order", {"3,4=99", "sort by name"}, {"changed,3,3,4"});
-        row("every unit changed and one inserted before them", {"*,22=300", "ins 0"},
-            {"only-b,0,0", "shifted,22"});
-        row("a description", {"3,74=Rebuilt in the north"}, {"changed,3,3,74"});
-        row("a description not compared", {"3,74=Rebuilt in the north"}, {}, false);
+            "del 4; ins 10; 7,4=99; diff", "only-a,4; changed,8,7,4; only-b,11,10");
+        row("a renamed unit beside a deleted one", "del 3; 3,1=Renamed; diff",
+            "only-a,3; changed,4,3,1");
+        row("a unit renamed to the next one's name", "3,1=%N4; diff", "changed,3,3,1");
+        row("a unit appended", "ins 20; diff", "only-b,20,20");
+        row("B shown in another order", "3,4=99; sort by name; diff", "changed,3,3,4");
+        QStringList shifted{"only-b,0,0"};
+        for (int unit = 0; unit < 20; ++unit)
+            shifted << QString("changed,%1,%2,22").arg(unit).arg(unit + 1);
+        row("every unit changed and one inserted before them", "*,22=300; ins 0; diff",
+            shifted.join("; "));
+        row("a description", "3,74=Rebuilt in the north; diff", "changed,3,3,74");
+        row("a description not compared", "3,74=Rebuilt in the north; diff alone", "");
     }
-    void comparesUnits() {
-        QFETCH(QStringList, edits);
-        QFETCH(bool, descriptions);
-        QFETCH(QStringList, expected);
+    void editsTheSampleGame() {
+        QFETCH(QString, script);
         Datasheet a, b;
         QVERIFY(LoadEquipmentFiles(game.DataFolder, a, i18n::Language::English).ok);
         QVERIFY(LoadEquipmentFiles(game.DataFolder, b, i18n::Language::English).ok);
-        QStringList descriptionsB = game.LongDescriptions;
+        QStringList descriptions = game.LongDescriptions;
+        QStringList edits = script.split(QStringLiteral("; "));
+        const QStringList command = edits.takeLast().split(' ');
+        const bool alone = command.value(1) == "alone";
         for (const QString& edit : edits)
-            apply(edit, b, descriptionsB);
-
-        const Comparison comparison =
-            CompareUnits(a, b, descriptions ? &game.LongDescriptions : nullptr,
-                         descriptions ? &descriptionsB : nullptr);
+            apply(edit, b, descriptions);
         QStringList found;
-        for (const UnitDifference& unit : comparison.units) {
-            QStringList columns;
-            for (const CellChange& cell : unit.cells) {
-                columns << QString::number(cell.column);
-                if (cell.column < Datasheet::ColumnCount) {
-                    QCOMPARE(cell.valueA, a.cell(unit.rowA, cell.column));
-                    QCOMPARE(cell.valueB, b.cell(unit.rowB, cell.column));
+        if (command[0] == "check") {
+            b.select(0, 0, b.rows() - 1, Datasheet::ColumnCount - 1);
+            const QString before = b.clip();
+            GameReference reference = alone ? GameReference{} : ReferenceOf(game);
+            reference.longDescriptions = alone ? nullptr : &descriptions;
+            const CheckReport report = CheckUnits(b, reference);
+            for (const Problem& p : report.problems) {
+                found << QString("%1,%2,%3,%4")
+                             .arg(p.unit)
+                             .arg(p.column)
+                             .arg(KindId(p.kind), p.argument);
+                QCOMPARE(p.row, p.unit + 1);
+                QCOMPARE(p.name, b.cell(p.row, 1));
+                // A reason that names a value names it in every language.
+                Problem named = p;
+                named.argument = "XYZ";
+                for (const i18n::Language language : i18n::AllLanguages) {
+                    const QString reason = ReasonText(named, language);
+                    QVERIFY(!reason.isEmpty());
+                    QCOMPARE(reason.contains("XYZ"),
+                             ReasonText(named, i18n::Language::English).contains("XYZ"));
                 }
             }
-            static const QStringList kinds{"changed", "only-a", "only-b"};
-            QString line = kinds[int(unit.change)] + ',' + QString::number(unit.unitA);
-            if (unit.rowB >= 0)
-                line += ',' + QString::number(unit.unitB);
-            found << line + (columns.isEmpty() ? QString() : ',' + columns.join('+'));
-            QCOMPARE(unit.rowA, unit.change == UnitPresence::OnlyInB ? -1 : unit.unitA + 1);
-            if (unit.rowB >= 0)
-                QCOMPARE(b.cell(unit.rowB, 0).trimmed(), QString::number(unit.unitB));
+            QCOMPARE(report.units, 20);
+            QCOMPARE(report.notChecked.size(), alone ? 4u : 0u);
+            QCOMPARE(report.problemsFound(),
+                     std::any_of(found.begin(), found.end(), [](const QString& e) {
+                         return !e.contains("duplicate-name") && !e.contains("name-blanks");
+                     }));
+            QCOMPARE(b.clip(), before); // the check changes nothing
+        } else {
+            const Comparison comparison = CompareUnits(
+                a, b, alone ? nullptr : &game.LongDescriptions, alone ? nullptr : &descriptions);
+            for (const UnitDifference& unit : comparison.units) {
+                QStringList columns;
+                for (const CellChange& cell : unit.cells) {
+                    columns << QString::number(cell.column);
+                    if (cell.column < Datasheet::ColumnCount) {
+                        QCOMPARE(cell.valueA, a.cell(unit.rowA, cell.column));
+                        QCOMPARE(cell.valueB, b.cell(unit.rowB, cell.column));
+                    }
+                }
+                static const QStringList kinds{"changed", "only-a", "only-b"};
+                QString line = kinds[int(unit.change)] + ',' + QString::number(unit.unitA);
+                if (unit.rowB >= 0)
+                    line += ',' + QString::number(unit.unitB);
+                found << line + (columns.isEmpty() ? QString() : ',' + columns.join('+'));
+                QCOMPARE(unit.rowA, unit.change == UnitPresence::OnlyInB ? -1 : unit.unitA + 1);
+                if (unit.rowB >= 0)
+                    QCOMPARE(b.cell(unit.rowB, 0).trimmed(), QString::number(unit.unitB));
+            }
+            QCOMPARE(comparison.descriptionsCompared, !alone);
+            QVERIFY(comparison.followedInsertions);
         }
-        if (expected.contains("shifted,22")) {
-            expected.removeAll("shifted,22");
-            for (int unit = 0; unit < 20; ++unit)
-                expected << QString("changed,%1,%2,22").arg(unit).arg(unit + 1);
-        }
-        QCOMPARE(found, expected);
-        QCOMPARE(comparison.descriptionsCompared, descriptions);
-        QVERIFY(comparison.followedInsertions);
+        QTEST(found.join("; "), "expected");
     }
 
     void unknownBytesDifferByPosition() {
