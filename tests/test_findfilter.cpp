@@ -12,37 +12,26 @@ using namespace quillon;
 
 namespace {
 
-// Rows 1..5: name, class (an index into Classes), H.A., target type, year
-// available; unit i's description is Descriptions[i].
-struct Unit {
-    const char* name;
-    int unitClass, hardAttack, targetType, year;
-};
-const Unit Units[] = {
-    {"Tiger I", 1, 20, 1, 42},     {"Éclair", 6, 2, 2, 39},     {"Panzer IV", 1, 9, 1, 38},
-    {"Tank Hunter", 3, 15, 1, 40}, {"eclair II", 7, 10, 2, 44},
-};
-const QStringList Classes{"Infantry",  "Tank",        "Recon",   "Anti-Tank",
-                          "Artillery", "Air Defence", "Fighter", "Tactical Bomber"};
-const QStringList Descriptions{"A heavy tank.", "", "", "", "Wings over Zeppelin fields."};
+// Rows 1..5: name, class (an index into the classes), H.A., target type and
+// year available, in these columns; the first and the last have descriptions.
+const int Columns[] = {1, 2, 4, 13, 30};
+const char* const Units[] = {"Tiger I| 1| 20| 1| 42", "Éclair| 6| 2| 2| 39",
+                             "Panzer IV| 1| 9| 1| 38", "Tank Hunter| 3| 15| 1| 40",
+                             "eclair II| 7| 10| 2| 44"};
 
 void Fill(EditorState& state, const QString& languageCode) {
     state.LanguageCode = languageCode;
-    state.lists.classes = Classes;
+    state.lists.classes = {"Infantry",  "Tank",        "Recon",   "Anti-Tank",
+                           "Artillery", "Air Defence", "Fighter", "Tactical Bomber"};
     state.lists.targetTypes = {"Soft", "Hard", "Plane", "Naval", "Sub"};
-    std::vector<Datasheet::Row> rows;
-    for (size_t i = 0; i < std::size(Units); ++i) {
-        Datasheet::Row row;
-        row[0] = QStringLiteral(" %1").arg(i);
-        row[1] = QString::fromUtf8(Units[i].name);
-        row[2] = QStringLiteral(" %1").arg(Units[i].unitClass);
-        row[4] = QStringLiteral(" %1").arg(Units[i].hardAttack);
-        row[13] = QStringLiteral(" %1").arg(Units[i].targetType);
-        row[30] = QStringLiteral(" %1").arg(Units[i].year);
-        rows.push_back(row);
+    state.datasheet.setRows(6);
+    for (int row = 1; row <= 5; ++row) {
+        state.datasheet.setCell(row, 0, QStringLiteral(" %1").arg(row - 1));
+        const QStringList cells = QString::fromUtf8(Units[row - 1]).split(u'|');
+        for (int i = 0; i < 5; ++i)
+            state.datasheet.setCell(row, Columns[i], cells[i]);
     }
-    state.datasheet.replaceUnitRows(std::move(rows));
-    state.LongDescriptions = Descriptions;
+    state.LongDescriptions = {"A heavy tank.", "", "", "", "Wings over Zeppelin fields."};
 }
 
 QString Outcome(const UnitFilter& filter, const Datasheet& sheet) {
@@ -125,44 +114,45 @@ private slots:
             QVERIFY(!filter.isActive() && filter.matches(state.datasheet, 1));
     }
 
+    // From the current row, "back" or forwards, in the names or
+    // "everywhere", among the rows listed (all unless given); found: row,
+    // column, wrapped (1) or not.
     void find_data() {
         QTest::addColumn<QString>("query");
         QTest::addColumn<int>("current");
-        QTest::addColumn<QList<int>>("found"); // row, column, wrapped (1) or not
-        QTest::addColumn<bool>("backwards");
-        QTest::addColumn<QList<int>>("shown"); // rows on show; empty: all
-        QTest::addColumn<bool>("everywhere");
-        const auto row = [](const char* name, const char* query, int current,
-                            const QList<int>& found, bool backwards = false,
-                            const QList<int>& shown = {}, bool everywhere = false) {
-            QTest::newRow(name) << QString(query) << current << found << backwards << shown
-                                << everywhere;
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QList<int>>("found");
+        const auto row = [](const char* name, const char* query, int current, const char* how,
+                            const QList<int>& found) {
+            QTest::newRow(name) << QString(query) << current << QString(how) << found;
         };
-        row("accents and case", "ECLAIR", 2, {5, 1, 0});
-        row("past the last", "eclair", 5, {2, 1, 1});
-        row("backwards past the first", "eclair", 2, {5, 1, 1}, true);
-        row("only the current unit", "tiger", 1, {1, 1, 1});
-        row("a cell, names only", "44", 1, {0, 0, 0});
-        row("a cell, everywhere", "44", 1, {5, 30, 0}, false, {}, true);
-        row("a description", "zeppelin", 1, {5, 1, 0}, false, {}, true);
-        row("shown rows only", "e", 1, {3, 1, 0}, false, {1, 3});
-        row("from a hidden unit", "e", 2, {4, 1, 0}, false, {1, 4, 5});
-        row("from a hidden unit backwards", "e", 2, {1, 1, 0}, true, {1, 4, 5});
-        row("blank query", "  ", 1, {0, 0, 0}, false, {}, true);
+        row("accents and case", "ECLAIR", 2, "", {5, 1, 0});
+        row("past the last", "eclair", 5, "", {2, 1, 1});
+        row("backwards past the first", "eclair", 2, "back", {5, 1, 1});
+        row("only the current unit", "tiger", 1, "", {1, 1, 1});
+        row("a cell, names only", "44", 1, "", {0, 0, 0});
+        row("a cell, everywhere", "44", 1, "everywhere", {5, 30, 0});
+        row("a description", "zeppelin", 1, "everywhere", {5, 1, 0});
+        row("shown rows only", "e", 1, "1 3", {3, 1, 0});
+        row("from a hidden unit", "e", 2, "1 4 5", {4, 1, 0});
+        row("from a hidden unit backwards", "e", 2, "back 1 4 5", {1, 1, 0});
+        row("blank query", "  ", 1, "everywhere", {0, 0, 0});
     }
     void find() {
         QFETCH(QString, query);
         QFETCH(int, current);
-        QFETCH(bool, backwards);
-        QFETCH(QList<int>, shown);
-        QFETCH(bool, everywhere);
+        QFETCH(QString, how);
         EditorState state;
         Fill(state, QStringLiteral("uk"));
-        std::vector<int> rows(shown.begin(), shown.end());
-        for (int row = 1; shown.isEmpty() && row < state.datasheet.rows(); ++row)
-            rows.push_back(row);
-        const FoundUnit found = FindUnit(state.datasheet, state.LongDescriptions, query, everywhere,
-                                         rows, current, backwards);
+        std::vector<int> rows;
+        for (const QString& word : how.split(u' '))
+            if (word.toInt() > 0)
+                rows.push_back(word.toInt());
+        if (rows.empty()) // every unit shown
+            rows = {1, 2, 3, 4, 5};
+        const FoundUnit found =
+            FindUnit(state.datasheet, state.LongDescriptions, query, how.contains("everywhere"),
+                     rows, current, how.contains("back"));
         QTEST((QList<int>{found.row, found.col, int(found.wrapped)}), "found");
     }
 };
