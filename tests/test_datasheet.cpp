@@ -34,13 +34,6 @@ QString origin(const QString& name) {
     return name.endsWith(u".1") ? name.chopped(2) : name;
 }
 
-QString joined(const QList<int>& numbers) {
-    QStringList texts;
-    for (const int number : numbers)
-        texts << QString::number(number);
-    return texts.join(u',');
-}
-
 } // namespace
 
 class DatasheetTest : public QObject {
@@ -80,6 +73,27 @@ private slots:
         row("keep 70 ", "");
         row("keep 73 %B|%L|%B 0|%L 256|%L 07| %B|%B ", "");
         row("keep 72 %B", "");
+
+        // The number of a text, whether all of it is one, and that number
+        // rounded, halves to even ("%9": 400 nines).
+        row("number  12", "12 all 12");
+        row("number -3.5", "-3.5 all -4");
+        row("number 12.5", "12.5 all 12");
+        row("number -2.5", "-2.5 all -2");
+        row("number 2.4999", "2.4999 all 2");
+        row("number 1e3", "1000 all 1000");
+        row("number ", "0 part 0");
+        row("number abc", "0 part 0");
+        row("number 12abc", "12 part 12");
+        row("number 1 2", "12 part 12"); // inner blanks are skipped
+        row("number 1.2.3", "1.2 part 1");
+        row("number 3e", "3 part 3");
+        row("number \t\n8", "8 all 8");
+        row("number 1e-999", "0 all 0");
+        row("number  0 12 255", "12255 part 12255"); // unknown bytes
+        row("number 1e999", "1.7976931348623157e+308 all 9223372036854775807");
+        row("number %9", "1.7976931348623157e+308 all 9223372036854775807");
+        row("number -1e300", "-1e+300 all -9223372036854775808");
 
         // Pastes fill the block from its top left corner.
         row("select 1 1 3 2; paste a\tb\tc\rd\te\tf; ?changes; ?area",
@@ -184,18 +198,27 @@ private slots:
                          out << text;
                  }
              }},
+            {"number",
+             [&] {
+                 const QString text = tail(1).replace("%9", QString(400, u'9'));
+                 const double value = CellNumber(text);
+                 out << QStringLiteral("%1 %2 %3")
+                            .arg(QString::number(value, 'g', QLocale::FloatingPointShortest),
+                                 IsNumeric(text) ? "all" : "part",
+                                 QString::number(RoundHalfEven(value)));
+                 QCOMPARE(RoundHalfEven(std::numeric_limits<double>::quiet_NaN()), qint64(0));
+             }},
             {"sort", [&] { sheet.sort(kinds.value(w[1])); }},
             {"after", [&] { edit(InsertUnitAfter); }},
             {"before", [&] { edit(InsertUnitBefore); }},
             {"delete", [&] { edit(DeleteUnit); }},
             {"?cursor",
              [&] {
-                 out << joined({sheet.row(), sheet.col(), sheet.rowSel(), sheet.colSel()});
+                 out << QString::asprintf("%d,%d,%d,%d", sheet.row(), sheet.col(), sheet.rowSel(),
+                                          sheet.colSel());
              }},
             {"?mark",
-             [&] {
-                 out << joined({sheet.markedRow(), sheet.markedCol()});
-             }},
+             [&] { out << QString::asprintf("%d,%d", sheet.markedRow(), sheet.markedCol()); }},
             {"?rows", [&] { out << QString::number(sheet.rows()); }},
             {"?cell", [&] { out << cell(n(1), n(2)); }},
             // The block's text has TAB between cells and CR between rows.
@@ -233,45 +256,6 @@ private slots:
                 QCOMPARE(cell(r, 2) + cell(r, 44) + cell(r, 45), QString("00"));
         }
         QCOMPARE(descriptions.size(), std::max(2001, sheet.rows() - 1));
-    }
-
-    // The number of a text, whether all of it is one, and that number
-    // rounded, halves to even; loaded numbers are written back by the codec.
-    void readsLeadingNumber_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected"); // number, "all" or "part", rounded
-        const auto row = [](const char* name, const QString& text, const char* expected) {
-            QTest::newRow(name) << text << QString(expected);
-        };
-        row("loaded number", " 12", "12 all 12");
-        row("negative fraction", "-3.5", "-3.5 all -4");
-        row("half to even below", "12.5", "12.5 all 12");
-        row("negative half to even", "-2.5", "-2.5 all -2");
-        row("just below a half", "2.4999", "2.4999 all 2");
-        row("exponent", "1e3", "1000 all 1000");
-        row("empty", "", "0 part 0");
-        row("letters", "abc", "0 part 0");
-        row("number then letters", "12abc", "12 part 12");
-        row("inner blank is skipped", "1 2", "12 part 12");
-        row("second point stops", "1.2.3", "1.2 part 1");
-        row("exponent without digits", "3e", "3 part 3");
-        row("tab and newline blanks", "\t\n8", "8 all 8");
-        row("tiny underflows to zero", "1e-999", "0 all 0");
-        row("unknown bytes cell", " 0 12 255", "12255 part 12255");
-        row("huge exponent stays finite", "1e999",
-            "1.7976931348623157e+308 all 9223372036854775807");
-        row("four hundred digits", QString(400, u'9'),
-            "1.7976931348623157e+308 all 9223372036854775807");
-        row("huge negative", "-1e300", "-1e+300 all -9223372036854775808");
-    }
-    void readsLeadingNumber() {
-        QFETCH(QString, text);
-        const double value = CellNumber(text);
-        QTEST(QStringLiteral("%1 %2 %3")
-                  .arg(QString::number(value, 'g', QLocale::FloatingPointShortest),
-                       IsNumeric(text) ? "all" : "part", QString::number(RoundHalfEven(value))),
-              "expected");
-        QCOMPARE(RoundHalfEven(std::numeric_limits<double>::quiet_NaN()), qint64(0));
     }
 };
 
