@@ -76,24 +76,15 @@ private slots:
 
         // The number of a text, whether all of it is one, and that number
         // rounded, halves to even ("%9": 400 nines).
-        row("number  12", "12 all 12");
-        row("number -3.5", "-3.5 all -4");
-        row("number 12.5", "12.5 all 12");
-        row("number -2.5", "-2.5 all -2");
-        row("number 2.4999", "2.4999 all 2");
-        row("number 1e3", "1000 all 1000");
-        row("number ", "0 part 0");
-        row("number abc", "0 part 0");
-        row("number 12abc", "12 part 12");
-        row("number 1 2", "12 part 12"); // inner blanks are skipped
-        row("number 1.2.3", "1.2 part 1");
-        row("number 3e", "3 part 3");
-        row("number \t\n8", "8 all 8");
-        row("number 1e-999", "0 all 0");
-        row("number  0 12 255", "12255 part 12255"); // unknown bytes
-        row("number 1e999", "1.7976931348623157e+308 all 9223372036854775807");
-        row("number %9", "1.7976931348623157e+308 all 9223372036854775807");
-        row("number -1e300", "-1e+300 all -9223372036854775808");
+        row("number  12|-3.5|12.5|-2.5|2.4999|1e3|\t\n8|1e-999",
+            "12 all 12|-3.5 all -4|12.5 all 12|-2.5 all -2|2.4999 all 2|1000 all 1000|8 all 8|"
+            "0 all 0");
+        // Inner blanks are skipped; unknown bytes read as one number.
+        row("number |abc|12abc|1 2|1.2.3|3e| 0 12 255",
+            "0 part 0|0 part 0|12 part 12|12 part 12|1.2 part 1|3 part 3|12255 part 12255");
+        row("number 1e999|%9|-1e300",
+            "1.7976931348623157e+308 all 9223372036854775807|"
+            "1.7976931348623157e+308 all 9223372036854775807|-1e+300 all -9223372036854775808");
 
         // Pastes fill the block from its top left corner.
         row("select 1 1 3 2; paste a\tb\tc\rd\te\tf; ?changes; ?area",
@@ -200,12 +191,13 @@ private slots:
              }},
             {"number",
              [&] {
-                 const QString text = tail(1).replace("%9", QString(400, u'9'));
-                 const double value = CellNumber(text);
-                 out << QStringLiteral("%1 %2 %3")
-                            .arg(QString::number(value, 'g', QLocale::FloatingPointShortest),
-                                 IsNumeric(text) ? "all" : "part",
-                                 QString::number(RoundHalfEven(value)));
+                 for (QString text : tail(1).split(u'|')) {
+                     const double value = CellNumber(text.replace("%9", QString(400, u'9')));
+                     out << QStringLiteral("%1 %2 %3")
+                                .arg(QString::number(value, 'g', QLocale::FloatingPointShortest),
+                                     IsNumeric(text) ? "all" : "part",
+                                     QString::number(RoundHalfEven(value)));
+                 }
                  QCOMPARE(RoundHalfEven(std::numeric_limits<double>::quiet_NaN()), qint64(0));
              }},
             {"sort", [&] { sheet.sort(kinds.value(w[1])); }},
