@@ -53,13 +53,18 @@ QString Outcome(const UnitFilter& filter, const Datasheet& sheet) {
 class FindFilterTest : public QObject {
     Q_OBJECT
 private slots:
-    void filter_data() {
-        QTest::addColumn<QString>("code");
+    // What the text typed picks: as a filter in the language given, the
+    // names shown or the problem and its subjects; with "find from ROW", the
+    // row, column and whether it wrapped (1) of the unit found "back" or
+    // forwards, in the names or "everywhere", among the rows listed (all
+    // unless given).
+    void typed_data() {
+        QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("outcome"); // names shown, or the problem and its subjects
-        const auto row = [](const char* code, const char* typed, const char* outcome) {
-            QTest::addRow("%s %s", code, typed)
-                << QString::fromLatin1(code) << QString::fromUtf8(typed)
+        QTest::addColumn<QString>("outcome");
+        const auto row = [](const char* how, const char* typed, const char* outcome) {
+            QTest::addRow("%s %s", how, typed)
+                << QString::fromLatin1(how) << QString::fromUtf8(typed)
                 << QString::fromUtf8(outcome);
         };
         const char* const all = "Tiger I, Éclair, Panzer IV, Tank Hunter, eclair II";
@@ -101,59 +106,43 @@ private slots:
         row("deu", "klasse = tank and jahr verf. < x", "not a number: jahr verf. | x");
         row("deu", "catégorie = tank", "unknown column: catégorie");
         row("fra", "ha >= 10 et catégorie = char", "unknown entry: catégorie | char");
-        row("fra", "and", all); // only German and French join with their own word
+        row("fra", "and", all);                // only German and French join with their own word
+        row("find from 2", "ECLAIR", "5,1,0"); // accents and case
+        row("find from 5", "eclair", "2,1,1");
+        row("find from 2 back", "eclair", "5,1,1");
+        row("find from 1", "tiger", "1,1,1"); // only the current unit
+        row("find from 1", "44", "0,0,0");
+        row("find from 1 everywhere", "44", "5,30,0");
+        row("find from 1 everywhere", "zeppelin", "5,1,0");
+        row("find from 1 among 1 3", "e", "3,1,0");
+        row("find from 2 among 1 4 5", "e", "4,1,0"); // from a hidden unit
+        row("find from 2 among 1 4 5 back", "e", "1,1,0");
+        row("find from 1 everywhere", "  ", "0,0,0");
     }
-    void filter() {
-        QFETCH(QString, code);
+    void typed() {
+        QFETCH(QString, how);
         QFETCH(QString, typed);
+        const QStringList words = how.split(u' ');
         EditorState state;
-        Fill(state, code);
+        Fill(state, words[0] == "find" ? QStringLiteral("uk") : how);
+        if (words[0] == "find") {
+            std::vector<int> rows;
+            for (const QString& word : words.mid(3))
+                if (word.toInt() > 0)
+                    rows.push_back(word.toInt());
+            if (rows.empty()) // every unit shown
+                rows = {1, 2, 3, 4, 5};
+            const FoundUnit found =
+                FindUnit(state.datasheet, state.LongDescriptions, typed, how.contains("everywhere"),
+                         rows, words[2].toInt(), how.contains("back"));
+            QTEST(QString::asprintf("%d,%d,%d", found.row, found.col, int(found.wrapped)),
+                  "outcome");
+            return;
+        }
         const UnitFilter filter = UnitFilter::Parse(typed, FilterVocabularyFor(state));
         QTEST(Outcome(filter, state.datasheet), "outcome");
         if (filter.problem() != UnitFilter::Problem::None)
             QVERIFY(!filter.isActive() && filter.matches(state.datasheet, 1));
-    }
-
-    // From the current row, "back" or forwards, in the names or
-    // "everywhere", among the rows listed (all unless given); found: row,
-    // column, wrapped (1) or not.
-    void find_data() {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<int>("current");
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<QList<int>>("found");
-        const auto row = [](const char* name, const char* query, int current, const char* how,
-                            const QList<int>& found) {
-            QTest::newRow(name) << QString(query) << current << QString(how) << found;
-        };
-        row("accents and case", "ECLAIR", 2, "", {5, 1, 0});
-        row("past the last", "eclair", 5, "", {2, 1, 1});
-        row("backwards past the first", "eclair", 2, "back", {5, 1, 1});
-        row("only the current unit", "tiger", 1, "", {1, 1, 1});
-        row("a cell, names only", "44", 1, "", {0, 0, 0});
-        row("a cell, everywhere", "44", 1, "everywhere", {5, 30, 0});
-        row("a description", "zeppelin", 1, "everywhere", {5, 1, 0});
-        row("shown rows only", "e", 1, "1 3", {3, 1, 0});
-        row("from a hidden unit", "e", 2, "1 4 5", {4, 1, 0});
-        row("from a hidden unit backwards", "e", 2, "back 1 4 5", {1, 1, 0});
-        row("blank query", "  ", 1, "everywhere", {0, 0, 0});
-    }
-    void find() {
-        QFETCH(QString, query);
-        QFETCH(int, current);
-        QFETCH(QString, how);
-        EditorState state;
-        Fill(state, QStringLiteral("uk"));
-        std::vector<int> rows;
-        for (const QString& word : how.split(u' '))
-            if (word.toInt() > 0)
-                rows.push_back(word.toInt());
-        if (rows.empty()) // every unit shown
-            rows = {1, 2, 3, 4, 5};
-        const FoundUnit found =
-            FindUnit(state.datasheet, state.LongDescriptions, query, how.contains("everywhere"),
-                     rows, current, how.contains("back"));
-        QTEST((QList<int>{found.row, found.col, int(found.wrapped)}), "found");
     }
 };
 
