@@ -13,7 +13,7 @@ namespace {
 
 // A sheet of `units` rows: unit numbers " 0", " 1"..., then cells reading
 // "r.c" (row.column; only the names on big sheets) under the headings "Unit
-// Name" and "99". The unit in row r has the description "d<r>", and so has
+// Name" and "99". The unit in row r ("r.1") has the description "d<r>", and so has
 // every other of the game's 2,001 description slots.
 void fill(Datasheet& sheet, QStringList& descriptions, int units) {
     std::vector<Datasheet::Row> rows(static_cast<size_t>(units));
@@ -27,11 +27,6 @@ void fill(Datasheet& sheet, QStringList& descriptions, int units) {
     descriptions.clear();
     for (int i = 1; i <= std::max(2001, units); ++i)
         descriptions << QStringLiteral("d%1").arg(i);
-}
-
-// A name without the ".1" of its column: the row it was first filled in.
-QString origin(const QString& name) {
-    return name.endsWith(u".1") ? name.chopped(2) : name;
 }
 
 } // namespace
@@ -223,7 +218,7 @@ private slots:
              [&] {
                  QStringList names;
                  for (int r = 1; r < std::min(sheet.rows(), 13); ++r)
-                     names << (cell(r, 1) == "I'm New" ? QString("+") : origin(cell(r, 1)));
+                     names << (cell(r, 1) == "I'm New" ? QString("+") : cell(r, 1).chopped(2));
                  out << names.join(u',');
              }},
             {"?moves", [&] { out << QString::number(moves.count()); }},
@@ -243,7 +238,7 @@ private slots:
         for (int r = 1; r < std::min(sheet.rows(), 2100); ++r) {
             const bool added = cell(r, 1) == "I'm New";
             QCOMPARE(cell(r, 0), QStringLiteral(" %1").arg(r - 1));
-            QCOMPARE(descriptions.value(r - 1), added ? QString() : "d" + origin(cell(r, 1)));
+            QCOMPARE(descriptions.value(r - 1), added ? QString() : "d" + cell(r, 1).chopped(2));
             if (added) // zeros up to column 44, then empty
                 QCOMPARE(cell(r, 2) + cell(r, 44) + cell(r, 45), QString("00"));
         }
