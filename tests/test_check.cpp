@@ -54,14 +54,12 @@ void apply(const QString& edit, Datasheet& sheet, QStringList& descriptions) {
         if (units != "*" && r != units.toInt() + 1)
             continue;
         for (int column = first; column <= last; ++column) {
-            QString& description = descriptions[r - 1];
-            const QString before =
-                column == DescriptionColumn ? description : sheet.cell(r, column);
-            QString text = edit.section('=', 1);
+            const bool described = column == DescriptionColumn;
+            const QString before = described ? descriptions[r - 1] : sheet.cell(r, column);
+            QString text = edit.section('=', 1).replace("%N4", sheet.cell(5, 1));
             text.replace("%U", before).replace("%T", before.trimmed());
-            text.replace("%N4", sheet.cell(5, 1));
-            if (column == DescriptionColumn)
-                description = text;
+            if (described)
+                descriptions[r - 1] = text;
             else
                 sheet.setCell(r, column, text);
         }
@@ -185,27 +183,24 @@ private slots:
             "3,74= 3.txt; 4,74=12.txt; 5,74= ; 6,74=Reads orders.txt; 7,74=\u010cech; check",
             "3,74,placeholder-description,; 4,74,placeholder-description,; "
             "5,74,empty-description,; 7,74,characters-not-storable,\u010c");
-        row("without game data only the target type is checked",
+        row("without game data: only the target type",
             "3,2=15; 3,27=5; 3,71=1500; 3,74= 3.txt; 3,13=5; check alone", "3,13,not-in-list,4");
 
         row("identical", "diff", "");
-        row("the same values written otherwise", "3,4=%T.0; 3,65=%T; 3,1=  %U  ; 3,73=%U ; diff",
-            "");
+        row("values written otherwise", "3,4=%T.0; 3,65=%T; 3,1=  %U  ; 3,73=%U ; diff", "");
         row("a changed cell and name", "3,4=99; 3,1=Renamed; diff", "changed,3,3,1+4");
         row("a unit inserted", "ins 5; diff", "only-b,5,5");
         row("a unit deleted", "del 5; diff", "only-a,5");
         row("a unit inserted and one deleted, those between changed once",
             "del 4; ins 10; 7,4=99; diff", "only-a,4; changed,8,7,4; only-b,11,10");
-        row("a renamed unit beside a deleted one", "del 3; 3,1=Renamed; diff",
-            "only-a,3; changed,4,3,1");
+        row("renamed beside a deleted one", "del 3; 3,1=Renamed; diff", "only-a,3; changed,4,3,1");
         row("a unit renamed to the next one's name", "3,1=%N4; diff", "changed,3,3,1");
         row("a unit appended", "ins 20; diff", "only-b,20,20");
         row("B shown in another order", "3,4=99; sort by name; diff", "changed,3,3,4");
         QStringList shifted{"only-b,0,0"};
         for (int unit = 0; unit < 20; ++unit)
             shifted << QString("changed,%1,%2,22").arg(unit).arg(unit + 1);
-        row("every unit changed and one inserted before them", "*,22=300; ins 0; diff",
-            shifted.join("; "));
+        row("every unit changed, one inserted first", "*,22=300; ins 0; diff", shifted.join("; "));
         row("a description", "3,74=Rebuilt in the north; diff", "changed,3,3,74");
         row("a description not compared", "3,74=Rebuilt in the north; diff alone", "");
     }
