@@ -13,8 +13,8 @@ namespace {
 
 // A sheet of `units` rows: unit numbers " 0", " 1"..., then cells reading
 // "r.c" (row.column; only the names on big sheets) under the headings "Unit
-// Name" and "99". The unit in row r ("r.1") has the description "d<r>", and so has
-// every other of the game's 2,001 description slots.
+// Name" and "99". The unit named "r.1" has the description "d<r>", and so
+// has every other of the game's 2,001 description slots.
 void fill(Datasheet& sheet, QStringList& descriptions, int units) {
     std::vector<Datasheet::Row> rows(static_cast<size_t>(units));
     for (int r = 1; r <= units; ++r)
@@ -160,8 +160,9 @@ private slots:
                  sheet.setClip(tail(1));
                  sheet.select(1, 2, 1, 2);
              }},
-            // Writes each text after others and reads it back through the
-            // cell, the row, the block text and a paste; names what it lost.
+            // Writes each text into an empty cell, then after texts of other
+            // kinds, and reads it back through the cell, the row, the block
+            // text and a paste; names what it lost.
             {"keep",
              [&] {
                  const int c = n(1);
@@ -170,7 +171,7 @@ private slots:
                      Datasheet::Row expected = sheet.rowCells(1);
                      expected[size_t(c)] = text;
                      for (const QString& other :
-                          {text, QString(" 7"), nines, QString("Name"), text}) {
+                          {QString(), text, QString(" 7"), nines, QString("Name"), text}) {
                          sheet.setCell(1, c, other);
                          if (sheet.cell(1, c) != other)
                              out << other;
