@@ -12,51 +12,26 @@ using namespace quillon;
 
 namespace {
 
-// Rows 1..5: name, class (an index into Classes), H.A., target type, year
-// available; unit i's description is Descriptions[i].
-struct Unit {
-    const char* name;
-    int unitClass, hardAttack, targetType, year;
-};
-const Unit Units[] = {
-    {"Tiger I", 1, 20, 1, 42},     {"Éclair", 6, 2, 2, 39},     {"Panzer IV", 1, 9, 1, 38},
-    {"Tank Hunter", 3, 15, 1, 40}, {"eclair II", 7, 10, 2, 44},
-};
-const QStringList Classes{"Infantry",  "Tank",        "Recon",   "Anti-Tank",
-                          "Artillery", "Air Defence", "Fighter", "Tactical Bomber"};
-const QStringList Descriptions{"A heavy tank.", "", "", "", "Wings over Zeppelin fields."};
+// Rows 1..5: name, class (an index into the classes), H.A., target type and
+// year available, in these columns; the first and the last have descriptions.
+const int Columns[] = {1, 2, 4, 13, 30};
+const char* const Units[] = {"Tiger I| 1| 20| 1| 42", "Éclair| 6| 2| 2| 39",
+                             "Panzer IV| 1| 9| 1| 38", "Tank Hunter| 3| 15| 1| 40",
+                             "eclair II| 7| 10| 2| 44"};
 
 void Fill(EditorState& state, const QString& languageCode) {
     state.LanguageCode = languageCode;
-    state.lists.classes = Classes;
+    state.lists.classes = {"Infantry",  "Tank",        "Recon",   "Anti-Tank",
+                           "Artillery", "Air Defence", "Fighter", "Tactical Bomber"};
     state.lists.targetTypes = {"Soft", "Hard", "Plane", "Naval", "Sub"};
-    std::vector<Datasheet::Row> rows;
-    for (size_t i = 0; i < std::size(Units); ++i) {
-        Datasheet::Row row;
-        row[0] = QStringLiteral(" %1").arg(i);
-        row[1] = QString::fromUtf8(Units[i].name);
-        row[2] = QStringLiteral(" %1").arg(Units[i].unitClass);
-        row[4] = QStringLiteral(" %1").arg(Units[i].hardAttack);
-        row[13] = QStringLiteral(" %1").arg(Units[i].targetType);
-        row[30] = QStringLiteral(" %1").arg(Units[i].year);
-        rows.push_back(row);
+    state.datasheet.setRows(6);
+    for (int row = 1; row <= 5; ++row) {
+        state.datasheet.setCell(row, 0, QStringLiteral(" %1").arg(row - 1));
+        const QStringList cells = QString::fromUtf8(Units[row - 1]).split(u'|');
+        for (int i = 0; i < 5; ++i)
+            state.datasheet.setCell(row, Columns[i], cells[i]);
     }
-    state.datasheet.replaceUnitRows(std::move(rows));
-    state.LongDescriptions = Descriptions;
-}
-
-QString Outcome(const UnitFilter& filter, const Datasheet& sheet) {
-    static const QStringList problems{"unknown column", "no column",    "no value",
-                                      "bad operator",   "not a number", "unknown entry",
-                                      "open quote"};
-    if (filter.problem() != UnitFilter::Problem::None)
-        return problems[int(filter.problem()) - 1] + QStringLiteral(": ") +
-               filter.problemSubjects().join(QStringLiteral(" | "));
-    QStringList names;
-    for (int row = 1; row < sheet.rows(); ++row)
-        if (filter.matches(sheet, row))
-            names.append(sheet.cell(row, 1));
-    return names.join(QStringLiteral(", "));
+    state.LongDescriptions = {"A heavy tank.", "", "", "", "Wings over Zeppelin fields."};
 }
 
 } // namespace
@@ -64,13 +39,18 @@ QString Outcome(const UnitFilter& filter, const Datasheet& sheet) {
 class FindFilterTest : public QObject {
     Q_OBJECT
 private slots:
-    void filter_data() {
-        QTest::addColumn<QString>("code");
+    // What the text typed picks: as a filter in the language given, the
+    // names shown or the problem and its subjects; with "find from ROW", the
+    // row, column and whether it wrapped (1) of the unit found "back" or
+    // forwards, in the names or "everywhere", among the rows listed (all
+    // unless given).
+    void typed_data() {
+        QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("outcome"); // names shown, or the problem and its subjects
-        const auto row = [](const char* code, const char* typed, const char* outcome) {
-            QTest::addRow("%s %s", code, typed)
-                << QString::fromLatin1(code) << QString::fromUtf8(typed)
+        QTest::addColumn<QString>("outcome");
+        const auto row = [](const char* how, const char* typed, const char* outcome) {
+            QTest::addRow("%s %s", how, typed)
+                << QString::fromLatin1(how) << QString::fromUtf8(typed)
                 << QString::fromUtf8(outcome);
         };
         const char* const all = "Tiger I, Éclair, Panzer IV, Tank Hunter, eclair II";
@@ -112,58 +92,54 @@ private slots:
         row("deu", "klasse = tank and jahr verf. < x", "not a number: jahr verf. | x");
         row("deu", "catégorie = tank", "unknown column: catégorie");
         row("fra", "ha >= 10 et catégorie = char", "unknown entry: catégorie | char");
-        row("fra", "and", all); // only German and French join with their own word
+        row("fra", "and", all);                // only German and French join with their own word
+        row("find from 2", "ECLAIR", "5,1,0"); // accents and case
+        row("find from 5", "eclair", "2,1,1");
+        row("find from 2 back", "eclair", "5,1,1");
+        row("find from 1", "tiger", "1,1,1"); // only the current unit
+        row("find from 1", "44", "0,0,0");
+        row("find from 1 everywhere", "44", "5,30,0");
+        row("find from 1 everywhere", "zeppelin", "5,1,0");
+        row("find from 1 among 1 3", "e", "3,1,0");
+        row("find from 2 among 1 4 5", "e", "4,1,0"); // from a hidden unit
+        row("find from 2 among 1 4 5 back", "e", "1,1,0");
+        row("find from 1 everywhere", "  ", "0,0,0");
     }
-    void filter() {
-        QFETCH(QString, code);
+    void typed() {
+        QFETCH(QString, how);
         QFETCH(QString, typed);
+        const QStringList words = how.split(u' ');
         EditorState state;
-        Fill(state, code);
+        Fill(state, words[0] == "find" ? QStringLiteral("uk") : how);
+        if (words[0] == "find") {
+            std::vector<int> rows;
+            for (const QString& word : words.mid(3))
+                if (word.toInt() > 0)
+                    rows.push_back(word.toInt());
+            if (rows.empty()) // every unit shown
+                rows = {1, 2, 3, 4, 5};
+            const FoundUnit found =
+                FindUnit(state.datasheet, state.LongDescriptions, typed, how.contains("everywhere"),
+                         rows, words[2].toInt(), how.contains("back"));
+            QTEST(QString::asprintf("%d,%d,%d", found.row, found.col, int(found.wrapped)),
+                  "outcome");
+            return;
+        }
+        static const QStringList problems{"unknown column", "no column",    "no value",
+                                          "bad operator",   "not a number", "unknown entry",
+                                          "open quote"};
         const UnitFilter filter = UnitFilter::Parse(typed, FilterVocabularyFor(state));
-        QTEST(Outcome(filter, state.datasheet), "outcome");
-        if (filter.problem() != UnitFilter::Problem::None)
-            QVERIFY(!filter.isActive() && filter.matches(state.datasheet, 1));
-    }
-
-    void find_data() {
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<int>("current");
-        QTest::addColumn<QList<int>>("found"); // row, column, wrapped (1) or not
-        QTest::addColumn<bool>("backwards");
-        QTest::addColumn<QList<int>>("shown"); // rows on show; empty: all
-        QTest::addColumn<bool>("everywhere");
-        const auto row = [](const char* name, const char* query, int current,
-                            const QList<int>& found, bool backwards = false,
-                            const QList<int>& shown = {}, bool everywhere = false) {
-            QTest::newRow(name) << QString(query) << current << found << backwards << shown
-                                << everywhere;
-        };
-        row("accents and case", "ECLAIR", 2, {5, 1, 0});
-        row("past the last", "eclair", 5, {2, 1, 1});
-        row("backwards past the first", "eclair", 2, {5, 1, 1}, true);
-        row("only the current unit", "tiger", 1, {1, 1, 1});
-        row("a cell, names only", "44", 1, {0, 0, 0});
-        row("a cell, everywhere", "44", 1, {5, 30, 0}, false, {}, true);
-        row("a description", "zeppelin", 1, {5, 1, 0}, false, {}, true);
-        row("shown rows only", "e", 1, {3, 1, 0}, false, {1, 3});
-        row("from a hidden unit", "e", 2, {4, 1, 0}, false, {1, 4, 5});
-        row("from a hidden unit backwards", "e", 2, {1, 1, 0}, true, {1, 4, 5});
-        row("blank query", "  ", 1, {0, 0, 0}, false, {}, true);
-    }
-    void find() {
-        QFETCH(QString, query);
-        QFETCH(int, current);
-        QFETCH(bool, backwards);
-        QFETCH(QList<int>, shown);
-        QFETCH(bool, everywhere);
-        EditorState state;
-        Fill(state, QStringLiteral("uk"));
-        std::vector<int> rows(shown.begin(), shown.end());
-        for (int row = 1; shown.isEmpty() && row < state.datasheet.rows(); ++row)
-            rows.push_back(row);
-        const FoundUnit found = FindUnit(state.datasheet, state.LongDescriptions, query, everywhere,
-                                         rows, current, backwards);
-        QTEST((QList<int>{found.row, found.col, int(found.wrapped)}), "found");
+        QStringList names;
+        for (int row = 1; row < state.datasheet.rows(); ++row)
+            if (filter.matches(state.datasheet, row))
+                names.append(state.datasheet.cell(row, 1));
+        if (filter.problem() != UnitFilter::Problem::None) { // then nothing is filtered
+            QCOMPARE(names.size(), 5);
+            QVERIFY(!filter.isActive());
+            names = {problems[int(filter.problem()) - 1] + ": " +
+                     filter.problemSubjects().join(" | ")};
+        }
+        QTEST(names.join(", "), "outcome");
     }
 };
 
