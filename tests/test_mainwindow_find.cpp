@@ -13,6 +13,7 @@
 #include "shell/ui/FindBar.h"
 #include "shell/ui/FolderDialogs.h"
 #include "support/EditorHarness.h"
+#include "support/RowFields.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,6 +28,7 @@
 #include <QUndoStack>
 
 using namespace quillon;
+using namespace Qt::StringLiterals;
 using quillon::testing::EditorHarness;
 using quillon::testing::pressKeys;
 
@@ -222,154 +224,124 @@ private slots:
     // The status line and the reasons in each language, with the headings
     // of that language and English ones.
     void statusLine_data() {
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("status"); // %1 the name of unit 0
-        QTest::addColumn<QString>("problem");
-        const auto row = [](const char* tag, const char* code, const char* filter,
-                            const char* status, const char* problem = "") {
-            QTest::newRow(tag) << QString::fromLatin1(code) << QString::fromUtf8(filter)
-                               << QString::fromUtf8(status) << QString::fromUtf8(problem);
-        };
-        row("English", "uk", "unit no. < 3",
-            "3 of 40 units   |   Unit 0: %1   |   Filter: unit no. < 3");
-        row("German", "deu", "einheitennr. < 3 und unit no. >= 0",
-            "3 von 40 Einheiten   |   Einheit 0: %1   |   "
-            "Filter: einheitennr. < 3 und unit no. >= 0");
-        row("French", "fra", "numéro de l'unité < 3",
-            "3 sur 40 unités   |   Unité 0: %1   |   Filtre: numéro de l'unité < 3");
-        row("German, unknown column", "deu", "nummer < 3",
-            "40 Einheiten   |   Einheit 0: %1   |   Filter nicht angewendet",
-            "Keine Spalte heißt \"nummer\".");
-        row("French, no filter", "fra", "", "40 unités   |   Unité 0: %1   |   Aucun filtre");
+        // language|filter|problem|status line (%1 the name of unit 0)
+        QTest::addColumn<QString>("row");
+        QTest::newRow("English")
+            << u"uk|unit no. < 3||3 of 40 units   |   Unit 0: %1   |   Filter: unit no. < 3"_s;
+        QTest::newRow("German")
+            << u"deu|einheitennr. < 3 und unit no. >= 0||3 von 40 Einheiten   |   Einheit 0: %1   "
+               "|   Filter: einheitennr. < 3 und unit no. >= 0"_s;
+        QTest::newRow("French")
+            << u"fra|numéro de l'unité < 3||3 sur 40 unités   |   Unité 0: %1   "
+               "|   Filtre: numéro de l'unité < 3"_s;
+        QTest::newRow("German, unknown column")
+            << u"deu|nummer < 3|Keine Spalte heißt \"nummer\".|40 Einheiten   |   Einheit 0: %1   "
+               "|   Filter nicht angewendet"_s;
+        QTest::newRow("French, no filter")
+            << u"fra|||40 unités   |   Unité 0: %1   |   Aucun filtre"_s;
     }
     void statusLine() {
-        QFETCH(QString, code);
-        QFETCH(QString, filter);
-        QFETCH(QString, status);
+        const auto [code, filter, problem, status] = testing::RowFields<4>();
         window().state().LanguageCode = code;
         window().ApplyLanguage();
         DatasheetPage* page = window().datasheetPage();
         page->filterField()->setText(filter);
         QCOMPARE(page->statusText(), status.arg(editor->cell(1, 1)));
-        QTEST(page->problemText(), "problem");
+        QCOMPARE(page->problemText(), problem);
     }
 
-    // Enter, F3 and Shift+F3 from the find bar; in the form view the unit
-    // shown is taken in first, as Next does.
-    void find_data() {
-        QTest::addColumn<bool>("formView");
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<bool>("everywhere");
-        QTest::addColumn<QStringList>("keys");
-        QTest::addColumn<int>("row"); // the unit current or shown afterwards
-        QTest::addColumn<QString>("note");
-        const auto row = [](const char* tag, bool formView, const char* query, bool everywhere,
-                            const QStringList& keys, int unitRow, const char* note = "") {
-            QTest::newRow(tag) << formView << QString::fromUtf8(query) << everywhere << keys
-                               << unitRow << QString::fromUtf8(note);
-        };
-        const char* forward = "Passed the last unit: continued from the first.";
-        const char* backward = "Passed the first unit: continued from the last.";
-        const QStringList enter{QStringLiteral("Return")};
-        row("first match", false, "ECLAIR", false, enter, 3);
-        row("wraps to the first", false, "eclair", false, {"Return", "F3", "F3"}, 3, forward);
-        row("backwards wraps to the last", false, "eclair", false, {"Shift+F3"}, 7, backward);
-        row("shift enter goes back", false, "eclair", false, {"F3", "F3", "Shift+Return"}, 3);
-        row("descriptions only when asked", false, "zeppelin", false, enter, 1,
-            "No unit matches \"zeppelin\".");
-        row("a description", false, "zeppelin", true, enter, 9);
-        row("a cell", false, "4242", true, enter, 5);
-        row("form view", true, "éclair", false, enter, 3);
-        row("form view, backwards", true, "eclair", false, {"Shift+F3"}, 7, backward);
-        row("form view, nothing", true, "nowhere", true, enter, 1, "No unit matches \"nowhere\".");
+    // Going to a unit from the find bar (Enter, F3, Shift+F3) or by a
+    // double-click on the check's entry for the second of two seeded faults:
+    // the datasheet's current cell, or the unit the form view shows, which
+    // first takes in the unit shown, as Next does. A filter that hides the
+    // unit is cleared.
+    void goToAUnit_data() {
+        // view|tool|query or filter|keys|row[:column] afterwards|note, or filter afterwards
+        QTest::addColumn<QString>("row");
+        const QString forward = u"Passed the last unit: continued from the first."_s;
+        const QString backward = u"Passed the first unit: continued from the last."_s;
+        QTest::newRow("first match") << u"sheet|find|ECLAIR|Return|3"_s;
+        QTest::newRow("wraps to the first") << u"sheet|find|eclair|Return F3 F3|3|"_s + forward;
+        QTest::newRow("backwards wraps to the last")
+            << u"sheet|find|eclair|Shift+F3|7|"_s + backward;
+        QTest::newRow("shift enter goes back") << u"sheet|find|eclair|F3 F3 Shift+Return|3"_s;
+        QTest::newRow("descriptions only when asked")
+            << u"sheet|find|zeppelin|Return|1|No unit matches \"zeppelin\"."_s;
+        QTest::newRow("a description") << u"sheet|find everywhere|zeppelin|Return|9"_s;
+        QTest::newRow("a cell") << u"sheet|find everywhere|4242|Return|5"_s;
+        QTest::newRow("form view") << u"form|find|éclair|Return|3"_s;
+        QTest::newRow("form view, backwards") << u"form|find|eclair|Shift+F3|7|"_s + backward;
+        QTest::newRow("form view, nothing")
+            << u"form|find everywhere|nowhere|Return|1|No unit matches \"nowhere\"."_s;
+        QTest::newRow("check") << u"sheet|check|||6:29|"_s;
+        QTest::newRow("check, filter shows it")
+            << u"sheet|check|month available < 1||6:29|month available < 1"_s;
+        QTest::newRow("check, filter hides it") << u"sheet|check|month available > 0||6:29|"_s;
+        QTest::newRow("check, form view") << u"form|check|||6|"_s;
     }
-    void find() {
-        QFETCH(bool, formView);
-        QFETCH(QString, query);
-        QFETCH(bool, everywhere);
-        QFETCH(QStringList, keys);
-        QFETCH(int, row);
+    void goToAUnit() {
+        const auto [view, tool, text, keys, place, after] = testing::RowFields<6>();
         EditorState& state = window().state();
-        state.datasheet.setCell(3, 1, QString::fromUtf8("Éclair Alpha"));
-        state.datasheet.setCell(7, 1, QStringLiteral("eclair beta"));
-        state.datasheet.setCell(5, 17, QStringLiteral("4242"));
-        state.LongDescriptions[8] = QStringLiteral("Over the Zeppelin sheds.");
-        if (formView) {
+        const bool find = tool.startsWith(u"find");
+        if (find) {
+            sheet().setCell(3, 1, u"Éclair Alpha"_s);
+            sheet().setCell(7, 1, QStringLiteral("eclair beta"));
+            sheet().setCell(5, 17, QStringLiteral("4242"));
+            state.LongDescriptions[8] = QStringLiteral("Over the Zeppelin sheds.");
+        } else {
+            sheet().setCell(3, 4, QStringLiteral("abc"));
+            sheet().setCell(6, 29, QStringLiteral(" 0"));
+            window().datasheetPage()->filterField()->setText(text);
+        }
+        if (view == u"form")
             window().ToggleView();
+        editor->action(find ? "mnu_find" : "mnu_check")->trigger();
+        if (view == u"form")
             window().formView()->findChild<QLineEdit*>(QStringLiteral("Text5"))->setText("77");
-        }
-
-        editor->action("mnu_find")->trigger();
         FindBar* bar = window().findBar();
-        QVERIFY(bar->isVisible() && bar->field()->hasFocus());
-        bar->findChild<QCheckBox*>(QStringLiteral("FindEverywhere"))->setChecked(everywhere);
-        bar->field()->insert(query);
-        pressKeys(keys);
-
-        QTEST(bar->note(), "note");
-        if (formView) {
-            QCOMPARE(window().formView()->shownRow(), row);
-            const bool moved = row != 1;
-            // The edit reached the datasheet only if the form moved on.
-            QCOMPARE(editor->cell(1, 4) == QLatin1String("77"), moved);
-            QCOMPARE(state.EquipmentChanged, moved);
+        if (find) {
+            QVERIFY(bar->isVisible() && bar->field()->hasFocus());
+            bar->findChild<QCheckBox*>(QStringLiteral("FindEverywhere"))
+                ->setChecked(tool.endsWith(u"everywhere"));
+            bar->field()->insert(text);
+            pressKeys(keys.split(u' '));
+            QCOMPARE(bar->note(), after);
         } else {
-            QCOMPARE(state.datasheet.row(), row);
-            QCOMPARE(window().datasheetView()->currentIndex().row(), row - 1);
+            CheckWindow* report = window().checkWindow();
+            QVERIFY(report && report->isVisible());
+            QStringList found;
+            for (int entry = 0; entry < report->entryCount(); ++entry)
+                found.append(report->entryText(entry, UnitColumn) + QLatin1Char(':') +
+                             QString::number(report->problem(entry).column));
+            found.sort();
+            QCOMPARE(found.join(u' '), "2:4 5:29");
+            QCOMPARE(selectEntries(*report, [&](int e) { return report->problem(e).column == 29; }),
+                     1);
+            QTableView* table = report->table();
+            QVERIFY(QTest::qWaitForWindowExposed(report));
+            const QModelIndex index = table->selectionModel()->selectedRows().value(0);
+            table->scrollTo(index);
+            const QPoint at = table->visualRect(index).center();
+            QTest::mousePress(table->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+            QCOMPARE(window().datasheetPage()->filterField()->text(), after);
         }
-        QTest::keyClick(bar->field(), Qt::Key_Escape);
-        QVERIFY(!bar->isVisible());
-    }
 
-    // Two seeded faults are exactly what the check lists; a double-click
-    // goes to the fault's cell, or shows its unit in the form view, and a
-    // filter that hides the unit is cleared.
-    void checkWindowGoesToProblem_data() {
-        QTest::addColumn<bool>("datasheet");
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("filterAfter");
-        QTest::newRow("datasheet") << true << QString() << QString();
-        QTest::newRow("datasheet, filter shows it") << true << "month available < 1"
-                                                    << "month available < 1";
-        QTest::newRow("datasheet, filter hides it") << true << "month available > 0" << QString();
-        QTest::newRow("form view") << false << QString() << QString();
-    }
-    void checkWindowGoesToProblem() {
-        QFETCH(bool, datasheet);
-        QFETCH(QString, filter);
-        if (!datasheet)
-            window().ToggleView();
-        sheet().setCell(3, 4, QStringLiteral("abc"));
-        sheet().setCell(6, 29, QStringLiteral(" 0"));
-        window().datasheetPage()->filterField()->setText(filter);
-        editor->action("mnu_check")->trigger();
-        CheckWindow* report = window().checkWindow();
-        QVERIFY(report && report->isVisible());
-        QStringList found;
-        for (int entry = 0; entry < report->entryCount(); ++entry)
-            found.append(report->entryText(entry, UnitColumn) + QLatin1Char(':') +
-                         QString::number(report->problem(entry).column));
-        found.sort();
-        QCOMPARE(found, QStringList({"2:4", "5:29"}));
-
-        QCOMPARE(selectEntries(*report, [&](int e) { return report->problem(e).column == 29; }), 1);
-        if (!datasheet)
-            window().formView()->findChild<QLineEdit*>(QStringLiteral("Text4"))->setText("77");
-        QTableView* table = report->table();
-        QVERIFY(QTest::qWaitForWindowExposed(report));
-        const QModelIndex index = table->selectionModel()->selectedRows().value(0);
-        table->scrollTo(index);
-        const QPoint at = table->visualRect(index).center();
-        QTest::mousePress(table->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
-        if (datasheet) {
-            QCOMPARE(QPair(sheet().row(), sheet().col()), QPair(6, 29));
-            QTEST(window().datasheetPage()->filterField()->text(), "filterAfter");
-            QVERIFY(window().datasheetView()->currentIndex().isValid());
+        const int row = place.section(u':', 0, 0).toInt();
+        if (view == u"form") {
+            QCOMPARE(window().formView()->shownRow(), row);
+            // The edit reached the datasheet only if the form moved on.
+            QCOMPARE(editor->cell(1, 4) == u"77", row != 1);
+            QCOMPARE(state.EquipmentChanged, row != 1);
         } else {
-            QCOMPARE(window().formView()->shownRow(), 6);
-            QCOMPARE(sheet().cell(1, 3), QStringLiteral("77")); // taken in first, as Next does
+            QCOMPARE(sheet().row(), row);
+            QVERIFY(!place.contains(u':') || sheet().col() == place.section(u':', 1).toInt());
+            const QModelIndex current = window().datasheetView()->currentIndex();
+            QCOMPARE(current.siblingAtColumn(0).data().toString(), editor->cell(row, 1));
+        }
+        if (find) {
+            QTest::keyClick(bar->field(), Qt::Key_Escape);
+            QVERIFY(!bar->isVisible());
         }
     }
 
@@ -378,24 +350,20 @@ private slots:
     // Taking values changes exactly what was picked, as one step that undo
     // takes back and redo does again exactly.
     void takeOtherValues_data() {
-        QTest::addColumn<QString>("pick");
-        QTest::addColumn<bool>("wholeUnits");
-        QTest::addColumn<int>("left");         // entries left after the take
-        QTest::addColumn<QList<int>>("equal"); // rows of units now as in the copy
-        QTest::addColumn<bool>("form");        // taken while the form view shows unit 3
-        QTest::newRow("a cell") << "1:S.A." << false << 4 << QList<int>{2} << false;
-        QTest::newRow("a unit") << "3:Icon ID" << true << 3 << QList<int>{4} << false;
-        QTest::newRow("a unit, form view") << "3:Icon ID" << true << 3 << QList<int>{4} << true;
+        // the entry picked, unit:column, none for all|the button|entries left|rows of units
+        // now as in the copy|the view
+        QTest::addColumn<QString>("row");
+        QTest::newRow("a cell") << u"1:S.A.|TakeValues|4|2|sheet"_s;
+        QTest::newRow("a unit") << u"3:Icon ID|TakeUnits|3|4|sheet"_s;
+        QTest::newRow("a unit, form view") << u"3:Icon ID|TakeUnits|3|4|form"_s;
         QTest::newRow("an added unit, form view")
-            << "7:only in the other file" << false << 4 << QList<int>{8} << true;
-        QTest::newRow("every row") << "" << false << 0 << QList<int>{2, 4, 6, 8} << false;
+            << u"7:only in the other file|TakeValues|4|8|form"_s;
+        QTest::newRow("every row") << u"|TakeValues|0|2 4 6 8|sheet"_s;
     }
     void takeOtherValues() {
-        QFETCH(QString, pick);
-        QFETCH(bool, wholeUnits);
-        QFETCH(int, left);
-        QFETCH(QList<int>, equal);
-        QFETCH(bool, form);
+        const auto [pick, button, leftText, equal, view] = testing::RowFields<5>();
+        const int left = leftText.toInt();
+        const bool form = view == u"form";
         MainWindow& w = window();
         const QList<QStringList> original = Rows(w);
         sheet().setCell(2, 3, QStringLiteral("99"));
@@ -438,11 +406,11 @@ private slots:
                                                      list->entryText(e, ColumnColumn) ==
                                                  pick;
                 }) > 0);
-        list->findChild<QPushButton*>(wholeUnits ? "TakeUnits" : "TakeValues")->click();
+        list->findChild<QPushButton*>(button)->click();
         QCOMPARE(list->entryCount(), left);
         const QList<QStringList> taken = Rows(w);
-        for (const int row : equal)
-            QCOMPARE(taken[row], original[row]);
+        for (const QString& row : equal.split(u' '))
+            QCOMPARE(taken[row.toInt()], original[row.toInt()]);
         if (pick.isEmpty())
             QCOMPARE(taken, original);
         QCOMPARE(w.undoStack()->count(), 2); // the deletion, then the take

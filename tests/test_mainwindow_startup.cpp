@@ -6,6 +6,7 @@
 #include "shell/ui/FolderDialogs.h"
 #include "shell/ui/SetupDialog.h"
 #include "support/EditorHarness.h"
+#include "support/RowFields.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -24,6 +25,7 @@
 #include <QTreeView>
 
 using namespace quillon;
+using namespace Qt::StringLiterals;
 using quillon::testing::EditorHarness;
 using quillon::testing::fileBytes;
 
@@ -99,31 +101,28 @@ private slots:
     // The setup's choice is remembered for the next start, or the user is
     // told why it cannot be.
     void setupConfirm_data() {
-        QTest::addColumn<bool>("configured"); // a file beside the program
-        QTest::addColumn<bool>("gameFolder"); // else the data folder, without KORVATH.EXE
-        QTest::addColumn<bool>("userFolderBlocked");
-        QTest::addColumn<QString>("folderName");
-        QTest::addColumn<QString>("written"); // the file that holds the choice
+        // where the configuration is: "program" (a file beside it), "read-only" (an installed
+        // program's folder) or "blocked" (neither it nor the user's folder can be written)|the
+        // folder chosen: the game's or its data folder, without KORVATH.EXE|the game folder's
+        // name|the file that holds the choice afterwards|the message (%U the user's folder)
+        QTest::addColumn<QString>("row");
         QTest::newRow("first start, read-only program: the user's folder")
-            << false << true << false << "game"
-            << "user-config/KorEquipEdit.ini";
-        QTest::newRow("beside the program: rewritten there") << true << true << false << "game"
-                                                             << "program/KorEquipEdit.ini";
+            << u"read-only|game|game|user-config/KorEquipEdit.ini"_s;
+        QTest::newRow("beside the program: rewritten there")
+            << u"program|game|game|program/KorEquipEdit.ini"_s;
         QTest::newRow("no game in the folder: refused, ini untouched")
-            << true << false << false << "game" << QString();
+            << u"program|data|game||Cannot find 'Korvath Gamefolder'"_s;
         QTest::newRow("nowhere to write: told, used for this session")
-            << false << true << true << "game" << QString();
+            << u"blocked|game|game||Folgende Datei kann nicht geschrieben werden: "
+               "%UKorEquipEdit.ini"_s;
         QTest::newRow("a folder outside Windows-1252: remembered")
-            << false << true << false << QString::fromUtf8("\u0141ukasz")
-            << "user-config/KorEquipEdit.ini";
+            << u"read-only|game|Łukasz|user-config/KorEquipEdit.ini"_s;
     }
 
     void setupConfirm() {
-        QFETCH(bool, configured);
-        QFETCH(bool, gameFolder);
-        QFETCH(bool, userFolderBlocked);
-        QFETCH(QString, folderName);
-        QFETCH(QString, written);
+        auto [where, chosen, folderName, written, message] = testing::RowFields<5>();
+        const bool configured = where == u"program";
+        const bool gameFolder = chosen == u"game";
         const QString game = editor.game.root() + folderName + QLatin1Char('/');
         QVERIFY(game == editor.game.gameFolder() || QDir().rename(editor.game.gameFolder(), game));
         const QString program = editor.game.programFolder();
@@ -133,7 +132,7 @@ private slots:
             QVERIFY(editor.game.writeConfiguration(QStringLiteral("uk")));
         else // an installed program's folder
             QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
-        if (userFolderBlocked) // a file where the folder should be
+        if (where == u"blocked") // a file where the folder should be
             QVERIFY(platform::writeWholeFile(editor.game.root() + "user-config", "x"));
         MainWindow& window = editor.restart();
         const QByteArray before = fileBytes(editor.game.configurationPath());
@@ -150,16 +149,10 @@ private slots:
         QCOMPARE(setup->isVisible(), !gameFolder);
         QCOMPARE(fileBytes(editor.game.configurationPath()) != before,
                  written.startsWith(QStringLiteral("program/")));
-        if (!gameFolder) {
-            QCOMPARE(editor.dialogs.informed,
-                     QStringList{QStringLiteral("Cannot find 'Korvath Gamefolder'")});
+        QCOMPARE(editor.dialogs.informed.join(u'/'),
+                 message.replace(u"%U"_s, editor.game.userConfigFolder()));
+        if (!gameFolder)
             return;
-        }
-        QCOMPARE(editor.dialogs.informed,
-                 userFolderBlocked
-                     ? QStringList{"Folgende Datei kann nicht geschrieben werden: " +
-                                   editor.game.userConfigFolder() + "KorEquipEdit.ini"}
-                     : QStringList());
         QVERIFY(window.isVisible());
         QCOMPARE(menuTitle(window, "mnu_file"), QStringLiteral("&Datei"));
         QCOMPARE(window.openDialog()->windowTitle(), QStringLiteral("EQP-Datei suchen"));
@@ -216,34 +209,24 @@ private slots:
     // folder, or one of its equipment files, opened as File > Open does, at
     // a first start once the setup has found the game.
     void startsWithAConfiguration_data() {
-        QTest::addColumn<QString>("code");    // the configured language, empty: a first start
-        QTest::addColumn<QString>("path");    // %D: the data folder without its separator
-        QTest::addColumn<QString>("message"); // empty: none
-        QTest::addColumn<QString>("storedCode");
-        QTest::addColumn<QString>("fileMenu");
-        const auto row = [](const char* tag, const char* code, const char* path,
-                            const char* message, const char* stored, const char* menu) {
-            QTest::newRow(tag) << QString::fromLatin1(code) << QString::fromLatin1(path)
-                               << QString::fromLatin1(message) << QString::fromLatin1(stored)
-                               << QString::fromLatin1(menu);
-        };
-        row("english", "uk", "", "", "uk", "&File");
-        row("german, capitals", "DEU", "", "", "deu", "&Datei");
-        row("unknown is english", "es", "", "", "uk", "&File");
-        row("folder", "uk", "%D", "", "uk", "&File");
-        row("its KorEquip.EQP", "DEU", "%D/KorEquip.EQP", "", "deu", "&Datei");
-        row("names file, other case", "uk", "%D/korequip.txt", "", "uk", "&File");
-        row("first start: after the setup", "", "%D/", "", "uk", "&File");
-        row("another file: refused", "uk", "%D/ext.idx",
-            "This is not an equipment file (KorEquip.EQP or KorEquip.TXT): %D/ext.idx", "uk",
-            "&File");
-        row("missing folder: the load's message", "uk", "%D/gone",
-            "I cannot find the file: %D/gone/KorEquip.EQP", "uk", "&File");
+        // the configured language, none: a first start|path (%D: the data folder without its
+        // separator)|the language used|the File menu|the message, none if empty
+        QTest::addColumn<QString>("row");
+        QTest::newRow("english") << u"uk||uk|&File"_s;
+        QTest::newRow("german, capitals") << u"DEU||deu|&Datei"_s;
+        QTest::newRow("unknown is english") << u"es||uk|&File"_s;
+        QTest::newRow("folder") << u"uk|%D|uk|&File"_s;
+        QTest::newRow("its KorEquip.EQP") << u"DEU|%D/KorEquip.EQP|deu|&Datei"_s;
+        QTest::newRow("names file, other case") << u"uk|%D/korequip.txt|uk|&File"_s;
+        QTest::newRow("first start: after the setup") << u"|%D/|uk|&File"_s;
+        QTest::newRow("another file: refused")
+            << u"uk|%D/ext.idx|uk|&File|This is not an equipment file (KorEquip.EQP or "
+               "KorEquip.TXT): %D/ext.idx"_s;
+        QTest::newRow("missing folder: the load's message")
+            << u"uk|%D/gone|uk|&File|I cannot find the file: %D/gone/KorEquip.EQP"_s;
     }
     void startsWithAConfiguration() {
-        QFETCH(QString, code);
-        QFETCH(QString, path);
-        QFETCH(QString, message);
+        auto [code, path, storedCode, fileMenu, message] = testing::RowFields<5>();
         QString data = editor.game.dataFolder();
         data.chop(1);
         path.replace(QStringLiteral("%D"), data);
@@ -261,9 +244,9 @@ private slots:
             window.setupDialog()->setFolderText(editor.game.gameFolder());
             QTest::mouseClick(window.setupDialog()->useButton(), Qt::LeftButton);
         }
-        QCOMPARE(editor.dialogs.informed, message.isEmpty() ? QStringList() : QStringList{message});
-        QTEST(window.state().LanguageCode, "storedCode");
-        QTEST(menuTitle(window, "mnu_file"), "fileMenu");
+        QCOMPARE(editor.dialogs.informed.join(u'/'), message);
+        QCOMPARE(window.state().LanguageCode + u'|' + menuTitle(window, "mnu_file"),
+                 storedCode + u'|' + fileMenu);
         const bool loaded = !path.isEmpty() && message.isEmpty();
         QCOMPARE(window.state().FileLoaded, loaded);
         QCOMPARE(window.windowTitle(),
@@ -271,11 +254,11 @@ private slots:
                         : QStringLiteral("Quillon"));
         QVERIFY(!window.datasheetShown());
         QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
-        for (const char* on : {"mnu_open", "mnu_copy", "mnu_paste", "mnu_folders"})
-            QVERIFY2(editor.enabled(on), on);
-        for (const char* item : {"mnu_save", "mnu_save_as", "mnu_spread"})
-            QCOMPARE(editor.enabled(item), loaded);
-        QVERIFY(!editor.enabled("mnu_ins_after") && !editor.enabled("del_unit"));
+        QString items; // on (1) or off (0)
+        for (const char* item : {"mnu_open", "mnu_copy", "mnu_paste", "mnu_folders", "mnu_save",
+                                 "mnu_save_as", "mnu_spread", "mnu_ins_after", "del_unit"})
+            items += editor.enabled(item) ? u'1' : u'0';
+        QCOMPARE(items, loaded ? "111111100" : "111100000");
         // Without a file there is nothing to undo, whatever is typed.
         QTest::keyClicks(window.findChild<QLineEdit*>(QStringLiteral("Text4")),
                          QStringLiteral("7"));
