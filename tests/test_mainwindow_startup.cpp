@@ -1,6 +1,8 @@
 // End-to-end tests of the editor window's start-up, setup dialog and
 // languages, on a sample game in a temporary folder.
 #include "datasheet/ui/DatasheetView.h"
+#include "formview/ui/FormView.h"
+#include "i18n/ui/ApplyLanguageUi.h"
 #include "platform/Files.h"
 #include "shell/ui/FolderBrowser.h"
 #include "shell/ui/FolderDialogs.h"
@@ -9,9 +11,11 @@
 #include "support/RowFields.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
@@ -175,6 +179,64 @@ private slots:
             QCOMPARE(menuTitle(next, "mnu_file"), QStringLiteral("&Datei"));
             QVERIFY(editor.dialogs.informed.isEmpty());
         }
+    }
+
+    // Each window takes the captions and tooltips of its own form in the
+    // configured language (the setup dialog's Command1 is not the form's);
+    // F2 clears the tooltips, but not those from the game's lists, and
+    // brings them back.
+    void captionsAndTooltips_data() {
+        // language|File menu|Open|frame 3|previous unit|last nation|setup's Use|setup's title|
+        // the previous unit's tooltip, its first four words|the soft attack's tooltip
+        QTest::addColumn<QString>("row");
+        QTest::newRow("English") << u"uk|&File|&Open|Attack Values|Prev. Unit|Unused|Use|Quillon - "
+                                    "Setup Information.|Previous Unit. To scroll|Soft Attack"_s;
+        QTest::newRow("German")
+            << u"deu|&Datei|Ö&ffnen|Angriffswerte|Vorherige Einheit|Nicht benutzt|Anwenden|Quillon "
+               "- Setup Information.|Vorherige Einheit. Zum schnellen|Weicher Angriff"_s;
+        QTest::newRow("French")
+            << u"fra|&Fichier|&Ouvrir|Valeurs d'attaque|Unité "
+               u"Précédente|Inemployé|Employer|Quillon "
+               "- Informations d'Installation.|Unité précédente. Pour faire|Attaque "
+               "anti-personnelle"_s;
+    }
+    void captionsAndTooltips() {
+        const auto [code, texts] = testing::RowFields<2>();
+        QVERIFY(editor.game.writeConfiguration(code));
+        MainWindow& window = editor.restart();
+        QWidget* form = window.formView();
+        QWidget* setup = window.setupDialog();
+        auto* previous = form->findChild<QPushButton*>(QStringLiteral("Command1"));
+        auto* nation = form->findChild<QCheckBox*>(QStringLiteral("Check1_0"));
+        auto* unused = form->findChild<QCheckBox*>(QStringLiteral("Check1_31"));
+        auto* frame = form->findChild<QGroupBox*>(QStringLiteral("Frame3"));
+        auto* softAttack = form->findChild<QLabel*>(QStringLiteral("Picture3"));
+        auto* use = setup->findChild<QPushButton*>(QStringLiteral("Command1"));
+        const auto shown = [&] {
+            return QStringList{menuTitle(window, "mnu_file"),
+                               editor.action("mnu_open")->text(),
+                               frame->title(),
+                               previous->text(),
+                               unused->text(),
+                               use->text(),
+                               setup->windowTitle(),
+                               previous->toolTip().section(u' ', 0, 3),
+                               softAttack->toolTip() + frame->toolTip()}
+                .join(u'|');
+        };
+        QCOMPARE(shown(), texts);
+        // The main window's texts applied again leave its dialogs' own alone.
+        const QString useTip = use->toolTip();
+        i18n::ApplyCaptions(&window, window.state().language(), QStringLiteral("Form1"));
+        i18n::ApplyTooltips(&window, window.state().language(), QStringLiteral("Form1"));
+        QCOMPARE(shown() + use->toolTip(), texts + useTip);
+        const QString nationTip = nation->toolTip();
+        QVERIFY(!nationTip.isEmpty());
+        editor.action("mnu_tips")->trigger();
+        QVERIFY(previous->toolTip().isEmpty() && softAttack->toolTip().isEmpty());
+        QCOMPARE(nation->toolTip(), nationTip);
+        editor.action("mnu_tips")->trigger();
+        QCOMPARE(shown(), texts);
     }
 
     // The locate dialog opens at the folder typed in the setup window, its
