@@ -225,6 +225,7 @@ private slots:
                 .join(u'|');
         };
         QCOMPARE(shown(), texts);
+        QCOMPARE(editor.action("mnu_ins_after")->text(), "Insert Unit &After"); // in every language
         // The main window's texts applied again leave its dialogs' own alone.
         const QString useTip = use->toolTip();
         i18n::ApplyCaptions(&window, window.state().language(), QStringLiteral("Form1"));
