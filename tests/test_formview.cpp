@@ -78,9 +78,7 @@ class FormViewTest : public QObject {
         return widget;
     }
     QLineEdit* box(const QString& name) const { return control<QLineEdit>(name); }
-    bool undoEnabled() const {
-        return control<QPushButton>(QStringLiteral("Command3"))->isEnabled();
-    }
+    bool undoEnabled() const { return control<QPushButton>(u"Command3"_s)->isEnabled(); }
     QString cell(int row, int col) const { return state.datasheet.cell(row, col); }
 
     // What a control shows: boxes their text, lists their index, check boxes
@@ -92,11 +90,11 @@ class FormViewTest : public QObject {
         if (auto* list = qobject_cast<QComboBox*>(widget))
             return QString::number(list->currentIndex());
         if (auto* check = qobject_cast<QCheckBox*>(widget))
-            return check->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+            return check->isChecked() ? u"1"_s : u"0"_s;
         for (int i = 1; i <= 5; ++i)
-            if (control<QRadioButton>(QStringLiteral("Option%1").arg(i))->isChecked())
+            if (control<QRadioButton>(u"Option%1"_s.arg(i))->isChecked())
                 return QString::number(i - 1);
-        return QStringLiteral("none");
+        return u"none"_s;
     }
     void type(const QString& name, const QString& keys) const {
         box(name)->selectAll();
@@ -111,13 +109,12 @@ class FormViewTest : public QObject {
 
 private slots:
     void initTestCase() {
-        const QString game = dir.filePath(QStringLiteral("game"));
+        const QString game = dir.filePath(u"game"_s);
         QVERIFY(samplegame::WriteSampleGame(game, {Units, Icons, 4, 7}));
-        QDir(dir.path()).mkpath(QStringLiteral("program"));
-        state.ProgramFolder =
-            platform::withTrailingSeparator(dir.filePath(QStringLiteral("program")));
+        QDir(dir.path()).mkpath(u"program"_s);
+        state.ProgramFolder = platform::withTrailingSeparator(dir.filePath(u"program"_s));
         state.GameFolder = platform::withTrailingSeparator(game);
-        state.LanguageCode = QStringLiteral("uk");
+        state.LanguageCode = u"uk"_s;
         CheckGameFolder(state);
         state.FileLoaded = true;
         graphics = state.graphics;
@@ -126,7 +123,7 @@ private slots:
     }
     void init() {
         if (state.LanguageCode != QLatin1String("uk")) {
-            state.LanguageCode = QStringLiteral("uk");
+            state.LanguageCode = u"uk"_s;
             form->applyLanguage();
         }
         QVERIFY(LoadEquipmentFiles(state.DataFolder, state.datasheet, state.language()).ok);
@@ -175,7 +172,7 @@ private slots:
         form->reloadReferenceData(); // rebuilt, not appended; what the unit shows stays
         QVERIFY(!undoEnabled());
         Datasheet& sheet = state.datasheet;
-        sheet.setCell(1, 13, QStringLiteral(" 0")); // the option before row 2
+        sheet.setCell(1, 13, u" 0"_s); // the option before row 2
         form->ShowUnitInForm(1);
         sheet.setCell(2, column.toInt(), cellText);
         form->ShowUnitInForm(2);
@@ -184,8 +181,8 @@ private slots:
         QCOMPARE(sheet.col(), 0);
 
         Datasheet::Row expected = sheet.rowCells(2);
-        sheet.setCell(2, 73, QStringLiteral("4 5 6"));
-        expected[73] = QStringLiteral("4 5 6");
+        sheet.setCell(2, 73, u"4 5 6"_s);
+        expected[73] = u"4 5 6"_s;
         form->CommitFormToGrid();
         QVERIFY(sheet.rowCells(2) == expected);
         QVERIFY(!state.EquipmentChanged);
@@ -201,9 +198,9 @@ private slots:
             const QString upper = box[2];
             const QString beyond = QString::number(upper.toInt() + 1);
             const QString lower = box.value(3);
-            const QString zeroed = lower == u"zero" ? QStringLiteral("0") : QString();
-            const QString clamped = lower == u"icon" ? QStringLiteral("0") : upper;
-            const QString halfUp = upper.toInt() < 14 ? upper : QStringLiteral("13.5");
+            const QString zeroed = lower == u"zero" ? u"0"_s : QString();
+            const QString clamped = lower == u"icon" ? u"0"_s : upper;
+            const QString halfUp = upper.toInt() < 14 ? upper : u"13.5"_s;
             const std::pair<QString, QString> values[] = {
                 {"0", "0"},
                 {"-1", lower.isEmpty() ? "-1" : "0"},
@@ -227,10 +224,10 @@ private slots:
         const QStringList box = spec.split(u' ');
         const int column = box[1].toInt();
         Datasheet& sheet = state.datasheet;
-        sheet.setCell(2, column, QStringLiteral(" 7"));
+        sheet.setCell(2, column, u" 7"_s);
         form->ShowUnitInForm(2);
         QLineEdit* field = this->box(box[0]);
-        QCOMPARE(field->text(), QStringLiteral(" 7"));
+        QCOMPARE(field->text(), u" 7"_s);
         field->selectAll();
         field->insert(typed);
         QCOMPARE(field->text(), kept);
@@ -269,8 +266,8 @@ private slots:
         form->showFromDatasheet(start.toInt());
         form->setNextEnabled(true); // as after opening a file of one unit
         const QString name = cell(start.toInt(), 1);
-        QGuiApplication::clipboard()->setText(QStringLiteral("block"));
-        type(QStringLiteral("Text2"), QStringLiteral("Tiger 2"));
+        QGuiApplication::clipboard()->setText(u"block"_s);
+        type(u"Text2"_s, u"Tiger 2"_s);
         type(typed.section(u'=', 0, 0), typed.section(u'=', 1));
         control<QPushButton>(button)->click();
         const int row = unit == u"-" ? start.toInt() : rowOfUnit(unit.toInt());
@@ -283,16 +280,16 @@ private slots:
         QCOMPARE(state.EquipmentChanged, commits);
         if (button != u"Command9") // Select leaves Undo as showing the unit does
             QCOMPARE(undoEnabled(), pending);
-        QCOMPARE(box(QStringLiteral("Text2"))->text(), pending ? u"Tiger 2"_s : cell(row, 1));
-        QCOMPARE(control<QPushButton>(QStringLiteral("Command1"))->isEnabled(), row != 1);
-        QCOMPARE(control<QPushButton>(QStringLiteral("Command2"))->isEnabled(), row != Units);
+        QCOMPARE(box(u"Text2"_s)->text(), pending ? u"Tiger 2"_s : cell(row, 1));
+        QCOMPARE(control<QPushButton>(u"Command1"_s)->isEnabled(), row != 1);
+        QCOMPARE(control<QPushButton>(u"Command2"_s)->isEnabled(), row != Units);
         QCOMPARE(QGuiApplication::clipboard()->text().isEmpty(), commits);
     }
 
     // The picture for each icon number: rounded half to even, red for what is
     // no image (the start of the container), never larger than its box.
     void iconPictureFollowsTheBox() {
-        const QString shp = platform::findNoCase(state.DataFolder, QStringLiteral("shp.pfp"));
+        const QString shp = platform::findNoCase(state.DataFolder, u"shp.pfp"_s);
         const QByteArray icons = testing::Bytes(shp);
         const auto restore = qScopeGuard([&] { platform::writeWholeFile(shp, icons); });
         QByteArray rows;
@@ -302,10 +299,10 @@ private slots:
             platform::writeWholeFile(shp, icons + testing::ImageBytes(0, 0, 999, 299, rows, 1000)));
         state.graphics.IconStart[7] = icons.size();
         state.graphics.IconStart[3] = 0;
-        auto* picture = control<QLabel>(QStringLiteral("Picture1"));
+        auto* picture = control<QLabel>(u"Picture1"_s);
         QStringList seen;
         for (const char* typed : {"5.5", "2.5", "3", "2", "7"}) {
-            type(QStringLiteral("Text27"), QLatin1String(typed));
+            type(u"Text27"_s, QLatin1String(typed));
             const QPixmap image = picture->pixmap();
             const bool fits =
                 image.width() <= picture->width() && image.height() <= picture->height();
@@ -321,16 +318,16 @@ private slots:
                                   "number: 2 [fits]|Icon number: 7 [fits]");
 
         QFile::remove(shp);
-        type(QStringLiteral("Text27"), QStringLiteral("4"));
+        type(u"Text27"_s, u"4"_s);
         QCOMPARE(dialogs.informed.size(), 1);
-        QVERIFY(dialogs.informed[0].contains(QStringLiteral("shp.pfp")));
+        QVERIFY(dialogs.informed[0].contains(u"shp.pfp"_s));
     }
 
     void nationBoxesTurnOrangeWhileOneHasTheFocus() {
         form->resize(1280, 800);
         // Plainly orange: most of the box's place beside its flag, not an outline.
         auto orange = [&](int i) {
-            auto* box = control<QCheckBox>(QStringLiteral("Check1_%1").arg(i));
+            auto* box = control<QCheckBox>(u"Check1_%1"_s.arg(i));
             const QImage shown = box->parentWidget()->grab().toImage();
             int count = 0;
             for (int y = 0; y < shown.height(); ++y)
@@ -344,15 +341,15 @@ private slots:
         };
         QCOMPARE(oranges(), "000");
         QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
-        QCoreApplication::sendEvent(control<QCheckBox>(QStringLiteral("Check1_3")), &in);
+        QCoreApplication::sendEvent(control<QCheckBox>(u"Check1_3"_s), &in);
         QCOMPARE(oranges(), "110");
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QCoreApplication::sendEvent(control<QCheckBox>(QStringLiteral("Check1_3")), &out);
+        QCoreApplication::sendEvent(control<QCheckBox>(u"Check1_3"_s), &out);
         QCOMPARE(oranges(), "000");
     }
 
     void descriptionIsShownAndStoredAsOneLine() {
-        auto* text = control<QPlainTextEdit>(QStringLiteral("Text3"));
+        auto* text = control<QPlainTextEdit>(u"Text3"_s);
         const int number = int(CellNumber(cell(1, 0)));
         QCOMPARE(text->toPlainText(), state.LongDescriptions.at(number));
         text->setFocus();
@@ -361,20 +358,20 @@ private slots:
             QTest::keyClicks(text, QLatin1String(line));
             QTest::keyClick(text, Qt::Key_Return);
         }
-        QTest::keyClicks(text, QStringLiteral("third"));
+        QTest::keyClicks(text, u"third"_s);
         form->CommitFormToGrid();
-        QCOMPARE(state.LongDescriptions.at(number), QStringLiteral("first second third"));
+        QCOMPARE(state.LongDescriptions.at(number), u"first second third"_s);
         // A description nobody edits survives a commit unchanged, no-break spaces included.
-        const QString french = QStringLiteral("Char lourd\u00a0: 45\u00a0t.");
+        const QString french = u"Char lourd\u00a0: 45\u00a0t."_s;
         state.LongDescriptions[number] = french;
         form->ShowUnitInForm(1);
         form->CommitFormToGrid();
         QCOMPARE(state.LongDescriptions.at(number), french);
         // A unit number beyond the table grows it; a negative one shows none.
-        state.datasheet.setCell(1, 0, QStringLiteral("2500"));
+        state.datasheet.setCell(1, 0, u"2500"_s);
         form->CommitFormToGrid();
         QCOMPARE(state.LongDescriptions.value(2500), french);
-        state.datasheet.setCell(3, 0, QStringLiteral("-4"));
+        state.datasheet.setCell(3, 0, u"-4"_s);
         form->ShowUnitInForm(3);
         QVERIFY(text->toPlainText().isEmpty());
     }
@@ -382,13 +379,13 @@ private slots:
     // Play: the sound behind a wave header, nothing for "None", and a
     // missing sound file reported with the player left as it was.
     void playWritesTheWaveFileAndPlaysIt() {
-        const QString wave = state.ProgramFolder + QStringLiteral("test.wav");
-        auto* list = control<QComboBox>(QStringLiteral("Combo5"));
+        const QString wave = state.ProgramFolder + u"test.wav"_s;
+        auto* list = control<QComboBox>(u"Combo5"_s);
         QStringList sounds; // 12.mel is no sound
         for (int i = 0; i < list->count(); ++i)
             sounds.append(list->itemText(i));
         QCOMPARE(sounds.join(u' '), "None 1000.mel 1001.mel 1002.mel 1003.mel 1004.MEL");
-        const QString missing = state.SoundFolder + QStringLiteral("1003.mel");
+        const QString missing = state.SoundFolder + u"1003.mel"_s;
         const QByteArray kept = testing::Bytes(missing);
         const auto restore = qScopeGuard([&] { platform::writeWholeFile(missing, kept); });
         QVERIFY(QFile::remove(missing));
@@ -397,7 +394,7 @@ private slots:
             player.calls.clear();
             dialogs.clear();
             list->setCurrentText(QLatin1String(sound));
-            control<QPushButton>(QStringLiteral("Command4"))->click();
+            control<QPushButton>(u"Command4"_s)->click();
             heard.append((player.calls + dialogs.informed).join(u'/'));
         }
         QCOMPARE(heard, QStringList({"stop/play " + wave, "",
@@ -406,8 +403,7 @@ private slots:
                                          "folder.\r\nCheck the foldersettings for this program, "
                                          "and make sure that the game is correctly located."}));
         // The sound's data behind a wave header (its bytes are the sound tests').
-        const QByteArray sound =
-            *platform::readWholeFile(state.SoundFolder + QStringLiteral("1002.mel"));
+        const QByteArray sound = *platform::readWholeFile(state.SoundFolder + u"1002.mel"_s);
         const QByteArray written = *platform::readWholeFile(wave);
         QCOMPARE(written.left(4), QByteArray("RIFF"));
         QCOMPARE(written.mid(44), sound.mid(24));
@@ -450,9 +446,7 @@ private slots:
         QCOMPARE(form->howTo(), howTo);
 
         const auto aboutText = [&] {
-            return form->aboutWindow()
-                ->findChild<QLabel*>(QStringLiteral("lblDescription"))
-                ->text();
+            return form->aboutWindow()->findChild<QLabel*>(u"lblDescription"_s)->text();
         };
         const auto click = [&](const char* button) {
             form->aboutWindow()->findChild<QPushButton*>(QLatin1String(button))->click();
@@ -463,12 +457,12 @@ private slots:
         QVERIFY(aboutText().contains(about));
         click("cmdSysInfo");
         QCOMPARE(dialogs.informed, // a message only, the window stays
-                 QStringList{QStringLiteral("System Information Is Unavailable At This Time")});
+                 QStringList{u"System Information Is Unavailable At This Time"_s});
         click("cmdOK");
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!form->aboutWindow());
         form->showAbout();
-        QCOMPARE(form->aboutWindow()->windowTitle(), QStringLiteral("About Quillon"));
+        QCOMPARE(form->aboutWindow()->windowTitle(), u"About Quillon"_s);
         QVERIFY(aboutText().startsWith("This Korvath Equipment Editor changes the content of the"));
         form->applyLanguage();
         QVERIFY(aboutText().contains(about));

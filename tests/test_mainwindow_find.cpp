@@ -58,14 +58,13 @@ QList<QStringList> Rows(MainWindow& window) {
 // Insert Unit After, Insert Unit Before and Delete Unit alike: "on", "off",
 // or "filter" when off with the tooltip that says a filter is on.
 QString insertDelete(EditorHarness& editor) {
-    const QString why =
-        QStringLiteral("Not while a filter is on: clear the filter to insert or delete units.");
+    const QString why = u"Not while a filter is on: clear the filter to insert or delete units."_s;
     QStringList states;
     for (const char* name : {"mnu_ins_after", "mnu_ins_before", "del_unit"}) {
         const QAction* item = editor.action(name);
-        states.append(item->isEnabled()        ? QStringLiteral("on")
-                      : item->toolTip() == why ? QStringLiteral("filter")
-                                               : QStringLiteral("off"));
+        states.append(item->isEnabled()        ? u"on"_s
+                      : item->toolTip() == why ? u"filter"_s
+                                               : u"off"_s);
     }
     states.removeDuplicates();
     return states.join(u',');
@@ -108,9 +107,9 @@ class TestMainWindowFind : public QObject {
 private slots:
     void initTestCase() {
         editor = std::make_unique<EditorHarness>(Units);
-        QVERIFY(editor->startActive(QStringLiteral("uk"), true));
+        QVERIFY(editor->startActive(u"uk"_s, true));
         descriptions = window().state().LongDescriptions;
-        copy = editor->game.root() + QStringLiteral("copy/");
+        copy = editor->game.root() + u"copy/"_s;
         QVERIFY(QDir().mkpath(copy));
         for (const QString& name : QDir(editor->game.dataFolder()).entryList(QDir::Files))
             QVERIFY(QFile::copy(editor->game.dataFolder() + name, copy + name));
@@ -128,7 +127,7 @@ private slots:
         w.datasheetPage()->filterField()->clear();
         w.state().LongDescriptions = descriptions;
         if (w.state().LanguageCode != QLatin1String("uk")) {
-            w.state().LanguageCode = QStringLiteral("uk");
+            w.state().LanguageCode = u"uk"_s;
             w.ApplyLanguage();
         }
         QVERIFY(editor->openDataFolder());
@@ -151,17 +150,16 @@ private slots:
     }
     void editingUnderAFilter() {
         QFETCH(QString, action);
-        const QStringList names{QStringLiteral("Zulu"), QStringLiteral("alpha"),
-                                QStringLiteral("Mike")};
+        const QStringList names{u"Zulu"_s, u"alpha"_s, u"Mike"_s};
         for (qsizetype i = 0; i < Marked.size(); ++i) {
             sheet().setCell(Marked[i], 1, names[i]);
-            sheet().setCell(Marked[i], 4, QStringLiteral(" 100"));
+            sheet().setCell(Marked[i], 4, u" 100"_s);
         }
         QList<QStringList> expected = Rows(window());
         DatasheetView* view = window().datasheetView();
-        window().datasheetPage()->filterField()->setText(QStringLiteral("h.a. = 100"));
+        window().datasheetPage()->filterField()->setText(u"h.a. = 100"_s);
         QCOMPARE(view->model()->rowCount(), Marked.size());
-        QCOMPARE(insertDelete(*editor), QStringLiteral("filter"));
+        QCOMPARE(insertDelete(*editor), u"filter"_s);
         QClipboard* clipboard = QGuiApplication::clipboard();
 
         if (action == QLatin1String("copy")) {
@@ -175,7 +173,7 @@ private slots:
             const bool gap = action.endsWith(QLatin1String("gap"));
             editor->clickCell(gap ? 2 : 1, 5);
             editor->clickCell(gap ? 3 : 2, 6, Qt::ShiftModifier);
-            clipboard->setText(QStringLiteral("a\tb\rc\td"));
+            clipboard->setText(u"a\tb\rc\td"_s);
             editor->action("mnu_paste")->trigger();
             if (gap) {
                 QCOMPARE(
@@ -185,10 +183,10 @@ private slots:
                                 "the filter first."});
             } else {
                 QVERIFY(editor->dialogs.informed.isEmpty());
-                expected[3][5] = QStringLiteral("a");
-                expected[3][6] = QStringLiteral("b");
-                expected[4][5] = QStringLiteral("c");
-                expected[4][6] = QStringLiteral("d");
+                expected[3][5] = u"a"_s;
+                expected[3][6] = u"b"_s;
+                expected[4][5] = u"c"_s;
+                expected[4][6] = u"d"_s;
             }
         } else {
             editor->clickCell(1, 1);
@@ -198,7 +196,7 @@ private slots:
             expected[3] = before[4];
             expected[4] = before[8];
             expected[8] = before[3];
-            QCOMPARE(insertDelete(*editor), QStringLiteral("filter"));
+            QCOMPARE(insertDelete(*editor), u"filter"_s);
         }
         QCOMPARE(Rows(window()), expected);
         // Taken back and done again under the filter: hidden rows never move.
@@ -285,23 +283,23 @@ private slots:
         const bool find = tool.startsWith(u"find");
         if (find) {
             sheet().setCell(3, 1, u"Éclair Alpha"_s);
-            sheet().setCell(7, 1, QStringLiteral("eclair beta"));
-            sheet().setCell(5, 17, QStringLiteral("4242"));
-            state.LongDescriptions[8] = QStringLiteral("Over the Zeppelin sheds.");
+            sheet().setCell(7, 1, u"eclair beta"_s);
+            sheet().setCell(5, 17, u"4242"_s);
+            state.LongDescriptions[8] = u"Over the Zeppelin sheds."_s;
         } else {
-            sheet().setCell(3, 4, QStringLiteral("abc"));
-            sheet().setCell(6, 29, QStringLiteral(" 0"));
+            sheet().setCell(3, 4, u"abc"_s);
+            sheet().setCell(6, 29, u" 0"_s);
             window().datasheetPage()->filterField()->setText(text);
         }
         if (view == u"form")
             window().ToggleView();
         editor->action(find ? "mnu_find" : "mnu_check")->trigger();
         if (view == u"form")
-            window().formView()->findChild<QLineEdit*>(QStringLiteral("Text5"))->setText("77");
+            window().formView()->findChild<QLineEdit*>(u"Text5"_s)->setText("77");
         FindBar* bar = window().findBar();
         if (find) {
             QVERIFY(bar->isVisible() && bar->field()->hasFocus());
-            bar->findChild<QCheckBox*>(QStringLiteral("FindEverywhere"))
+            bar->findChild<QCheckBox*>(u"FindEverywhere"_s)
                 ->setChecked(tool.endsWith(u"everywhere"));
             bar->field()->insert(text);
             pressKeys(keys.split(u' '));
@@ -366,10 +364,10 @@ private slots:
         const bool form = view == u"form";
         MainWindow& w = window();
         const QList<QStringList> original = Rows(w);
-        sheet().setCell(2, 3, QStringLiteral("99"));
-        sheet().setCell(4, 1, QStringLiteral("Renamed"));
-        sheet().setCell(4, 27, QStringLiteral("1"));
-        w.state().LongDescriptions[5] = QStringLiteral("Edited description");
+        sheet().setCell(2, 3, u"99"_s);
+        sheet().setCell(4, 1, u"Renamed"_s);
+        sheet().setCell(4, 27, u"1"_s);
+        w.state().LongDescriptions[5] = u"Edited description"_s;
         sheet().select(8, 1, 8, 1);
         editor->action("del_unit")->trigger();
         QCOMPARE(sheet().rows(), Units);
@@ -394,11 +392,11 @@ private slots:
                  QColor(255, 214, 153));
         QVERIFY(!model->data(model->index(1, 3), Qt::BackgroundRole).isValid());
 
-        auto* name = w.formView()->findChild<QLineEdit*>(QStringLiteral("Text2"));
+        auto* name = w.formView()->findChild<QLineEdit*>(u"Text2"_s);
         if (form) {
             sheet().select(4, 1, 4, 1);
             emit w.datasheetView()->unitChosen();
-            QCOMPARE(name->text(), QStringLiteral("Renamed"));
+            QCOMPARE(name->text(), u"Renamed"_s);
         }
         const QList<QStringList> edited = Rows(w);
         QVERIFY(selectEntries(*list, [&](int e) {

@@ -67,20 +67,19 @@ private slots:
     void cancellingSetup() {
         QFETCH(bool, configured);
         if (configured) {
-            QVERIFY(editor.game.writeConfiguration(QStringLiteral("deu")));
-            QVERIFY(QFile::remove(editor.game.dataFolder() + QStringLiteral("ext.idx")));
+            QVERIFY(editor.game.writeConfiguration(u"deu"_s));
+            QVERIFY(QFile::remove(editor.game.dataFolder() + u"ext.idx"_s));
         }
         MainWindow& window = editor.restart();
         QVERIFY(window.setupDialog()->isVisible());
         QCOMPARE(window.isVisible(), configured);
         // The first start shows the texts of every later one.
-        QCOMPARE(window.setupDialog()->windowTitle(),
-                 QStringLiteral("Quillon - Setup Information."));
-        QCOMPARE(window.setupDialog()->findChild<QRadioButton*>(QStringLiteral("Option2"))->text(),
-                 QStringLiteral("Deutsch"));
+        QCOMPARE(window.setupDialog()->windowTitle(), u"Quillon - Setup Information."_s);
+        QCOMPARE(window.setupDialog()->findChild<QRadioButton*>(u"Option2"_s)->text(),
+                 u"Deutsch"_s);
         if (configured) { // exactly one message, then the setup dialog
             QCOMPARE(editor.dialogs.informed.size(), 1);
-            QVERIFY(editor.dialogs.informed[0].contains(QStringLiteral("ext.idx")));
+            QVERIFY(editor.dialogs.informed[0].contains(u"ext.idx"_s));
             editor.dialogs.clear();
         }
         QSignalSpy ending(&window, &MainWindow::programEnding);
@@ -88,8 +87,7 @@ private slots:
         QVERIFY(!window.setupDialog()->isVisible());
         QCOMPARE(ending.count(), configured ? 0 : 1);
         QCOMPARE(editor.dialogs.informed,
-                 configured ? QStringList()
-                            : QStringList{QStringLiteral("This will end the program.")});
+                 configured ? QStringList() : QStringList{u"This will end the program."_s});
         QCOMPARE(QFile::exists(editor.game.configurationPath()), configured);
         if (!configured)
             return;
@@ -99,7 +97,7 @@ private slots:
         editor.action("mnu_save")->trigger();
         QCOMPARE(editor.dialogs.informed.size(), 2);
         QVERIFY(editor.dialogs.informed[1].startsWith(
-            QStringLiteral("Die Einheitenbeschreibungen wurden nicht gespeichert")));
+            u"Die Einheitenbeschreibungen wurden nicht gespeichert"_s));
     }
 
     // The setup's choice is remembered for the next start, or the user is
@@ -133,7 +131,7 @@ private slots:
         const auto writable = QFile::permissions(program);
         const auto restore = qScopeGuard([&] { QFile::setPermissions(program, writable); });
         if (configured)
-            QVERIFY(editor.game.writeConfiguration(QStringLiteral("uk")));
+            QVERIFY(editor.game.writeConfiguration(u"uk"_s));
         else // an installed program's folder
             QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
         if (where == u"blocked") // a file where the folder should be
@@ -143,30 +141,30 @@ private slots:
         if (configured)
             editor.action("mnu_folders")->trigger();
         SetupDialog* setup = window.setupDialog();
-        QString typed = gameFolder ? game : game + QStringLiteral("data/");
+        QString typed = gameFolder ? game : game + u"data/"_s;
         typed.chop(1); // without the final separator
-        setup->setFolderText(QStringLiteral("  ") + typed);
-        setup->findChild<QRadioButton*>(QStringLiteral("Option2"))->click();
+        setup->setFolderText(u"  "_s + typed);
+        setup->findChild<QRadioButton*>(u"Option2"_s)->click();
         // Enter in the folder field is "Use".
-        QTest::keyClick(setup->findChild<QLineEdit*>(QStringLiteral("Text1")), Qt::Key_Return);
+        QTest::keyClick(setup->findChild<QLineEdit*>(u"Text1"_s), Qt::Key_Return);
 
         QCOMPARE(setup->isVisible(), !gameFolder);
         QCOMPARE(fileBytes(editor.game.configurationPath()) != before,
-                 written.startsWith(QStringLiteral("program/")));
+                 written.startsWith(u"program/"_s));
         QCOMPARE(editor.dialogs.informed.join(u'/'),
                  message.replace(u"%U"_s, editor.game.userConfigFolder()));
         if (!gameFolder)
             return;
         QVERIFY(window.isVisible());
-        QCOMPARE(menuTitle(window, "mnu_file"), QStringLiteral("&Datei"));
-        QCOMPARE(window.openDialog()->windowTitle(), QStringLiteral("EQP-Datei suchen"));
+        QCOMPARE(menuTitle(window, "mnu_file"), u"&Datei"_s);
+        QCOMPARE(window.openDialog()->windowTitle(), u"EQP-Datei suchen"_s);
         if (!written.isEmpty()) {
             // Windows-1252 as ever, UTF-8 behind a byte order mark when it must.
             const QByteArray bytes = fileBytes(editor.game.root() + written);
             const QString ini = bytes.startsWith("\xef\xbb\xbf") ? QString::fromUtf8(bytes.mid(3))
                                                                  : QString::fromLatin1(bytes);
-            QVERIFY2(ini.contains(QStringLiteral("nationalit=deu\r\n")), qPrintable(ini));
-            QVERIFY(ini.contains(QStringLiteral("gamefolder=") + game + QStringLiteral("\r\n")));
+            QVERIFY2(ini.contains(u"nationalit=deu\r\n"_s), qPrintable(ini));
+            QVERIFY(ini.contains(u"gamefolder="_s + game + u"\r\n"_s));
         }
 
         // The next start: straight to the main window, or the setup again.
@@ -176,7 +174,7 @@ private slots:
         if (!written.isEmpty()) {
             QCOMPARE(next.state().GameFolder, game);
             QVERIFY(next.state().ExtIndexFound && next.state().PfpIndexFound);
-            QCOMPARE(menuTitle(next, "mnu_file"), QStringLiteral("&Datei"));
+            QCOMPARE(menuTitle(next, "mnu_file"), u"&Datei"_s);
             QVERIFY(editor.dialogs.informed.isEmpty());
         }
     }
@@ -206,12 +204,12 @@ private slots:
         MainWindow& window = editor.restart();
         QWidget* form = window.formView();
         QWidget* setup = window.setupDialog();
-        auto* previous = form->findChild<QPushButton*>(QStringLiteral("Command1"));
-        auto* nation = form->findChild<QCheckBox*>(QStringLiteral("Check1_0"));
-        auto* unused = form->findChild<QCheckBox*>(QStringLiteral("Check1_31"));
-        auto* frame = form->findChild<QGroupBox*>(QStringLiteral("Frame3"));
-        auto* softAttack = form->findChild<QLabel*>(QStringLiteral("Picture3"));
-        auto* use = setup->findChild<QPushButton*>(QStringLiteral("Command1"));
+        auto* previous = form->findChild<QPushButton*>(u"Command1"_s);
+        auto* nation = form->findChild<QCheckBox*>(u"Check1_0"_s);
+        auto* unused = form->findChild<QCheckBox*>(u"Check1_31"_s);
+        auto* frame = form->findChild<QGroupBox*>(u"Frame3"_s);
+        auto* softAttack = form->findChild<QLabel*>(u"Picture3"_s);
+        auto* use = setup->findChild<QPushButton*>(u"Command1"_s);
         const auto shown = [&] {
             return QStringList{menuTitle(window, "mnu_file"),
                                editor.action("mnu_open")->text(),
@@ -228,8 +226,8 @@ private slots:
         QCOMPARE(editor.action("mnu_ins_after")->text(), "Insert Unit &After"); // in every language
         // The main window's texts applied again leave its dialogs' own alone.
         const QString useTip = use->toolTip();
-        i18n::ApplyCaptions(&window, window.state().language(), QStringLiteral("Form1"));
-        i18n::ApplyTooltips(&window, window.state().language(), QStringLiteral("Form1"));
+        i18n::ApplyCaptions(&window, window.state().language(), u"Form1"_s);
+        i18n::ApplyTooltips(&window, window.state().language(), u"Form1"_s);
         QCOMPARE(shown() + use->toolTip(), texts + useTip);
         const QString nationTip = nation->toolTip();
         QVERIFY(!nationTip.isEmpty());
@@ -245,21 +243,20 @@ private slots:
     // spelling. Escape leaves the typed folder; confirming puts its own.
     void locateDialogShowsOnlyTheGameExecutable() {
         MainWindow& window = editor.restart();
-        QFile::rename(editor.game.gameFolder() + QStringLiteral("KORVATH.EXE"),
-                      editor.game.gameFolder() + QStringLiteral("Korvath.exe"));
-        QFile other(editor.game.gameFolder() + QStringLiteral("readme.txt"));
+        QFile::rename(editor.game.gameFolder() + u"KORVATH.EXE"_s,
+                      editor.game.gameFolder() + u"Korvath.exe"_s);
+        QFile other(editor.game.gameFolder() + u"readme.txt"_s);
         QVERIFY(other.open(QIODevice::WriteOnly));
         other.close();
         const QString data = editor.game.dataFolder();
         window.setupDialog()->setFolderText(data);
         LocateGameDialog* locate = window.locateGameDialog();
-        QTest::mouseDClick(window.setupDialog()->findChild<QLineEdit*>(QStringLiteral("Text1")),
-                           Qt::LeftButton);
+        QTest::mouseDClick(window.setupDialog()->findChild<QLineEdit*>(u"Text1"_s), Qt::LeftButton);
         QVERIFY(locate->isVisible());
         QCOMPARE(locate->chosenFolder(), data);
         QCOMPARE(locate->focusWidget(), locate->browser()->folderTree());
         QVERIFY(locate->setFolder(editor.game.gameFolder()));
-        QCOMPARE(locate->browser()->fileNames(), QStringList{QStringLiteral("Korvath.exe")});
+        QCOMPARE(locate->browser()->fileNames(), QStringList{u"Korvath.exe"_s});
         QTest::keyClick(locate->focusWidget(), Qt::Key_Escape);
         QVERIFY(!locate->isVisible());
         QCOMPARE(window.setupDialog()->folderText(), data);
@@ -292,11 +289,11 @@ private slots:
         auto [code, path, storedCode, fileMenu, message] = testing::RowFields<5>();
         QString data = editor.game.dataFolder();
         data.chop(1);
-        path.replace(QStringLiteral("%D"), data);
-        message.replace(QStringLiteral("%D"), data);
+        path.replace(u"%D"_s, data);
+        message.replace(u"%D"_s, data);
         if (!code.isEmpty())
             QVERIFY(editor.game.writeConfiguration(code));
-        QGuiApplication::clipboard()->setText(QStringLiteral("left over"));
+        QGuiApplication::clipboard()->setText(u"left over"_s);
         MainWindow& window = editor.restart();
         QVERIFY(window.isVisible() || code.isEmpty());
         QCOMPARE(window.setupDialog()->isVisible(), code.isEmpty());
@@ -313,8 +310,7 @@ private slots:
         const bool loaded = !path.isEmpty() && message.isEmpty();
         QCOMPARE(window.state().FileLoaded, loaded);
         QCOMPARE(window.windowTitle(),
-                 loaded ? QStringLiteral("Quillon : ") + data + QStringLiteral("/KorEquip.EQP")
-                        : QStringLiteral("Quillon"));
+                 loaded ? u"Quillon : "_s + data + u"/KorEquip.EQP"_s : u"Quillon"_s);
         QVERIFY(!window.datasheetShown());
         QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
         QString items; // on (1) or off (0)
@@ -323,16 +319,15 @@ private slots:
             items += editor.enabled(item) ? u'1' : u'0';
         QCOMPARE(items, loaded ? "111111100" : "111100000");
         // Without a file there is nothing to undo, whatever is typed.
-        QTest::keyClicks(window.findChild<QLineEdit*>(QStringLiteral("Text4")),
-                         QStringLiteral("7"));
-        QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("Command3"))->isEnabled(), loaded);
+        QTest::keyClicks(window.findChild<QLineEdit*>(u"Text4"_s), u"7"_s);
+        QCOMPARE(window.findChild<QPushButton*>(u"Command3"_s)->isEnabled(), loaded);
         // The main window and the About window show the icon theme's picture.
-        const QPixmap icon(QStringLiteral(":/icons/48x48/quillon.png"));
+        const QPixmap icon(u":/icons/48x48/quillon.png"_s);
         QVERIFY(!icon.isNull());
         QCOMPARE(picture(window.windowIcon().pixmap(48)), picture(icon));
         editor.action("mnu_about")->trigger();
-        QCOMPARE(picture(window.findChild<QLabel*>(QStringLiteral("picIcon"))->pixmap()),
-                 picture(QPixmap(QStringLiteral(":/icons/64x64/quillon.png"))));
+        QCOMPARE(picture(window.findChild<QLabel*>(u"picIcon"_s)->pixmap()),
+                 picture(QPixmap(u":/icons/64x64/quillon.png"_s)));
     }
 };
 
