@@ -142,71 +142,66 @@ private slots:
     // moves only the rows shown; insert and delete are off and say why.
     // Clearing the filter brings back every unit with the current one in sight.
     void editingUnderAFilter_data() {
-        QTest::addColumn<QString>("action");
-        QTest::newRow("copy every unit shown") << "copy";
-        QTest::newRow("paste over shown rows") << "paste";
-        QTest::newRow("paste over a hidden row") << "paste over gap";
-        QTest::newRow("sort the shown rows by name") << "sort";
+        // the action|the block selected, by the rows and columns shown|what changes: row:column
+        // =text, or row=the row it now holds|the message
+        QTest::addColumn<QString>("row");
+        QTest::newRow("copy every unit shown") << u"copy"_s;
+        QTest::newRow("paste over shown rows") << u"paste|1 5 2 6|3:5=a 3:6=b 4:5=c 4:6=d|"_s;
+        QTest::newRow("paste over a hidden row")
+            << u"paste|2 5 3 6||Nothing was pasted: the selected block reaches units that the "
+               "filter hides. Paste into units that stand together, or clear the filter first."_s;
+        // alpha, Mike, Zulu into the rows shown; the others stay.
+        QTest::newRow("sort the shown rows by name") << u"sort|1 1 1 1|3=4 4=8 8=3|"_s;
     }
     void editingUnderAFilter() {
-        QFETCH(QString, action);
+        const auto [action, block, changes, message] = testing::RowFields<4>();
         const QStringList names{u"Zulu"_s, u"alpha"_s, u"Mike"_s};
         for (qsizetype i = 0; i < Marked.size(); ++i) {
             sheet().setCell(Marked[i], 1, names[i]);
             sheet().setCell(Marked[i], 4, u" 100"_s);
         }
-        QList<QStringList> expected = Rows(window());
+        const QList<QStringList> before = Rows(window());
+        QList<QStringList> expected = before;
+        for (const QString& change : changes.split(u' ', Qt::SkipEmptyParts)) {
+            const QStringList place = change.section(u'=', 0, 0).split(u':');
+            const QString value = change.section(u'=', 1);
+            if (place.size() == 2)
+                expected[place[0].toInt()][place[1].toInt()] = value;
+            else
+                expected[place[0].toInt()] = before[value.toInt()];
+        }
         DatasheetView* view = window().datasheetView();
         window().datasheetPage()->filterField()->setText(u"h.a. = 100"_s);
         QCOMPARE(view->model()->rowCount(), Marked.size());
         QCOMPARE(insertDelete(*editor), u"filter"_s);
         QClipboard* clipboard = QGuiApplication::clipboard();
-
-        if (action == QLatin1String("copy")) {
+        if (action == u"copy") {
             QTest::mouseClick(view->findChild<QAbstractButton*>(), Qt::LeftButton);
             editor->action("mnu_copy")->trigger();
             QStringList lines;
             for (int row : Marked)
-                lines.append(expected[row].mid(1).join(u'\t'));
+                lines.append(before[row].mid(1).join(u'\t'));
             QCOMPARE(clipboard->text(), lines.join(u'\r'));
-        } else if (action.startsWith(QLatin1String("paste"))) {
-            const bool gap = action.endsWith(QLatin1String("gap"));
-            editor->clickCell(gap ? 2 : 1, 5);
-            editor->clickCell(gap ? 3 : 2, 6, Qt::ShiftModifier);
-            clipboard->setText(u"a\tb\rc\td"_s);
-            editor->action("mnu_paste")->trigger();
-            if (gap) {
-                QCOMPARE(
-                    editor->dialogs.informed,
-                    QStringList{"Nothing was pasted: the selected block reaches units that the "
-                                "filter hides. Paste into units that stand together, or clear "
-                                "the filter first."});
-            } else {
-                QVERIFY(editor->dialogs.informed.isEmpty());
-                expected[3][5] = u"a"_s;
-                expected[3][6] = u"b"_s;
-                expected[4][5] = u"c"_s;
-                expected[4][6] = u"d"_s;
-            }
         } else {
-            editor->clickCell(1, 1);
-            editor->rightClickGrid();
-            // alpha, Mike, Zulu into the rows shown; the others stay.
-            const QList<QStringList> before = expected;
-            expected[3] = before[4];
-            expected[4] = before[8];
-            expected[8] = before[3];
+            const QStringList corners = block.split(u' ');
+            editor->clickCell(corners[0].toInt(), corners[1].toInt());
+            editor->clickCell(corners[2].toInt(), corners[3].toInt(), Qt::ShiftModifier);
+            clipboard->setText(u"a\tb\rc\td"_s);
+            if (action == u"paste")
+                editor->action("mnu_paste")->trigger();
+            else
+                editor->rightClickGrid();
             QCOMPARE(insertDelete(*editor), u"filter"_s);
         }
+        QCOMPARE(editor->dialogs.informed.join(u'/'), message);
         QCOMPARE(Rows(window()), expected);
         // Taken back and done again under the filter: hidden rows never move.
-        if (action != QLatin1String("paste over gap")) {
-            const QList<QStringList> done = Rows(window());
+        if (expected != before) {
             editor->action("mnu_undo")->trigger();
             QCOMPARE(view->model()->rowCount(), Marked.size());
-            QVERIFY(Rows(window()) != done || action == QLatin1String("copy"));
+            QCOMPARE(Rows(window()), before);
             editor->action("mnu_redo")->trigger();
-            QCOMPARE(Rows(window()), done);
+            QCOMPARE(Rows(window()), expected);
         }
 
         // A shown unit far down stays current and in sight without the filter.
@@ -216,7 +211,7 @@ private slots:
         QCOMPARE(view->currentIndex().row(), 8 - 1);
         QVERIFY(view->viewport()->rect().contains(view->visualRect(view->currentIndex())));
         // As the last right click left them: a name sort turns them off.
-        QCOMPARE(insertDelete(*editor), action == QLatin1String("sort") ? "off" : "on");
+        QCOMPARE(insertDelete(*editor), action == u"sort" ? "off" : "on");
     }
 
     // The status line and the reasons in each language, with the headings
