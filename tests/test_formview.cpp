@@ -29,6 +29,7 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 
 using namespace quillon;
@@ -323,19 +324,22 @@ private slots:
 
     void nationBoxesTurnOrangeWhileOneHasTheFocus() {
         form->resize(1280, 800);
-        // Plainly orange: most of the box's place beside its flag, not an outline.
-        auto orange = [&](int i) {
-            auto* box = control<QCheckBox>(u"Check1_%1"_s.arg(i));
-            const QImage shown = box->parentWidget()->grab().toImage();
-            int count = 0;
-            for (int y = 0; y < shown.height(); ++y)
-                for (int x = 0; x < shown.width(); ++x)
-                    count += shown.pixelColor(x, y) == QColor(255, 128, 0);
-            return count * 2 > shown.width() * shown.height();
-        };
+        // For nations 0, 30 and 31 ("Unused", which never changes): plainly
+        // orange, most of the box's place beside its flag, not an outline.
         const auto oranges = [&] {
-            return QString::number(orange(0)) + QString::number(orange(30)) +
-                   QString::number(orange(31)); // "Unused" never changes
+            QString shown;
+            for (const int i : {0, 30, 31}) {
+                const QImage image = control<QCheckBox>(u"Check1_%1"_s.arg(i))
+                                         ->parentWidget()
+                                         ->grab()
+                                         .toImage()
+                                         .convertToFormat(QImage::Format_RGB32);
+                const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
+                const qsizetype size = qsizetype(image.width()) * image.height();
+                shown +=
+                    std::count(pixels, pixels + size, qRgb(255, 128, 0)) * 2 > size ? u'1' : u'0';
+            }
+            return shown;
         };
         QCOMPARE(oranges(), "000");
         QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
@@ -446,17 +450,14 @@ private slots:
         const auto aboutText = [&] {
             return form->aboutWindow()->findChild<QLabel*>(u"lblDescription"_s)->text();
         };
-        const auto click = [&](const char* button) {
-            form->aboutWindow()->findChild<QPushButton*>(QLatin1String(button))->click();
-        };
         form->showAbout();
         QVERIFY(form->aboutWindow()->isVisible());
         QCOMPARE(form->aboutWindow()->windowTitle(), aboutTitle);
         QVERIFY(aboutText().contains(about));
-        click("cmdSysInfo");
+        form->aboutWindow()->findChild<QPushButton*>(u"cmdSysInfo"_s)->click();
         QCOMPARE(dialogs.informed, // a message only, the window stays
                  QStringList{u"System Information Is Unavailable At This Time"_s});
-        click("cmdOK");
+        form->aboutWindow()->findChild<QPushButton*>(u"cmdOK"_s)->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!form->aboutWindow());
         form->showAbout();
