@@ -153,9 +153,13 @@ private slots:
     // Each field shows its cell; a commit of the untouched unit changes no
     // cell, even where the form shows the value otherwise (without its
     // blank, corrected, rounded, a clear box for a nation cell of 2, no
-    // entry), and leaves a cell changed in the grid meanwhile alone.
-    void showsAndWritesBackEachCell_data() {
-        QTest::addColumn<QString>("row"); // column|cell text|control|shown
+    // entry), and leaves a cell changed in the grid meanwhile alone. Every
+    // numeric box, shown from its cell, then a value put in (as a paste
+    // would) at and beyond each end, half-way, and not a number: what the
+    // box keeps, what the commit writes and what the record then stores.
+    void fields_data() {
+        // column|cell text|control|shown|put in|the box's upper limit|its lower rule
+        QTest::addColumn<QString>("row");
         QTest::newRow("unit number normalised") << u"0| 2|Text1|2"_s;
         QTest::newRow("name keeps its blanks") << u"1|Panzer  |Text2|Panzer  "_s;
         QTest::newRow("movement above 31") << u"21|40|Text16|31"_s;
@@ -180,15 +184,30 @@ private slots:
         QTest::newRow("no sound: the entry's text") << u"71||Combo6|0"_s;
         QTest::newRow("no such sound") << u"71| 12|Combo6|0"_s;
         QTest::newRow("a column without a field") << u"15| 7|Text1|1"_s;
+        for (const char* spec : NumericBoxes) {
+            const QStringList box = QString::fromLatin1(spec).split(u' ');
+            const QString upper = box[2];
+            const QString beyond = QString::number(upper.toInt() + 1);
+            for (const QString& typed :
+                 {u"0"_s, u"-1"_s, u"-0.5"_s, u"0.5"_s, upper, beyond, upper + u".5"_s, u"13.5"_s,
+                  u"2.5"_s, QString(), u"12abc"_s})
+                QTest::addRow("%s '%s'", spec, qPrintable(typed))
+                    << box[1] + u"| 7|"_s + box[0] + u"| 7|"_s + typed + u'|' + upper + u'|' +
+                           box.value(3);
+        }
     }
-    void showsAndWritesBackEachCell() {
-        const auto [column, cellText, control, shownText] = testing::RowFields<4>();
-        form->reloadReferenceData(); // rebuilt, not appended; what the unit shows stays
-        QVERIFY(!undoEnabled());
+    void fields() {
+        const auto [column, cellText, control, shownText, put, upper, lower] =
+            testing::RowFields<7>();
         Datasheet& sheet = state.datasheet;
-        sheet.setCell(1, 13, u" 0"_s); // the option before row 2
-        form->ShowUnitInForm(1);
-        sheet.setCell(2, column.toInt(), cellText);
+        if (upper.isEmpty()) {
+            form->reloadReferenceData(); // rebuilt, not appended; what the unit shows stays
+            QVERIFY(!undoEnabled());
+            sheet.setCell(1, 13, u" 0"_s); // the option before row 2
+            form->ShowUnitInForm(1);
+        }
+        const int col = column.toInt();
+        sheet.setCell(2, col, cellText);
         form->ShowUnitInForm(2);
         QCOMPARE(shown(control), shownText);
         QCOMPARE(form->shownRow(), 2);
@@ -197,47 +216,23 @@ private slots:
         Datasheet::Row expected = sheet.rowCells(2);
         sheet.setCell(2, 73, u"4 5 6"_s);
         expected[73] = u"4 5 6"_s;
+        if (!upper.isEmpty()) {
+            expected[col] = Kept(put, upper, lower);
+            box(control)->selectAll();
+            box(control)->insert(put);
+            QCOMPARE(box(control)->text(), expected[col]);
+            QVERIFY(undoEnabled());
+        }
         form->CommitFormToGrid();
         QVERIFY(sheet.rowCells(2) == expected);
-        QVERIFY(!state.EquipmentChanged);
-    }
-
-    // Every numeric box: shown from its cell, then a value put in (as a
-    // paste would) at and beyond each end, half-way, and not a number; what
-    // the box keeps, what the commit writes and what the record then stores.
-    void numericBoxes_data() {
-        QTest::addColumn<QString>("row"); // box|typed
-        for (const char* spec : NumericBoxes) {
-            const QString upper = QString::fromLatin1(spec).section(u' ', 2, 2);
-            const QString beyond = QString::number(upper.toInt() + 1);
-            for (const QString& typed :
-                 {u"0"_s, u"-1"_s, u"-0.5"_s, u"0.5"_s, upper, beyond, upper + u".5"_s, u"13.5"_s,
-                  u"2.5"_s, QString(), u"12abc"_s})
-                QTest::addRow("%s '%s'", spec, qPrintable(typed))
-                    << QString::fromLatin1(spec) + u'|' + typed;
-        }
-    }
-    void numericBoxes() {
-        const auto [spec, typed] = testing::RowFields<2>();
-        const QStringList box = spec.split(u' ');
-        const int column = box[1].toInt();
-        const QString kept = Kept(typed, box[2], box.value(3));
-        Datasheet& sheet = state.datasheet;
-        sheet.setCell(2, column, u" 7"_s);
-        form->ShowUnitInForm(2);
-        QLineEdit* field = this->box(box[0]);
-        QCOMPARE(field->text(), u" 7"_s);
-        field->selectAll();
-        field->insert(typed);
-        QCOMPARE(field->text(), kept);
-        QVERIFY(undoEnabled());
-        form->CommitFormToGrid();
-        QCOMPARE(sheet.cell(2, column), kept);
+        QCOMPARE(state.EquipmentChanged, !upper.isEmpty());
+        if (upper.isEmpty())
+            return;
         const EquipmentRecord record = RowToRecord(sheet, 2);
-        const int offset = column <= 26 ? column - 2 : column == 27 ? 25 : column;
+        const int offset = col <= 26 ? col - 2 : col == 27 ? 25 : col;
         const int stored =
-            column == 27 ? record.bytes[25] | record.bytes[26] << 8 : record.bytes[size_t(offset)];
-        QCOMPARE(stored, StoredValue(kept, box[2].toInt()));
+            col == 27 ? record.bytes[25] | record.bytes[26] << 8 : record.bytes[size_t(offset)];
+        QCOMPARE(stored, StoredValue(expected[col], upper.toInt()));
     }
 
     // The name changed, then a value typed into a box and the button beside

@@ -16,7 +16,6 @@
 #include "support/RowFields.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>

@@ -1,6 +1,5 @@
 // End-to-end tests of the editor window's start-up, setup dialog and
 // languages, on a sample game in a temporary folder.
-#include "datasheet/ui/DatasheetView.h"
 #include "formview/ui/FormView.h"
 #include "i18n/ui/ApplyLanguageUi.h"
 #include "platform/Files.h"
