@@ -304,12 +304,8 @@ private slots:
         } else {
             CheckWindow* report = window().checkWindow();
             QVERIFY(report && report->isVisible());
-            QStringList found;
-            for (int entry = 0; entry < report->entryCount(); ++entry)
-                found.append(report->entryText(entry, UnitColumn) + QLatin1Char(':') +
-                             QString::number(report->problem(entry).column));
-            found.sort();
-            QCOMPARE(found.join(u' '), "2:4 5:29");
+            QCOMPARE(report->entryCount(), 2);
+            QCOMPARE(selectEntries(*report, u"2:H.A."_s), 1);
             QCOMPARE(selectEntries(*report, u"5:Month Available"_s), 1);
             QTableView* table = report->table();
             QVERIFY(QTest::qWaitForWindowExposed(report));
