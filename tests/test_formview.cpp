@@ -301,10 +301,8 @@ private slots:
             const bool fits =
                 image.width() <= picture->width() && image.height() <= picture->height();
             const bool red = picture->palette().color(QPalette::Window) == QColor(255, 128, 128);
-            seen.append(picture->toolTip() +
-                        (image.isNull() ? ""
-                         : fits         ? " [fits]"
-                                        : " [big]") +
+            const QString size = fits ? u" [fits]"_s : u" [big]"_s;
+            seen.append(picture->toolTip() + (image.isNull() ? QString() : size) +
                         (red ? " [red]" : ""));
         }
         QCOMPARE(seen.join(u'|'), "Icon number: 6 [fits]|Icon number: 2 [fits]|This picture is "

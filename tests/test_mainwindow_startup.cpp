@@ -213,9 +213,7 @@ private slots:
         MainWindow& window = editor.restart();
         QFile::rename(editor.game.gameFolder() + u"KORVATH.EXE"_s,
                       editor.game.gameFolder() + u"Korvath.exe"_s);
-        QFile other(editor.game.gameFolder() + u"readme.txt"_s);
-        QVERIFY(other.open(QIODevice::WriteOnly));
-        other.close();
+        QVERIFY(platform::writeWholeFile(editor.game.gameFolder() + u"readme.txt"_s, {}));
         const QString data = editor.game.dataFolder();
         window.setupDialog()->setFolderText(data);
         LocateGameDialog* locate = window.locateGameDialog();
