@@ -13,9 +13,9 @@
 #include "shell/ui/FindBar.h"
 #include "shell/ui/FolderDialogs.h"
 #include "support/EditorHarness.h"
+#include "support/RowFields.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDir>
@@ -27,6 +27,7 @@
 #include <QUndoStack>
 
 using namespace quillon;
+using namespace Qt::StringLiterals;
 using quillon::testing::EditorHarness;
 using quillon::testing::pressKeys;
 
@@ -56,26 +57,28 @@ QList<QStringList> Rows(MainWindow& window) {
 // Insert Unit After, Insert Unit Before and Delete Unit alike: "on", "off",
 // or "filter" when off with the tooltip that says a filter is on.
 QString insertDelete(EditorHarness& editor) {
-    const QString why =
-        QStringLiteral("Not while a filter is on: clear the filter to insert or delete units.");
+    const QString why = u"Not while a filter is on: clear the filter to insert or delete units."_s;
     QStringList states;
     for (const char* name : {"mnu_ins_after", "mnu_ins_before", "del_unit"}) {
         const QAction* item = editor.action(name);
-        states.append(item->isEnabled()        ? QStringLiteral("on")
-                      : item->toolTip() == why ? QStringLiteral("filter")
-                                               : QStringLiteral("off"));
+        states.append(item->isEnabled()        ? u"on"_s
+                      : item->toolTip() == why ? u"filter"_s
+                                               : u"off"_s);
     }
     states.removeDuplicates();
     return states.join(u',');
 }
 
-// Selects the rows of a report list whose entry satisfies `wanted`.
-template <typename Wanted> int selectEntries(ReportWindow& report, Wanted wanted) {
+// Selects the rows of a report list whose unit and column read `key`
+// ("unit:heading"), or every row for no key; how many.
+int selectEntries(ReportWindow& report, const QString& key) {
     QTableView* table = report.table();
     table->clearSelection();
     int count = 0;
     for (int row = 0; row < table->model()->rowCount(); ++row) {
-        if (!wanted(report.entryAt(row)))
+        const int e = report.entryAt(row);
+        if (!key.isEmpty() &&
+            report.entryText(e, UnitColumn) + u':' + report.entryText(e, ColumnColumn) != key)
             continue;
         table->selectionModel()->select(table->model()->index(row, 0),
                                         QItemSelectionModel::Select | QItemSelectionModel::Rows);
@@ -106,9 +109,9 @@ class TestMainWindowFind : public QObject {
 private slots:
     void initTestCase() {
         editor = std::make_unique<EditorHarness>(Units);
-        QVERIFY(editor->startActive(QStringLiteral("uk"), true));
+        QVERIFY(editor->startActive(u"uk"_s, true));
         descriptions = window().state().LongDescriptions;
-        copy = editor->game.root() + QStringLiteral("copy/");
+        copy = editor->game.root() + u"copy/"_s;
         QVERIFY(QDir().mkpath(copy));
         for (const QString& name : QDir(editor->game.dataFolder()).entryList(QDir::Files))
             QVERIFY(QFile::copy(editor->game.dataFolder() + name, copy + name));
@@ -126,7 +129,7 @@ private slots:
         w.datasheetPage()->filterField()->clear();
         w.state().LongDescriptions = descriptions;
         if (w.state().LanguageCode != QLatin1String("uk")) {
-            w.state().LanguageCode = QStringLiteral("uk");
+            w.state().LanguageCode = u"uk"_s;
             w.ApplyLanguage();
         }
         QVERIFY(editor->openDataFolder());
@@ -141,72 +144,66 @@ private slots:
     // moves only the rows shown; insert and delete are off and say why.
     // Clearing the filter brings back every unit with the current one in sight.
     void editingUnderAFilter_data() {
-        QTest::addColumn<QString>("action");
-        QTest::newRow("copy every unit shown") << "copy";
-        QTest::newRow("paste over shown rows") << "paste";
-        QTest::newRow("paste over a hidden row") << "paste over gap";
-        QTest::newRow("sort the shown rows by name") << "sort";
+        // the action|the block selected, by the rows and columns shown|what changes: row:column
+        // =text, or row=the row it now holds|the message
+        QTest::addColumn<QString>("row");
+        QTest::newRow("copy every unit shown") << u"copy"_s;
+        QTest::newRow("paste over shown rows") << u"paste|1 5 2 6|3:5=a 3:6=b 4:5=c 4:6=d|"_s;
+        QTest::newRow("paste over a hidden row")
+            << u"paste|2 5 3 6||Nothing was pasted: the selected block reaches units that the "
+               "filter hides. Paste into units that stand together, or clear the filter first."_s;
+        // alpha, Mike, Zulu into the rows shown; the others stay.
+        QTest::newRow("sort the shown rows by name") << u"sort|1 1 1 1|3=4 4=8 8=3|"_s;
     }
     void editingUnderAFilter() {
-        QFETCH(QString, action);
-        const QStringList names{QStringLiteral("Zulu"), QStringLiteral("alpha"),
-                                QStringLiteral("Mike")};
+        const auto [action, block, changes, message] = testing::RowFields<4>();
+        const QStringList names{u"Zulu"_s, u"alpha"_s, u"Mike"_s};
         for (qsizetype i = 0; i < Marked.size(); ++i) {
             sheet().setCell(Marked[i], 1, names[i]);
-            sheet().setCell(Marked[i], 4, QStringLiteral(" 100"));
+            sheet().setCell(Marked[i], 4, u" 100"_s);
         }
-        QList<QStringList> expected = Rows(window());
+        const QList<QStringList> before = Rows(window());
+        QList<QStringList> expected = before;
+        for (const QString& change : changes.split(u' ', Qt::SkipEmptyParts)) {
+            const QStringList place = change.section(u'=', 0, 0).split(u':');
+            const QString value = change.section(u'=', 1);
+            if (place.size() == 2)
+                expected[place[0].toInt()][place[1].toInt()] = value;
+            else
+                expected[place[0].toInt()] = before[value.toInt()];
+        }
         DatasheetView* view = window().datasheetView();
-        window().datasheetPage()->filterField()->setText(QStringLiteral("h.a. = 100"));
+        window().datasheetPage()->filterField()->setText(u"h.a. = 100"_s);
         QCOMPARE(view->model()->rowCount(), Marked.size());
-        QCOMPARE(insertDelete(*editor), QStringLiteral("filter"));
+        QCOMPARE(insertDelete(*editor), u"filter"_s);
         QClipboard* clipboard = QGuiApplication::clipboard();
-
-        if (action == QLatin1String("copy")) {
+        if (action == u"copy") {
             QTest::mouseClick(view->findChild<QAbstractButton*>(), Qt::LeftButton);
             editor->action("mnu_copy")->trigger();
             QStringList lines;
             for (int row : Marked)
-                lines.append(expected[row].mid(1).join(u'\t'));
+                lines.append(before[row].mid(1).join(u'\t'));
             QCOMPARE(clipboard->text(), lines.join(u'\r'));
-        } else if (action.startsWith(QLatin1String("paste"))) {
-            const bool gap = action.endsWith(QLatin1String("gap"));
-            editor->clickCell(gap ? 2 : 1, 5);
-            editor->clickCell(gap ? 3 : 2, 6, Qt::ShiftModifier);
-            clipboard->setText(QStringLiteral("a\tb\rc\td"));
-            editor->action("mnu_paste")->trigger();
-            if (gap) {
-                QCOMPARE(
-                    editor->dialogs.informed,
-                    QStringList{"Nothing was pasted: the selected block reaches units that the "
-                                "filter hides. Paste into units that stand together, or clear "
-                                "the filter first."});
-            } else {
-                QVERIFY(editor->dialogs.informed.isEmpty());
-                expected[3][5] = QStringLiteral("a");
-                expected[3][6] = QStringLiteral("b");
-                expected[4][5] = QStringLiteral("c");
-                expected[4][6] = QStringLiteral("d");
-            }
         } else {
-            editor->clickCell(1, 1);
-            editor->rightClickGrid();
-            // alpha, Mike, Zulu into the rows shown; the others stay.
-            const QList<QStringList> before = expected;
-            expected[3] = before[4];
-            expected[4] = before[8];
-            expected[8] = before[3];
-            QCOMPARE(insertDelete(*editor), QStringLiteral("filter"));
+            const QStringList corners = block.split(u' ');
+            editor->clickCell(corners[0].toInt(), corners[1].toInt());
+            editor->clickCell(corners[2].toInt(), corners[3].toInt(), Qt::ShiftModifier);
+            clipboard->setText(u"a\tb\rc\td"_s);
+            if (action == u"paste")
+                editor->action("mnu_paste")->trigger();
+            else
+                editor->rightClickGrid();
+            QCOMPARE(insertDelete(*editor), u"filter"_s);
         }
+        QCOMPARE(editor->dialogs.informed.join(u'/'), message);
         QCOMPARE(Rows(window()), expected);
         // Taken back and done again under the filter: hidden rows never move.
-        if (action != QLatin1String("paste over gap")) {
-            const QList<QStringList> done = Rows(window());
+        if (expected != before) {
             editor->action("mnu_undo")->trigger();
             QCOMPARE(view->model()->rowCount(), Marked.size());
-            QVERIFY(Rows(window()) != done || action == QLatin1String("copy"));
+            QCOMPARE(Rows(window()), before);
             editor->action("mnu_redo")->trigger();
-            QCOMPARE(Rows(window()), done);
+            QCOMPARE(Rows(window()), expected);
         }
 
         // A shown unit far down stays current and in sight without the filter.
@@ -216,160 +213,125 @@ private slots:
         QCOMPARE(view->currentIndex().row(), 8 - 1);
         QVERIFY(view->viewport()->rect().contains(view->visualRect(view->currentIndex())));
         // As the last right click left them: a name sort turns them off.
-        QCOMPARE(insertDelete(*editor), action == QLatin1String("sort") ? "off" : "on");
+        QCOMPARE(insertDelete(*editor), action == u"sort" ? "off" : "on");
     }
 
     // The status line and the reasons in each language, with the headings
     // of that language and English ones.
     void statusLine_data() {
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("status"); // %1 the name of unit 0
-        QTest::addColumn<QString>("problem");
-        const auto row = [](const char* tag, const char* code, const char* filter,
-                            const char* status, const char* problem = "") {
-            QTest::newRow(tag) << QString::fromLatin1(code) << QString::fromUtf8(filter)
-                               << QString::fromUtf8(status) << QString::fromUtf8(problem);
-        };
-        row("English", "uk", "unit no. < 3",
-            "3 of 40 units   |   Unit 0: %1   |   Filter: unit no. < 3");
-        row("German", "deu", "einheitennr. < 3 und unit no. >= 0",
-            "3 von 40 Einheiten   |   Einheit 0: %1   |   "
-            "Filter: einheitennr. < 3 und unit no. >= 0");
-        row("French", "fra", "numéro de l'unité < 3",
-            "3 sur 40 unités   |   Unité 0: %1   |   Filtre: numéro de l'unité < 3");
-        row("German, unknown column", "deu", "nummer < 3",
-            "40 Einheiten   |   Einheit 0: %1   |   Filter nicht angewendet",
-            "Keine Spalte heißt \"nummer\".");
-        row("French, no filter", "fra", "", "40 unités   |   Unité 0: %1   |   Aucun filtre");
+        // language|filter|problem|status line (%1 the name of unit 0)
+        QTest::addColumn<QString>("row");
+        QTest::newRow("English")
+            << u"uk|unit no. < 3||3 of 40 units   |   Unit 0: %1   |   Filter: unit no. < 3"_s;
+        QTest::newRow("German")
+            << u"deu|einheitennr. < 3 und unit no. >= 0||3 von 40 Einheiten   |   Einheit 0: %1   "
+               "|   Filter: einheitennr. < 3 und unit no. >= 0"_s;
+        QTest::newRow("French")
+            << u"fra|numéro de l'unité < 3||3 sur 40 unités   |   Unité 0: %1   "
+               "|   Filtre: numéro de l'unité < 3"_s;
+        QTest::newRow("German, unknown column")
+            << u"deu|nummer < 3|Keine Spalte heißt \"nummer\".|40 Einheiten   |   Einheit 0: %1   "
+               "|   Filter nicht angewendet"_s;
+        QTest::newRow("French, no filter")
+            << u"fra|||40 unités   |   Unité 0: %1   |   Aucun filtre"_s;
     }
     void statusLine() {
-        QFETCH(QString, code);
-        QFETCH(QString, filter);
-        QFETCH(QString, status);
+        const auto [code, filter, problem, status] = testing::RowFields<4>();
         window().state().LanguageCode = code;
         window().ApplyLanguage();
         DatasheetPage* page = window().datasheetPage();
         page->filterField()->setText(filter);
         QCOMPARE(page->statusText(), status.arg(editor->cell(1, 1)));
-        QTEST(page->problemText(), "problem");
+        QCOMPARE(page->problemText(), problem);
     }
 
-    // Enter, F3 and Shift+F3 from the find bar; in the form view the unit
-    // shown is taken in first, as Next does.
-    void find_data() {
-        QTest::addColumn<bool>("formView");
-        QTest::addColumn<QString>("query");
-        QTest::addColumn<bool>("everywhere");
-        QTest::addColumn<QStringList>("keys");
-        QTest::addColumn<int>("row"); // the unit current or shown afterwards
-        QTest::addColumn<QString>("note");
-        const auto row = [](const char* tag, bool formView, const char* query, bool everywhere,
-                            const QStringList& keys, int unitRow, const char* note = "") {
-            QTest::newRow(tag) << formView << QString::fromUtf8(query) << everywhere << keys
-                               << unitRow << QString::fromUtf8(note);
-        };
-        const char* forward = "Passed the last unit: continued from the first.";
-        const char* backward = "Passed the first unit: continued from the last.";
-        const QStringList enter{QStringLiteral("Return")};
-        row("first match", false, "ECLAIR", false, enter, 3);
-        row("wraps to the first", false, "eclair", false, {"Return", "F3", "F3"}, 3, forward);
-        row("backwards wraps to the last", false, "eclair", false, {"Shift+F3"}, 7, backward);
-        row("shift enter goes back", false, "eclair", false, {"F3", "F3", "Shift+Return"}, 3);
-        row("descriptions only when asked", false, "zeppelin", false, enter, 1,
-            "No unit matches \"zeppelin\".");
-        row("a description", false, "zeppelin", true, enter, 9);
-        row("a cell", false, "4242", true, enter, 5);
-        row("form view", true, "éclair", false, enter, 3);
-        row("form view, backwards", true, "eclair", false, {"Shift+F3"}, 7, backward);
-        row("form view, nothing", true, "nowhere", true, enter, 1, "No unit matches \"nowhere\".");
+    // Going to a unit from the find bar (Enter, F3, Shift+F3) or by a
+    // double-click on the check's entry for the second of two seeded faults:
+    // the datasheet's current cell, or the unit the form view shows, which
+    // first takes in the unit shown, as Next does. A filter that hides the
+    // unit is cleared.
+    void goToAUnit_data() {
+        // view|tool|query or filter|keys|row[:column] afterwards|note, or filter afterwards
+        QTest::addColumn<QString>("row");
+        const QString forward = u"Passed the last unit: continued from the first."_s;
+        const QString backward = u"Passed the first unit: continued from the last."_s;
+        QTest::newRow("first match") << u"sheet|find|ECLAIR|Return|3"_s;
+        QTest::newRow("wraps to the first") << u"sheet|find|eclair|Return F3 F3|3|"_s + forward;
+        QTest::newRow("backwards wraps to the last")
+            << u"sheet|find|eclair|Shift+F3|7|"_s + backward;
+        QTest::newRow("shift enter goes back") << u"sheet|find|eclair|F3 F3 Shift+Return|3"_s;
+        QTest::newRow("descriptions only when asked")
+            << u"sheet|find|zeppelin|Return|1|No unit matches \"zeppelin\"."_s;
+        QTest::newRow("a description") << u"sheet|find everywhere|zeppelin|Return|9"_s;
+        QTest::newRow("a cell") << u"sheet|find everywhere|4242|Return|5"_s;
+        QTest::newRow("form view") << u"form|find|éclair|Return|3"_s;
+        QTest::newRow("form view, backwards") << u"form|find|eclair|Shift+F3|7|"_s + backward;
+        QTest::newRow("form view, nothing")
+            << u"form|find everywhere|nowhere|Return|1|No unit matches \"nowhere\"."_s;
+        QTest::newRow("check") << u"sheet|check|||6:29|"_s;
+        QTest::newRow("check, filter shows it")
+            << u"sheet|check|month available < 1||6:29|month available < 1"_s;
+        QTest::newRow("check, filter hides it") << u"sheet|check|month available > 0||6:29|"_s;
+        QTest::newRow("check, form view") << u"form|check|||6|"_s;
     }
-    void find() {
-        QFETCH(bool, formView);
-        QFETCH(QString, query);
-        QFETCH(bool, everywhere);
-        QFETCH(QStringList, keys);
-        QFETCH(int, row);
+    void goToAUnit() {
+        const auto [view, tool, text, keys, place, after] = testing::RowFields<6>();
         EditorState& state = window().state();
-        state.datasheet.setCell(3, 1, QString::fromUtf8("Éclair Alpha"));
-        state.datasheet.setCell(7, 1, QStringLiteral("eclair beta"));
-        state.datasheet.setCell(5, 17, QStringLiteral("4242"));
-        state.LongDescriptions[8] = QStringLiteral("Over the Zeppelin sheds.");
-        if (formView) {
-            window().ToggleView();
-            window().formView()->findChild<QLineEdit*>(QStringLiteral("Text5"))->setText("77");
+        const bool find = tool.startsWith(u"find");
+        if (find) {
+            sheet().setCell(3, 1, u"Éclair Alpha"_s);
+            sheet().setCell(7, 1, u"eclair beta"_s);
+            sheet().setCell(5, 17, u"4242"_s);
+            state.LongDescriptions[8] = u"Over the Zeppelin sheds."_s;
+        } else {
+            sheet().setCell(3, 4, u"abc"_s);
+            sheet().setCell(6, 29, u" 0"_s);
+            window().datasheetPage()->filterField()->setText(text);
         }
-
-        editor->action("mnu_find")->trigger();
+        if (view == u"form")
+            window().ToggleView();
+        editor->action(find ? "mnu_find" : "mnu_check")->trigger();
+        if (view == u"form")
+            window().formView()->findChild<QLineEdit*>(u"Text5"_s)->setText("77");
         FindBar* bar = window().findBar();
-        QVERIFY(bar->isVisible() && bar->field()->hasFocus());
-        bar->findChild<QCheckBox*>(QStringLiteral("FindEverywhere"))->setChecked(everywhere);
-        bar->field()->insert(query);
-        pressKeys(keys);
-
-        QTEST(bar->note(), "note");
-        if (formView) {
-            QCOMPARE(window().formView()->shownRow(), row);
-            const bool moved = row != 1;
-            // The edit reached the datasheet only if the form moved on.
-            QCOMPARE(editor->cell(1, 4) == QLatin1String("77"), moved);
-            QCOMPARE(state.EquipmentChanged, moved);
+        if (find) {
+            QVERIFY(bar->isVisible() && bar->field()->hasFocus());
+            bar->findChild<QCheckBox*>(u"FindEverywhere"_s)
+                ->setChecked(tool.endsWith(u"everywhere"));
+            bar->field()->insert(text);
+            pressKeys(keys.split(u' '));
+            QCOMPARE(bar->note(), after);
         } else {
-            QCOMPARE(state.datasheet.row(), row);
-            QCOMPARE(window().datasheetView()->currentIndex().row(), row - 1);
+            CheckWindow* report = window().checkWindow();
+            QVERIFY(report && report->isVisible());
+            QCOMPARE(report->entryCount(), 2);
+            QCOMPARE(selectEntries(*report, u"2:H.A."_s), 1);
+            QCOMPARE(selectEntries(*report, u"5:Month Available"_s), 1);
+            QTableView* table = report->table();
+            QVERIFY(QTest::qWaitForWindowExposed(report));
+            const QModelIndex index = table->selectionModel()->selectedRows().value(0);
+            table->scrollTo(index);
+            const QPoint at = table->visualRect(index).center();
+            QTest::mousePress(table->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
+            QCOMPARE(window().datasheetPage()->filterField()->text(), after);
         }
-        QTest::keyClick(bar->field(), Qt::Key_Escape);
-        QVERIFY(!bar->isVisible());
-    }
 
-    // Two seeded faults are exactly what the check lists; a double-click
-    // goes to the fault's cell, or shows its unit in the form view, and a
-    // filter that hides the unit is cleared.
-    void checkWindowGoesToProblem_data() {
-        QTest::addColumn<bool>("datasheet");
-        QTest::addColumn<QString>("filter");
-        QTest::addColumn<QString>("filterAfter");
-        QTest::newRow("datasheet") << true << QString() << QString();
-        QTest::newRow("datasheet, filter shows it") << true << "month available < 1"
-                                                    << "month available < 1";
-        QTest::newRow("datasheet, filter hides it") << true << "month available > 0" << QString();
-        QTest::newRow("form view") << false << QString() << QString();
-    }
-    void checkWindowGoesToProblem() {
-        QFETCH(bool, datasheet);
-        QFETCH(QString, filter);
-        if (!datasheet)
-            window().ToggleView();
-        sheet().setCell(3, 4, QStringLiteral("abc"));
-        sheet().setCell(6, 29, QStringLiteral(" 0"));
-        window().datasheetPage()->filterField()->setText(filter);
-        editor->action("mnu_check")->trigger();
-        CheckWindow* report = window().checkWindow();
-        QVERIFY(report && report->isVisible());
-        QStringList found;
-        for (int entry = 0; entry < report->entryCount(); ++entry)
-            found.append(report->entryText(entry, UnitColumn) + QLatin1Char(':') +
-                         QString::number(report->problem(entry).column));
-        found.sort();
-        QCOMPARE(found, QStringList({"2:4", "5:29"}));
-
-        QCOMPARE(selectEntries(*report, [&](int e) { return report->problem(e).column == 29; }), 1);
-        if (!datasheet)
-            window().formView()->findChild<QLineEdit*>(QStringLiteral("Text4"))->setText("77");
-        QTableView* table = report->table();
-        QVERIFY(QTest::qWaitForWindowExposed(report));
-        const QModelIndex index = table->selectionModel()->selectedRows().value(0);
-        table->scrollTo(index);
-        const QPoint at = table->visualRect(index).center();
-        QTest::mousePress(table->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, at);
-        if (datasheet) {
-            QCOMPARE(QPair(sheet().row(), sheet().col()), QPair(6, 29));
-            QTEST(window().datasheetPage()->filterField()->text(), "filterAfter");
-            QVERIFY(window().datasheetView()->currentIndex().isValid());
+        const int row = place.section(u':', 0, 0).toInt();
+        if (view == u"form") {
+            QCOMPARE(window().formView()->shownRow(), row);
+            // The edit reached the datasheet only if the form moved on.
+            QCOMPARE(editor->cell(1, 4) == u"77", row != 1);
+            QCOMPARE(state.EquipmentChanged, row != 1);
         } else {
-            QCOMPARE(window().formView()->shownRow(), 6);
-            QCOMPARE(sheet().cell(1, 3), QStringLiteral("77")); // taken in first, as Next does
+            QCOMPARE(sheet().row(), row);
+            QVERIFY(!place.contains(u':') || sheet().col() == place.section(u':', 1).toInt());
+            const QModelIndex current = window().datasheetView()->currentIndex();
+            QCOMPARE(current.siblingAtColumn(0).data().toString(), editor->cell(row, 1));
+        }
+        if (find) {
+            QTest::keyClick(bar->field(), Qt::Key_Escape);
+            QVERIFY(!bar->isVisible());
         }
     }
 
@@ -378,30 +340,26 @@ private slots:
     // Taking values changes exactly what was picked, as one step that undo
     // takes back and redo does again exactly.
     void takeOtherValues_data() {
-        QTest::addColumn<QString>("pick");
-        QTest::addColumn<bool>("wholeUnits");
-        QTest::addColumn<int>("left");         // entries left after the take
-        QTest::addColumn<QList<int>>("equal"); // rows of units now as in the copy
-        QTest::addColumn<bool>("form");        // taken while the form view shows unit 3
-        QTest::newRow("a cell") << "1:S.A." << false << 4 << QList<int>{2} << false;
-        QTest::newRow("a unit") << "3:Icon ID" << true << 3 << QList<int>{4} << false;
-        QTest::newRow("a unit, form view") << "3:Icon ID" << true << 3 << QList<int>{4} << true;
+        // the entry picked, unit:column, none for all|the button|entries left|rows of units
+        // now as in the copy|the view
+        QTest::addColumn<QString>("row");
+        QTest::newRow("a cell") << u"1:S.A.|TakeValues|4|2|sheet"_s;
+        QTest::newRow("a unit") << u"3:Icon ID|TakeUnits|3|4|sheet"_s;
+        QTest::newRow("a unit, form view") << u"3:Icon ID|TakeUnits|3|4|form"_s;
         QTest::newRow("an added unit, form view")
-            << "7:only in the other file" << false << 4 << QList<int>{8} << true;
-        QTest::newRow("every row") << "" << false << 0 << QList<int>{2, 4, 6, 8} << false;
+            << u"7:only in the other file|TakeValues|4|8|form"_s;
+        QTest::newRow("every row") << u"|TakeValues|0|2 4 6 8|sheet"_s;
     }
     void takeOtherValues() {
-        QFETCH(QString, pick);
-        QFETCH(bool, wholeUnits);
-        QFETCH(int, left);
-        QFETCH(QList<int>, equal);
-        QFETCH(bool, form);
+        const auto [pick, button, leftText, equal, view] = testing::RowFields<5>();
+        const int left = leftText.toInt();
+        const bool form = view == u"form";
         MainWindow& w = window();
         const QList<QStringList> original = Rows(w);
-        sheet().setCell(2, 3, QStringLiteral("99"));
-        sheet().setCell(4, 1, QStringLiteral("Renamed"));
-        sheet().setCell(4, 27, QStringLiteral("1"));
-        w.state().LongDescriptions[5] = QStringLiteral("Edited description");
+        sheet().setCell(2, 3, u"99"_s);
+        sheet().setCell(4, 1, u"Renamed"_s);
+        sheet().setCell(4, 27, u"1"_s);
+        w.state().LongDescriptions[5] = u"Edited description"_s;
         sheet().select(8, 1, 8, 1);
         editor->action("del_unit")->trigger();
         QCOMPARE(sheet().rows(), Units);
@@ -426,23 +384,19 @@ private slots:
                  QColor(255, 214, 153));
         QVERIFY(!model->data(model->index(1, 3), Qt::BackgroundRole).isValid());
 
-        auto* name = w.formView()->findChild<QLineEdit*>(QStringLiteral("Text2"));
+        auto* name = w.formView()->findChild<QLineEdit*>(u"Text2"_s);
         if (form) {
             sheet().select(4, 1, 4, 1);
             emit w.datasheetView()->unitChosen();
-            QCOMPARE(name->text(), QStringLiteral("Renamed"));
+            QCOMPARE(name->text(), u"Renamed"_s);
         }
         const QList<QStringList> edited = Rows(w);
-        QVERIFY(selectEntries(*list, [&](int e) {
-                    return pick.isEmpty() || list->entryText(e, UnitColumn) + QLatin1Char(':') +
-                                                     list->entryText(e, ColumnColumn) ==
-                                                 pick;
-                }) > 0);
-        list->findChild<QPushButton*>(wholeUnits ? "TakeUnits" : "TakeValues")->click();
+        QVERIFY(selectEntries(*list, pick) > 0);
+        list->findChild<QPushButton*>(button)->click();
         QCOMPARE(list->entryCount(), left);
         const QList<QStringList> taken = Rows(w);
-        for (const int row : equal)
-            QCOMPARE(taken[row], original[row]);
+        for (const QString& row : equal.split(u' '))
+            QCOMPARE(taken[row.toInt()], original[row.toInt()]);
         if (pick.isEmpty())
             QCOMPARE(taken, original);
         QCOMPARE(w.undoStack()->count(), 2); // the deletion, then the take
