@@ -11,71 +11,47 @@ namespace {
 using namespace quillon::testing;
 const auto Record = IndexRecordBytes;
 
-QByteArray PfpFile(const QList<QByteArray>& names, const QByteArray& tail = {}) {
-    QByteArray out("\x01\x02\x03\x04", 4);
-    int offset = 0;
-    for (const QByteArray& name : names) {
-        out += Record(name, 10, offset);
-        offset += 10;
-    }
-    return out + tail;
-}
-
-using ListField = QStringList TextLists::*;
-
 const QByteArray Classes("#comment\r\n#another\r\nInfantry\r\nTank\r\nArtillery\r\n");
 
-const QByteArray Misc("11 is no marker here\r\n"
-                      "# 11 movement methods\r\n"
-                      "skipped\r\n"
-                      "Foot\r\nWheel\r\nTrack\r\nHalf\r\nLeg\r\nTow\r\nAir\r\nDeep\r\n"
-                      "Naval\r\nAll\r\nAmph\r\n"
-                      "# 5 target types\r\n"
-                      "skipped\r\n"
-                      " Soft \r\nHard\r\nAir\r\nNaval\r\nSub\r\n"
-                      "# 5 defence\r\n"
-                      "skipped\r\n"
-                      "Ground\r\nAir\r\nClose\r\nSea\r\nDeep\r\n"
-                      "# 4 transports\r\n"
-                      "skipped\r\n"
-                      "None\r\nTruck\r\nShip\r\nPlane\r\n"
-                      "# 2 media\r\n"
-                      "skipped\r\n"
-                      "Land\r\nSea\r\n");
+// One group a line: its marker, a skipped line, the group.
+const QByteArray
+    Misc("11 is no marker here\r\n"
+         "# 11 movement methods\r\nskipped\r\nFoot\r\nWheel\r\nTrack\r\nHalf\r\nLeg\r\n"
+         "Tow\r\nAir\r\nDeep\r\nNaval\r\nAll\r\nAmph\r\n"
+         "# 5 target types\r\nskipped\r\n Soft \r\nHard\r\nAir\r\nNaval\r\nSub\r\n"
+         "# 5 defence\r\nskipped\r\n Ground\r\nAir\r\nClose\r\nSea\r\nDeep\r\n"
+         "# 4 transports\r\nskipped\r\nNone\r\nTruck\r\nShip\r\nPlane\r\n"
+         "# 2 media\r\nskipped\r\nLand\r\nSea\r\n");
 
 } // namespace
-
-Q_DECLARE_METATYPE(ListField)
 
 // The index files and the text container with the lists read from it.
 class TextListsTest : public QObject {
     Q_OBJECT
 private slots:
+    // Container entries and what is read from them, as "list=a|b|c" items
+    // (the lists by short names), "count=N" for the number of descriptions
+    // and "N=text" for description N.
     void lists_data() {
         QTest::addColumn<QList<QByteArray>>("entries");
-        QTest::addColumn<ListField>("field");
-        QTest::addColumn<QStringList>("expected");
+        QTest::addColumn<int>("minCount");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char* name, const QList<QByteArray>& entries,
+                            const QString& expected, int minCount = 0) {
+            QTest::newRow(name) << entries << minCount << expected;
+        };
         const auto after = [](const QByteArray& name, const QByteArray& text) { // the classes
             return QList<QByteArray>{"CLASSES", Classes, name, text};
         };
-        QTest::newRow("comments skipped")
-            << QList<QByteArray>{"CLASSES", Classes} << &TextLists::classes
-            << QStringList{"Infantry", "Tank", "Artillery"};
-        QTest::newRow("every byte 0x80 to 0x9F")
-            << QList<QByteArray>{"CLASSES", "Tank\r\n" + HighBytes() + "\r\n"}
-            << &TextLists::classes << QStringList{"Tank", HighCharacters};
-        QTest::newRow("blank special is an item")
-            << after("SPECIALS", "None\r\n\r\nBridge\r\n") << &TextLists::specials
-            << QStringList{"None", "", "Bridge"};
-        const QList<QByteArray> nations{"CLASSES", Classes,
-                                        "NATIONS", "  Aland \r\n#x\r\nBorea\r\n",
-                                        "BIGNATS", " Big Aland\r\n"};
-        QTest::newRow("nation names trimmed")
-            << nations << &TextLists::NationNames << QStringList{"Aland", "Borea"};
-        QTest::newRow("nation tooltips as read")
-            << nations << &TextLists::nationTooltips << QStringList{"  Aland ", "Borea"};
-        QTest::newRow("flag tooltips")
-            << nations << &TextLists::flagTooltips << QStringList{" Big Aland"};
+        row("comments skipped", {"CLASSES", Classes}, "classes=Infantry|Tank|Artillery");
+        row("every byte 0x80 to 0x9F", {"CLASSES", "Tank\r\n" + HighBytes() + "\r\n"},
+            "classes=Tank|" + HighCharacters);
+        row("blank special is an item", after("SPECIALS", "None\r\n\r\nBridge\r\n"),
+            "specials=None||Bridge");
+        row("nation names trimmed, tooltips as read",
+            {"CLASSES", Classes, "NATIONS", "  Aland \r\n#x\r\nBorea\r\n", "BIGNATS",
+             " Big Aland\r\n"},
+            "nations=Aland|Borea; tooltips=  Aland |Borea; flags= Big Aland");
         QByteArray sixty;
         QStringList first51;
         for (int n = 0; n < 60; ++n) {
@@ -83,129 +59,119 @@ private slots:
             if (n < 51)
                 first51 << "N" + QString::number(n);
         }
-        QTest::newRow("at most 51 nation names")
-            << after("NATIONS", sixty) << &TextLists::NationNames << first51;
-        QTest::newRow("at most 32 nation tooltips")
-            << after("NATIONS", sixty) << &TextLists::nationTooltips << first51.mid(0, 32);
-        const QList<QByteArray> misc = after("MISC", Misc);
-        QTest::newRow("misc group 1 after a marker from the third character")
-            << misc << &TextLists::moveMethods
-            << QStringList{"Foot", "Wheel", "Track", "Half", "Leg", "Tow",
-                           "Air",  "Deep",  "Naval", "All",  "Amph"};
-        QTest::newRow("misc group 2 trimmed") << misc << &TextLists::targetTypes
-                                              << QStringList{"Soft", "Hard", "Air", "Naval", "Sub"};
-        QTest::newRow("misc group 5")
-            << misc << &TextLists::moveMedia << QStringList{"Land", "Sea"};
-        QByteArray noFourth = Misc.left(Misc.indexOf("# 4"));
-        QTest::newRow("misc: missing marker ends reading")
-            << after("MISC", noFourth) << &TextLists::transports << QStringList{};
-        QTest::newRow("misc: marker only in the first two characters")
-            << after("MISC", "11\r\nx11\r\na\r\nb\r\n") << &TextLists::moveMethods << QStringList{};
-        QTest::newRow("misc: group cut by the container end")
-            << after("MISC", "# 11\r\nskip\r\nFoot\r\nWheel") << &TextLists::moveMethods
-            << QStringList{"Foot", "Wheel"};
+        row("at most 51 nation names and 32 tooltips", after("NATIONS", sixty),
+            "nations=" + first51.join('|') + "; tooltips=" + first51.mid(0, 32).join('|'));
+        row("misc groups after a marker from the third character, 2 and 3 trimmed",
+            after("MISC", Misc),
+            "moves=Foot|Wheel|Track|Half|Leg|Tow|Air|Deep|Naval|All|Amph; "
+            "targets=Soft|Hard|Air|Naval|Sub; defence=Ground|Air|Close|Sea|Deep; "
+            "transports=None|Truck|Ship|Plane; media=Land|Sea");
+        row("misc: missing marker ends reading", after("MISC", Misc.left(Misc.indexOf("# 4"))),
+            "defence=Ground|Air|Close|Sea|Deep; transports=; media=");
+        row("misc: marker only in the first two characters",
+            after("MISC", "11\r\nx11\r\na\r\nb\r\n"), "moves=");
+        row("misc: group cut by the container end", after("MISC", "# 11\r\nskip\r\nFoot\r\nWheel"),
+            "moves=Foot|Wheel");
+        const auto described = [](const QList<QByteArray>& more) {
+            return QList<QByteArray>{
+                       "CLASSES", Classes,       "0", "Rifles\r\n",
+                       "1",       "Pistols\r\n", "3", "  Heavy tank \r\nSecond line\r\n"} +
+                   more;
+        };
+        row("descriptions: the first line trimmed, missing numbers a placeholder", described({}),
+            "count=2001; 0=Rifles; 1=Pistols; 2= 2.txt; 3=Heavy tank; 2000= 2000.txt");
+        row("descriptions grow with the unit count", described({}), "count=2500; 2499= 2499.txt",
+            2500);
+        row("every indexed description is read", described({"2999", "Far unit\r\n"}),
+            "count=3000; 2998= 2998.txt; 2999=Far unit");
+        row("a number out of order ends the descriptions",
+            described({"2", "Late\r\n", "2999", "Far unit\r\n"}), "count=2001; 2= 2.txt");
+        row("no unit number at the index limit", described({"32767", "Too far\r\n"}),
+            "count=2001; 4= 4.txt");
     }
     void lists() {
         QFETCH(QList<QByteArray>, entries);
-        QFETCH(ListField, field);
-        QFETCH(QStringList, expected);
+        QFETCH(int, minCount);
+        QFETCH(QString, expected);
         const TextContainer game = MakeTextContainer(entries);
         TextLists lists;
         QStringList descriptions;
-        LoadTextLists(game.container, game.index(), lists, descriptions);
-        QCOMPARE(lists.*field, expected);
-        // A second check rebuilds the lists instead of adding to them.
-        LoadTextLists(game.container, game.index(), lists, descriptions);
-        QCOMPARE(lists.*field, expected);
+        // A second read rebuilds the lists instead of adding to them.
+        for (int read = 0; read < 2; ++read) {
+            LoadTextLists(game.container, game.index(), lists, descriptions, minCount);
+            QMap<QString, QStringList> named{
+                {"classes", lists.classes},         {"nations", lists.NationNames},
+                {"tooltips", lists.nationTooltips}, {"flags", lists.flagTooltips},
+                {"specials", lists.specials},       {"moves", lists.moveMethods},
+                {"targets", lists.targetTypes},     {"defence", lists.defenceTips},
+                {"transports", lists.transports},   {"media", lists.moveMedia}};
+            named["count"] = QStringList{QString::number(descriptions.size())};
+            QStringList actual;
+            for (const QString& item : expected.split("; ")) {
+                const QString key = item.section('=', 0, 0);
+                bool unit = false;
+                const int number = key.toInt(&unit);
+                actual << key + '=' + (unit ? descriptions.value(number) : named[key].join('|'));
+            }
+            QCOMPARE(actual.join("; "), expected);
+        }
     }
 
-    void descriptions_data() {
-        QTest::addColumn<QList<QByteArray>>("more"); // entries after "0", "1" and "3"
-        QTest::addColumn<int>("minCount");
-        QTest::addColumn<int>("size");
-        QTest::addColumn<int>("unit");
-        QTest::addColumn<QString>("expected");
-        const QList<QByteArray> none;
-        QTest::newRow("missing number gets the placeholder") << none << 0 << 2001 << 2 << " 2.txt";
-        QTest::newRow("only the first line, trimmed") << none << 0 << 2001 << 3 << "Heavy tank";
-        QTest::newRow("table grows with the unit count")
-            << none << 2500 << 2500 << 2499 << " 2499.txt";
-        QTest::newRow("every indexed description is read")
-            << QList<QByteArray>{"2999", "Far unit\r\n"} << 0 << 3000 << 2999 << "Far unit";
-        QTest::newRow("a number out of order ends the descriptions")
-            << QList<QByteArray>{"2", "Late\r\n", "2999", "Far unit\r\n"} << 0 << 2001 << 2
-            << " 2.txt";
-        QTest::newRow("no unit number beyond the index limit")
-            << QList<QByteArray>{"40000", "Too far\r\n"} << 0 << 2001 << 4 << " 4.txt";
-    }
-    void descriptions() {
-        QFETCH(QList<QByteArray>, more);
-        QFETCH(int, minCount);
-        QFETCH(int, size);
-        QFETCH(int, unit);
-        const TextContainer game = MakeTextContainer(
-            QList<QByteArray>{"CLASSES", Classes, QByteArray("0\0\0\0\0\0\0\0", 8), "Rifles\r\n",
-                              "1", "Pistols\r\n", "3", "  Heavy tank \r\nSecond line\r\n"} +
-            more);
-        TextLists lists;
-        QStringList descriptions;
-        LoadTextLists(game.container, game.index(), lists, descriptions, minCount);
-        QCOMPARE(descriptions.size(), size);
-        QTEST(descriptions[unit], "expected");
-    }
-
-    // Read onto the records of an earlier check; looked up by trimmed name.
-    void pfpIndex_data() {
+    // Each index file read onto the records of an earlier read, as
+    // "fact=value" items: the last record, the header, the text container's
+    // name and, by any other name, the record found. Names are trimmed of
+    // blanks and NULs: a lower case stored name is found, a longer name is no
+    // match, the first duplicate wins. A rewrite copies the stored padding
+    // unchanged, without a partial record.
+    void indexFiles_data() {
+        QTest::addColumn<bool>("pfp"); // pfpdata.idx, else ext.idx
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("wanted");
-        QTest::addColumn<int>("found");
-        QTest::addColumn<int>("last");
-        const QByteArray names = PfpFile({QByteArray("classes\0", 8), "NATIONS ", "MISCX", "MISC",
-                                          QByteArray("  0\0\0\0\0\0", 8), "MISC", "UNITICON"});
-        QTest::newRow("lower case stored name") << names << "CLASSES" << 0 << 6;
-        QTest::newRow("longer name is no match, first duplicate wins") << names << "MISC" << 3 << 6;
-        QTest::newRow("surrounding blanks and NULs") << names << "0" << 4 << 6;
-        QTest::newRow("last record is found") << names << "UNITICON" << 6 << 6;
+        QTest::addColumn<QString>("expected");
+        QByteArray names("\x01\x02\x03\x04", 4);
+        for (const QByteArray& name :
+             {QByteArray("classes\0", 8), QByteArray("NATIONS "), QByteArray("MISCX"),
+              QByteArray("MISC"), QByteArray("  0\0\0\0\0\0", 8), QByteArray("MISC"),
+              QByteArray("UNITICON")})
+            names += Record(name, 10, 10 * qint32(names.size() / 16));
+        const QString found = "header=4030201 CLASSES=0 MISC=3 0=4 UNITICON=6 BIGNATS=-1 last=6";
+        QTest::newRow("names") << true << names << found;
         QTest::newRow("partial trailing record ignored")
-            << names + QByteArray(15, 'x') << "BIGNATS" << -1 << 6;
-        QTest::newRow("header only") << PfpFile({}) << "CLASSES" << -1 << -1;
-        QTest::newRow("empty file") << QByteArray() << "CLASSES" << -1 << -1;
+            << true << names + QByteArray(15, 'x') << found;
+        QTest::newRow("header only")
+            << true << names.left(4) << "header=4030201 CLASSES=-1 last=-1";
+        QTest::newRow("empty pfpdata.idx") << true << QByteArray() << "header=0 last=-1";
+        QTest::newRow("empty ext.idx") << false << QByteArray() << "container=.pfp last=0";
+        QTest::newRow("lower case kept")
+            << false << Record("txt", 0, 4) + Record("shp", 4, 9) << "container=txt.pfp last=1";
+        QTest::newRow("blanks and NULs trimmed")
+            << false << Record(QByteArray(" Txt \0\0\0", 8), 0, 0) << "container=Txt.pfp last=0";
+        QTest::newRow("partial record only")
+            << false << QByteArray("TXT\0\0", 5) << "container=.pfp last=0";
     }
-    void pfpIndex() {
+    void indexFiles() {
+        QFETCH(bool, pfp);
         QFETCH(QByteArray, file);
-        QFETCH(QString, wanted);
-        QFETCH(int, last);
+        QFETCH(QString, expected);
         GameIndex index;
         index.PfpIndex.append(IndexRecord{QByteArray(8, 'z'), 1, 2});
-        ReadPfpIndex(file, index);
-        QCOMPARE(index.PfpLast(), last);
-        QCOMPARE(index.PfpHeader, file.isEmpty() ? 0u : 0x04030201u);
-        QTEST(FindPfpEntry(index, wanted), "found");
-        // Lookups leave the stored padding alone, so a rewrite copies it
-        // unchanged, without the partial record.
-        if (!file.isEmpty())
-            QCOMPARE(WritePfpIndex(index.PfpHeader, index.PfpIndex),
-                     file.left(4 + 16 * (last + 1)));
-    }
-
-    void textContainerName_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("extLast");
-        QTest::newRow("empty ext.idx") << QByteArray() << ".pfp" << 0;
-        QTest::newRow("lower case kept")
-            << Record("txt", 0, 4) + Record("shp", 4, 9) << "txt.pfp" << 1;
-        QTest::newRow("blanks and NULs trimmed")
-            << Record(QByteArray(" Txt \0\0\0", 8), 0, 0) << "Txt.pfp" << 0;
-        QTest::newRow("partial record only") << QByteArray("TXT\0\0", 5) << ".pfp" << 0;
-    }
-    void textContainerName() {
-        QFETCH(QByteArray, file);
-        GameIndex index;
-        ReadExtIndex(file, index);
-        QTEST(TextContainerName(index), "name");
-        QTEST(index.ExtLast(), "extLast");
-        QCOMPARE(WriteExtIndex(index.ExtIndex), file.left(file.size() / 16 * 16));
+        index.ExtIndex = index.PfpIndex;
+        pfp ? ReadPfpIndex(file, index) : ReadExtIndex(file, index);
+        const QMap<QString, QString> facts{
+            {"last", QString::number(pfp ? index.PfpLast() : index.ExtLast())},
+            {"header", QString::number(index.PfpHeader, 16)},
+            {"container", TextContainerName(index)}};
+        QStringList actual;
+        for (const QString& item : expected.split(' ')) {
+            const QString key = item.section('=', 0, 0);
+            actual << key + '=' + facts.value(key, QString::number(FindPfpEntry(index, key)));
+        }
+        QCOMPARE(actual.join(' '), expected);
+        // An empty pfpdata.idx is written back with a header of zeros.
+        const qsizetype header = pfp ? 4 : 0;
+        QCOMPARE(pfp ? WritePfpIndex(index.PfpHeader, index.PfpIndex)
+                     : WriteExtIndex(index.ExtIndex),
+                 file.isEmpty() ? QByteArray(header, '\0')
+                                : file.left(header + (file.size() - header) / 16 * 16));
     }
 
     void readTextEntry_data() {
