@@ -1,9 +1,7 @@
 #include "platform/Files.h"
-#include "samplegame/SampleGame.h"
 #include "shell/Configuration.h"
 #include "shell/ConfigurationLocation.h"
 #include "shell/EditorState.h"
-#include "shell/GameFolderCheck.h"
 #include "support/CoreTestSupport.h"
 
 #include <QDir>
@@ -12,9 +10,6 @@
 #include <QTest>
 
 using namespace quillon;
-
-Q_DECLARE_METATYPE(quillon::ConfigurationPlace)
-Q_DECLARE_METATYPE(quillon::ConfigurationFacts)
 
 namespace {
 
@@ -30,13 +25,18 @@ QByteArray editorFile(const QByteArray& language, const QByteArray& folder) {
 class ConfigurationTest : public QObject {
     Q_OBJECT
 private slots:
-    void readingKeys_data() {
-        QTest::addColumn<QByteArray>("file");
+    // The file beside the program read, or, where there is none, a default
+    // game taken and written to the user's folder: in Windows-1252 whenever
+    // that holds the folder, else in UTF-8 behind a byte order mark. "~"
+    // stands for the temporary folder.
+    void readingTheFile_data() {
+        QTest::addColumn<QByteArray>("file"); // with a default game: the one written
         QTest::addColumn<QString>("gameFolder");
         QTest::addColumn<QString>("languageCode");
+        QTest::addColumn<QString>("game"); // the default game's folder; empty: none
         const auto row = [](const QByteArray& name, const QByteArray& file, const QString& folder,
-                            const char* language = "old") {
-            QTest::newRow(name.constData()) << file << folder << QString(language);
+                            const char* language = "old", const QString& game = {}) {
+            QTest::newRow(name.constData()) << file << folder << QString(language) << game;
         };
         row("written by the editor", editorFile("deu", "/games/korvath/"), "/games/korvath/",
             "deu");
@@ -61,81 +61,66 @@ private slots:
             QString::fromUtf8("/h/\u00c3\u00a9/"));
         row("UTF-8 behind a byte order mark", "\xef\xbb\xbfgamefolder=/home/\xc5\x81ukasz/\r\n",
             QString::fromUtf8("/home/\u0141ukasz/"));
+        row("default game", editorFile("old", "~/korvath/"), "~/korvath/", "old", "korvath");
+        row("default game in Windows-1252", editorFile("old", "~/spi\xe9le \x80/"),
+            QString::fromUtf8("~/spi\u00e9le \u20ac/"), "old",
+            QString::fromUtf8("spi\u00e9le \u20ac"));
+        row("default game in UTF-8",
+            "\xef\xbb\xbf" + editorFile("old", "~/\xe6\x97\xa5\xe6\x9c\xac/"),
+            QString::fromUtf8("~/\u65e5\u672c/"), "old", QString::fromUtf8("\u65e5\u672c"));
     }
-    void readingKeys() {
+    void readingTheFile() {
         QFETCH(QByteArray, file);
+        QFETCH(QString, game);
         QTemporaryDir dir{testing::MemoryTempTemplate()};
-        QVERIFY(platform::writeWholeFile(dir.filePath("KorEquipEdit.ini"), file));
-        EditorState state;
-        state.ProgramFolder = dir.path() + "/";
-        state.GameFolder = "old/";
-        state.LanguageCode = "old";
-        QCOMPARE(ReadConfiguration(state, dir.filePath("nogame/")), ConfigurationSource::File);
-        QVERIFY(state.ConfigLoaded);
-        QTEST(state.GameFolder, "gameFolder");
-        QTEST(state.LanguageCode, "languageCode");
-    }
-
-    // The default game is taken and written down: in Windows-1252 whenever
-    // that holds the folder, else in UTF-8 behind a byte order mark.
-    void defaultGameFolderIsUsedAndWritten_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QByteArray>("stored"); // the name as the file holds it
-        QTest::addColumn<bool>("utf8");
-        QTest::newRow("plain") << "korvath" << QByteArray("korvath") << false;
-        QTest::newRow("Windows-1252")
-            << QString::fromUtf8("spi\u00e9le \u20ac") << QByteArray("spi\xe9le \x80") << false;
-        QTest::newRow("Japanese") << QString::fromUtf8("\u65e5\u672c")
-                                  << QByteArray("\xe6\x97\xa5\xe6\x9c\xac") << true;
-    }
-    void defaultGameFolderIsUsedAndWritten() {
-        QFETCH(QString, name);
-        QFETCH(QByteArray, stored);
-        QFETCH(bool, utf8);
-        QTemporaryDir dir{testing::MemoryTempTemplate()};
-        const QString game = dir.path() + "/" + name + "/";
-        QVERIFY(QDir().mkpath(game));
-        QVERIFY(platform::writeWholeFile(game + "korvath.exe", {})); // any case
         EditorState state;
         state.ProgramFolder = dir.filePath("program/");
         state.UserConfigFolder = dir.filePath("config/Quillon/");
+        state.GameFolder = "old/";
+        state.LanguageCode = "old";
         QVERIFY(QDir().mkpath(state.ProgramFolder));
-        QCOMPARE(ReadConfiguration(state, game), ConfigurationSource::Default);
+        if (game.isEmpty())
+            QVERIFY(platform::writeWholeFile(state.ProgramFolder + "KorEquipEdit.ini", file));
+        else // the game's program in any case
+            QVERIFY(QDir().mkpath(dir.filePath(game)) &&
+                    platform::writeWholeFile(dir.filePath(game + "/korvath.exe"), {}));
+        QCOMPARE(ReadConfiguration(state, dir.filePath(game) + "/"),
+                 game.isEmpty() ? ConfigurationSource::File : ConfigurationSource::Default);
         QVERIFY(state.ConfigLoaded);
-        QCOMPARE(state.GameFolder, game);
-        QCOMPARE(platform::readWholeFile(state.UserConfigFolder + "KorEquipEdit.ini").value(),
-                 (utf8 ? QByteArray("\xef\xbb\xbf") : QByteArray()) +
-                     editorFile("", dir.path().toUtf8() + "/" + stored + "/"));
-        QVERIFY(!QFile::exists(state.ProgramFolder + "KorEquipEdit.ini"));
+        QTEST(state.GameFolder.replace(dir.path(), "~"), "gameFolder");
+        QTEST(state.LanguageCode, "languageCode");
+        if (!game.isEmpty()) {
+            QCOMPARE(testing::Bytes(state.UserConfigFolder + "KorEquipEdit.ini"),
+                     file.replace("~", dir.path().toUtf8()));
+            QVERIFY(!QFile::exists(state.ProgramFolder + "KorEquipEdit.ini"));
+        }
     }
 
-    // Which file is read and which one written, from what exists where.
+    // Which file is read and which one written, from what exists where: a
+    // file beside the program, replaceable there; one in the user's folder;
+    // a user folder known.
     void choosingThePlace_data() {
-        // A file beside the program, replaceable there; one in the user's
-        // folder; a user folder known.
-        QTest::addColumn<ConfigurationFacts>("facts");
-        QTest::addColumn<ConfigurationPlace>("read");
-        QTest::addColumn<ConfigurationPlace>("write");
-        using P = ConfigurationPlace;
-        using F = ConfigurationFacts;
-        QTest::newRow("a copy with its own file")
-            << F{true, true, true, true} << P::ProgramFolder << P::ProgramFolder;
-        QTest::newRow("installed, first start")
-            << F{false, false, false, true} << P::None << P::UserFolder;
-        QTest::newRow("installed, set up before")
-            << F{false, false, true, true} << P::UserFolder << P::UserFolder;
-        QTest::newRow("read-only file beside, first start")
-            << F{true, false, false, true} << P::ProgramFolder << P::UserFolder;
-        QTest::newRow("read-only file beside, set up before")
-            << F{true, false, true, true} << P::UserFolder << P::UserFolder;
-        QTest::newRow("no user folder")
-            << F{true, false, false, false} << P::ProgramFolder << P::ProgramFolder;
+        QTest::addColumn<QString>("facts");
+        QTest::addColumn<QString>("places"); // read>write
+        QTest::newRow("a copy with its own file") << "1111"
+                                                  << "program>program";
+        QTest::newRow("installed, first start") << "0001"
+                                                << "none>user";
+        QTest::newRow("installed, set up before") << "0011"
+                                                  << "user>user";
+        QTest::newRow("read-only file beside, first start") << "1001"
+                                                            << "program>user";
+        QTest::newRow("read-only file beside, set up before") << "1011"
+                                                              << "user>user";
+        QTest::newRow("no user folder") << "1000"
+                                        << "program>program";
     }
     void choosingThePlace() {
-        QFETCH(ConfigurationFacts, facts);
-        const ConfigurationChoice choice = ChooseConfigurationPlaces(facts);
-        QTEST(choice.read, "read");
-        QTEST(choice.write, "write");
+        QFETCH(QString, facts);
+        const ConfigurationChoice choice = ChooseConfigurationPlaces(
+            {facts[0] == '1', facts[1] == '1', facts[2] == '1', facts[3] == '1'});
+        const QStringList places{"none", "program", "user"};
+        QTEST(places[int(choice.read)] + '>' + places[int(choice.write)], "places");
     }
 
     void programFolder_data() {
