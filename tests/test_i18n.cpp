@@ -66,7 +66,6 @@ private slots:
             << Tooltip(fr, u"Form1", u"Combo2") << QString::fromUtf8("Fixezl'Aptitude Spéciale #2");
         QTest::newRow("German heading")
             << ColumnHeadings(de, {}).at(14) << QString::fromUtf8("Bombergrösse");
-        QTest::newRow("upper-case German code") << code("DEU") << "deu";
         QTest::newRow("unknown code") << code("es") << "uk";
         QTest::newRow("code not trimmed") << code(" deu") << "uk";
         QTest::newRow("ten characters") << layout(5, "Ten chars.") << "1050 right";

@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QProcess>
 #include <QtEndian>
+#include <numeric>
 
 namespace quillon::testing {
 
@@ -79,9 +80,8 @@ QString Summary(const QStringList& backups, const QStringList& files) {
 }
 
 QByteArray HighBytes() {
-    QByteArray bytes;
-    for (int b = 0x80; b < 0xA0; ++b)
-        bytes += char(b);
+    QByteArray bytes(32, '\0');
+    std::iota(bytes.begin(), bytes.end(), char(0x80));
     return bytes;
 }
 
