@@ -58,17 +58,16 @@ QByteArray Flags(const QList<int>& invalid = {}) {
 // "txt" in ext.idx and "TXT.PFP" on disk. The file or folder `changed` is
 // left out, or written with `contents` where given.
 void WriteTinyGame(const QString& game, const QString& changed, const QByteArray& contents) {
-    const QByteArray classes = "# classes\r\nInfantry\r\nTank\r\n";
-    const QByteArray index = QByteArray(4, '\0') + Record("CLASSES", classes.size(), 0) +
-                             Record("0", 8, classes.size()) + Record("1", 12, classes.size() + 8) +
-                             Record("FLAGSLG", Flags().size(), 0);
-    QMap<QString, QByteArray> files{{"DATA/ext.idx", Record("txt", 0x20202020, 0x20202020)},
-                                    {"DATA/pfpdata.idx", index},
-                                    {"DATA/shp.pfp", Flags()},
-                                    {"DATA/TXT.PFP", classes + "Rifles\r\nHeavy tank\r\n"},
-                                    {"DATA/pal.pfp", QByteArray(1024, '\x20')},
-                                    {"BNK/0001.MEL", QByteArray(64, '\0')},
-                                    {"BNK/readme.txt", "not a sound"}};
+    const QByteArray index = QByteArray(4, '\0') + Record("CLASSES", 27, 0) + Record("0", 8, 27) +
+                             Record("1", 12, 35) + Record("FLAGSLG", Flags().size(), 0);
+    QMap<QString, QByteArray> files{
+        {"DATA/ext.idx", Record("txt", 0x20202020, 0x20202020)},
+        {"DATA/pfpdata.idx", index},
+        {"DATA/shp.pfp", Flags()},
+        {"DATA/TXT.PFP", "# classes\r\nInfantry\r\nTank\r\nRifles\r\nHeavy tank\r\n"},
+        {"DATA/pal.pfp", QByteArray(1024, '\x20')},
+        {"BNK/0001.MEL", QByteArray(64, '\0')},
+        {"BNK/readme.txt", "not a sound"}};
     if (!contents.isEmpty())
         files[changed] = contents;
     else if (!changed.isEmpty())
@@ -192,15 +191,9 @@ private slots:
         QTEST(places[int(choice.read)] + '>' + places[int(choice.write)], "places");
     }
 
-    void programFolder_data() {
-        QTest::addColumn<QString>("applicationDir");
-        QTest::addColumn<QString>("programFolder");
-        for (const char* dir : {"/opt/quillon", "/opt/quillon ", "/opt/quillon//"})
-            QTest::newRow(dir) << QString(dir) << "/opt/quillon/";
-    }
     void programFolder() {
-        QFETCH(QString, applicationDir);
-        QTEST(ProgramFolderFrom(applicationDir), "programFolder");
+        for (const char* dir : {"/opt/quillon", "/opt/quillon ", "/opt/quillon//"})
+            QCOMPARE(ProgramFolderFrom(dir), QString("/opt/quillon/"));
     }
 
     // Container entries and what is read from them, as "list=a|b|c" items

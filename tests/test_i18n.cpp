@@ -49,7 +49,6 @@ private slots:
     void exactTexts_data() {
         QTest::addColumn<QString>("actual");
         QTest::addColumn<QString>("expected");
-        const auto de = Language::German;
         const auto fr = Language::French;
         const auto code = [](const char* stored) {
             return LanguageCode(LanguageFromCode(QString(stored)));
@@ -65,7 +64,7 @@ private slots:
         QTest::newRow("French tooltip typo")
             << Tooltip(fr, u"Form1", u"Combo2") << QString::fromUtf8("Fixezl'Aptitude Spéciale #2");
         QTest::newRow("German heading")
-            << ColumnHeadings(de, {}).at(14) << QString::fromUtf8("Bombergrösse");
+            << ColumnHeadings(Language::German, {}).at(14) << QString::fromUtf8("Bombergrösse");
         QTest::newRow("unknown code") << code("es") << "uk";
         QTest::newRow("code not trimmed") << code(" deu") << "uk";
         QTest::newRow("ten characters") << layout(5, "Ten chars.") << "1050 right";
