@@ -168,27 +168,20 @@ private slots:
     // file beside the program, replaceable there; one in the user's folder;
     // a user folder known.
     void choosingThePlace_data() {
-        QTest::addColumn<QString>("facts");
-        QTest::addColumn<QString>("places"); // read>write
-        QTest::newRow("a copy with its own file") << "1111"
-                                                  << "program>program";
-        QTest::newRow("installed, first start") << "0001"
-                                                << "none>user";
-        QTest::newRow("installed, set up before") << "0011"
-                                                  << "user>user";
-        QTest::newRow("read-only file beside, first start") << "1001"
-                                                            << "program>user";
-        QTest::newRow("read-only file beside, set up before") << "1011"
-                                                              << "user>user";
-        QTest::newRow("no user folder") << "1000"
-                                        << "program>program";
+        QTest::addColumn<QString>("script"); // the four facts as 0 or 1, then read>write
+        QTest::newRow("a copy with its own file") << "1111 program>program";
+        QTest::newRow("installed, first start") << "0001 none>user";
+        QTest::newRow("installed, set up before") << "0011 user>user";
+        QTest::newRow("read-only file beside, first start") << "1001 program>user";
+        QTest::newRow("read-only file beside, set up before") << "1011 user>user";
+        QTest::newRow("no user folder") << "1000 program>program";
     }
     void choosingThePlace() {
-        QFETCH(QString, facts);
+        QFETCH(QString, script);
         const ConfigurationChoice choice = ChooseConfigurationPlaces(
-            {facts[0] == '1', facts[1] == '1', facts[2] == '1', facts[3] == '1'});
+            {script[0] == '1', script[1] == '1', script[2] == '1', script[3] == '1'});
         const QStringList places{"none", "program", "user"};
-        QTEST(places[int(choice.read)] + '>' + places[int(choice.write)], "places");
+        QCOMPARE(places[int(choice.read)] + '>' + places[int(choice.write)], script.mid(5));
     }
 
     void programFolder() {
