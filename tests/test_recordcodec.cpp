@@ -8,17 +8,10 @@ using namespace quillon;
 
 namespace {
 
-// A record from alternating offset/value pairs.
-EquipmentRecord recordWith(const QList<int>& patches) {
-    EquipmentRecord record;
-    for (qsizetype i = 0; i + 1 < patches.size(); i += 2)
-        record.bytes[size_t(patches[i])] = std::uint8_t(patches[i + 1]);
-    return record;
-}
-
 // The numeric fields as the game stores them: columns first..last, the
-// first at `offset`, each `width` bytes after the one before, and the range
-// a save lets through. Sound columns keep what is out of range but fits.
+// first at `offset`, each `width` bytes after the one before (two bytes are
+// signed), and the range a save lets through. Sound columns keep any
+// number that rounds into that range.
 struct Field {
     int first, last, offset, width;
     int low, high;
@@ -42,134 +35,119 @@ QString loaded(int value) {
 class RecordCodecTest : public QObject {
     Q_OBJECT
     Datasheet sheet;
-    Datasheet::Row zeroRow; // a unit of zeros as a save leaves it
 private slots:
-    void initTestCase() {
-        sheet.setRows(2);
-        sheet.setRowCells(1, RecordToCells(0, "Unit", EquipmentRecord{}));
-        QCOMPARE(RowToRecord(sheet, 1).bytes, EquipmentRecord{}.bytes);
-        zeroRow = sheet.rowCells(1);
-    }
+    void initTestCase() { sheet.setRows(2); }
 
-    void loadingWritesCellTexts_data() {
-        QTest::addColumn<QList<int>>("patches");
-        QTest::addColumn<int>("column");
-        QTest::addColumn<QString>("text");
-        const QList<int> flags = {34, 0x01, 37, 0x80}; // flag bytes 01 00 00 80
-        QTest::newRow("flag byte 01 -> nation 0") << flags << 34 << " 1";
-        QTest::newRow("flag 80 in byte 37 -> column 65") << flags << 65 << " 1";
-        QTest::newRow("nations between stay clear") << flags << 35 << " 0";
-        QTest::newRow("U3 negative") << QList<int>{27, 0xFD, 28, 0xFF} << 28 << "-3";
-        QTest::newRow("name trimmed") << QList<int>{} << 1 << "Unit";
-    }
-    void loadingWritesCellTexts() {
-        QFETCH(QList<int>, patches);
-        QFETCH(int, column);
-        QTEST(RecordToCells(7, "  Unit ", recordWith(patches)).text(column), "text");
-    }
-
-    // Every data column at both ends of its range, one beyond each, halves
-    // (13.5 -> 14 where truncation gives 13, 2.5 -> 2 where rounding up
-    // gives 3) and a text with a number in front that is still no number.
+    // Every data column at both ends of its range, one and far beyond each,
+    // halves (13.5 -> 14 where truncation gives 13, 2.5 -> 2 and one below
+    // the highest -> the even one below it where rounding up gives more),
+    // a fraction above the highest and texts that are no number; typed into
+    // all columns of a field at once.
     void savingCorrectsEveryColumn_data() {
-        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("corrected");
-        QTest::addColumn<int>("offset");
-        QTest::addColumn<QList<int>>("bytes"); // stored from `offset` on
+        QTest::addColumn<QByteArray>("record");
         QTest::addColumn<QString>("reloaded");
-        auto add = [](const char* what, int column, const QString& input, const QString& corrected,
-                      int offset, int width, int value, const QString& reloaded) {
-            QList<int> bytes{value & 0xFF};
-            if (width == 2)
-                bytes.append((value >> 8) & 0xFF);
-            QTest::addRow("%s, column %d", what, column)
-                << column << input << corrected << offset << bytes << reloaded;
+        const auto add = [](int first, int last, const QString& input, const QString& corrected,
+                            const QByteArray& record, const QString& reloaded) {
+            QTest::addRow("columns %d-%d: \"%s\"", first, last, qPrintable(input))
+                << first << last << input << corrected << record << reloaded;
         };
         for (const Field& f : Fields) {
-            for (int column = f.first; column <= f.last; ++column) {
-                const int at = f.offset + (column - f.first) * f.width;
-                auto row = [&](const char* what, const QString& input, const QString& corrected,
-                               int value) {
-                    add(what, column, input, corrected, at, f.width, value, loaded(value));
-                };
-                row("lowest", loaded(f.low), loaded(f.low), f.low);
-                row("highest", loaded(f.high), loaded(f.high), f.high);
-                row("one below", QString::number(f.low - 1), loaded(f.low), f.low);
-                row("one above", QString::number(f.high + 1), loaded(f.high), f.high);
-                row("13.5", "13.5", "13.5", 14);
-                row("2.5", "2.5", "2.5", 2);
-                row("not a number", "12abc", " 0", 0);
-            }
+            const auto row = [&](const QString& input, int value, bool kept = true) {
+                QByteArray record(EquipmentRecord::Size, '\0');
+                for (int at = f.offset; at < f.offset + (f.last - f.first + 1) * f.width;
+                     at += f.width) {
+                    record[at] = char(value);
+                    if (f.width == 2)
+                        record[at + 1] = char(value >> 8);
+                }
+                add(f.first, f.last, input, kept ? input : loaded(value), record, loaded(value));
+            };
+            row(loaded(f.low), f.low);
+            row(loaded(f.high), f.high);
+            row(QString::number(f.low - 1), f.low, false);
+            row(QString::number(f.high + 1), f.high, false);
+            row("-40000", f.low, false);
+            row("40000", f.high, false);
+            row("13.5", 14);
+            row("2.5", 2);
+            row("-13.5", f.sound ? -14 : 0, f.sound);
+            row(QString::number(f.high - 1) + ".5", f.high - 1);
+            row(QString::number(f.high) + ".4", f.high, f.sound);
+            row("1e1", 10);
+            for (const char* text : {"12abc", "abc", "", "None"})
+                row(text, 0, false);
         }
-        for (int n = 0; n < 32; ++n) { // a nation cell is one bit of a flag byte
-            const int column = 34 + n, at = 34 + n / 8, bit = 1 << (n % 8);
-            add("set", column, "1", "1", at, 1, bit, " 1");
-            add("loaded clear", column, " 0", "0", at, 1, 0, " 0");
-            add("above 1", column, "2", "1", at, 1, bit, " 1");
-            add("1.5", column, "1.5", "1", at, 1, bit, " 1");
-            add("0.9 rounds to 1 but is below it", column, "0.9", "0", at, 1, 0, " 0");
-            add("below 0", column, "-1", "0", at, 1, 0, " 0");
-            add("not a number", column, "1x", "0", at, 1, 0, " 0");
-        }
-        // Column 73 is read back value by value and kept as typed.
-        const QString rest = QString(" 0").repeated(119);
-        const QStringList inputs{"0", "255", "-1", "256", "13.5", "2.5", "x"};
-        const QList<int> values{0, 255, 0, 255, 14, 2, 0};
-        for (qsizetype i = 0; i < inputs.size(); ++i)
-            add(qPrintable("unknown " + inputs[i]), 73, inputs[i], inputs[i], 48, 1, values[i],
-                loaded(values[i]) + rest);
-        add("unknown bytes empty", 73, "", "", 48, 1, 0, loaded(0) + rest);
-        QTest::newRow("unknown bytes beyond the typed values are zero")
-            << 73 << " 1 2 300 -5 x 07"
-            << " 1 2 300 -5 x 07" << 48 << QList<int>{1, 2, 255, 0, 0, 7}
-            << " 1 2 255 0 0 7" + QString(" 0").repeated(114);
-        add("letters only", 3, "abc", " 0", 1, 1, 0, " 0");
-        add("empty", 3, "", " 0", 1, 1, 0, " 0");
-        add("exponent", 3, "2e2", "2e2", 1, 1, 200, " 200");
-        add("half below the limit", 3, "254.5", "254.5", 1, 1, 254, " 254");
-        add("fraction above the limit", 24, "15.4", " 15", 22, 1, 15, " 15");
-        add("far below", 27, "-40000", " 0", 25, 2, 0, " 0");
-        add("far above", 27, "40000", " 32767", 25, 2, 32767, " 32767");
-        add("sound None", 71, "None", " 0", 44, 2, 0, " 0");
-        add("negative half", 72, "-13.5", "-13.5", 46, 2, -14, "-14");
-        add("far below", 72, "-40000", "-32768", 46, 2, -32768, "-32768");
+        // A nation cell is one bit of a flag byte, set from 1 on (0.9 rounds
+        // to 1 but is below it).
+        QByteArray allSet(EquipmentRecord::Size, '\0');
+        allSet.replace(34, 4, "\xff\xff\xff\xff");
+        for (const char* input : {"1", "2", "1.5"})
+            add(34, 65, input, "1", allSet, " 1");
+        for (const char* input : {" 0", "0.9", "-1", "1x"})
+            add(34, 65, input, "0", QByteArray(EquipmentRecord::Size, '\0'), " 0");
+        // Column 73 is kept as typed and read value by value, the rest zero.
+        const QString typed = " 0 255 -1 256 13.5 2.5 x 07 300 1e1 -5";
+        add(73, 73, typed, typed,
+            QByteArray(48, '\0') + QByteArray("\0\xff\0\xff\x0e\2\0\7\xff\x0a\0", 11) +
+                QByteArray(109, '\0'),
+            " 0 255 0 255 14 2 0 7 255 10 0" + QString(" 0").repeated(109));
+        add(73, 73, "", "", QByteArray(168, '\0'), QString(" 0").repeated(120));
     }
     void savingCorrectsEveryColumn() {
-        QFETCH(int, column);
+        QFETCH(int, first);
+        QFETCH(int, last);
         QFETCH(QString, input);
         QFETCH(QString, corrected);
-        QFETCH(int, offset);
-        QFETCH(QList<int>, bytes);
-        sheet.setRowCells(1, zeroRow);
-        sheet.setCell(1, column, input);
+        QFETCH(QString, reloaded);
+        sheet.setRowCells(1, RecordToCells(0, "Unit", {}));
+        RowToRecord(sheet, 1); // a unit of zeros as a save leaves it
+        for (int column = first; column <= last; ++column)
+            sheet.setCell(1, column, input);
+        const Datasheet::Row typed = sheet.rowCells(1);
         std::vector<RowEdit> corrections;
         const EquipmentRecord record = RowToRecord(sheet, 1, &corrections);
-        QCOMPARE(sheet.cell(1, column), corrected);
-        EquipmentRecord expected;
-        for (int i = 0; i < bytes.size(); ++i)
-            expected.bytes[size_t(offset + i)] = std::uint8_t(bytes[i]);
-        QCOMPARE(record.bytes, expected.bytes);
-        QCOMPARE(corrections.size(), size_t(corrected == input ? 0 : 1));
-        if (!corrections.empty()) {
-            const RowEdit& edit = corrections.front();
-            QCOMPARE(edit.row, 1);
-            QCOMPARE(edit.cells.text(column), input);
-            for (int other = 0; other < Datasheet::ColumnCount; ++other)
-                if (other != column)
-                    QCOMPARE(sheet.cell(1, other), edit.cells.text(other));
+        QTEST(QByteArray(reinterpret_cast<const char*>(record.bytes.data()), record.Size),
+              "record");
+        const Datasheet::Row back = RecordToCells(0, "Unit", record);
+        Datasheet::Row shown = typed; // a correction changes those cells only
+        for (int column = first; column <= last; ++column) {
+            QCOMPARE(sheet.cell(1, column), corrected);
+            QCOMPARE(back.text(column), reloaded);
+            shown.setText(column, corrected);
         }
-        QTEST(RecordToCells(0, "Unit", record).text(column), "reloaded");
+        QVERIFY(sheet.rowCells(1) == shown);
+        QCOMPARE(corrections.size(), size_t(corrected == input ? 0 : 1));
+        if (!corrections.empty())
+            QVERIFY(corrections.front().row == 1 && corrections.front().cells == typed);
     }
 
-    // Any record whose fields lie within their save ranges survives a trip
-    // through the datasheet unchanged, unknown bytes included.
-    void validRecordsRoundTrip() {
+    // Loading writes every field as the model above reads it; a record whose
+    // fields lie within their save ranges survives a trip through the
+    // datasheet unchanged, unknown bytes included.
+    void recordsLoadAndRoundTrip() {
         QRandomGenerator random(7);
         for (int n = 0; n < 200; ++n) {
             EquipmentRecord record;
             for (auto& byte : record.bytes)
                 byte = std::uint8_t(random.bounded(256));
+            const Datasheet::Row cells = RecordToCells(n, "  Unit ", record);
+            QCOMPARE(cells.text(1), QString("Unit"));
+            for (const Field& f : Fields) {
+                for (int column = f.first; column <= f.last; ++column) {
+                    const auto at = size_t(f.offset + (column - f.first) * f.width);
+                    const int value =
+                        f.width == 1 ? record.bytes[at]
+                                     : std::int16_t(record.bytes[at] | record.bytes[at + 1] << 8);
+                    QCOMPARE(cells.text(column), loaded(value));
+                }
+            }
+            for (int k = 0; k < 32; ++k)
+                QCOMPARE(cells.text(34 + k),
+                         (record.bytes[size_t(34 + k / 8)] >> (k % 8)) & 1 ? " 1" : " 0");
             record.bytes[19] %= 32;   // Move
             record.bytes[22] %= 16;   // Lives
             record.bytes[26] &= 0x7F; // Icon ID not negative

@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QProcess>
 #include <QtEndian>
+#include <numeric>
 
 namespace quillon::testing {
 
@@ -36,47 +37,35 @@ QString MemoryTempTemplate() {
     return QDir("/dev/shm").isReadable() ? "/dev/shm/quillon-XXXXXX" : QString();
 }
 
-// The English texts written out, so that a changed table shows; others as
-// the table holds them.
+// The English texts written out, one a line: its name and the quoted text,
+// so that a changed table shows; others as the table holds them.
 QString English(const char* name, const QString& tail) {
-    static const QMap<QString, QString> texts{
-        {"MsgBadContainerName",
-         "The unit descriptions can be neither read nor saved: the game's index names as its text "
-         "container something that is not a file of the data folder: "},
-        {"MsgBadUnitCount", "This file holds no valid unit count: "},
-        {"MsgCannotFindFile", "I cannot find the file: "},
-        {"MsgCannotFindFolder", "Cannot find the folder: "},
-        {"MsgCannotStoreCharacters",
-         "Nothing was saved: the game cannot store these characters. Change them and save again."},
-        {"MsgCannotWriteFile", "I cannot write the file: "},
-        {"MsgDescriptionIndexFull",
-         "The unit descriptions were not saved: the game's index holds at most 32767 entries, and "
-         "these units with the game's other entries need %1."},
-        {"MsgFewerNamesThanUnits", "This file holds fewer unit names than the equipment file holds "
-                                   "units, so the two may come from different saves: "},
-        {"MsgFolderUnavailable",
-         " - This is the folder you loaded the KOREQUIP.EQP and the KOREQUIP.TXT files from, but "
-         "it is currently not available.\r\nUse the 'Save As' function to save your work."},
-        {"MsgGameFolderNotFound", "Cannot find 'Korvath Gamefolder'"},
-        {"MsgIndexDoesNotFit", "The unit descriptions in this index do not fit their text "
-                               "container, so the two may come from different saves: "},
-        {"MsgNoDescriptionRecords",
-         "The unit descriptions were not saved: the game's index holds no description entries."},
-        {"MsgNoSourceContainer",
-         "The unit descriptions were not saved, because this file cannot be read: "},
-        {"MsgPreviousSaveKeptIn", "The files as they were before are kept in: "},
-        {"MsgSaveInterrupted", "A save into this folder was interrupted while it replaced its "
-                               "files, so they may not belong together: "},
-        {"MsgSaveNotCompleted", "The save did not complete. The files on disk were not changed."},
-        {"MsgSaveNotUndone",
-         "The save did not complete, and these files could not be put back as they were: "},
-        {"MsgTableRowShape",
-         "Nothing was imported: line %1 of the table has %2 cells, but every line needs %3: "},
-        {"MsgTableTooLong", "Nothing was imported: the table holds more than 32767 units, the most "
-                            "an equipment file can hold: "},
-    };
-    return texts.value(name, i18n::Message(i18n::Language::English, QString::fromLatin1(name))) +
-           tail;
+    static const QString table = QString::fromUtf8(R"(
+MsgBadContainerName "The unit descriptions can be neither read nor saved: the game's index names as its text container something that is not a file of the data folder: "
+MsgBadUnitCount "This file holds no valid unit count: "
+MsgCannotFindFile "I cannot find the file: "
+MsgCannotFindFolder "Cannot find the folder: "
+MsgCannotStoreCharacters "Nothing was saved: the game cannot store these characters. Change them and save again."
+MsgCannotWriteFile "I cannot write the file: "
+MsgDescriptionIndexFull "The unit descriptions were not saved: the game's index holds at most 32767 entries, and these units with the game's other entries need %1."
+MsgFewerNamesThanUnits "This file holds fewer unit names than the equipment file holds units, so the two may come from different saves: "
+MsgFolderUnavailable " - This is the folder you loaded the KOREQUIP.EQP and the KOREQUIP.TXT files from, but it is currently not available.\r\nUse the 'Save As' function to save your work."
+MsgGameFolderNotFound "Cannot find 'Korvath Gamefolder'"
+MsgIndexDoesNotFit "The unit descriptions in this index do not fit their text container, so the two may come from different saves: "
+MsgNoDescriptionRecords "The unit descriptions were not saved: the game's index holds no description entries."
+MsgNoSourceContainer "The unit descriptions were not saved, because this file cannot be read: "
+MsgPreviousSaveKeptIn "The files as they were before are kept in: "
+MsgSaveInterrupted "A save into this folder was interrupted while it replaced its files, so they may not belong together: "
+MsgSaveNotCompleted "The save did not complete. The files on disk were not changed."
+MsgSaveNotUndone "The save did not complete, and these files could not be put back as they were: "
+MsgTableRowShape "Nothing was imported: line %1 of the table has %2 cells, but every line needs %3: "
+MsgTableTooLong "Nothing was imported: the table holds more than 32767 units, the most an equipment file can hold: "
+)");
+    for (const QString& line : table.split('\n')) {
+        if (line.section(' ', 0, 0) == QLatin1String(name))
+            return line.section('"', 1, -2).replace("\\r\\n", "\r\n") + tail;
+    }
+    return i18n::Message(i18n::Language::English, QString::fromLatin1(name)) + tail;
 }
 
 QString Summary(const QStringList& backups, const QStringList& files) {
@@ -91,9 +80,8 @@ QString Summary(const QStringList& backups, const QStringList& files) {
 }
 
 QByteArray HighBytes() {
-    QByteArray bytes;
-    for (int b = 0x80; b < 0xA0; ++b)
-        bytes += char(b);
+    QByteArray bytes(32, '\0');
+    std::iota(bytes.begin(), bytes.end(), char(0x80));
     return bytes;
 }
 
