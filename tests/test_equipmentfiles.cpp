@@ -248,46 +248,6 @@ private slots:
         QCOMPARE(FolderBytes(data), before);
     }
 
-    // Signs of a folder whose files come from different saves, told at load
-    // with the backups that hold the files as they were.
-    void loadWarnsOfMixedFiles_data() {
-        QTest::addColumn<QString>("mix");
-        QTest::addColumn<QString>("warning"); // %1: the data folder
-        QTest::newRow("one set") << QString() << QString();
-        QTest::newRow("names of an older save")
-            << "names" << English(i18n::msg::FewerNamesThanUnits) + "%1KorEquip.TXT";
-        QTest::newRow("index of an older save")
-            << "index" << English(i18n::msg::IndexDoesNotFit) + "%1pfpdata.idx";
-    }
-    void loadWarnsOfMixedFiles() {
-        QFETCH(QString, mix);
-        QFETCH(QString, warning);
-        LoadedGame game;
-        QVERIFY(game.load(4));
-        const QString data = game.data;
-        QStringList descriptions{"a", "b", "c", "d"};
-        if (mix == "names")
-            game.state.datasheet.addItem(u" 4\tNew", 5);
-        if (mix == "index")
-            descriptions[1] = "a longer description than before";
-        QVERIFY(game.save(data, &descriptions).containerWritten);
-        const QString older = mix == "names" ? "KorEquip.TXT" : "pfpdata.idx";
-        if (!mix.isEmpty())
-            QVERIFY(QFile::remove(data + older) &&
-                    QFile::copy(data + "OLD_" + older, data + older));
-        const LoadResult loaded =
-            LoadEquipmentFiles(data, game.state.datasheet, i18n::Language::English);
-        QVERIFY(loaded.ok);
-        QStringList expected;
-        if (!warning.isEmpty()) {
-            expected.append(warning.arg(data) + "\r\n" + English(i18n::msg::PreviousSaveKeptIn) +
-                            QString("\r\n%1OLD_KorEquip.EQP\r\n%1OLD_KorEquip.TXT\r\n%1OLD_ext.idx"
-                                    "\r\n%1OLD_pfpdata.idx\r\n%1OLD_txt.pfp")
-                                .arg(data));
-        }
-        QCOMPARE(loaded.warnings, expected);
-    }
-
     // The rebuilt files must be exactly what a game laid out with the new
     // descriptions holds: following containers' records and the EXT.IDX
     // first/next numbers move with the description block. Each save works
@@ -354,33 +314,69 @@ private slots:
         QCOMPARE(build.files.pfpIndex.mid(4 + 2 * 16 + 12, 4), QByteArray("\x0e\0\0\0", 4));
     }
 
-    // The game's files as they are on disk at the save decide; a container
-    // that cannot be rewritten leaves the equipment files saved alone.
-    void containerRefusalsStillSaveEquipment_data() {
+    // The game's files as they are on disk at the save decide. Unchanged,
+    // every file is written as it was, beside backups of them all in the
+    // data folder, also under another spelling of it; a container that
+    // cannot be rewritten leaves the equipment files saved alone. Files of
+    // different saves are told at the next load, with the backups that hold
+    // the files as they were.
+    void savingTheLoadedGame_data() {
         QTest::addColumn<QString>("damage");
-        QTest::addColumn<QString>("message"); // %1: the data folder
-        QTest::newRow("no source container")
-            << "no txt.pfp" << English(i18n::msg::NoSourceContainer) + "%1TXT.PFP";
-        QTest::newRow("index without description records")
-            << "no descriptions" << English(i18n::msg::NoDescriptionRecords);
-        QTest::newRow("container name leading out of the data folder")
-            << "../../zz" << English(i18n::msg::BadContainerName) + "../../zz.pfp";
+        QTest::addColumn<bool>("intoDataFolder");
+        QTest::addColumn<QString>("message"); // %1: the data folder; empty: container written
+        const auto row = [](const char* what, const char* damage, bool intoDataFolder,
+                            const QString& message = {}) {
+            QTest::newRow(what) << QString(damage) << intoDataFolder << message;
+        };
+        row("unchanged, into its data folder", "", true);
+        row("unchanged, into another folder", "", false);
+        row("no source container", "no txt.pfp", false,
+            English(i18n::msg::NoSourceContainer) + "%1TXT.PFP");
+        row("index without description records", "no descriptions", false,
+            English(i18n::msg::NoDescriptionRecords));
+        row("container name leading out of the data folder", "../../zz", false,
+            English(i18n::msg::BadContainerName) + "../../zz.pfp");
         // An index of 32767 records with the unit inserted, then one record more.
-        QTest::newRow("index exactly full") << "32767" << QString();
-        QTest::newRow("more units than the index holds")
-            << "32768" << English(i18n::msg::DescriptionIndexFull).arg(32768);
+        row("index exactly full", "32767", false);
+        row("more units than the index holds", "32768", false,
+            English(i18n::msg::DescriptionIndexFull).arg(32768));
+        row("names of an older save", "KorEquip.TXT", true,
+            English(i18n::msg::FewerNamesThanUnits) + "%1KorEquip.TXT");
+        row("index of an older save", "pfpdata.idx", true,
+            English(i18n::msg::IndexDoesNotFit) + "%1pfpdata.idx");
     }
-    void containerRefusalsStillSaveEquipment() {
+    void savingTheLoadedGame() {
         QFETCH(QString, damage);
+        QFETCH(bool, intoDataFolder);
         QFETCH(QString, message);
         LoadedGame game;
         QVERIFY(game.load());
+        const QString data = game.data, other = game.other();
+        message.replace("%1", data);
+        if (intoDataFolder && !damage.isEmpty()) {
+            if (damage == "KorEquip.TXT")
+                QVERIFY(InsertUnitAfter(game.state.datasheet, game.state.LongDescriptions));
+            game.state.LongDescriptions[1] = "a longer description than before";
+            QVERIFY(game.save(data).containerWritten);
+            QVERIFY(QFile::remove(data + damage) &&
+                    QFile::copy(data + "OLD_" + damage, data + damage));
+            const LoadResult loaded =
+                LoadEquipmentFiles(data, game.state.datasheet, i18n::Language::English);
+            QVERIFY(loaded.ok);
+            QCOMPARE(
+                loaded.warnings,
+                QStringList{message + "\r\n" + English(i18n::msg::PreviousSaveKeptIn) +
+                            QString("\r\n%1OLD_KorEquip.EQP\r\n%1OLD_KorEquip.TXT\r\n%1OLD_ext.idx"
+                                    "\r\n%1OLD_pfpdata.idx\r\n%1OLD_txt.pfp")
+                                .arg(data)});
+            return;
+        }
         GameIndex index;
         gamedata::ReadExtIndex(game.original.value("ext.idx"), index);
         gamedata::ReadPfpIndex(game.original.value("pfpdata.idx"), index);
         const int first = gamedata::FindPfpEntry(index, "0");
         if (damage == "no txt.pfp")
-            QVERIFY(QFile::remove(game.data + "txt.pfp"));
+            QVERIFY(QFile::remove(data + "txt.pfp"));
         if (damage == "no descriptions")
             index.PfpIndex.remove(first, 30);
         if (damage == "../../zz")
@@ -390,60 +386,49 @@ private slots:
                                   {QByteArray("EXTRA\0\0\0", 8), 0, 1});
             QVERIFY(InsertUnitAfter(game.state.datasheet, game.state.LongDescriptions));
         }
-        QVERIFY(platform::writeWholeFile(game.data + "pfpdata.idx",
-                                         gamedata::WritePfpIndex(index.PfpHeader, index.PfpIndex)));
-        QVERIFY(platform::writeWholeFile(game.data + "ext.idx",
-                                         gamedata::WriteExtIndex(index.ExtIndex)));
-        const QMap<QString, QByteArray> data = FolderBytes(game.data);
-        const QString other = game.other();
-        const SaveResult result = game.save(other);
-        QVERIFY(result.ok);
-        QCOMPARE(FolderBytes(game.data), data);
-        if (message.isEmpty()) {
-            QVERIFY2(result.containerWritten, qPrintable(result.containerMessage));
-            QCOMPARE(Bytes(other + "PFPDATA.IDX").size(), 4 + 16 * 32767);
-            return;
+        if (!damage.isEmpty()) {
+            QVERIFY(platform::writeWholeFile(
+                data + "pfpdata.idx", gamedata::WritePfpIndex(index.PfpHeader, index.PfpIndex)));
+            QVERIFY(platform::writeWholeFile(data + "ext.idx",
+                                             gamedata::WriteExtIndex(index.ExtIndex)));
         }
-        QVERIFY(!result.containerWritten);
-        QCOMPARE(result.containerMessage, message.replace("%1", game.data));
-        QCOMPARE(FolderBytes(other).keys(), (QStringList{"KorEquip.EQP", "KorEquip.TXT"}));
-        QCOMPARE(result.message, Summary({}, {other + "KorEquip.EQP", other + "KorEquip.TXT"}));
-        QVERIFY(!QFileInfo::exists(QDir::cleanPath(other + "../../zz.pfp")));
-    }
-
-    void savingSampleGameUnchangedReproducesItsFiles_data() {
-        QTest::addColumn<bool>("intoDataFolder");
-        QTest::newRow("into its data folder") << true;
-        QTest::newRow("into another folder") << false;
-    }
-    void savingSampleGameUnchangedReproducesItsFiles() {
-        QFETCH(bool, intoDataFolder);
-        LoadedGame game;
-        QVERIFY(game.load());
-        const QString other = game.other();
+        const QMap<QString, QByteArray> before = FolderBytes(data);
         // The same folder under another spelling is still the data folder.
-        const QString sameFolder = game.temp.path() + "/./game/data/";
-        const SaveResult result = game.save(intoDataFolder ? sameFolder : other);
-        QVERIFY2(result.ok && result.containerWritten, qPrintable(result.containerMessage));
-
-        // Everything byte for byte as it was, the backups too.
+        const QString folder = intoDataFolder ? game.temp.path() + "/./game/data/" : other;
+        const SaveResult result = game.save(folder);
+        QVERIFY2(result.ok && result.containerWritten == message.isEmpty(),
+                 qPrintable(result.containerMessage));
+        QCOMPARE(result.containerMessage, message);
+        if (!message.isEmpty()) {
+            QCOMPARE(FolderBytes(other).keys(), (QStringList{"KorEquip.EQP", "KorEquip.TXT"}));
+            QCOMPARE(result.message, Summary({}, {other + "KorEquip.EQP", other + "KorEquip.TXT"}));
+            QVERIFY(!QFileInfo::exists(QDir::cleanPath(other + "../../zz.pfp")));
+        } else if (!damage.isEmpty()) {
+            QCOMPARE(Bytes(other + "PFPDATA.IDX").size(), 4 + 16 * 32767);
+        }
+        if (!intoDataFolder)
+            QCOMPARE(FolderBytes(data), before);
+        if (!damage.isEmpty())
+            return;
+        // Everything byte for byte as it was, the backups too; an existing
+        // file keeps its spelling, a new one gets the usual one.
         QMap<QString, QByteArray> expected = game.original;
         QStringList backups, written;
         for (const QString& name :
              QStringList{"KorEquip.EQP", "KorEquip.TXT", "txt.pfp", "pfpdata.idx", "ext.idx"}) {
-            // An existing file keeps its spelling, a new one gets the usual one.
             const bool equipment = name.startsWith("Kor");
-            written.append(intoDataFolder ? sameFolder + name
-                                          : other + (equipment ? name : name.toUpper()));
+            written.append(folder + (intoDataFolder || equipment ? name : name.toUpper()));
             QCOMPARE(Bytes(written.last()), game.original.value(name));
             if (intoDataFolder) {
                 expected["OLD_" + name] = game.original.value(name);
-                backups.append((equipment ? sameFolder : game.data) + "OLD_" + name);
+                backups.append((equipment ? folder : data) + "OLD_" + name);
             }
         }
-        QCOMPARE(FolderBytes(game.data), expected);
+        QCOMPARE(FolderBytes(data), expected);
         QCOMPARE(FolderBytes(other).size(), intoDataFolder ? 0 : 5);
         QCOMPARE(result.message, Summary(backups, written));
+        QVERIFY(LoadEquipmentFiles(data, game.state.datasheet, i18n::Language::English)
+                    .warnings.isEmpty());
     }
 };
 
