@@ -244,9 +244,8 @@ private slots:
             "description\tThe description is still a placeholder\r\n");
         row("diff of an edited copy",
             {"diff", "%U", "%E", "--game", "%G", "--descriptions", "--tsv"}, 3, "", "",
-            "\r\nchanged\t3\t3\tKv I A2\t74\tLong Unit Description\tThe Kv I A2 is a tank of the "
-            "army "
-            "of Sarkand, in service from July 1939.\tRebuilt in the north\r\n"
+            "\r\nchanged\t3\t3\tKv I A2\t74\tLong Unit Description\tThe Kv I A2 is a tank of "
+            "the army of Sarkand, in service from July 1939.\tRebuilt in the north\r\n"
             "only in A\t5\t\tLynx H3\t\t\t\t\r\n"
             "changed\t8\t7\tPioneers 41\t3\tS.A.\t 6\t 250\r\n"
             "only in B\t\t12\tNewcomer\t\t\t\t\r\n"
