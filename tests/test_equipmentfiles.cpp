@@ -224,18 +224,16 @@ private slots:
         row("more units than the index holds", "index 32768, insert, save other", "",
             English(i18n::msg::DescriptionIndexFull).arg(32768));
         // A folder that cannot be loaded leaves the sheet as it was.
-        row("no equipment file", "remove KorEquip.EQP, name Old, load",
-            English(i18n::msg::CannotFindFile, "%1KorEquip.EQP"));
-        row("no names file", "remove KorEquip.TXT, name Old, load",
+        const QString eqp = "%1KorEquip.EQP";
+        row("no equipment file", "remove KorEquip.EQP, load",
+            English(i18n::msg::CannotFindFile, eqp));
+        row("no names file", "remove KorEquip.TXT, load",
             English(i18n::msg::CannotFindFile, "%1KorEquip.TXT"));
-        row("count 0", "records 0 0, name Old, load",
-            English(i18n::msg::BadUnitCount, "%1KorEquip.EQP"));
-        row("negative count", "records -1 1, name Old, load",
-            English(i18n::msg::BadUnitCount, "%1KorEquip.EQP"));
-        row("one byte", "records 5 0 cut, name Old, load",
-            English(i18n::msg::FileTooShort, "%1KorEquip.EQP"));
-        row("last record one byte short", "records 2 2 cut, name Old, load",
-            English(i18n::msg::FileTooShort, "%1KorEquip.EQP"));
+        row("count 0", "records 0 0, load", English(i18n::msg::BadUnitCount, eqp));
+        row("negative count", "records -1 1, load", English(i18n::msg::BadUnitCount, eqp));
+        row("one byte", "records 5 0 cut, load", English(i18n::msg::FileTooShort, eqp));
+        row("last record one byte short", "records 2 2 cut, load",
+            English(i18n::msg::FileTooShort, eqp));
         row("one set", "save, load", "");
         row("names of an older save", "insert, save, older KorEquip.TXT, load",
             English(i18n::msg::FewerNamesThanUnits) + "%1KorEquip.TXT" + kept);
@@ -316,6 +314,7 @@ private slots:
         }
         message.replace("%1", data);
         if (script.endsWith("load")) {
+            sheet.setCell(2, 1, "Old");
             const Datasheet::Row unit1 = sheet.rowCells(2);
             const LoadResult loaded = LoadEquipmentFiles(data, sheet, i18n::Language::English);
             QCOMPARE(loaded.ok ? loaded.warnings.join("") : loaded.message, message);
