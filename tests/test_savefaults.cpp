@@ -45,7 +45,8 @@ struct SavedGame {
         QList<QByteArray> lines =
             RunCli({"export", data, "--game", game, "--descriptions"}).out.split('\n');
         lines[1] = lines[1].chopped(1) + " (edited)\r";
-        if (!platform::writeWholeFile(table, lines.join('\n')) || import().exitCode != 0 ||
+        if (!platform::writeWholeFile(table, lines.join('\n')) ||
+            RunCli(importArguments()).exitCode != 0 ||
             RunCli({"export", source + "data/", "--game", source, "--descriptions", "-o", table})
                     .exitCode != 0)
             return false;
@@ -53,7 +54,8 @@ struct SavedGame {
         // Counted and seen in a copy, so that this folder stays as it was.
         const SavedGame counted = copyTo(root + "counted/");
         const bool imported =
-            counted.import(counted.shimEnvironment("QUILLON_FAULT_COUNTS=" + root + "counts"))
+            RunCli(counted.importArguments(),
+                   counted.shimEnvironment("QUILLON_FAULT_COUNTS=" + root + "counts"))
                 .exitCode == 0;
         const QList<QByteArray> numbers = Bytes(root + "counts").trimmed().split(' ');
         for (int op = 0; op < 4 && numbers.size() == 4; ++op)
@@ -74,9 +76,6 @@ struct SavedGame {
     }
 
     QStringList importArguments() const { return {"import", data, table, "--game", game}; }
-    CliRun import(const QStringList& environment = {}) const {
-        return RunCli(importArguments(), environment);
-    }
 
     // With the fault library preloaded and `variable` ("NAME=value") set.
     QStringList shimEnvironment(const QString& variable) const {
@@ -240,7 +239,7 @@ private slots:
             QCOMPARE(QProcess::execute("mount", {"-o", "remount,ro,bind", names}), 0);
         }
         const Files rootBefore = FolderBytes(mountPoint.path() + "/");
-        const CliRun run = onDisk.import();
+        const CliRun run = RunCli(onDisk.importArguments());
         if (freeKib == -2)
             QProcess::execute("umount", {names});
         QCOMPARE(run.exitCode, 1);
