@@ -46,7 +46,10 @@ TextContainer MakeGame(const QList<QByteArray>& descriptions, const QByteArray& 
 // with its index files that every save rebuilds.
 class EquipmentFilesTest : public QObject {
     Q_OBJECT
+    QTemporaryDir made{MemoryTempTemplate()}; // a small sample game, copied for each save
 private slots:
+    void initTestCase() { QVERIFY(samplegame::WriteSampleGame(made.path() + "/game/", {4, 2, 1})); }
+
     void readingNames_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<int>("count");
@@ -247,7 +250,7 @@ private slots:
         QTemporaryDir temp{MemoryTempTemplate()};
         EditorState state;
         state.GameFolder = temp.path() + "/game/";
-        QVERIFY(samplegame::WriteSampleGame(state.GameFolder, {4, 2, 1}));
+        QVERIFY(CopyFolder(made.path() + "/game/", state.GameFolder));
         QVERIFY(CheckGameFolder(state).isEmpty());
         const QString data = state.DataFolder, other = temp.path() + "/other/";
         const QMap<QString, QByteArray> original = FolderBytes(data);
