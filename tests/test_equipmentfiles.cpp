@@ -89,19 +89,29 @@ private slots:
         sheet.setRows(2);
         sheet.setCell(0, 1, "Unit Name");
         QVERIFY(LoadEquipmentFiles(folder, sheet, i18n::Language::English).ok);
-        QCOMPARE(QString("%1 rows at %2: ").arg(sheet.rows()).arg(sheet.row()) + sheet.cell(0, 1) +
-                     "|" + sheet.cell(3, 0) + "|" + sheet.cell(1, 1) + "|" + sheet.cell(3, 1) +
-                     "|" + sheet.cell(3, 21),
-                 QString("4 rows at 1: Unit Name| 2|Tiger|| 3"));
-        // A Move of 40 is corrected; the sort and the reselection: test_mainwindow_files.
+        QCOMPARE(QString("%1 rows at %2,%3: ").arg(sheet.rows()).arg(sheet.row()).arg(sheet.col()) +
+                     sheet.cell(0, 1) + "|" + sheet.cell(3, 0) + "|" + sheet.cell(1, 1) + "|" +
+                     sheet.cell(3, 1) + "|" + sheet.cell(3, 21),
+                 QString("4 rows at 1,0: Unit Name| 2|Tiger|| 3"));
+        // Shown in the order 2, 0, 1 with unit 1 current and a Move of 40:
+        // the save sorts, corrects and reselects.
+        const QList<Datasheet::Row> rows{sheet.rowCells(3), sheet.rowCells(1), sheet.rowCells(2)};
+        for (int r = 1; r <= 3; ++r)
+            sheet.setRowCells(r, rows[r - 1]);
         sheet.setCell(3, 21, "40");
+        sheet.select(3, 5, 3, 5);
         const SaveResult saved = SaveEquipmentFiles(sheet, {folder, {}, false, nullptr});
         QCOMPARE(saved.message, Summary({folder + "OLD_korequip.eqp", folder + "OLD_korequip.txt"},
                                         {folder + "korequip.eqp", folder + "korequip.txt"}));
         QCOMPARE(Bytes(folder + "korequip.txt"), QByteArray("Tiger\r\nPuma\r\n\r\n"));
         const QByteArray records = Bytes(folder + "korequip.eqp");
         QCOMPARE(records.size(), 2 + 3 * 168);
-        QCOMPARE(QString::number(records[2 + 2 * 168 + 19]) + sheet.cell(3, 21), QString("31 31"));
+        QCOMPARE(QString("%1, at %2,%3: ")
+                         .arg(int(records[2 + 168 + 19]))
+                         .arg(sheet.row())
+                         .arg(sheet.col()) +
+                     sheet.cell(2, 0) + "|" + sheet.cell(2, 21),
+                 QString("31, at 2,5:  1| 31"));
         QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 4);
     }
 
