@@ -237,9 +237,9 @@ private slots:
         row("more units than the index holds", "index 32768, insert, save other", "",
             English(i18n::msg::DescriptionIndexFull).arg(32768));
         // A folder that cannot be loaded leaves the sheet as it was.
-        const QString eqp = "%1KorEquip.EQP";
+        const QString eqp = "%1korequip.eqp";
         row("no equipment file", "remove KorEquip.EQP, load",
-            English(i18n::msg::CannotFindFile, eqp));
+            English(i18n::msg::CannotFindFile, "%1KorEquip.EQP"));
         row("no names file", "remove KorEquip.TXT, load",
             English(i18n::msg::CannotFindFile, "%1KorEquip.TXT"));
         row("count 0", "records 0 0, load", English(i18n::msg::BadUnitCount, eqp));
@@ -297,7 +297,8 @@ private slots:
             if (word == "records") { // a count and records, one byte short ("cut")
                 const QStringList n = rest.split(' ');
                 const QByteArray bytes = eqpFile(n[0].toInt(), n[1].toInt());
-                QVERIFY(platform::writeWholeFile(data + "KorEquip.EQP",
+                QVERIFY(QFile::remove(data + "KorEquip.EQP")); // messages name it as spelled
+                QVERIFY(platform::writeWholeFile(data + "korequip.eqp",
                                                  bytes.chopped(n.size() > 2 ? 1 : 0)));
             }
             if (word == "index") {
