@@ -40,57 +40,32 @@ TextContainer MakeGame(const QList<QByteArray>& descriptions, const QByteArray& 
     return MakeTextContainer(entries);
 }
 
-// A sample game checked and loaded as the editor does at start-up.
-struct LoadedGame {
-    QTemporaryDir temp{MemoryTempTemplate()};
-    EditorState state;
-    QString data;
-    QMap<QString, QByteArray> original;
-    bool load(int units = 30) {
-        state.GameFolder = temp.path() + "/game/";
-        if (!samplegame::WriteSampleGame(state.GameFolder, {units, 6, 2}) ||
-            !CheckGameFolder(state).isEmpty())
-            return false;
-        data = state.DataFolder;
-        original = FolderBytes(data);
-        return LoadEquipmentFiles(data, state.datasheet, i18n::Language::English).ok;
-    }
-    QString other() const { // an empty folder beside the game
-        QDir().mkpath(temp.path() + "/mine/");
-        return temp.path() + "/mine/";
-    }
-    SaveResult save(const QString& folder, const QStringList* descriptions = nullptr) {
-        return SaveEquipmentFiles(
-            state.datasheet,
-            {folder, data, true, descriptions ? descriptions : &state.LongDescriptions});
-    }
-};
-
 } // namespace
 
 // Loading and saving the equipment files, and the description container
 // with its index files that every save rebuilds.
 class EquipmentFilesTest : public QObject {
     Q_OBJECT
+    QTemporaryDir made{MemoryTempTemplate()}; // a small sample game, copied for each save
 private slots:
+    void initTestCase() { QVERIFY(samplegame::WriteSampleGame(made.path() + "/game/", {4, 2, 1})); }
+
     void readingNames_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<int>("count");
-        QTest::addColumn<QStringList>("names");
-        QTest::newRow("CR LF") << QByteArray("A\r\nB\r\n") << 2 << QStringList{"A", "B"};
-        QTest::newRow("CR CR LF is an empty line")
-            << QByteArray("A\r\r\nB") << 3 << QStringList{"A", "", "B"};
-        QTest::newRow("more lines than units")
-            << QByteArray("A\r\nB\r\nC\r\n") << 2 << QStringList{"A", "B"};
-        QTest::newRow("fewer lines than units") << QByteArray("A\r\n") << 3 << QStringList{"A"};
+        QTest::addColumn<QString>("names"); // joined by '|'
+        QTest::newRow("CR LF") << QByteArray("A\r\nB\r\n") << 2 << "A|B";
+        QTest::newRow("CR CR LF is an empty line") << QByteArray("A\r\r\nB") << 3 << "A||B";
+        QTest::newRow("more lines than units") << QByteArray("A\r\nB\r\nC\r\n") << 2 << "A|B";
+        QTest::newRow("fewer lines than units") << QByteArray("A\r\n") << 3 << "A";
         QTest::newRow("tab and nbsp are not blanks, 0x80 to 0x9F")
             << QByteArray("\tA\xa0\r\n") + HighBytes() << 2
-            << QStringList{QString::fromUtf8("\tA\u00a0"), HighCharacters};
+            << QString::fromUtf8("\tA\u00a0|") + HighCharacters;
     }
     void readingNames() {
         QFETCH(QByteArray, file);
         QFETCH(int, count);
-        QTEST(ReadUnitNames(file, count), "names");
+        QTEST(ReadUnitNames(file, count).join('|'), "names");
     }
 
     // A line break inside a name would move every later name.
@@ -103,57 +78,21 @@ private slots:
                      HighBytes() + "\r\n");
     }
 
-    // Lower-case names as a Windows copy may have them. A folder that cannot
-    // be loaded leaves the sheet as it was; two names for three units load,
-    // and a save keeps the names.
-    void loadingFolders_data() {
-        QTest::addColumn<QByteArray>("eqp");   // empty: no file
-        QTest::addColumn<QByteArray>("names"); // empty: no file
-        QTest::addColumn<QString>("problem");  // empty: loaded
-        QTest::addColumn<QString>("file");
-        const QByteArray abc = "A\r\nB\r\nC\r\n";
-        const auto row = [](const char* what, const QByteArray& eqp, const QByteArray& names,
-                            const char* problem = "", const char* file = "korequip.eqp") {
-            QTest::newRow(what) << eqp << names << QString(problem) << QString(file);
-        };
-        row("two names for three units", eqpFile(3, 3), "  Tiger \r\nPuma\r\n");
-        row("no equipment file", {}, abc, i18n::msg::CannotFindFile, "KorEquip.EQP");
-        row("no names file", eqpFile(1, 1), {}, i18n::msg::CannotFindFile, "KorEquip.TXT");
-        row("count 0", eqpFile(0, 0), abc, i18n::msg::BadUnitCount);
-        row("negative count", eqpFile(-1, 1), abc, i18n::msg::BadUnitCount);
-        row("one byte", QByteArray(1, 5), abc, i18n::msg::FileTooShort);
-        row("last record one byte short", eqpFile(2, 2).chopped(1), abc, i18n::msg::FileTooShort);
-    }
-    void loadingFolders() {
-        QFETCH(QByteArray, eqp);
-        QFETCH(QByteArray, names);
-        QFETCH(QString, problem);
-        QFETCH(QString, file);
+    // Lower-case names as a Windows copy may have them: two names for three
+    // units load, and a save keeps the names.
+    void loadingLowerCaseFiles() {
         QTemporaryDir dir{MemoryTempTemplate()};
         const QString folder = dir.path() + "/";
-        if (!eqp.isEmpty())
-            QVERIFY(platform::writeWholeFile(folder + "korequip.eqp", eqp));
-        if (!names.isEmpty())
-            QVERIFY(platform::writeWholeFile(folder + "korequip.txt", names));
+        QVERIFY(platform::writeWholeFile(folder + "korequip.eqp", eqpFile(3, 3)));
+        QVERIFY(platform::writeWholeFile(folder + "korequip.txt", "  Tiger \r\nPuma\r\n"));
         Datasheet sheet;
         sheet.setRows(2);
         sheet.setCell(0, 1, "Unit Name");
-        sheet.setCell(1, 1, "old unit");
-        const LoadResult result = LoadEquipmentFiles(folder, sheet, i18n::Language::English);
-        QCOMPARE(result.ok, problem.isEmpty());
-        QCOMPARE(result.message,
-                 problem.isEmpty() ? QString() : English(qPrintable(problem), folder + file));
-        if (!result.ok) {
-            QCOMPARE(sheet.rows(), 2);
-            QCOMPARE(sheet.cell(1, 1), QString("old unit"));
-            return;
-        }
-        QCOMPARE(sheet.rows(), 4);
-        QCOMPARE(sheet.cell(0, 1), QString("Unit Name"));
-        QCOMPARE(sheet.cell(3, 0) + "|" + sheet.cell(1, 1) + "|" + sheet.cell(3, 1),
-                 QString(" 2|Tiger|"));
-        QCOMPARE(sheet.cell(3, 21), QString(" 3"));
-        QCOMPARE(QList<int>({sheet.row(), sheet.col()}), QList<int>({1, 0}));
+        QVERIFY(LoadEquipmentFiles(folder, sheet, i18n::Language::English).ok);
+        QCOMPARE(QString("%1 rows at %2,%3: ").arg(sheet.rows()).arg(sheet.row()).arg(sheet.col()) +
+                     sheet.cell(0, 1) + "|" + sheet.cell(3, 0) + "|" + sheet.cell(1, 1) + "|" +
+                     sheet.cell(3, 1) + "|" + sheet.cell(3, 21),
+                 QString("4 rows at 1,0: Unit Name| 2|Tiger|| 3"));
         // Shown in the order 2, 0, 1 with unit 1 current and a Move of 40:
         // the save sorts, corrects and reselects.
         const QList<Datasheet::Row> rows{sheet.rowCells(3), sheet.rowCells(1), sheet.rowCells(2)};
@@ -167,125 +106,13 @@ private slots:
         QCOMPARE(Bytes(folder + "korequip.txt"), QByteArray("Tiger\r\nPuma\r\n\r\n"));
         const QByteArray records = Bytes(folder + "korequip.eqp");
         QCOMPARE(records.size(), 2 + 3 * 168);
-        QCOMPARE(int(records[2 + 168 + 19]), 31);
-        QCOMPARE(sheet.cell(2, 0) + "|" + sheet.cell(2, 21), QString(" 1| 31"));
-        QCOMPARE(QList<int>({sheet.row(), sheet.col()}), QList<int>({2, 5}));
-        QCOMPARE(
-            QDir(folder).entryList(QDir::Files, QDir::Name),
-            (QStringList{"OLD_korequip.eqp", "OLD_korequip.txt", "korequip.eqp", "korequip.txt"}));
-    }
-
-    // A save that is refused or fails changes no file, backups included,
-    // and a refusal no cell either. Characters the game cannot store are
-    // named with unit and field; descriptions count only when written.
-    // Paths that even root cannot write: a folder in the file's place.
-    void refusedAndFailedSavesChangeNothing_data() {
-        QTest::addColumn<QString>("blocked"); // "gone/": a folder that is not there
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("description");
-        QTest::addColumn<bool>("gameData");
-        QTest::addColumn<QString>("message"); // %1: the folder; empty: saved; "(": and more
-        const QString unstorable = English(i18n::msg::CannotStoreCharacters) + "\r\nUnit No. 1, ";
-        const QString cannotWrite = English(i18n::msg::CannotWriteFile, "%1");
-        const auto row = [](const char* what, const QString& blocked, const QString& name,
-                            const QString& description, bool gameData, const QString& message) {
-            QTest::newRow(what) << blocked << name << description << gameData << message;
-        };
-        row("missing folder", "gone/", "", "", false,
-            English(i18n::msg::CannotFindFolder, "%1gone/") +
-                English(i18n::msg::FolderUnavailable));
-        row("backup of the equipment file", "OLD_KorEquip.EQP", "", "", true,
-            cannotWrite + "OLD_KorEquip.EQP (");
-        row("backup of the container", "OLD_txt.pfp", "", "", true, cannotWrite + "OLD_txt.pfp (");
-        // No names file to back up, and it cannot be written after the equipment file was.
-        row("names file after the equipment file", "korequip.txt", "", "", false,
-            cannotWrite + "korequip.txt (");
-        row("name", "", u8"Łódź 7TP", "", false, unstorable + u8"Unit Name: Ł ź");
-        row("name and description, characters outside the first plane", "", u8"Tank 🛡",
-            u8"Čech Čech", true,
-            unstorable + u8"Unit Name: 🛡\r\nUnit No. 1, Long Unit Description: Č");
-        row("description not written", "", "", u8"Čech", false, "");
-        row("code page characters", "", u8"Škoda €", u8"Œuvre – “ok”", true, "");
-    }
-    void refusedAndFailedSavesChangeNothing() {
-        QFETCH(QString, blocked);
-        QFETCH(QString, name);
-        QFETCH(QString, description);
-        QFETCH(bool, gameData);
-        QFETCH(QString, message);
-        LoadedGame game;
-        QVERIFY(game.load(3));
-        const QString data = game.data;
-        Datasheet& sheet = game.state.datasheet;
-        QStringList descriptions{"", "", ""};
-        QVERIFY(game.save(data, &descriptions).ok); // older backups
-        if (blocked == "korequip.txt")
-            QVERIFY(QFile::remove(data + "KorEquip.TXT"));
-        if (blocked.contains('.')) {
-            QFile::remove(data + blocked);
-            QVERIFY(QDir().mkpath(data + blocked + "/x"));
-        }
-        const QMap<QString, QByteArray> before = FolderBytes(data);
-        descriptions[1] = description;
-        if (!name.isEmpty())
-            sheet.setCell(2, 1, name);
-        sheet.setCell(3, 21, "40");
-        const SaveInputs inputs{data + (blocked == "gone/" ? blocked : ""), data, gameData,
-                                &descriptions};
-        const SaveResult result = SaveEquipmentFiles(sheet, inputs);
-        QCOMPARE(result.ok, message.isEmpty());
-        if (message.isEmpty())
-            return;
-        message.replace("%1", data);
-        if (message.endsWith('(')) {
-            QVERIFY2(result.message.startsWith(message) &&
-                         result.message.endsWith(")\r\n" + English(i18n::msg::SaveNotCompleted)),
-                     qPrintable(result.message));
-        } else {
-            QCOMPARE(result.message, message);
-            QCOMPARE(sheet.cell(3, 21), QString("40"));
-        }
-        QCOMPARE(FolderBytes(data), before);
-    }
-
-    // Signs of a folder whose files come from different saves, told at load
-    // with the backups that hold the files as they were.
-    void loadWarnsOfMixedFiles_data() {
-        QTest::addColumn<QString>("mix");
-        QTest::addColumn<QString>("warning"); // %1: the data folder
-        QTest::newRow("one set") << QString() << QString();
-        QTest::newRow("names of an older save")
-            << "names" << English(i18n::msg::FewerNamesThanUnits) + "%1KorEquip.TXT";
-        QTest::newRow("index of an older save")
-            << "index" << English(i18n::msg::IndexDoesNotFit) + "%1pfpdata.idx";
-    }
-    void loadWarnsOfMixedFiles() {
-        QFETCH(QString, mix);
-        QFETCH(QString, warning);
-        LoadedGame game;
-        QVERIFY(game.load(4));
-        const QString data = game.data;
-        QStringList descriptions{"a", "b", "c", "d"};
-        if (mix == "names")
-            game.state.datasheet.addItem(u" 4\tNew", 5);
-        if (mix == "index")
-            descriptions[1] = "a longer description than before";
-        QVERIFY(game.save(data, &descriptions).containerWritten);
-        const QString older = mix == "names" ? "KorEquip.TXT" : "pfpdata.idx";
-        if (!mix.isEmpty())
-            QVERIFY(QFile::remove(data + older) &&
-                    QFile::copy(data + "OLD_" + older, data + older));
-        const LoadResult loaded =
-            LoadEquipmentFiles(data, game.state.datasheet, i18n::Language::English);
-        QVERIFY(loaded.ok);
-        QStringList expected;
-        if (!warning.isEmpty()) {
-            expected.append(warning.arg(data) + "\r\n" + English(i18n::msg::PreviousSaveKeptIn) +
-                            QString("\r\n%1OLD_KorEquip.EQP\r\n%1OLD_KorEquip.TXT\r\n%1OLD_ext.idx"
-                                    "\r\n%1OLD_pfpdata.idx\r\n%1OLD_txt.pfp")
-                                .arg(data));
-        }
-        QCOMPARE(loaded.warnings, expected);
+        QCOMPARE(QString("%1, at %2,%3: ")
+                         .arg(int(records[2 + 168 + 19]))
+                         .arg(sheet.row())
+                         .arg(sheet.col()) +
+                     sheet.cell(2, 0) + "|" + sheet.cell(2, 21),
+                 QString("31, at 2,5:  1| 31"));
+        QCOMPARE(QDir(folder).entryList(QDir::Files).size(), 4);
     }
 
     // The rebuilt files must be exactly what a game laid out with the new
@@ -354,94 +181,198 @@ private slots:
         QCOMPARE(build.files.pfpIndex.mid(4 + 2 * 16 + 12, 4), QByteArray("\x0e\0\0\0", 4));
     }
 
-    // The game's files as they are on disk at the save decide; a container
-    // that cannot be rewritten leaves the equipment files saved alone.
-    void containerRefusalsStillSaveEquipment_data() {
-        QTest::addColumn<QString>("damage");
-        QTest::addColumn<QString>("message"); // %1: the data folder
-        QTest::newRow("no source container")
-            << "no txt.pfp" << English(i18n::msg::NoSourceContainer) + "%1TXT.PFP";
-        QTest::newRow("index without description records")
-            << "no descriptions" << English(i18n::msg::NoDescriptionRecords);
-        QTest::newRow("container name leading out of the data folder")
-            << "../../zz" << English(i18n::msg::BadContainerName) + "../../zz.pfp";
+    // Saves of a sample game loaded as at start-up and saved once, after
+    // the row's steps: "name X" and "describe X" (unit 1), "move" (unit 2's
+    // to 40), "insert" (a unit), "block F" (a folder in the file's place:
+    // even root cannot write it), "remove F", "older F" (its backup back in
+    // place), an index damaged or grown to a size ("index ..."), then "load"
+    // or "save" (into the data folder; "alone": without descriptions; or
+    // into "./" the same folder otherwise spelled, "other" folder, "gone/").
+    // A save that is refused or fails changes no file, backups included,
+    // and a refusal no cell either; characters the game cannot store are
+    // named with unit and field. A container that cannot be rewritten leaves
+    // the equipment files saved alone. Unchanged, every file is written as
+    // it was, with backups of them all in the data folder. Files of
+    // different saves are told at the next load, with the backups of them.
+    void savesOfALoadedGame_data() {
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("message");   // %1: the data folder; "(": and more
+        QTest::addColumn<QString>("container"); // the container's message
+        const auto row = [](const char* what, const char* script, const QString& message,
+                            const QString& container = {}) {
+            QTest::newRow(what) << QString(script) << message << container;
+        };
+        const QString unstorable = English(i18n::msg::CannotStoreCharacters) + "\r\nUnit No. 1, ";
+        const QString cannotWrite = English(i18n::msg::CannotWriteFile, "%1");
+        const QString kept =
+            "\r\n" + English(i18n::msg::PreviousSaveKeptIn) +
+            "\r\n%1OLD_KorEquip.EQP\r\n%1OLD_KorEquip.TXT\r\n%1OLD_ext.idx\r\n%1OLD_pfpdata.idx"
+            "\r\n%1OLD_txt.pfp";
+        row("missing folder", "move, save gone/",
+            English(i18n::msg::CannotFindFolder, "%1gone/") +
+                English(i18n::msg::FolderUnavailable));
+        row("backup of the equipment file", "block OLD_KorEquip.EQP, save",
+            cannotWrite + "OLD_KorEquip.EQP (");
+        row("backup of the container", "block OLD_txt.pfp, save", cannotWrite + "OLD_txt.pfp (");
+        // No names file to back up, and it cannot be written after the equipment file was.
+        row("names file after the equipment file",
+            "remove KorEquip.TXT, block korequip.txt, save alone", cannotWrite + "korequip.txt (");
+        row("name", "name Łódź 7TP, move, save alone", unstorable + u8"Unit Name: Ł ź");
+        row("name and description, characters outside the first plane",
+            "name Tank 🛡, describe Čech Čech, move, save",
+            unstorable + u8"Unit Name: 🛡\r\nUnit No. 1, Long Unit Description: Č");
+        row("description not written", "describe Čech, save alone", "",
+            English(i18n::msg::NoGameIndex));
+        row("code page characters", "name Škoda €, describe Œuvre – “ok”, save", "");
+        row("unchanged, into its data folder", "save ./", "");
+        row("unchanged, into another folder", "save other", "");
+        row("no source container", "remove txt.pfp, save other", "",
+            English(i18n::msg::NoSourceContainer) + "%1TXT.PFP");
+        row("index without description records", "index no descriptions, save other", "",
+            English(i18n::msg::NoDescriptionRecords));
+        row("container name leading out of the data folder", "index ../../zz, save other", "",
+            English(i18n::msg::BadContainerName) + "../../zz.pfp");
         // An index of 32767 records with the unit inserted, then one record more.
-        QTest::newRow("index exactly full") << "32767" << QString();
-        QTest::newRow("more units than the index holds")
-            << "32768" << English(i18n::msg::DescriptionIndexFull).arg(32768);
+        row("index exactly full", "index 32767, insert, save other", "");
+        row("more units than the index holds", "index 32768, insert, save other", "",
+            English(i18n::msg::DescriptionIndexFull).arg(32768));
+        // A folder that cannot be loaded leaves the sheet as it was.
+        const QString eqp = "%1korequip.eqp";
+        row("no equipment file", "remove KorEquip.EQP, load",
+            English(i18n::msg::CannotFindFile, "%1KorEquip.EQP"));
+        row("no names file", "remove KorEquip.TXT, load",
+            English(i18n::msg::CannotFindFile, "%1KorEquip.TXT"));
+        row("count 0", "records 0 0, load", English(i18n::msg::BadUnitCount, eqp));
+        row("negative count", "records -1 1, load", English(i18n::msg::BadUnitCount, eqp));
+        row("one byte", "records 5 0 cut, load", English(i18n::msg::FileTooShort, eqp));
+        row("last record one byte short", "records 2 2 cut, load",
+            English(i18n::msg::FileTooShort, eqp));
+        row("one set", "save, load", "");
+        row("names of an older save", "insert, save, older KorEquip.TXT, load",
+            English(i18n::msg::FewerNamesThanUnits) + "%1KorEquip.TXT" + kept);
+        row("index of an older save", "describe a longer text, save, older pfpdata.idx, load",
+            English(i18n::msg::IndexDoesNotFit) + "%1pfpdata.idx" + kept);
     }
-    void containerRefusalsStillSaveEquipment() {
-        QFETCH(QString, damage);
+    void savesOfALoadedGame() {
+        QFETCH(QString, script);
         QFETCH(QString, message);
-        LoadedGame game;
-        QVERIFY(game.load());
-        GameIndex index;
-        gamedata::ReadExtIndex(game.original.value("ext.idx"), index);
-        gamedata::ReadPfpIndex(game.original.value("pfpdata.idx"), index);
-        const int first = gamedata::FindPfpEntry(index, "0");
-        if (damage == "no txt.pfp")
-            QVERIFY(QFile::remove(game.data + "txt.pfp"));
-        if (damage == "no descriptions")
-            index.PfpIndex.remove(first, 30);
-        if (damage == "../../zz")
-            index.ExtIndex[0].name = "../../zz";
-        if (damage.startsWith("3276")) {
-            index.PfpIndex.insert(first + 30, damage.toInt() - 1 - index.PfpIndex.size(),
-                                  {QByteArray("EXTRA\0\0\0", 8), 0, 1});
-            QVERIFY(InsertUnitAfter(game.state.datasheet, game.state.LongDescriptions));
+        QFETCH(QString, container);
+        QTemporaryDir temp{MemoryTempTemplate()};
+        EditorState state;
+        state.GameFolder = temp.path() + "/game/";
+        QVERIFY(CopyFolder(made.path() + "/game/", state.GameFolder));
+        QVERIFY(CheckGameFolder(state).isEmpty());
+        const QString data = state.DataFolder, other = temp.path() + "/other/";
+        const QMap<QString, QByteArray> original = FolderBytes(data);
+        Datasheet& sheet = state.datasheet;
+        QVERIFY(LoadEquipmentFiles(data, sheet, i18n::Language::English).ok);
+        QVERIFY(QDir().mkpath(other));
+        QStringList& descriptions = state.LongDescriptions;
+        const auto save = [&](const QString& folder, bool gameData) {
+            return SaveEquipmentFiles(sheet, {folder, data, gameData, &descriptions});
+        };
+        QVERIFY(save(data, true).ok); // older backups
+        QMap<QString, QByteArray> before;
+        SaveResult result;
+        QString folder = data;
+        for (const QString& step : script.split(", ")) {
+            const QString word = step.section(' ', 0, 0), rest = step.section(' ', 1);
+            before = FolderBytes(data);
+            if (word == "name")
+                sheet.setCell(2, 1, rest);
+            if (word == "describe")
+                descriptions[1] = rest;
+            if (word == "move")
+                sheet.setCell(3, 21, "40");
+            if (word == "insert")
+                QVERIFY(InsertUnitAfter(sheet, descriptions));
+            if (word == "block") {
+                QFile::remove(data + rest);
+                QVERIFY(QDir().mkpath(data + rest + "/x"));
+            }
+            if (word == "remove" || word == "older")
+                QVERIFY(QFile::remove(data + rest));
+            if (word == "older")
+                QVERIFY(QFile::copy(data + "OLD_" + rest, data + rest));
+            if (word == "records") { // a count and records, one byte short ("cut")
+                const QStringList n = rest.split(' ');
+                const QByteArray bytes = eqpFile(n[0].toInt(), n[1].toInt());
+                QVERIFY(QFile::remove(data + "KorEquip.EQP")); // messages name it as spelled
+                QVERIFY(platform::writeWholeFile(data + "korequip.eqp",
+                                                 bytes.chopped(n.size() > 2 ? 1 : 0)));
+            }
+            if (word == "index") {
+                GameIndex index;
+                gamedata::ReadExtIndex(original.value("ext.idx"), index);
+                gamedata::ReadPfpIndex(original.value("pfpdata.idx"), index);
+                const int first = gamedata::FindPfpEntry(index, "0");
+                if (rest == "no descriptions")
+                    index.PfpIndex.remove(first, 4);
+                if (rest == "../../zz")
+                    index.ExtIndex[0].name = "../../zz";
+                if (rest.startsWith("3276"))
+                    index.PfpIndex.insert(first + 4, rest.toInt() - 1 - index.PfpIndex.size(),
+                                          {QByteArray("EXTRA\0\0\0", 8), 0, 1});
+                QVERIFY(platform::writeWholeFile(
+                    data + "pfpdata.idx",
+                    gamedata::WritePfpIndex(index.PfpHeader, index.PfpIndex)));
+                QVERIFY(platform::writeWholeFile(data + "ext.idx",
+                                                 gamedata::WriteExtIndex(index.ExtIndex)));
+            }
+            if (word == "save") {
+                folder = rest == "./"      ? temp.path() + "/./game/data/"
+                         : rest == "other" ? other
+                                           : data + (rest == "gone/" ? rest : "");
+                result = save(folder, rest != "alone");
+            }
         }
-        QVERIFY(platform::writeWholeFile(game.data + "pfpdata.idx",
-                                         gamedata::WritePfpIndex(index.PfpHeader, index.PfpIndex)));
-        QVERIFY(platform::writeWholeFile(game.data + "ext.idx",
-                                         gamedata::WriteExtIndex(index.ExtIndex)));
-        const QMap<QString, QByteArray> data = FolderBytes(game.data);
-        const QString other = game.other();
-        const SaveResult result = game.save(other);
-        QVERIFY(result.ok);
-        QCOMPARE(FolderBytes(game.data), data);
-        if (message.isEmpty()) {
-            QVERIFY2(result.containerWritten, qPrintable(result.containerMessage));
-            QCOMPARE(Bytes(other + "PFPDATA.IDX").size(), 4 + 16 * 32767);
+        message.replace("%1", data);
+        if (script.endsWith("load")) {
+            sheet.setCell(2, 1, "Old");
+            const Datasheet::Row unit1 = sheet.rowCells(2);
+            const int rows = sheet.rows();
+            const LoadResult loaded = LoadEquipmentFiles(data, sheet, i18n::Language::English);
+            QCOMPARE(loaded.ok ? loaded.warnings.join("") : loaded.message, message);
+            QVERIFY(loaded.ok || (sheet.rows() == rows && sheet.rowCells(2) == unit1));
             return;
         }
-        QVERIFY(!result.containerWritten);
-        QCOMPARE(result.containerMessage, message.replace("%1", game.data));
-        QCOMPARE(FolderBytes(other).keys(), (QStringList{"KorEquip.EQP", "KorEquip.TXT"}));
-        QCOMPARE(result.message, Summary({}, {other + "KorEquip.EQP", other + "KorEquip.TXT"}));
-        QVERIFY(!QFileInfo::exists(QDir::cleanPath(other + "../../zz.pfp")));
-    }
-
-    void savingSampleGameUnchangedReproducesItsFiles_data() {
-        QTest::addColumn<bool>("intoDataFolder");
-        QTest::newRow("into its data folder") << true;
-        QTest::newRow("into another folder") << false;
-    }
-    void savingSampleGameUnchangedReproducesItsFiles() {
-        QFETCH(bool, intoDataFolder);
-        LoadedGame game;
-        QVERIFY(game.load());
-        const QString other = game.other();
-        // The same folder under another spelling is still the data folder.
-        const QString sameFolder = game.temp.path() + "/./game/data/";
-        const SaveResult result = game.save(intoDataFolder ? sameFolder : other);
-        QVERIFY2(result.ok && result.containerWritten, qPrintable(result.containerMessage));
-
-        // Everything byte for byte as it was, the backups too.
-        QMap<QString, QByteArray> expected = game.original;
+        if (message.endsWith('(')) {
+            QVERIFY2(result.message.startsWith(message) &&
+                         result.message.endsWith(")\r\n" + English(i18n::msg::SaveNotCompleted)),
+                     qPrintable(result.message));
+        } else if (!message.isEmpty()) {
+            QCOMPARE(result.message, message);
+            QCOMPARE(sheet.cell(3, 21), QString("40"));
+        }
+        QCOMPARE(result.ok, message.isEmpty());
+        if (!result.ok || folder == other)
+            QCOMPARE(FolderBytes(data), before);
+        QCOMPARE(result.containerMessage, container.replace("%1", data));
+        QCOMPARE(result.containerWritten, result.ok && container.isEmpty());
+        if (folder == other && !container.isEmpty()) {
+            QCOMPARE(FolderBytes(other).keys(), (QStringList{"KorEquip.EQP", "KorEquip.TXT"}));
+            QCOMPARE(result.message, Summary({}, {other + "KorEquip.EQP", other + "KorEquip.TXT"}));
+            QVERIFY(!QFileInfo::exists(QDir::cleanPath(other + "../../zz.pfp")));
+        }
+        if (script.contains("32767"))
+            QCOMPARE(Bytes(other + "PFPDATA.IDX").size(), 4 + 16 * 32767);
+        if (script != "save ./" && script != "save other")
+            return;
+        // Everything byte for byte as it was, the backups too; an existing
+        // file keeps its spelling, a new one gets the usual one.
+        const bool intoDataFolder = folder != other;
+        QMap<QString, QByteArray> expected = original;
         QStringList backups, written;
         for (const QString& name :
              QStringList{"KorEquip.EQP", "KorEquip.TXT", "txt.pfp", "pfpdata.idx", "ext.idx"}) {
-            // An existing file keeps its spelling, a new one gets the usual one.
             const bool equipment = name.startsWith("Kor");
-            written.append(intoDataFolder ? sameFolder + name
-                                          : other + (equipment ? name : name.toUpper()));
-            QCOMPARE(Bytes(written.last()), game.original.value(name));
-            if (intoDataFolder) {
-                expected["OLD_" + name] = game.original.value(name);
-                backups.append((equipment ? sameFolder : game.data) + "OLD_" + name);
-            }
+            written.append(folder + (intoDataFolder || equipment ? name : name.toUpper()));
+            QCOMPARE(Bytes(written.last()), original.value(name));
+            expected["OLD_" + name] = original.value(name);
+            if (intoDataFolder)
+                backups.append((equipment ? folder : data) + "OLD_" + name);
         }
-        QCOMPARE(FolderBytes(game.data), expected);
+        QCOMPARE(FolderBytes(data), expected);
         QCOMPARE(FolderBytes(other).size(), intoDataFolder ? 0 : 5);
         QCOMPARE(result.message, Summary(backups, written));
     }

@@ -57,14 +57,17 @@ private slots:
         state.GameFolder = game;
         QCOMPARE(CheckGameFolder(state), QStringList());
         QVERIFY(LoadEquipmentFiles(equipment, state.datasheet, i18n::Language::English).ok);
-        QCOMPARE(state.datasheet.rows(), units + 1);
-        QCOMPARE(state.index.PfpIndex.size(),
-                 (Bytes(state.DataFolder + "pfpdata.idx").size() - 4) / 16);
-        // Every container's records are contiguous from offset 0 and cover
-        // its file exactly; ext.idx gives each container's first/next record.
         const QList<gamedata::IndexRecord>& entries = state.index.PfpIndex;
         const QList<gamedata::IndexRecord>& ext = state.index.ExtIndex;
-        QCOMPARE(ext.size(), 3);
+        // Units, index records, containers, move methods and media, and
+        // sounds (one with an upper-case extension).
+        QCOMPARE((QList<qsizetype>{state.datasheet.rows() - 1, entries.size(), ext.size(),
+                                   state.lists.moveMethods.size(), state.lists.moveMedia.size(),
+                                   state.soundFiles.size()}),
+                 (QList<qsizetype>{units, (Bytes(state.DataFolder + "pfpdata.idx").size() - 4) / 16,
+                                   3, 11, 2, 3}));
+        // Every container's records are contiguous from offset 0 and cover
+        // its file exactly; ext.idx gives each container's first/next record.
         QCOMPARE(ext[2].size, 0x20202020);
         for (qsizetype c = 0; c < ext.size(); ++c) {
             const qint32 first = c == 0 ? 0 : ext[c - 1].offset;
@@ -83,15 +86,12 @@ private slots:
         QVERIFY(state.LongDescriptions.size() >= described);
         for (int unit = 0; unit < described; ++unit)
             QVERIFY(!state.LongDescriptions[unit].startsWith(' ')); // no placeholder
-        QCOMPARE(state.lists.moveMethods.size(), 11);
-        QCOMPARE(state.lists.moveMedia.size(), 2);
         QVERIFY(!state.lists.classes.isEmpty() && !state.lists.NationNames.isEmpty());
         QCOMPARE(state.graphics.flags.size(), 31);
         QVERIFY(!state.graphics.flags.contains(gamedata::Picture()));
         QCOMPARE(state.graphics.IconCount, icons);
         for (int icon : {0, icons - 1})
             QVERIFY(gamedata::ShowUnitIcon(state.DataFolder, state.graphics, icon).valid);
-        QCOMPARE(state.soundFiles.size(), 3); // one with an upper-case extension
         if (units != 40) // the whole check and the repeats are slow on the largest game
             return;
         QCOMPARE(check::CheckUnits(state.datasheet, check::ReferenceOf(state)).problems.size(),

@@ -48,14 +48,9 @@ bool Inside(const char* path) {
 }
 
 bool InsideFd(int fd) {
-    char link[64];
-    char path[4096];
+    char link[64], path[4096] = "";
     std::snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
-    const ssize_t length = readlink(link, path, sizeof path - 1);
-    if (length < 0)
-        return false;
-    path[length] = '\0';
-    return Inside(path);
+    return readlink(link, path, sizeof path - 1) > 0 && Inside(path);
 }
 
 enum Op { Open, Write, Fsync, Rename };
@@ -66,10 +61,9 @@ long seen[4] = {};
 // (errno set to `error`).
 bool Fails(Op op, bool inside, int error) {
     const Fault& fault = Settings();
-    if (!inside)
-        return false;
-    const long n = ++seen[op];
-    if (std::strcmp(fault.op, OpNames[op]) != 0 || n < fault.at || (n > fault.at && !fault.onwards))
+    const long n = inside ? ++seen[op] : 0;
+    if (!inside || std::strcmp(fault.op, OpNames[op]) != 0 || n < fault.at ||
+        (n > fault.at && !fault.onwards))
         return false;
     if (fault.kill)
         raise(SIGKILL);
@@ -79,10 +73,6 @@ bool Fails(Op op, bool inside, int error) {
 
 template <typename Function> Function Next(const char* name) {
     return reinterpret_cast<Function>(dlsym(RTLD_NEXT, name));
-}
-
-bool Writes(int flags) {
-    return (flags & (O_WRONLY | O_RDWR | O_CREAT)) != 0;
 }
 
 __attribute__((destructor)) void WriteCounts() {
@@ -123,7 +113,9 @@ int open(const char* path, int flags, ...) {
     va_start(arguments, flags);
     const mode_t mode = (flags & (O_CREAT | O_TMPFILE)) ? mode_t(va_arg(arguments, int)) : 0;
     va_end(arguments);
-    return Fails(Open, Writes(flags) && Inside(path), EACCES) ? -1 : next(path, flags, mode);
+    return Fails(Open, (flags & (O_WRONLY | O_RDWR | O_CREAT)) && Inside(path), EACCES)
+               ? -1
+               : next(path, flags, mode);
 }
 
 // On 64-bit systems the two are one and the same call.

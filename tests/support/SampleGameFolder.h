@@ -10,14 +10,18 @@ namespace quillon::testing {
 // ("user-config/", not created) and room for other files.
 class SampleGameFolder {
 public:
-    explicit SampleGameFolder(int units = 10, bool withGame = true);
+    explicit SampleGameFolder(int units = 10, bool withGame = true)
+        : units_(withGame ? units : -1) {
+        valid_ = dir_.isValid() && reset();
+    }
 
     bool isValid() const { return valid_; }
-    QString root() const;             // ends in '/'
-    QString gameFolder() const;       // ends in '/'
-    QString dataFolder() const;       // gameFolder() + "data/"
-    QString programFolder() const;    // ends in '/'
-    QString userConfigFolder() const; // stands in for the user's configuration folder
+    QString root() const { return dir_.path() + '/'; }
+    QString gameFolder() const { return root() + "game/"; }
+    QString dataFolder() const { return gameFolder() + "data/"; }
+    QString programFolder() const { return root() + "program/"; }
+    // Stands in for the user's configuration folder.
+    QString userConfigFolder() const { return root() + "user-config/"; }
 
     // Deletes everything, then writes an empty program folder and the game
     // again, with `units` units (as many as at the start unless given).
@@ -25,7 +29,7 @@ public:
 
     // KorEquipEdit.ini in the program folder, as the editor writes it.
     bool writeConfiguration(const QString& languageCode) const;
-    QString configurationPath() const;
+    QString configurationPath() const { return programFolder() + "KorEquipEdit.ini"; }
 
 private:
     QTemporaryDir dir_;
