@@ -1,12 +1,16 @@
 #include "support/EditorHarness.h"
 
 #include "datasheet/ui/DatasheetView.h"
+#include "formview/ui/FormView.h"
 #include "shell/ui/FolderDialogs.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -130,6 +134,46 @@ void EditorHarness::clickNumberCell(int row, Qt::KeyboardModifiers modifiers) {
 void EditorHarness::rightClickGrid(Qt::KeyboardModifiers modifiers) {
     DatasheetView* view = window->datasheetView();
     QTest::mouseClick(view->viewport(), Qt::RightButton, modifiers, QPoint(5, 5));
+}
+
+bool EditorHarness::run(const QString& script) {
+    for (const QString& word : script.split(u'|')) {
+        const QStringList parts = word.split(u' ');
+        const QString& verb = parts.first();
+        const auto number = [&parts](int i) { return parts.value(i).toInt(); };
+        QWidget* control = window->formView()->findChild<QWidget*>(parts.value(1));
+        if (verb == QLatin1String("cell") || verb == QLatin1String("shift")) {
+            clickCell(number(1), number(2),
+                      verb == QLatin1String("shift") ? Qt::ShiftModifier : Qt::NoModifier);
+        } else if (verb == QLatin1String("number")) {
+            clickNumberCell(number(1));
+        } else if (verb == QLatin1String("sort")) {
+            rightClickGrid(
+                (parts.contains(QLatin1String("shift")) ? Qt::ShiftModifier : Qt::NoModifier) |
+                (parts.contains(QLatin1String("ctrl")) ? Qt::ControlModifier : Qt::NoModifier));
+        } else if (verb == QLatin1String("clip")) {
+            QGuiApplication::clipboard()->setText(word.section(u' ', 1));
+        } else if (verb == QLatin1String("set")) {
+            if (auto* box = qobject_cast<QLineEdit*>(control))
+                box->setText(word.section(u' ', 2));
+            else
+                qobject_cast<QPlainTextEdit*>(control)->setPlainText(word.section(u' ', 2));
+        } else if (verb == QLatin1String("focus")) {
+            control->setFocus();
+        } else if (verb == QLatin1String("click")) {
+            qobject_cast<QPushButton*>(control)->click();
+        } else if (verb == QLatin1String("sheet")) {
+            showDatasheet();
+        } else if (verb == QLatin1String("open")) {
+            if (!openDataFolder())
+                return false;
+        } else if (verb.contains(u'_')) {
+            action(qPrintable(verb))->trigger();
+        } else {
+            pressKeys(parts);
+        }
+    }
+    return true;
 }
 
 void pressKeys(const QStringList& keys) {
