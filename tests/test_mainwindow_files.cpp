@@ -48,17 +48,59 @@ struct FolderGone {
     QString path_;
 };
 
-QStringList backups(const QString& folder) {
-    return QDir(folder).entryList({QStringLiteral("OLD_*")}, QDir::Files);
-}
-
-const QString CannotFindFolder = QStringLiteral("Cannot find the folder: ");
-
 QString unitFuel(const QString& folder) {
     Datasheet sheet;
     if (!LoadEquipmentFiles(folder, sheet, i18n::Language::English).ok)
         return QStringLiteral("not loaded");
     return sheet.cell(1, 22).trimmed();
+}
+
+// The messages by short name: %1 is the data folder, and a '*' stands for
+// any text, which follows a name that ends in ':'.
+const std::pair<const char*, const char*> Messages[] = {
+    {"exit", "The Equipment file has been changed, do you want to save the file before ending the "
+             "program?\r\nThe Equipment file will be saved in the following folder: %1"},
+    {"open",
+     "The current equipment file has been changed.  Do you want to save the changes first?"},
+    {"units saved",
+     "Your old files has been saved as: \r\n%1OLD_KorEquip.EQP\r\n%1OLD_KorEquip.TXT\r\n\r\n"
+     "Your complete E-file now consists of the following files: \r\n%1KorEquip.EQP\r\n"
+     "%1KorEquip.TXT\r\n\r\nAll these files has to be distributed, to implement all changes "
+     "made to your E-file."},
+    {"saved",
+     "Your old files has been saved as: \r\n%1OLD_*All these files has to be distributed, to "
+     "implement all changes made to your E-file."},
+    {"no descriptions",
+     "The unit descriptions were not saved, because this file cannot be read: %1txt.pfp"},
+    {"new files",
+     "Your old files has been saved as: \r\n\r\nYour complete E-file now consists of the "
+     "following files: \r\n*All these files has to be distributed, to implement all changes "
+     "made to your E-file."},
+    {"cannot find:",
+     "Cannot find the folder: * - This is the folder you loaded the KOREQUIP.EQP and the "
+     "KOREQUIP.TXT files from, but it is currently not available.\r\nUse the 'Save As' "
+     "function to save your work."},
+    {"refused:", "Nothing was saved: the game cannot store these characters. Change them and save "
+                 "again.\r\n*"}};
+
+// Each message's short name, or the message itself after a '?'.
+QStringList Named(const QStringList& messages, const QString& data) {
+    QStringList names;
+    for (const QString& text : messages) {
+        QString name = "? " + text;
+        for (const auto& [shortName, pattern] : Messages) {
+            const QStringList ends = QString::fromUtf8(pattern).replace("%1", data).split(u'*');
+            if (ends.size() == 1 ? text == ends.first()
+                                 : text.startsWith(ends.first()) && text.endsWith(ends.last())) {
+                name = QString::fromLatin1(shortName);
+                if (name.endsWith(u':'))
+                    name += " " + text.mid(ends.first().size()).chopped(ends.last().size());
+                break;
+            }
+        }
+        names.append(name);
+    }
+    return names;
 }
 
 } // namespace
@@ -246,13 +288,7 @@ private slots:
         const QString unit = editor.cell(row, 0), name = editor.cell(row, 1);
         editor.action("mnu_save")->trigger();
 
-        QVERIFY(!editor.dialogs.informed.isEmpty());
-        const QString summary = editor.dialogs.informed.first();
-        QVERIFY2(summary.startsWith(QStringLiteral("Your old files has been saved as: \r\n") +
-                                    editor.game.dataFolder() + QStringLiteral("OLD_")),
-                 qPrintable(summary));
-        QVERIFY(summary.endsWith(QStringLiteral("All these files has to be distributed, to "
-                                                "implement all changes made to your E-file.")));
+        QCOMPARE(Named(editor.dialogs.informed, editor.game.dataFolder()), QStringList{"saved"});
         QVERIFY(!window.state().EquipmentChanged);
         for (int row = 1; row < sheet.rows(); ++row)
             QCOMPARE(CellNumber(editor.cell(row, 0)), double(row - 1));
@@ -283,184 +319,115 @@ private slots:
                      qPrintable(files[f]));
     }
 
-    // Saves that cannot complete. Characters the game cannot store, pasted
-    // into a name or typed into a description: refused, naming unit, field
-    // and characters. The descriptions' container cannot be read: the units
-    // are saved, the summary names their files only, and a second message
-    // says the descriptions were not.
-    void savesThatCannotComplete_data() {
-        QTest::addColumn<QString>("edit");         // pasted into unit 2's name, or typed
-        QTest::addColumn<QString>("blocked");      // a folder in the place of this file
-        QTest::addColumn<QStringList>("messages"); // %1 the data folder, * any text
-        const QString refused = "Nothing was saved: the game cannot store these characters. "
-                                "Change them and save again.\r\n";
-        QTest::newRow("name pasted into the datasheet")
-            << QString::fromUtf8("Łódź 7TP") << QString()
-            << QStringList{refused + QString::fromUtf8("Unit No. 2, Unit Name: Ł ź")};
-        QTest::newRow("description typed in the form view")
-            << QString::fromUtf8("typed Č") << QString()
-            << QStringList{refused + QString::fromUtf8("Unit No. 0, Long Unit Description: Č")};
-        QTest::newRow("container unreadable")
-            << "Renamed"
-            << "txt.pfp"
-            << QStringList{"Your old files has been saved as: \r\n%1OLD_KorEquip.EQP\r\n"
-                           "%1OLD_KorEquip.TXT\r\n\r\nYour complete E-file now consists of the "
-                           "following files: \r\n%1KorEquip.EQP\r\n%1KorEquip.TXT\r\n\r\nAll "
-                           "these files has to be distributed, to implement all changes made to "
-                           "your E-file.",
-                           "The unit descriptions were not saved, because this file cannot be "
-                           "read: %1txt.pfp"};
-    }
-    void savesThatCannotComplete() {
-        QFETCH(QString, edit);
-        QFETCH(QString, blocked);
-        QFETCH(QStringList, messages);
-        const bool typed = edit.startsWith(QLatin1String("typed "));
-        QVERIFY(editor.reset(!typed));
-        MainWindow& window = *editor.window;
-        const QString data = editor.game.dataFolder();
-        if (typed) {
-            auto* description = window.findChild<QPlainTextEdit*>(QStringLiteral("Text3"));
-            description->setFocus();
-            QTest::keyClick(description, Qt::Key_End, Qt::ControlModifier);
-            QTest::sendKeyEvent(QTest::Click, description, Qt::Key_unknown, edit.mid(6),
-                                Qt::NoModifier);
-            editor.action("mnu_spread")->trigger(); // commits the form
-        } else {
-            QGuiApplication::clipboard()->setText(edit);
-            editor.clickCell(3, 1);
-            QTest::keyClick(window.datasheetView(), Qt::Key_V, Qt::ControlModifier);
-        }
-        QVERIFY(window.state().EquipmentChanged);
-        if (!blocked.isEmpty()) {
-            QFile::remove(data + blocked);
-            QVERIFY(QDir().mkdir(data + blocked));
-        }
-        const QMap<QString, QByteArray> before = testing::FolderBytes(data);
-        QTest::keyClick(&window, Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(editor.dialogs.informed.size(), messages.size());
-        for (qsizetype i = 0; i < messages.size(); ++i) {
-            const QStringList ends = QString(messages[i]).replace("%1", data).split(u'*');
-            const QString& told = editor.dialogs.informed[i];
-            QVERIFY2(ends.size() == 1 ? told == ends.first()
-                                      : told.startsWith(ends.first()) && told.endsWith(ends.last()),
-                     qPrintable(told));
-        }
-        const bool saved = messages.size() == 2;
-        QCOMPARE(window.state().EquipmentChanged, !saved);
-        QCOMPARE(testing::FolderBytes(data) == before, !saved);
-    }
-
-    // A cancelled save-as writes nothing; one that cannot write leaves Save on
-    // the folder it had. (A save-as that writes is leavingAFileAsks' row.)
-    void saveAsCancelledOrFailedKeepsTheFolder() {
-        QVERIFY(editor.reset());
-        MainWindow& window = *editor.window;
-        const QString target = editor.game.root() + QStringLiteral("copy/");
-        const QString title = window.windowTitle();
-        QVERIFY(QDir().mkpath(target));
-        editor.action("mnu_save_as")->trigger();
-        SaveAsDialog* saveAs = window.saveAsDialog();
-        QVERIFY(saveAs->isVisible());
-        QCOMPARE(saveAs->focusWidget(), saveAs->browser()->folderTree());
-        QVERIFY(saveAs->setFolder(target));
-        QTest::mouseClick(saveAs->cancelButton(), Qt::LeftButton);
-        QVERIFY(QDir(target).isEmpty());
-
-        editor.action("mnu_save_as")->trigger();
-        QVERIFY(saveAs->setFolder(target));
-        {
-            FolderGone away(editor.game.root());
-            QTest::mouseClick(saveAs->confirmButton(), Qt::LeftButton);
-        }
-        QVERIFY(editor.dialogs.informed.first().startsWith(CannotFindFolder));
-        QCOMPARE(window.state().EquipmentFolder, editor.game.dataFolder());
-        QCOMPARE(window.windowTitle(), title);
-        QVERIFY(QDir(target).isEmpty());
-    }
-
-    // Exit and Open ask before leaving a file changed in the datasheet or by
-    // a form edit not yet taken in; No leaves it, Yes saves it, and a failed
-    // save stops them. Save and Save As take the form's edit in.
-    void leavingAFileAsks_data() {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("change"); // "flag", "form" or none
+    // Saves, the questions before Exit and Open, and what a save that
+    // cannot complete leaves: the units, a form edit not yet taken in (the
+    // fuel 77), characters the game cannot store (refused, naming unit,
+    // field and characters), an unreadable descriptions' container (units
+    // saved, descriptions not), a folder gone during the last word.
+    void savingAndLeaving_data() {
+        QTest::addColumn<QString>("script"); // on the form view
         QTest::addColumn<bool>("answer");
-        QTest::addColumn<bool>("saveFails");
-        QTest::addColumn<QString>("savedIn"); // "data", "copy" or nothing saved
-        const auto row = [](const char* tag, const char* action, const char* change, bool answer,
-                            bool saveFails, const char* savedIn) {
-            QTest::newRow(tag) << QString::fromLatin1(action) << QString::fromLatin1(change)
-                               << answer << saveFails << QString::fromLatin1(savedIn);
+        QTest::addColumn<QString>("away"); // a folder gone during the last word
+        QTest::addColumn<QString>("outcome");
+        const auto row = [](const char* tag, const QString& script, bool answer, const char* away,
+                            const char* outcome) {
+            QTest::newRow(tag) << script << answer << QString::fromLatin1(away)
+                               << QString::fromUtf8(outcome);
         };
-        row("exit unchanged: no question", "mnu_exit", "", false, false, "");
-        row("exit changed, no: nothing saved", "mnu_exit", "flag", false, false, "");
-        row("exit, form edit, no: nothing saved", "mnu_exit", "form", false, false, "");
-        row("exit, form edit, yes: saved", "mnu_exit", "form", true, false, "data");
-        row("exit, the save fails: stays", "mnu_exit", "flag", true, true, "");
-        row("open changed, no: opens", "mnu_open", "flag", false, false, "");
-        row("open, form edit, yes: saved", "mnu_open", "form", true, false, "data");
-        row("open, the save fails: no dialog", "mnu_open", "flag", true, true, "");
-        row("Ctrl+S", "Ctrl+S", "form", false, false, "data");
-        row("save as", "mnu_save_as", "form", false, false, "copy");
+        const QString name = "sheet|clip Renamed|cell 2 1|mnu_paste|";
+        const QString fuel = "focus Text22|Ctrl+Shift+End|7|7|";
+        row("exit unchanged: no question", "mnu_exit", false, "", "ended");
+        row("exit changed, no: nothing saved", name + "mnu_exit", false, "",
+            "asked exit; ended; changed");
+        row("exit, form edit, no: nothing saved", fuel + "mnu_exit", false, "",
+            "asked exit; ended");
+        row("exit, form edit, yes: saved", fuel + "mnu_exit", true, "",
+            "asked exit; told saved; data 77 backups; ended");
+        row("exit, the save fails: stays", name + "mnu_exit", true, "data",
+            "asked exit; told cannot find: ~/game/data/; changed");
+        row("open changed, no: opens", name + "mnu_open", false, "",
+            "asked open; open dialog; changed");
+        row("open, form edit, yes: saved", fuel + "mnu_open", true, "",
+            "asked open; told saved; data 77 backups; open dialog");
+        row("open, the save fails: no dialog", name + "mnu_open", true, "data",
+            "asked open; told cannot find: ~/game/data/; changed");
+        row("Ctrl+S takes the form's edit in", fuel + "Ctrl+S", false, "",
+            "told saved; data 77 backups");
+        row("save as takes the form's edit in", fuel + "mnu_save_as|into copy|confirm", false, "",
+            "told new files; copy 77; folder ~/copy/");
+        row("save as cancelled", fuel + "mnu_save_as|into copy|cancel", false, "", "");
+        row("save as cannot write", "mnu_save_as|into copy|confirm", false, "root",
+            "told cannot find: ~/copy/");
+        row("name pasted that the game cannot store", "sheet|clip Łódź 7TP|cell 3 1|Ctrl+V|Ctrl+S",
+            false, "", "told refused: Unit No. 2, Unit Name: Ł ź; changed");
+        row("description typed that the game cannot store",
+            "focus Text3|Ctrl+End|type Č|mnu_spread|Ctrl+S", false, "",
+            "told refused: Unit No. 0, Long Unit Description: Č; changed");
+        row("descriptions' container unreadable", name + "block txt.pfp|Ctrl+S", false, "",
+            "told units saved; told no descriptions; data backups");
     }
-    void leavingAFileAsks() {
-        QFETCH(QString, action);
-        QFETCH(QString, change);
+    void savingAndLeaving() {
+        QFETCH(QString, script);
         QFETCH(bool, answer);
-        QFETCH(bool, saveFails);
-        QFETCH(QString, savedIn);
+        QFETCH(QString, away);
         QVERIFY(editor.reset());
         MainWindow& window = *editor.window;
-        const QString data = editor.game.dataFolder(), copy = editor.game.root() + "copy/";
+        const QString root = editor.game.root(), data = editor.game.dataFolder();
+        const QString copy = root + "copy/", title = window.windowTitle();
         QVERIFY(QDir().mkpath(copy));
-        const QByteArray before = fileBytes(editor.equipmentFile());
-        const QString fuel = unitFuel(data);
-        window.state().EquipmentChanged = change == QLatin1String("flag");
-        if (change == QLatin1String("form")) {
-            window.formView()->findChild<QLineEdit*>(QStringLiteral("Text22"))->setFocus();
-            pressKeys({QStringLiteral("Ctrl+Shift+End"), QStringLiteral("7"), QStringLiteral("7")});
-        }
+        const QMap<QString, QByteArray> before = testing::FolderBytes(data);
         editor.dialogs.answers = {answer};
         QSignalSpy ending(&window, &MainWindow::programEnding);
-        {
-            std::optional<FolderGone> away;
-            if (saveFails)
-                away.emplace(data);
-            if (action.startsWith(QLatin1String("mnu_")))
-                window.action(action)->trigger();
-            else
-                pressKeys({action});
+        const QStringList words = script.split(u'|');
+        for (const QString& word : words) {
+            std::optional<FolderGone> gone;
+            if (&word == &words.last() && !away.isEmpty())
+                gone.emplace(away == "root" ? root : data);
+            if (word == "into copy") {
+                SaveAsDialog* saveAs = window.saveAsDialog();
+                QCOMPARE(saveAs->focusWidget(), saveAs->browser()->folderTree());
+                QVERIFY(saveAs->setFolder(copy));
+            } else if (word == "confirm" || word == "cancel") {
+                SaveAsDialog* saveAs = window.saveAsDialog();
+                QTest::mouseClick(word == "confirm" ? saveAs->confirmButton()
+                                                    : saveAs->cancelButton(),
+                                  Qt::LeftButton);
+            } else if (word.startsWith("block ")) {
+                QFile::remove(data + word.mid(6));
+                QVERIFY(QDir().mkdir(data + word.mid(6)));
+            } else {
+                QVERIFY(editor.run(word));
+            }
         }
-        if (savedIn == QLatin1String("copy")) {
-            QVERIFY(window.saveAsDialog()->setFolder(copy));
-            QTest::mouseClick(window.saveAsDialog()->confirmButton(), Qt::LeftButton);
-            QCOMPARE(unitFuel(copy), QStringLiteral("77"));
-            QCOMPARE(window.windowTitle(), "Quillon : " + copy + "KOREQUIP.EQP");
-            QCOMPARE(window.state().EquipmentFolder, copy);
-            QVERIFY(backups(copy).isEmpty());
+        QStringList outcome;
+        for (const QString& question : Named(editor.dialogs.asked, data))
+            outcome << "asked " + question;
+        for (const QString& message : Named(editor.dialogs.informed, data))
+            outcome << "told " + message;
+        const bool dataSaved = testing::FolderBytes(data) != before;
+        for (const QString& folder : {data, copy}) {
+            if (folder == data ? !dataSaved : QDir(copy).isEmpty())
+                continue;
+            outcome << QStringList{folder == data ? "data" : "copy",
+                                   unitFuel(folder) == "77" ? "77" : "",
+                                   QDir(folder).entryList({"OLD_*"}).isEmpty() ? "" : "backups"}
+                           .join(u' ')
+                           .simplified();
         }
-        const QString exitQuestion =
-            "The Equipment file has been changed, do you want to save the file before ending the "
-            "program?\r\nThe Equipment file will be saved in the following folder: " +
-            data;
-        const QString openQuestion =
-            "The current equipment file has been changed.  Do you want to save the changes first?";
-        const bool exiting = action == QLatin1String("mnu_exit");
-        const bool opening = action == QLatin1String("mnu_open");
-        QCOMPARE(editor.dialogs.asked, !change.isEmpty() && (exiting || opening)
-                                           ? QStringList{exiting ? exitQuestion : openQuestion}
-                                           : QStringList());
-        QCOMPARE(ending.count(), exiting && !saveFails ? 1 : 0);
-        QCOMPARE(window.isVisible(), !exiting || saveFails);
-        QCOMPARE(window.openDialog()->isVisible(), opening && !saveFails);
-        QCOMPARE(!backups(data).isEmpty(), savedIn == QLatin1String("data"));
-        QCOMPARE(unitFuel(data), savedIn == QLatin1String("data") ? QStringLiteral("77") : fuel);
-        if (saveFails) {
-            QVERIFY(editor.dialogs.informed.first().startsWith(CannotFindFolder));
-            QVERIFY(window.state().EquipmentChanged);
-            QCOMPARE(fileBytes(editor.equipmentFile()), before);
-        }
+        if (window.state().EquipmentFolder != data)
+            outcome << "folder " + window.state().EquipmentFolder;
+        if (ending.count() > 0)
+            outcome << "ended";
+        if (window.openDialog()->isVisible())
+            outcome << "open dialog";
+        if (window.state().EquipmentChanged)
+            outcome << "changed";
+        QTEST(outcome.join("; ").replace(root, "~/"), "outcome");
+        // The window stays open unless it ended, with the title of its file.
+        QCOMPARE(window.isVisible(), ending.count() == 0);
+        QCOMPARE(window.windowTitle(), window.state().EquipmentFolder == data
+                                           ? title
+                                           : "Quillon : " + copy + "KOREQUIP.EQP");
     }
 
     // A long step shows how far it has come in a window-modal dialog, gone

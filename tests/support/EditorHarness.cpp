@@ -153,6 +153,9 @@ bool EditorHarness::run(const QString& script) {
                 (parts.contains(QLatin1String("ctrl")) ? Qt::ControlModifier : Qt::NoModifier));
         } else if (verb == QLatin1String("clip")) {
             QGuiApplication::clipboard()->setText(word.section(u' ', 1));
+        } else if (verb == QLatin1String("type")) {
+            QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown,
+                                word.section(u' ', 1), Qt::NoModifier);
         } else if (verb == QLatin1String("set")) {
             if (auto* box = qobject_cast<QLineEdit*>(control))
                 box->setText(word.section(u' ', 2));

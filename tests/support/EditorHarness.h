@@ -54,7 +54,8 @@ struct EditorHarness {
     // Runs a script of words separated by '|': "cell R C" clicks a cell,
     // "shift R C" with Shift, "number R" a unit's number cell, "sort" right-
     // clicks the grid ("sort shift", "sort ctrl"), "clip TEXT" puts TEXT on
-    // the clipboard, "set NAME TEXT" fills a form field, "focus NAME" and
+    // the clipboard, "type TEXT" types it into the focused field, "set NAME
+    // TEXT" fills a form field, "focus NAME" and
     // "click NAME" act on a form control, "sheet" shows the datasheet, "open"
     // opens the data folder, a name with '_' triggers that menu item, and
     // any other word is keys for pressKeys. False if opening failed.
