@@ -76,6 +76,7 @@ const std::pair<const char*, const char*> Messages[] = {
      "Your old files has been saved as: \r\n\r\nYour complete E-file now consists of the "
      "following files: \r\n*All these files has to be distributed, to implement all changes "
      "made to your E-file."},
+    {"last unit", "The last unit cannot be deleted."},
     {"cannot find:",
      "Cannot find the folder: * - This is the folder you loaded the KOREQUIP.EQP and the "
      "KOREQUIP.TXT files from, but it is currently not available.\r\nUse the 'Save As' "
@@ -190,83 +191,85 @@ private slots:
         QVERIFY(!editor.enabled("mnu_spread"));
     }
 
-    void theLastUnitIsKept() {
-        QVERIFY(editor.reset(true));
-        QVERIFY(editor.game.reset(1) && editor.openDataFolder());
-        editor.window->ApplyLanguage(); // the unit stays current
-        editor.action("del_unit")->trigger();
-        QCOMPARE(editor.window->state().datasheet.rows(), 2);
-        QCOMPARE(editor.dialogs.informed.size(), 1);
+    // Scripts on the grid and the form, with "dclick R C" and "dnumber R"
+    // double clicks, "game N" a new game of N units opened, and after "=" a
+    // snapshot: the view with its unit row and units, the changed flag,
+    // the form's view toggle and Insert when enabled, the clipboard, the messages,
+    // Save As when shown; "=R C" a cell, "=NAME" a form field.
+    void gridAndFormKeys_data() {
+        QTest::addColumn<bool>("datasheet");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("seen");
+        QTest::newRow("double click, Enter or a number cell's double click show a unit")
+            << true
+            << "cell 4 2|dclick 4 2|=|mnu_spread|=|cell 6 2|Return|=|mnu_spread|number 3|dnumber "
+               "3|="
+            << "form 4/10 toggle; sheet 4/10 insert; form 6/10 toggle; form 3/10 toggle";
+        // A spreadsheet's text is test_datasheet's setClipFillsBlockFromTopLeft.
+        QTest::newRow("an empty clipboard empties the first cell: a change")
+            << true << "clip|=2 2|cell 2 1|shift 3 2|mnu_paste|=2 1|=2 2|="
+            << "[ 1]; []; [ 1]; sheet 2/10 changed insert";
+        QTest::newRow("the last unit is kept") << true << "game 1|del_unit|="
+                                               << "sheet 1/1 insert told last unit";
+        QTest::newRow("the form's copy keys act on the description, Ctrl+A is Save As")
+            << false
+            << "set Text3 A long description|clip outside|focus Text2|Home|Shift+End|Ctrl+C|"
+               "set Text3|Ctrl+V|=Text3|=Text2|=|Ctrl+A|="
+            << "[A long description]; [Kv III H2]; form 1/10 toggle clip outside; "
+               "form 1/10 toggle clip outside save as";
     }
-
-    // An empty clipboard empties the first cell: that is a change too. (A
-    // spreadsheet's text is test_datasheet's setClipFillsBlockFromTopLeft.)
-    void pastingNothingIsAChange() {
-        QVERIFY(editor.reset(true));
-        QGuiApplication::clipboard()->clear();
-        editor.window->state().EquipmentChanged = false;
-        editor.clickCell(2, 1);
-        editor.clickCell(3, 2, Qt::ShiftModifier);
-        const QString next = editor.cell(2, 2);
-        editor.action("mnu_paste")->trigger();
-        QVERIFY(editor.cell(2, 1).isEmpty());
-        QCOMPARE(editor.cell(2, 2), next);
-        QVERIFY(editor.window->state().EquipmentChanged);
-    }
-
-    void doubleClickShowsTheUnitAndToggleReturns() {
-        QVERIFY(editor.reset(true));
+    void gridAndFormKeys() {
+        QFETCH(bool, datasheet);
+        QFETCH(QString, script);
+        QVERIFY(editor.reset(datasheet));
         MainWindow& window = *editor.window;
-        QVERIFY(window.datasheetShown());
-        QVERIFY(editor.enabled("mnu_ins_after"));
-        window.state().EquipmentChanged = false;
+        const Datasheet& sheet = window.state().datasheet;
         DatasheetView* view = window.datasheetView();
-        const QRect cell = view->visualRect(view->model()->index(3, 1));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, cell.center());
-        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, cell.center());
-        QVERIFY(!window.datasheetShown());
-        QVERIFY(editor.enabled("mnu_spread"));
-        QVERIFY(!editor.enabled("mnu_ins_after"));
-
-        editor.action("mnu_spread")->trigger();
-        QVERIFY(window.datasheetShown());
-        QVERIFY(!window.state().EquipmentChanged); // nothing was edited
-        QCOMPARE(window.state().datasheet.row(), 4);
-        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
-
-        // Enter on the grid chooses the current unit as well, and so does a
-        // double click on a unit's grey number cell.
-        editor.clickCell(6, 2);
-        QTest::keyClick(view, Qt::Key_Return);
-        QVERIFY(!window.datasheetShown());
-        editor.action("mnu_spread")->trigger();
-        editor.clickNumberCell(3);
-        QHeaderView* numbers = view->verticalHeader();
-        QTest::mouseDClick(numbers->viewport(), Qt::LeftButton, {},
-                           QPoint(numbers->width() / 2, numbers->sectionViewportPosition(2) + 2));
-        QVERIFY(!window.datasheetShown());
-        QCOMPARE(window.formView()->shownRow(), 3);
-    }
-
-    void formViewCopyKeysActOnTheDescription() {
-        QVERIFY(editor.reset());
-        MainWindow& window = *editor.window;
-        auto* name = window.formView()->findChild<QLineEdit*>(QStringLiteral("Text2"));
-        auto* description = window.formView()->findChild<QPlainTextEdit*>(QStringLiteral("Text3"));
-        QVERIFY(name && description);
-        description->setPlainText(QStringLiteral("A long description"));
-        QGuiApplication::clipboard()->setText(QStringLiteral("outside"));
-        name->setFocus();
-        name->selectAll();
-        QTest::keyClick(name, Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("outside"));
-        description->setPlainText(QString());
-        QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(description->toPlainText(), QStringLiteral("A long description"));
-        QVERIFY(!name->text().contains(QStringLiteral("outside")));
-        // Ctrl+A is Save As, not the field's select-all.
-        QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
-        QVERIFY(window.findChild<QWidget*>(QStringLiteral("Form5"))->isVisible());
+        QStringList seen;
+        for (const QString& word : script.split(u'|')) {
+            const QStringList parts = word.split(u' ');
+            const int row = parts.value(1).toInt() - 1;
+            if (parts[0] == "dclick") {
+                const QModelIndex index = view->model()->index(row, parts[2].toInt() - 1);
+                QTest::mouseDClick(view->viewport(), Qt::LeftButton, {},
+                                   view->visualRect(index).center());
+            } else if (parts[0] == "dnumber") {
+                QHeaderView* numbers = view->verticalHeader();
+                QTest::mouseDClick(
+                    numbers->viewport(), Qt::LeftButton, {},
+                    QPoint(numbers->width() / 2, numbers->sectionViewportPosition(row) + 2));
+            } else if (parts[0] == "game") {
+                QVERIFY(editor.game.reset(row + 1) && editor.openDataFolder());
+            } else if (word.startsWith("=Text")) {
+                const QWidget* field = window.formView()->findChild<QWidget*>(word.mid(1));
+                seen << "[" + field->property(word == "=Text3" ? "plainText" : "text").toString() +
+                            "]";
+            } else if (word.startsWith("=") && word != "=") {
+                seen << "[" + sheet.cell(parts[0].mid(1).toInt(), parts[1].toInt()) + "]";
+            } else if (word == "=") {
+                const bool shown = window.datasheetShown();
+                QStringList state = {QStringLiteral("%1 %2/%3")
+                                         .arg(shown ? "sheet" : "form")
+                                         .arg(shown ? sheet.row() : window.formView()->shownRow())
+                                         .arg(sheet.rows() - 1)};
+                if (window.state().EquipmentChanged)
+                    state << "changed";
+                if (!shown && editor.enabled("mnu_spread"))
+                    state << "toggle";
+                if (editor.enabled("mnu_ins_after"))
+                    state << "insert";
+                if (!QGuiApplication::clipboard()->text().isEmpty())
+                    state << "clip " + QGuiApplication::clipboard()->text();
+                for (const QString& message : Named(editor.dialogs.informed, QString()))
+                    state << "told " + message;
+                if (window.saveAsDialog()->isVisible())
+                    state << "save as";
+                seen << state.join(u' ');
+            } else {
+                QVERIFY(editor.run(word));
+            }
+        }
+        QTEST(seen.join("; "), "seen");
     }
 
     // A save from the form view puts the rows back in unit order with their
