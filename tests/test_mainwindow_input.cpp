@@ -68,34 +68,22 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<QStringList>("keys");
         QTest::addColumn<QString>("opens"); // a menu, "datasheet", "Form3" or nothing
-        const auto row = [](const char* code, const char* field, const char* keys,
-                            const char* opens) {
-            QTest::addRow("%s %s %s", code, field, keys)
-                << QString::fromLatin1(code) << QString::fromLatin1(field)
-                << QString::fromLatin1(keys).split(QLatin1Char(' ')) << QString::fromLatin1(opens);
-        };
-        row("uk", "Text5", "Alt+F", "mnu_file");
-        row("uk", "Text5", "Alt+E", "mnu_edit");
-        row("uk", "Text5", "Alt+U", "mnu_setup");
-        row("uk", "Text5", "Alt+H", "mnu_help");
-        row("uk", "Text5", "Alt+T", "datasheet");
-        row("uk", "Text5", "Alt+S", "Form3");
-        row("uk", "Text5", "Alt+Q", "");
-        row("uk", "Combo12", "Alt+X", "");
-        row("uk", "Text3", "Alt+Z", "");
-        row("uk", "Text1", "5 0", "");
-        row("uk", "Text1", "Backspace Alt+S", "Form3");
-        row("deu", "Text5", "Alt+D", "mnu_file");
-        row("deu", "Text5", "Alt+B", "mnu_edit");
-        row("deu", "Text5", "Alt+A", "datasheet");
-        row("deu", "Text5", "Alt+T", "datasheet");
-        row("deu", "Combo1", "Alt+S", "Form3");
-        row("fra", "Text5", "Alt+F", "mnu_file");
-        row("fra", "Text5", "Alt+A", "mnu_help");
-        row("fra", "Text5", "Alt+P", "datasheet");
-        row("fra", "Text22", "Alt+T", "datasheet");
-        row("fra", "Text5", "Alt+S", "Form3");
+        // Language, field, keys split at ',', and what opens ("-": nothing).
+        const QString rows =
+            "uk Text5 Alt+F mnu_file|uk Text5 Alt+E mnu_edit|uk Text5 Alt+U mnu_setup|"
+            "uk Text5 Alt+H mnu_help|uk Text5 Alt+T datasheet|uk Text5 Alt+S Form3|"
+            "uk Text5 Alt+Q -|uk Combo12 Alt+X -|uk Text3 Alt+Z -|uk Text1 5,0 -|"
+            "uk Text1 Backspace,Alt+S Form3|deu Text5 Alt+D mnu_file|deu Text5 Alt+B mnu_edit|"
+            "deu Text5 Alt+A datasheet|deu Text5 Alt+T datasheet|deu Combo1 Alt+S Form3|"
+            "fra Text5 Alt+F mnu_file|fra Text5 Alt+A mnu_help|fra Text5 Alt+P datasheet|"
+            "fra Text22 Alt+T datasheet|fra Text5 Alt+S Form3";
+        for (const QString& row : rows.split(u'|')) {
+            const QStringList words = row.split(u' ');
+            QTest::newRow(qPrintable(row))
+                << words[0] << words[1] << words[2].split(u',') << QString(words[3]).remove(u'-');
+        }
     }
+
     void keysChangeOnlyWhatTheyMean() {
         QFETCH(QString, code);
         QFETCH(QString, field);
@@ -128,43 +116,35 @@ private slots:
     // highlighted block is the datasheet's block, and neither a paste nor a
     // copy reaches the headings or the unit numbers.
     void currentCellStaysOnUnits_data() {
-        QTest::addColumn<int>("clicked");  // the column clicked in unit 24's row, 0: its number
-        QTest::addColumn<QString>("step"); // a menu item, "open" or "language"
-        QTest::addColumn<int>("sortKeys"); // then a right click with these keys, -1: none
-        QTest::newRow("open again") << 3 << "open" << -1;
-        QTest::newRow("save") << 3 << "mnu_save" << -1;
-        QTest::newRow("sort by unit number") << 0 << "" << int(Qt::NoModifier);
-        QTest::newRow("sort by name") << 1 << "" << int(Qt::ShiftModifier);
-        QTest::newRow("insert before") << 1 << "mnu_ins_before" << -1;
-        QTest::newRow("insert after") << 1 << "mnu_ins_after" << -1;
-        QTest::newRow("delete") << 3 << "del_unit" << -1;
-        QTest::newRow("language") << 3 << "language" << -1;
-        QTest::newRow("language, then sort") << 3 << "language" << int(Qt::NoModifier);
+        QTest::addColumn<QString>("script"); // from unit 24's row; "language": to French
+        const char* const rows[][2] = {{"open again", "cell 25 3|open"},
+                                       {"save", "cell 25 3|mnu_save"},
+                                       {"sort by unit number", "number 25|sort"},
+                                       {"sort by name", "cell 25 1|sort shift"},
+                                       {"insert before", "cell 25 1|mnu_ins_before"},
+                                       {"insert after", "cell 25 1|mnu_ins_after"},
+                                       {"delete", "cell 25 3|del_unit"},
+                                       {"language", "cell 25 3|language"},
+                                       {"language, then sort", "cell 25 3|language|sort"}};
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << QString::fromLatin1(row[1]);
     }
     void currentCellStaysOnUnits() {
-        QFETCH(int, clicked);
-        QFETCH(QString, step);
-        QFETCH(int, sortKeys);
+        QFETCH(QString, script);
         QVERIFY(editor.reset(true));
         MainWindow& window = *editor.window;
         const Datasheet& sheet = window.state().datasheet;
-        if (clicked == 0)
-            editor.clickNumberCell(25);
-        else
-            editor.clickCell(25, clicked);
-        if (step == QLatin1String("open")) {
-            QVERIFY(editor.openDataFolder());
-        } else if (step == QLatin1String("language")) {
+        for (const QString& word : script.split(u'|')) {
+            if (word != QLatin1String("language")) {
+                QVERIFY(editor.run(word));
+                continue;
+            }
             editor.action("mnu_folders")->trigger();
             window.setupDialog()->findChild<QRadioButton*>(QStringLiteral("Option3"))->click();
             QTest::mouseClick(window.setupDialog()->useButton(), Qt::LeftButton);
-        } else if (!step.isEmpty()) {
-            editor.action(qPrintable(step))->trigger();
         }
-        if (sortKeys >= 0)
-            editor.rightClickGrid(Qt::KeyboardModifiers(sortKeys));
         QVERIFY(window.datasheetShown());
-        if (step.startsWith(QLatin1String("mnu_ins"))) // the new unit is current
+        if (script.contains(QLatin1String("mnu_ins"))) // the new unit is current
             QCOMPARE(sheet.cell(sheet.row(), 1), QStringLiteral("I'm New"));
         const int units = sheet.rows() - 1;
         const int top = std::min(sheet.row(), sheet.rowSel());
