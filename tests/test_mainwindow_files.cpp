@@ -2,7 +2,6 @@
 // opening a folder, sorting with the mouse, inserting and deleting units,
 // copy and paste through the system clipboard, switching views, Save, Save
 // As, and the questions before opening another file and before exit.
-#include "datasheet/CellNumber.h"
 #include "datasheet/ui/DatasheetView.h"
 #include "equipment/EquipmentFiles.h"
 #include "formview/ui/FormView.h"
@@ -13,14 +12,11 @@
 #include "support/CoreTestSupport.h"
 #include "support/EditorHarness.h"
 
-#include <QAbstractItemView>
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -28,13 +24,11 @@
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
-#include <algorithm>
 #include <optional>
 
 using namespace quillon;
 using quillon::testing::EditorHarness;
 using quillon::testing::fileBytes;
-using quillon::testing::pressKeys;
 
 namespace {
 
@@ -138,169 +132,198 @@ private slots:
         QVERIFY(!window.state().EquipmentChanged);
     }
 
-    void rightClickSorts_data() {
-        QTest::addColumn<int>("column");
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<bool>("descending");
-        QTest::addColumn<bool>("insertAllowed");
-        const auto row = [](const char* tag, int column, Qt::KeyboardModifiers modifiers,
-                            bool descending, bool insertAllowed) {
-            QTest::newRow(tag) << column << int(modifiers) << descending << insertAllowed;
-        };
-        row("names with shift: Z to A", 1, Qt::ShiftModifier, true, false);
-        row("number cell: unit order, insert on", 0, {}, false, true);
-        row("number cell with ctrl: insert off", 0, Qt::ControlModifier, false, false);
-        row("move column ascending", 21, {}, false, false);
-        row("shift+ctrl counts as no shift", 21, Qt::ShiftModifier | Qt::ControlModifier, false,
-            false);
-    }
-
-    void rightClickSorts() {
-        QFETCH(int, column);
-        QFETCH(int, modifiers);
-        QFETCH(bool, descending);
-        QFETCH(bool, insertAllowed);
-        QVERIFY(editor.reset(true));
-        // Start from names Z to A, so that every sort has something to do.
-        editor.clickCell(2, 1);
-        editor.rightClickGrid(Qt::ShiftModifier);
-        editor.action("mnu_spread")->setEnabled(true);
-        QStringList expected = editor.column(column);
-        std::stable_sort(expected.begin(), expected.end(), [&](const QString& a, const QString& b) {
-            if (column == 1)
-                return (descending ? b.compare(a, Qt::CaseInsensitive)
-                                   : a.compare(b, Qt::CaseInsensitive)) < 0;
-            return descending ? CellNumber(a) > CellNumber(b) : CellNumber(a) < CellNumber(b);
-        });
-        if (column == 0) {
-            editor.clickNumberCell(4);
-            QCOMPARE(editor.window->state().datasheet.colSel(), 73);
-        } else {
-            editor.clickCell(4, column);
-        }
-        editor.rightClickGrid(Qt::KeyboardModifiers(modifiers));
-
-        if (column == 0) // the unit the form view committed reads "0", not " 0"
-            for (int row = 0; row < expected.size(); ++row)
-                QCOMPARE(CellNumber(editor.column(0)[row]), CellNumber(expected[row]));
-        else
-            QCOMPARE(editor.column(column), expected);
-        QCOMPARE(editor.enabled("mnu_ins_after"), insertAllowed);
-        QCOMPARE(editor.enabled("mnu_ins_before"), insertAllowed);
-        QCOMPARE(editor.enabled("del_unit"), insertAllowed);
-        QVERIFY(!editor.enabled("mnu_spread"));
-    }
-
-    // Scripts on the grid and the form, with "dclick R C" and "dnumber R"
-    // double clicks, "game N" a new game of N units opened, and after "=" a
-    // snapshot: the view with its unit row and units, the changed flag,
-    // the form's view toggle and Insert when enabled, the clipboard, the messages,
-    // Save As when shown; "=R C" a cell, "=NAME" a form field.
-    void gridAndFormKeys_data() {
-        QTest::addColumn<bool>("datasheet");
+    // Scripts on the form view (and, after "sheet", the grid). Besides the
+    // harness's words: "dclick R C" and "dnumber R" double click, "game N"
+    // opens a new game of N units, "yes" answers the next question, "gone
+    // FOLDER" takes "data" or the temporary "root" away during the next
+    // word, "into copy", "confirm" and "cancel" act in Save As, "block FILE"
+    // puts a folder in the file's place. "=R C" shows a cell, "=NAME" a form
+    // field, "=col N" a column, and "=" what a user sees, as does the end
+    // of a script that does not end in a "=" word.
+    void scripts_data() {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("seen");
-        QTest::newRow("double click, Enter or a number cell's double click show a unit")
-            << true
-            << "cell 4 2|dclick 4 2|=|mnu_spread|=|cell 6 2|Return|=|mnu_spread|number 3|dnumber "
-               "3|="
-            << "form 4/10 toggle; sheet 4/10 insert; form 6/10 toggle; form 3/10 toggle";
+        const auto row = [](const char* tag, const QString& script, const char* seen) {
+            QTest::newRow(tag) << script << QString::fromUtf8(seen);
+        };
+        // Sorting with the mouse, from names Z to A, so that every sort has something to do.
+        const QString zToA = "sheet|cell 2 1|sort shift|";
+        row("sort: names with shift, Z to A", zToA + "cell 4 1|sort shift|=|=col 1",
+            "sheet 4/10; Vanguard I G2,Tk II C2,Tarn IV D3,Recon Bikes G2,Mk IX F4,Merlin Mk I,"
+            "Kv III H2,Ironside BC,Falcon Mk III,Bunker");
+        row("sort: a number cell, unit order, insert on", zToA + "number 4|sort|=|=col 0",
+            "sheet 4/10 insert;  0, 1, 2, 3, 4, 5, 6, 7, 8, 9");
+        row("sort: a number cell with ctrl, insert off", zToA + "number 4|sort ctrl|=|=col 0",
+            "sheet 4/10;  0, 1, 2, 3, 4, 5, 6, 7, 8, 9");
+        row("sort: move, ascending", zToA + "cell 4 21|sort|=|=col 21",
+            "sheet 4/10;  0, 1, 1, 4, 6, 7, 8, 8, 9, 12");
+        row("sort: shift+ctrl counts as no shift", zToA + "cell 4 21|sort shift ctrl|=|=col 21",
+            "sheet 4/10;  0, 1, 1, 4, 6, 7, 8, 8, 9, 12");
+        // Double click, Enter or a number cell's double click show a unit.
+        row("show a unit",
+            "sheet|cell 4 2|dclick 4 2|=|mnu_spread|=|cell 6 2|Return|=|"
+            "mnu_spread|number 3|dnumber 3",
+            "form 4/10 toggle; sheet 4/10 insert; form 6/10 toggle; form 3/10 toggle");
         // A spreadsheet's text is test_datasheet's setClipFillsBlockFromTopLeft.
-        QTest::newRow("an empty clipboard empties the first cell: a change")
-            << true << "clip|=2 2|cell 2 1|shift 3 2|mnu_paste|=2 1|=2 2|="
-            << "[ 1]; []; [ 1]; sheet 2/10 changed insert";
-        QTest::newRow("the last unit is kept") << true << "game 1|del_unit|="
-                                               << "sheet 1/1 insert told last unit";
-        QTest::newRow("the form's copy keys act on the description, Ctrl+A is Save As")
-            << false
-            << "set Text3 A long description|clip outside|focus Text2|Home|Shift+End|Ctrl+C|"
-               "set Text3|Ctrl+V|=Text3|=Text2|=|Ctrl+A|="
-            << "[A long description]; [Kv III H2]; form 1/10 toggle clip outside; "
-               "form 1/10 toggle clip outside save as";
+        row("an empty clipboard empties the first cell: a change",
+            "sheet|clip|=2 2|cell 2 1|shift 3 2|mnu_paste|=|=2 1|=2 2",
+            "[ 1]; sheet 2/10 changed insert; []; [ 1]");
+        row("the last unit is kept", "sheet|game 1|del_unit",
+            "sheet 1/1 toggle insert told last unit");
+        row("the form's copy keys act on the description, Ctrl+A is Save As",
+            "set Text3 A long description|clip outside|focus Text2|Home|Shift+End|Ctrl+C|"
+            "set Text3|Ctrl+V|=Text3|=Text2|=|Ctrl+A",
+            "[A long description]; [Kv III H2]; form 1/10 toggle clip outside; "
+            "form 1/10 toggle clip outside save as");
+        // A save from the form view puts the rows back in unit order with
+        // their corrections (the move at most 31); the form keeps its unit,
+        // so that its commit goes into the unit's new row and overwrites no other.
+        row("save sorts and corrects",
+            "sheet|clip 40|cell 4 21|mnu_paste|cell 2 1|sort shift|cell 2 1|Return|=|"
+            "mnu_save|=col 0|=4 21|=|mnu_spread|=col 1",
+            "form 2/10 changed toggle clip 40;  0, 1, 2, 3, 4, 5, 6, 7, 8, 9; [ 31]; "
+            "form 3/10 toggle told saved data backups; Kv III H2,Tarn IV D3,Tk II C2,"
+            "Recon Bikes G2,Vanguard I G2,Ironside BC,Bunker,Mk IX F4,Falcon Mk III,Merlin Mk I");
+        // Saves, the questions before Exit and Open, and saves that cannot complete.
+        const QString name = "sheet|clip Renamed|cell 2 1|mnu_paste|";
+        const QString fuel = "focus Text22|Ctrl+Shift+End|7|7|";
+        row("exit unchanged: no question", "mnu_exit", "form 1/10 toggle ended");
+        row("exit changed, no: nothing saved", name + "mnu_exit",
+            "sheet 2/10 changed insert clip Renamed asked exit ended");
+        row("exit, form edit, no: nothing saved", fuel + "mnu_exit",
+            "form 1/10 toggle asked exit ended");
+        row("exit, form edit, yes: saved", fuel + "yes|mnu_exit",
+            "form 1/10 toggle asked exit told saved data 77 backups ended");
+        row("exit, the save fails: stays", name + "yes|gone data|mnu_exit",
+            "sheet 2/10 changed insert clip Renamed asked exit told cannot find: ~/game/data/");
+        row("open changed, no: opens", name + "mnu_open",
+            "sheet 2/10 changed insert clip Renamed asked open open dialog");
+        row("open, form edit, yes: saved", fuel + "yes|mnu_open",
+            "form 1/10 toggle asked open told saved data 77 backups open dialog");
+        row("open, the save fails: no dialog", name + "yes|gone data|mnu_open",
+            "sheet 2/10 changed insert clip Renamed asked open told cannot find: ~/game/data/");
+        row("Ctrl+S takes the form's edit in", fuel + "Ctrl+S",
+            "form 1/10 toggle told saved data 77 backups");
+        row("save as takes the form's edit in", fuel + "mnu_save_as|into copy|confirm",
+            "form 1/10 toggle told new files copy 77 folder ~/copy/");
+        row("save as cancelled", fuel + "mnu_save_as|into copy|cancel", "form 1/10 toggle");
+        row("save as cannot write", "mnu_save_as|into copy|gone root|confirm",
+            "form 1/10 toggle told cannot find: ~/copy/");
+        row("name pasted that the game cannot store", "sheet|clip Łódź 7TP|cell 3 1|Ctrl+V|Ctrl+S",
+            "sheet 3/10 changed insert clip Łódź 7TP told refused: Unit No. 2, Unit Name: Ł ź");
+        row("description typed that the game cannot store",
+            "focus Text3|Ctrl+End|type Č|mnu_spread|Ctrl+S",
+            "sheet 1/10 changed insert told refused: Unit No. 0, Long Unit Description: Č");
+        row("descriptions' container unreadable", name + "block txt.pfp|Ctrl+S",
+            "sheet 2/10 insert clip Renamed told units saved told no descriptions data backups");
     }
-    void gridAndFormKeys() {
-        QFETCH(bool, datasheet);
+    void scripts() {
         QFETCH(QString, script);
-        QVERIFY(editor.reset(datasheet));
+        QVERIFY(editor.reset());
         MainWindow& window = *editor.window;
         const Datasheet& sheet = window.state().datasheet;
         DatasheetView* view = window.datasheetView();
+        const QString root = editor.game.root(), data = editor.game.dataFolder();
+        const QString copy = root + "copy/", title = window.windowTitle();
+        QVERIFY(QDir().mkpath(copy));
+        QMap<QString, QByteArray> before = testing::FolderBytes(data);
+        QSignalSpy ending(&window, &MainWindow::programEnding);
         QStringList seen;
+        const auto look = [&] {
+            const bool shown = window.datasheetShown();
+            QStringList state = {QStringLiteral("%1 %2/%3")
+                                     .arg(shown ? "sheet" : "form")
+                                     .arg(shown ? sheet.row() : window.formView()->shownRow())
+                                     .arg(sheet.rows() - 1)};
+            const int inserts = editor.enabled("mnu_ins_after") + editor.enabled("mnu_ins_before") +
+                                editor.enabled("del_unit");
+            const QString clip = QGuiApplication::clipboard()->text();
+            const QStringList flags = {window.state().EquipmentChanged ? "changed" : "",
+                                       editor.enabled("mnu_spread") ? "toggle" : "",
+                                       inserts == 3 ? "insert"
+                                       : inserts    ? "insert partly"
+                                                    : "",
+                                       clip.isEmpty() ? "" : "clip " + clip};
+            state << flags;
+            for (const QString& question : Named(editor.dialogs.asked, data))
+                state << "asked " + question;
+            for (const QString& message : Named(editor.dialogs.informed, data))
+                state << "told " + message;
+            editor.dialogs.asked.clear();
+            editor.dialogs.informed.clear();
+            for (const QString& folder : {data, copy}) {
+                if (folder == data ? testing::FolderBytes(data) == before : QDir(copy).isEmpty())
+                    continue;
+                state << (folder == data ? "data" : "copy")
+                      << (unitFuel(folder) == "77" ? "77" : "")
+                      << (QDir(folder).entryList({"OLD_*"}).isEmpty() ? "" : "backups");
+            }
+            if (window.state().EquipmentFolder != data)
+                state << "folder " + window.state().EquipmentFolder;
+            state << (ending.count() ? "ended" : "")
+                  << (window.openDialog()->isVisible() ? "open dialog" : "")
+                  << (window.saveAsDialog()->isVisible() ? "save as" : "");
+            seen << state.join(u' ').simplified().replace(root, "~/");
+        };
+        std::optional<FolderGone> gone;
         for (const QString& word : script.split(u'|')) {
             const QStringList parts = word.split(u' ');
-            const int row = parts.value(1).toInt() - 1;
-            if (parts[0] == "dclick") {
-                const QModelIndex index = view->model()->index(row, parts[2].toInt() - 1);
+            const QString& verb = parts[0];
+            const int number = parts.value(1).toInt();
+            const QString rest = word.section(u' ', 1);
+            if (verb == "gone") {
+                gone.emplace(rest == "root" ? root : data);
+                continue;
+            }
+            if (verb == "dclick") {
+                const QModelIndex index = view->model()->index(number - 1, parts[2].toInt() - 1);
                 QTest::mouseDClick(view->viewport(), Qt::LeftButton, {},
                                    view->visualRect(index).center());
-            } else if (parts[0] == "dnumber") {
+            } else if (verb == "dnumber") {
                 QHeaderView* numbers = view->verticalHeader();
                 QTest::mouseDClick(
                     numbers->viewport(), Qt::LeftButton, {},
-                    QPoint(numbers->width() / 2, numbers->sectionViewportPosition(row) + 2));
-            } else if (parts[0] == "game") {
-                QVERIFY(editor.game.reset(row + 1) && editor.openDataFolder());
-            } else if (word.startsWith("=Text")) {
-                const QWidget* field = window.formView()->findChild<QWidget*>(word.mid(1));
-                seen << "[" + field->property(word == "=Text3" ? "plainText" : "text").toString() +
-                            "]";
-            } else if (word.startsWith("=") && word != "=") {
-                seen << "[" + sheet.cell(parts[0].mid(1).toInt(), parts[1].toInt()) + "]";
+                    QPoint(numbers->width() / 2, numbers->sectionViewportPosition(number - 1) + 2));
+            } else if (verb == "game") {
+                QVERIFY(editor.game.reset(number) && editor.openDataFolder());
+                before = testing::FolderBytes(data);
+            } else if (verb == "yes") {
+                editor.dialogs.answers = {true};
+            } else if (word == "into copy") {
+                SaveAsDialog* saveAs = window.saveAsDialog();
+                QCOMPARE(saveAs->focusWidget(), saveAs->browser()->folderTree());
+                QVERIFY(saveAs->setFolder(copy));
+            } else if (word == "confirm" || word == "cancel") {
+                SaveAsDialog* saveAs = window.saveAsDialog();
+                QTest::mouseClick(word == "confirm" ? saveAs->confirmButton()
+                                                    : saveAs->cancelButton(),
+                                  Qt::LeftButton);
+            } else if (verb == "block") {
+                QFile::remove(data + rest);
+                QVERIFY(QDir().mkdir(data + rest));
             } else if (word == "=") {
-                const bool shown = window.datasheetShown();
-                QStringList state = {QStringLiteral("%1 %2/%3")
-                                         .arg(shown ? "sheet" : "form")
-                                         .arg(shown ? sheet.row() : window.formView()->shownRow())
-                                         .arg(sheet.rows() - 1)};
-                if (window.state().EquipmentChanged)
-                    state << "changed";
-                if (!shown && editor.enabled("mnu_spread"))
-                    state << "toggle";
-                if (editor.enabled("mnu_ins_after"))
-                    state << "insert";
-                if (!QGuiApplication::clipboard()->text().isEmpty())
-                    state << "clip " + QGuiApplication::clipboard()->text();
-                for (const QString& message : Named(editor.dialogs.informed, QString()))
-                    state << "told " + message;
-                if (window.saveAsDialog()->isVisible())
-                    state << "save as";
-                seen << state.join(u' ');
+                look();
+            } else if (verb == "=col") {
+                seen << QStringList(editor.column(number)).join(u',');
+            } else if (verb.startsWith("=Text")) {
+                const QWidget* field = window.formView()->findChild<QWidget*>(verb.mid(1));
+                seen << "[" + field->property(verb == "=Text3" ? "plainText" : "text").toString() +
+                            "]";
+            } else if (verb.startsWith("=")) {
+                seen << "[" + sheet.cell(verb.mid(1).toInt(), number) + "]";
             } else {
                 QVERIFY(editor.run(word));
             }
+            gone.reset();
         }
+        if (!script.section(u'|', -1).startsWith(u'='))
+            look();
         QTEST(seen.join("; "), "seen");
-    }
-
-    // A save from the form view puts the rows back in unit order with their
-    // corrections and says so; the form keeps its unit, so that its commit
-    // goes into the unit's new row and overwrites no other.
-    void saveWritesSortedCorrectedUnits() {
-        QVERIFY(editor.reset(true));
-        MainWindow& window = *editor.window;
-        Datasheet& sheet = window.state().datasheet;
-        sheet.setCell(4, 21, QStringLiteral("40")); // unit 3's move: at most 31
-        window.state().EquipmentChanged = true;
-        editor.clickCell(2, 1);
-        editor.rightClickGrid(Qt::ShiftModifier); // names, Z to A
-        int row = 1;                              // a unit that the save's sort will move
-        while (CellNumber(editor.cell(row, 0)) == row - 1)
-            ++row;
-        editor.clickCell(row, 1);
-        QTest::keyClick(window.datasheetView(), Qt::Key_Return); // the form shows that unit
-        const QString unit = editor.cell(row, 0), name = editor.cell(row, 1);
-        editor.action("mnu_save")->trigger();
-
-        QCOMPARE(Named(editor.dialogs.informed, editor.game.dataFolder()), QStringList{"saved"});
-        QVERIFY(!window.state().EquipmentChanged);
-        for (int row = 1; row < sheet.rows(); ++row)
-            QCOMPARE(CellNumber(editor.cell(row, 0)), double(row - 1));
-        QCOMPARE(editor.cell(4, 21), QStringLiteral(" 31"));
-        const QStringList names = editor.column(1);
-        editor.action("mnu_spread")->trigger(); // commits the form
-        QCOMPARE(editor.column(1), names);
-        QCOMPARE(editor.cell(sheet.row(), 1), name);
-        QCOMPARE(CellNumber(editor.cell(sheet.row(), 0)), CellNumber(unit));
+        // The window stays open unless it ended, with the title of its file.
+        QCOMPARE(window.isVisible(), ending.count() == 0);
+        QCOMPARE(window.windowTitle(), window.state().EquipmentFolder == data
+                                           ? title
+                                           : "Quillon : " + copy + "KOREQUIP.EQP");
     }
 
     // Saving what was opened, unchanged, gives back every game and equipment
@@ -320,117 +343,6 @@ private slots:
         for (qsizetype f = 0; f < files.size(); ++f)
             QVERIFY2(fileBytes(platform::findNoCase(data, files[f])) == before[f],
                      qPrintable(files[f]));
-    }
-
-    // Saves, the questions before Exit and Open, and what a save that
-    // cannot complete leaves: the units, a form edit not yet taken in (the
-    // fuel 77), characters the game cannot store (refused, naming unit,
-    // field and characters), an unreadable descriptions' container (units
-    // saved, descriptions not), a folder gone during the last word.
-    void savingAndLeaving_data() {
-        QTest::addColumn<QString>("script"); // on the form view
-        QTest::addColumn<bool>("answer");
-        QTest::addColumn<QString>("away"); // a folder gone during the last word
-        QTest::addColumn<QString>("outcome");
-        const auto row = [](const char* tag, const QString& script, bool answer, const char* away,
-                            const char* outcome) {
-            QTest::newRow(tag) << script << answer << QString::fromLatin1(away)
-                               << QString::fromUtf8(outcome);
-        };
-        const QString name = "sheet|clip Renamed|cell 2 1|mnu_paste|";
-        const QString fuel = "focus Text22|Ctrl+Shift+End|7|7|";
-        row("exit unchanged: no question", "mnu_exit", false, "", "ended");
-        row("exit changed, no: nothing saved", name + "mnu_exit", false, "",
-            "asked exit; ended; changed");
-        row("exit, form edit, no: nothing saved", fuel + "mnu_exit", false, "",
-            "asked exit; ended");
-        row("exit, form edit, yes: saved", fuel + "mnu_exit", true, "",
-            "asked exit; told saved; data 77 backups; ended");
-        row("exit, the save fails: stays", name + "mnu_exit", true, "data",
-            "asked exit; told cannot find: ~/game/data/; changed");
-        row("open changed, no: opens", name + "mnu_open", false, "",
-            "asked open; open dialog; changed");
-        row("open, form edit, yes: saved", fuel + "mnu_open", true, "",
-            "asked open; told saved; data 77 backups; open dialog");
-        row("open, the save fails: no dialog", name + "mnu_open", true, "data",
-            "asked open; told cannot find: ~/game/data/; changed");
-        row("Ctrl+S takes the form's edit in", fuel + "Ctrl+S", false, "",
-            "told saved; data 77 backups");
-        row("save as takes the form's edit in", fuel + "mnu_save_as|into copy|confirm", false, "",
-            "told new files; copy 77; folder ~/copy/");
-        row("save as cancelled", fuel + "mnu_save_as|into copy|cancel", false, "", "");
-        row("save as cannot write", "mnu_save_as|into copy|confirm", false, "root",
-            "told cannot find: ~/copy/");
-        row("name pasted that the game cannot store", "sheet|clip Łódź 7TP|cell 3 1|Ctrl+V|Ctrl+S",
-            false, "", "told refused: Unit No. 2, Unit Name: Ł ź; changed");
-        row("description typed that the game cannot store",
-            "focus Text3|Ctrl+End|type Č|mnu_spread|Ctrl+S", false, "",
-            "told refused: Unit No. 0, Long Unit Description: Č; changed");
-        row("descriptions' container unreadable", name + "block txt.pfp|Ctrl+S", false, "",
-            "told units saved; told no descriptions; data backups");
-    }
-    void savingAndLeaving() {
-        QFETCH(QString, script);
-        QFETCH(bool, answer);
-        QFETCH(QString, away);
-        QVERIFY(editor.reset());
-        MainWindow& window = *editor.window;
-        const QString root = editor.game.root(), data = editor.game.dataFolder();
-        const QString copy = root + "copy/", title = window.windowTitle();
-        QVERIFY(QDir().mkpath(copy));
-        const QMap<QString, QByteArray> before = testing::FolderBytes(data);
-        editor.dialogs.answers = {answer};
-        QSignalSpy ending(&window, &MainWindow::programEnding);
-        const QStringList words = script.split(u'|');
-        for (const QString& word : words) {
-            std::optional<FolderGone> gone;
-            if (&word == &words.last() && !away.isEmpty())
-                gone.emplace(away == "root" ? root : data);
-            if (word == "into copy") {
-                SaveAsDialog* saveAs = window.saveAsDialog();
-                QCOMPARE(saveAs->focusWidget(), saveAs->browser()->folderTree());
-                QVERIFY(saveAs->setFolder(copy));
-            } else if (word == "confirm" || word == "cancel") {
-                SaveAsDialog* saveAs = window.saveAsDialog();
-                QTest::mouseClick(word == "confirm" ? saveAs->confirmButton()
-                                                    : saveAs->cancelButton(),
-                                  Qt::LeftButton);
-            } else if (word.startsWith("block ")) {
-                QFile::remove(data + word.mid(6));
-                QVERIFY(QDir().mkdir(data + word.mid(6)));
-            } else {
-                QVERIFY(editor.run(word));
-            }
-        }
-        QStringList outcome;
-        for (const QString& question : Named(editor.dialogs.asked, data))
-            outcome << "asked " + question;
-        for (const QString& message : Named(editor.dialogs.informed, data))
-            outcome << "told " + message;
-        const bool dataSaved = testing::FolderBytes(data) != before;
-        for (const QString& folder : {data, copy}) {
-            if (folder == data ? !dataSaved : QDir(copy).isEmpty())
-                continue;
-            outcome << QStringList{folder == data ? "data" : "copy",
-                                   unitFuel(folder) == "77" ? "77" : "",
-                                   QDir(folder).entryList({"OLD_*"}).isEmpty() ? "" : "backups"}
-                           .join(u' ')
-                           .simplified();
-        }
-        if (window.state().EquipmentFolder != data)
-            outcome << "folder " + window.state().EquipmentFolder;
-        if (ending.count() > 0)
-            outcome << "ended";
-        if (window.openDialog()->isVisible())
-            outcome << "open dialog";
-        if (window.state().EquipmentChanged)
-            outcome << "changed";
-        QTEST(outcome.join("; ").replace(root, "~/"), "outcome");
-        // The window stays open unless it ended, with the title of its file.
-        QCOMPARE(window.isVisible(), ending.count() == 0);
-        QCOMPARE(window.windowTitle(), window.state().EquipmentFolder == data
-                                           ? title
-                                           : "Quillon : " + copy + "KOREQUIP.EQP");
     }
 
     // A long step shows how far it has come in a window-modal dialog, gone
