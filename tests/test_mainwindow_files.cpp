@@ -2,103 +2,24 @@
 // opening a folder, sorting with the mouse, inserting and deleting units,
 // copy and paste through the system clipboard, switching views, Save, Save
 // As, and the questions before opening another file and before exit.
-#include "datasheet/ui/DatasheetView.h"
-#include "equipment/EquipmentFiles.h"
-#include "formview/ui/FormView.h"
-#include "i18n/Messages.h"
 #include "platform/Files.h"
 #include "shell/ui/FolderBrowser.h"
 #include "shell/ui/FolderDialogs.h"
-#include "support/CoreTestSupport.h"
 #include "support/EditorHarness.h"
 
 #include <QAction>
 #include <QClipboard>
-#include <QDir>
 #include <QGuiApplication>
-#include <QHeaderView>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QTreeView>
-#include <optional>
 
 using namespace quillon;
 using quillon::testing::EditorHarness;
 using quillon::testing::fileBytes;
-
-namespace {
-
-// Takes the folder away for a while (a drive unplugged), so that a save
-// into it fails whoever runs the test.
-struct FolderGone {
-    explicit FolderGone(const QString& path) : path_(QDir::cleanPath(path)) {
-        QDir().rename(path_, path_ + QStringLiteral(".away"));
-    }
-    ~FolderGone() { QDir().rename(path_ + QStringLiteral(".away"), path_); }
-    QString path_;
-};
-
-QString unitFuel(const QString& folder) {
-    Datasheet sheet;
-    if (!LoadEquipmentFiles(folder, sheet, i18n::Language::English).ok)
-        return QStringLiteral("not loaded");
-    return sheet.cell(1, 22).trimmed();
-}
-
-// The messages by short name: %1 is the data folder, and a '*' stands for
-// any text, which follows a name that ends in ':'.
-const std::pair<const char*, const char*> Messages[] = {
-    {"exit", "The Equipment file has been changed, do you want to save the file before ending the "
-             "program?\r\nThe Equipment file will be saved in the following folder: %1"},
-    {"open",
-     "The current equipment file has been changed.  Do you want to save the changes first?"},
-    {"units saved",
-     "Your old files has been saved as: \r\n%1OLD_KorEquip.EQP\r\n%1OLD_KorEquip.TXT\r\n\r\n"
-     "Your complete E-file now consists of the following files: \r\n%1KorEquip.EQP\r\n"
-     "%1KorEquip.TXT\r\n\r\nAll these files has to be distributed, to implement all changes "
-     "made to your E-file."},
-    {"saved",
-     "Your old files has been saved as: \r\n%1OLD_*All these files has to be distributed, to "
-     "implement all changes made to your E-file."},
-    {"no descriptions",
-     "The unit descriptions were not saved, because this file cannot be read: %1txt.pfp"},
-    {"new files",
-     "Your old files has been saved as: \r\n\r\nYour complete E-file now consists of the "
-     "following files: \r\n*All these files has to be distributed, to implement all changes "
-     "made to your E-file."},
-    {"last unit", "The last unit cannot be deleted."},
-    {"cannot find:",
-     "Cannot find the folder: * - This is the folder you loaded the KOREQUIP.EQP and the "
-     "KOREQUIP.TXT files from, but it is currently not available.\r\nUse the 'Save As' "
-     "function to save your work."},
-    {"refused:", "Nothing was saved: the game cannot store these characters. Change them and save "
-                 "again.\r\n*"}};
-
-// Each message's short name, or the message itself after a '?'.
-QStringList Named(const QStringList& messages, const QString& data) {
-    QStringList names;
-    for (const QString& text : messages) {
-        QString name = "? " + text;
-        for (const auto& [shortName, pattern] : Messages) {
-            const QStringList ends = QString::fromUtf8(pattern).replace("%1", data).split(u'*');
-            if (ends.size() == 1 ? text == ends.first()
-                                 : text.startsWith(ends.first()) && text.endsWith(ends.last())) {
-                name = QString::fromLatin1(shortName);
-                if (name.endsWith(u':'))
-                    name += " " + text.mid(ends.first().size()).chopped(ends.last().size());
-                break;
-            }
-        }
-        names.append(name);
-    }
-    return names;
-}
-
-} // namespace
 
 class TestMainWindowFiles : public QObject {
     Q_OBJECT
@@ -132,14 +53,8 @@ private slots:
         QVERIFY(!window.state().EquipmentChanged);
     }
 
-    // Scripts on the form view (and, after "sheet", the grid). Besides the
-    // harness's words: "dclick R C" and "dnumber R" double click, "game N"
-    // opens a new game of N units, "yes" answers the next question, "gone
-    // FOLDER" takes "data" or the temporary "root" away during the next
-    // word, "into copy", "confirm" and "cancel" act in Save As, "block FILE"
-    // puts a folder in the file's place. "=R C" shows a cell, "=NAME" a form
-    // field, "=col N" a column, and "=" what a user sees, as does the end
-    // of a script that does not end in a "=" word.
+    // Scripts on the form view (and, after "sheet", the grid), and what a
+    // user saw.
     void scripts_data() {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("seen");
@@ -221,109 +136,15 @@ private slots:
         QFETCH(QString, script);
         QVERIFY(editor.reset());
         MainWindow& window = *editor.window;
-        const Datasheet& sheet = window.state().datasheet;
-        DatasheetView* view = window.datasheetView();
-        const QString root = editor.game.root(), data = editor.game.dataFolder();
-        const QString copy = root + "copy/", title = window.windowTitle();
-        QVERIFY(QDir().mkpath(copy));
-        QMap<QString, QByteArray> before = testing::FolderBytes(data);
-        QSignalSpy ending(&window, &MainWindow::programEnding);
-        QStringList seen;
-        const auto look = [&] {
-            const bool shown = window.datasheetShown();
-            QStringList state = {QStringLiteral("%1 %2/%3")
-                                     .arg(shown ? "sheet" : "form")
-                                     .arg(shown ? sheet.row() : window.formView()->shownRow())
-                                     .arg(sheet.rows() - 1)};
-            const int inserts = editor.enabled("mnu_ins_after") + editor.enabled("mnu_ins_before") +
-                                editor.enabled("del_unit");
-            const QString clip = QGuiApplication::clipboard()->text();
-            const QStringList flags = {window.state().EquipmentChanged ? "changed" : "",
-                                       editor.enabled("mnu_spread") ? "toggle" : "",
-                                       inserts == 3 ? "insert"
-                                       : inserts    ? "insert partly"
-                                                    : "",
-                                       clip.isEmpty() ? "" : "clip " + clip};
-            state << flags;
-            for (const QString& question : Named(editor.dialogs.asked, data))
-                state << "asked " + question;
-            for (const QString& message : Named(editor.dialogs.informed, data))
-                state << "told " + message;
-            editor.dialogs.asked.clear();
-            editor.dialogs.informed.clear();
-            for (const QString& folder : {data, copy}) {
-                if (folder == data ? testing::FolderBytes(data) == before : QDir(copy).isEmpty())
-                    continue;
-                state << (folder == data ? "data" : "copy")
-                      << (unitFuel(folder) == "77" ? "77" : "")
-                      << (QDir(folder).entryList({"OLD_*"}).isEmpty() ? "" : "backups");
-            }
-            if (window.state().EquipmentFolder != data)
-                state << "folder " + window.state().EquipmentFolder;
-            state << (ending.count() ? "ended" : "")
-                  << (window.openDialog()->isVisible() ? "open dialog" : "")
-                  << (window.saveAsDialog()->isVisible() ? "save as" : "");
-            seen << state.join(u' ').simplified().replace(root, "~/");
-        };
-        std::optional<FolderGone> gone;
-        for (const QString& word : script.split(u'|')) {
-            const QStringList parts = word.split(u' ');
-            const QString& verb = parts[0];
-            const int number = parts.value(1).toInt();
-            const QString rest = word.section(u' ', 1);
-            if (verb == "gone") {
-                gone.emplace(rest == "root" ? root : data);
-                continue;
-            }
-            if (verb == "dclick") {
-                const QModelIndex index = view->model()->index(number - 1, parts[2].toInt() - 1);
-                QTest::mouseDClick(view->viewport(), Qt::LeftButton, {},
-                                   view->visualRect(index).center());
-            } else if (verb == "dnumber") {
-                QHeaderView* numbers = view->verticalHeader();
-                QTest::mouseDClick(
-                    numbers->viewport(), Qt::LeftButton, {},
-                    QPoint(numbers->width() / 2, numbers->sectionViewportPosition(number - 1) + 2));
-            } else if (verb == "game") {
-                QVERIFY(editor.game.reset(number) && editor.openDataFolder());
-                before = testing::FolderBytes(data);
-            } else if (verb == "yes") {
-                editor.dialogs.answers = {true};
-            } else if (word == "into copy") {
-                SaveAsDialog* saveAs = window.saveAsDialog();
-                QCOMPARE(saveAs->focusWidget(), saveAs->browser()->folderTree());
-                QVERIFY(saveAs->setFolder(copy));
-            } else if (word == "confirm" || word == "cancel") {
-                SaveAsDialog* saveAs = window.saveAsDialog();
-                QTest::mouseClick(word == "confirm" ? saveAs->confirmButton()
-                                                    : saveAs->cancelButton(),
-                                  Qt::LeftButton);
-            } else if (verb == "block") {
-                QFile::remove(data + rest);
-                QVERIFY(QDir().mkdir(data + rest));
-            } else if (word == "=") {
-                look();
-            } else if (verb == "=col") {
-                seen << QStringList(editor.column(number)).join(u',');
-            } else if (verb.startsWith("=Text")) {
-                const QWidget* field = window.formView()->findChild<QWidget*>(verb.mid(1));
-                seen << "[" + field->property(verb == "=Text3" ? "plainText" : "text").toString() +
-                            "]";
-            } else if (verb.startsWith("=")) {
-                seen << "[" + sheet.cell(verb.mid(1).toInt(), number) + "]";
-            } else {
-                QVERIFY(editor.run(word));
-            }
-            gone.reset();
-        }
-        if (!script.section(u'|', -1).startsWith(u'='))
-            look();
-        QTEST(seen.join("; "), "seen");
+        const QString title = window.windowTitle();
+        const QString seen = editor.play(script);
+        QTEST(seen, "seen");
         // The window stays open unless it ended, with the title of its file.
-        QCOMPARE(window.isVisible(), ending.count() == 0);
-        QCOMPARE(window.windowTitle(), window.state().EquipmentFolder == data
-                                           ? title
-                                           : "Quillon : " + copy + "KOREQUIP.EQP");
+        QCOMPARE(window.isVisible(), !seen.endsWith("ended"));
+        QCOMPARE(window.windowTitle(),
+                 window.state().EquipmentFolder == editor.game.dataFolder()
+                     ? title
+                     : "Quillon : " + editor.game.root() + "copy/KOREQUIP.EQP");
     }
 
     // Saving what was opened, unchanged, gives back every game and equipment

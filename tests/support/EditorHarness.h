@@ -60,6 +60,18 @@ struct EditorHarness {
     // opens the data folder, a name with '_' triggers that menu item, and
     // any other word is keys for pressKeys. False if opening failed.
     bool run(const QString& script);
+    // Runs a script with more words and returns what a user saw, parts
+    // separated by "; " and the temporary folder shown as "~/". "dclick R
+    // C" and "dnumber R" double click, "game N" opens a new game of N units,
+    // "yes" answers the next question, "gone FOLDER" takes "data" or the
+    // temporary "root" away during the next word, "into copy", "confirm"
+    // and "cancel" act in Save As (the root's "copy/"), "block FILE" puts a
+    // folder in a data file's place. "=R C" shows a cell, "=NAME" a form
+    // field, "=col N" a column, "=undo" the Undo and Redo items, and "=" the
+    // view and its unit row, flags, menus and dialogs, the messages by short
+    // name and the files saved since the script began, as does the end of a
+    // script that does not end in a "=" word.
+    QString play(const QString& script);
 
     SampleGameFolder game;
     RecordingDialogs dialogs;
