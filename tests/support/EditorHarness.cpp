@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -21,6 +22,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeView>
+#include <QWheelEvent>
 #include <optional>
 
 namespace quillon::testing {
@@ -234,8 +236,23 @@ bool EditorHarness::run(const QString& script) {
         } else if (verb == QLatin1String("set")) {
             if (auto* box = qobject_cast<QLineEdit*>(control))
                 box->setText(word.section(u' ', 2));
+            else if (auto* list = qobject_cast<QComboBox*>(control))
+                list->setCurrentIndex(number(2));
             else
                 qobject_cast<QPlainTextEdit*>(control)->setPlainText(word.section(u' ', 2));
+        } else if (verb == QLatin1String("hold")) {
+            QTest::keyPress(control, Qt::Key_Return);
+            for (int i = 0; i < number(2); ++i) {
+                QKeyEvent again(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier,
+                                QStringLiteral("\r"), true);
+                QApplication::sendEvent(QApplication::focusWidget(), &again);
+            }
+            QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Return);
+        } else if (verb == QLatin1String("wheel")) {
+            const QPointF inside(control->width() / 2.0, control->height() / 2.0);
+            QWheelEvent wheel(inside, control->mapToGlobal(inside), QPoint(), QPoint(0, -120),
+                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(control, &wheel);
         } else if (verb == QLatin1String("focus")) {
             control->setFocus();
         } else if (verb == QLatin1String("click")) {
@@ -344,9 +361,12 @@ QString EditorHarness::play(const QString& script) {
             const QAction* redo = action("mnu_redo");
             seen << (undo->isEnabled() ? undo->text() : "-") + " / " +
                         (redo->isEnabled() ? redo->text() : "-");
-        } else if (verb.startsWith("=Text")) {
+        } else if (verb.startsWith("=") && verb.size() > 1 && verb[1].isLetter()) {
             const QWidget* field = w.formView()->findChild<QWidget*>(verb.mid(1));
-            seen << "[" + field->property(verb == "=Text3" ? "plainText" : "text").toString() + "]";
+            const char* value = field->inherits("QComboBox")        ? "currentIndex"
+                                : field->inherits("QPlainTextEdit") ? "plainText"
+                                                                    : "text";
+            seen << "[" + field->property(value).toString() + "]";
         } else if (verb.startsWith("=")) {
             seen << "[" + sheet.cell(verb.mid(1).toInt(), number) + "]";
         } else {

@@ -54,9 +54,10 @@ struct EditorHarness {
     // Runs a script of words separated by '|': "cell R C" clicks a cell,
     // "shift R C" with Shift, "number R" a unit's number cell, "sort" right-
     // clicks the grid ("sort shift", "sort ctrl"), "clip TEXT" puts TEXT on
-    // the clipboard, "type TEXT" types it into the focused field, "set NAME
-    // TEXT" fills a form field, "focus NAME" and
-    // "click NAME" act on a form control, "sheet" shows the datasheet, "open"
+    // the clipboard, "type TEXT" types it into the focused field. On a form
+    // control: "set NAME TEXT" fills it (a list: the index), "focus NAME",
+    // "click NAME", "hold NAME N" holds Return with N repeats, "wheel NAME"
+    // turns the wheel a notch down. "sheet" shows the datasheet, "open"
     // opens the data folder, a name with '_' triggers that menu item, and
     // any other word is keys for pressKeys. False if opening failed.
     bool run(const QString& script);
