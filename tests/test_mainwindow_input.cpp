@@ -12,10 +12,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -24,7 +22,6 @@
 #include <QRandomGenerator>
 #include <QSet>
 #include <QTest>
-#include <QWheelEvent>
 
 using namespace quillon;
 using quillon::testing::EditorHarness;

@@ -2,16 +2,12 @@
 // redone exactly, the steps' names in the Edit menu in three languages, the
 // file counting as unchanged at the saved state, and Ctrl+Z in a field.
 #include "datasheet/Datasheet.h"
-#include "datasheet/ui/DatasheetView.h"
 #include "formview/ui/FormView.h"
 #include "shell/ui/FolderDialogs.h"
 #include "support/EditorHarness.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QClipboard>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QTest>
@@ -40,7 +36,8 @@ QStringList UnitsOf(MainWindow& window) {
 // script: kind 0 and 1 edit the form and take it in with Next, Prev. or the
 // view toggle, 2 pastes a description into the next unit, 3 and 4 paste a
 // block (often on the names, where a form edit may have left a TAB), 5 sorts
-// by a column or by whole rows, 6 and 7 insert or delete a unit.
+// by a column or by whole rows, 6 and 7 insert or delete a unit after a
+// sort by unit number.
 QString RandomEdit(QRandomGenerator& random, int kind, int units) {
     const auto any = [&random](int count) { return int(random.bounded(count)); };
     const auto value = [&] {
@@ -83,9 +80,10 @@ QString RandomEdit(QRandomGenerator& random, int kind, int units) {
                           : QStringLiteral("cell %1 %2").arg(row).arg(col)) +
                "|" + keys[any(3)];
     }
-    // Disabled after a sort that is not in unit-number order.
+    // Offered only in unit-number order.
     const char* const items[] = {"mnu_ins_after", "mnu_ins_before", "del_unit"};
-    return QStringLiteral("sheet|cell %1 2|").arg(row) + items[any(units > 3 ? 3 : 2)];
+    return QStringLiteral("sheet|number %1|sort|cell %1 2|").arg(row) +
+           items[any(units > 3 ? 3 : 2)];
 }
 
 // The scripts of words that act on unit 3 (row 4) of the open editor: "form"
@@ -129,8 +127,8 @@ private slots:
                 states.push_back(UnitsOf(window));
             });
         int savedAt = -1;
-        for (int kind = 0; history->index() < 40; kind = (kind + 1) % 8) {
-            if (history->index() >= 20 && savedAt < 0) {
+        for (int kind = 0; history->index() < 32; kind = (kind + 1) % 8) {
+            if (history->index() >= 16 && savedAt < 0) {
                 editor.action("mnu_save")->trigger(); // corrects what was pasted
                 savedAt = history->index();
             }
