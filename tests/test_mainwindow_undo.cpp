@@ -191,7 +191,6 @@ private slots:
         QAction* redo = editor.action("mnu_redo");
         const QString undoCaption = undo->text(), redoCaption = redo->text();
         QVERIFY(!undo->isEnabled() && !redo->isEnabled());
-        const QStringList before = UnitsOf(window);
         int n = 0;
         for (const QString& word : script.split(' '))
             QVERIFY(Perform(editor, word, ++n));
@@ -200,18 +199,14 @@ private slots:
             QCOMPARE(undo->text(), undoText); // the edits are not taken in yet
             QCOMPARE(redo->text(), redoCaption);
             window.formView()->findChild<QPushButton*>("Command2")->click();
-            QVERIFY(UnitsOf(window) != before);
         }
-        const bool saved = script.endsWith("save"); // 300 became 255
-        if (saved)
+        if (script.endsWith("save")) // 300 became 255
             QVERIFY(!window.state().EquipmentChanged);
         QCOMPARE(undo->text(), undoText);
         QVERIFY(undo->isEnabled());
-        undo->trigger();
+        undo->trigger(); // what it restores exactly: everyStepUndoesAndRedoesExactly
         QCOMPARE(redo->text(), redoText);
         QVERIFY(redo->isEnabled());
-        if (!saved)
-            QCOMPARE(UnitsOf(window), before);
         // Inserting is offered again in unit-number order.
         QCOMPARE(editor.enabled("mnu_ins_after"), window.datasheetShown());
         // The unit it changed, in sight.
