@@ -101,7 +101,7 @@ private slots:
             "Recon Bikes G2,Vanguard I G2,Ironside BC,Bunker,Mk IX F4,Falcon Mk III,Merlin Mk I");
         // Saves, the questions before Exit and Open, and saves that cannot complete.
         const QString name = "sheet|clip Renamed|cell 2 1|mnu_paste|";
-        const QString fuel = "focus Text22|Ctrl+Shift+End|7|7|";
+        const QString fuel = "focus Text22|Home|Shift+End|7|7|";
         row("exit unchanged: no question", "mnu_exit", "form 1/10 toggle ended");
         row("exit changed, no: nothing saved", name + "mnu_exit",
             "sheet 2/10 changed insert clip Renamed asked exit ended");

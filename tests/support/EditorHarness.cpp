@@ -265,7 +265,11 @@ bool EditorHarness::run(const QString& script) {
         } else if (verb.contains(u'_')) {
             action(qPrintable(verb))->trigger();
         } else {
-            pressKeys(parts);
+            for (const QString& key : parts) {
+                const QKeyCombination combination = QKeySequence(key)[0];
+                QTest::keyClick(QApplication::focusWidget(), combination.key(),
+                                combination.keyboardModifiers());
+            }
         }
     }
     return true;

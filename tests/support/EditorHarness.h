@@ -59,7 +59,8 @@ struct EditorHarness {
     // "click NAME", "hold NAME N" holds Return with N repeats, "wheel NAME"
     // turns the wheel a notch down. "sheet" shows the datasheet, "open"
     // opens the data folder, a name with '_' triggers that menu item, and
-    // any other word is keys for pressKeys. False if opening failed.
+    // any other word is keys ("Alt+F", "Return") on the focused widget.
+    // False if opening failed.
     bool run(const QString& script);
     // Runs a script with more words and returns what a user saw, parts
     // separated by "; " and the temporary folder shown as "~/". "dclick R
