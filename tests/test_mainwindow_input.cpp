@@ -25,7 +25,6 @@
 
 using namespace quillon;
 using quillon::testing::EditorHarness;
-using quillon::testing::pressKeys;
 
 namespace {
 
@@ -215,7 +214,7 @@ private slots:
         form->findChild<QWidget*>(QStringLiteral("Text2"))->setFocus();
         QStringList walked = {focusName()};
         while (walked.size() < expected.size()) {
-            pressKeys({QStringLiteral("Tab")});
+            QVERIFY(editor.run(QStringLiteral("Tab")));
             walked << focusName();
         }
         QCOMPARE(walked, expected);
