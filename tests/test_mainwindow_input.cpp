@@ -12,10 +12,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -24,23 +22,11 @@
 #include <QRandomGenerator>
 #include <QSet>
 #include <QTest>
-#include <QWheelEvent>
 
 using namespace quillon;
 using quillon::testing::EditorHarness;
-using quillon::testing::pressKeys;
 
 namespace {
-
-QString valueOf(const QWidget* field) {
-    if (auto* box = qobject_cast<const QLineEdit*>(field))
-        return box->text();
-    if (auto* list = qobject_cast<const QComboBox*>(field))
-        return QString::number(list->currentIndex());
-    if (auto* text = qobject_cast<const QPlainTextEdit*>(field))
-        return text->toPlainText();
-    return {};
-}
 
 QString focusName() {
     QWidget* focus = QApplication::focusWidget();
@@ -67,60 +53,43 @@ private slots:
         QTest::addColumn<QString>("code");
         QTest::addColumn<QString>("field");
         QTest::addColumn<QStringList>("keys");
-        QTest::addColumn<QString>("opens"); // a menu, "datasheet", "Form3" or nothing
-        const auto row = [](const char* code, const char* field, const char* keys,
-                            const char* opens) {
-            QTest::addRow("%s %s %s", code, field, keys)
-                << QString::fromLatin1(code) << QString::fromLatin1(field)
-                << QString::fromLatin1(keys).split(QLatin1Char(' ')) << QString::fromLatin1(opens);
-        };
-        row("uk", "Text5", "Alt+F", "mnu_file");
-        row("uk", "Text5", "Alt+E", "mnu_edit");
-        row("uk", "Text5", "Alt+U", "mnu_setup");
-        row("uk", "Text5", "Alt+H", "mnu_help");
-        row("uk", "Text5", "Alt+T", "datasheet");
-        row("uk", "Text5", "Alt+S", "Form3");
-        row("uk", "Text5", "Alt+Q", "");
-        row("uk", "Combo12", "Alt+X", "");
-        row("uk", "Text3", "Alt+Z", "");
-        row("uk", "Text1", "5 0", "");
-        row("uk", "Text1", "Backspace Alt+S", "Form3");
-        row("deu", "Text5", "Alt+D", "mnu_file");
-        row("deu", "Text5", "Alt+B", "mnu_edit");
-        row("deu", "Text5", "Alt+A", "datasheet");
-        row("deu", "Text5", "Alt+T", "datasheet");
-        row("deu", "Combo1", "Alt+S", "Form3");
-        row("fra", "Text5", "Alt+F", "mnu_file");
-        row("fra", "Text5", "Alt+A", "mnu_help");
-        row("fra", "Text5", "Alt+P", "datasheet");
-        row("fra", "Text22", "Alt+T", "datasheet");
-        row("fra", "Text5", "Alt+S", "Form3");
+        QTest::addColumn<QString>("opens"); // what a user sees afterwards
+        // Language, field, keys split at ',', and what a user then sees.
+        const QString rows =
+            "uk Text5 Alt+F mnu_file|uk Text5 Alt+E mnu_edit|uk Text5 Alt+U mnu_setup|"
+            "uk Text5 Alt+H mnu_help|uk Text5 Alt+T datasheet|uk Text5 Alt+S Form3|"
+            "uk Text5 Alt+Q -|uk Combo12 Alt+X -|uk Text3 Alt+Z -|uk Text1 5,0 -|"
+            "uk Text1 Backspace,Alt+S Form3|deu Text5 Alt+D mnu_file|deu Text5 Alt+B mnu_edit|"
+            "deu Text5 Alt+A datasheet|deu Text5 Alt+T datasheet|deu Combo1 Alt+S Form3|"
+            "fra Text5 Alt+F mnu_file|fra Text5 Alt+A mnu_help|fra Text5 Alt+P datasheet|"
+            "fra Text22 Alt+T datasheet|fra Text5 Alt+S Form3";
+        const QMap<QString, QString> seen = {{"-", "form 1/40 toggle"},
+                                             {"datasheet", "sheet 1/40 insert"},
+                                             {"Form3", "form 1/40 toggle setup"}};
+        for (const QString& row : rows.split(u'|')) {
+            const QStringList words = row.split(u' ');
+            QTest::newRow(qPrintable(row))
+                << words[0] << words[1] << words[2].split(u',')
+                << seen.value(words[3], "form 1/40 toggle menu " + words[3]);
+        }
     }
     void keysChangeOnlyWhatTheyMean() {
         QFETCH(QString, code);
         QFETCH(QString, field);
         QFETCH(QStringList, keys);
-        QFETCH(QString, opens);
         QVERIFY(editor.reset(false, code));
-        MainWindow& window = *editor.window;
         const QStringList numbers = editor.column(0);
-        auto* control = window.formView()->findChild<QWidget*>(field);
-        control->setFocus();
-        const QString before = valueOf(control);
-        pressKeys(keys);
-        QCOMPARE(valueOf(control), before);
-        QWidget* popup = QApplication::activePopupWidget();
-        const QString opened = popup                               ? popup->objectName()
-                               : window.datasheetShown()           ? QStringLiteral("datasheet")
-                               : window.setupDialog()->isVisible() ? QStringLiteral("Form3")
-                                                                   : QString();
-        QCOMPARE(opened, opens);
-        if (popup)
+        const QString look = "|=" + field + "|";
+        const QStringList seen =
+            editor.play("focus " + field + look + keys.join(u'|') + look + "=").split("; ");
+        QCOMPARE(seen.value(1), seen[0]);
+        QTEST(seen.value(2), "opens");
+        if (QWidget* popup = QApplication::activePopupWidget())
             popup->close();
-        window.setupDialog()->hide();
+        editor.window->setupDialog()->hide();
         // The unit is committed as the user left it: its number never moves.
-        if (!window.datasheetShown())
-            window.findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+        if (!editor.window->datasheetShown())
+            editor.run("click Command2");
         QCOMPARE(editor.column(0), numbers);
     }
 
@@ -128,43 +97,35 @@ private slots:
     // highlighted block is the datasheet's block, and neither a paste nor a
     // copy reaches the headings or the unit numbers.
     void currentCellStaysOnUnits_data() {
-        QTest::addColumn<int>("clicked");  // the column clicked in unit 24's row, 0: its number
-        QTest::addColumn<QString>("step"); // a menu item, "open" or "language"
-        QTest::addColumn<int>("sortKeys"); // then a right click with these keys, -1: none
-        QTest::newRow("open again") << 3 << "open" << -1;
-        QTest::newRow("save") << 3 << "mnu_save" << -1;
-        QTest::newRow("sort by unit number") << 0 << "" << int(Qt::NoModifier);
-        QTest::newRow("sort by name") << 1 << "" << int(Qt::ShiftModifier);
-        QTest::newRow("insert before") << 1 << "mnu_ins_before" << -1;
-        QTest::newRow("insert after") << 1 << "mnu_ins_after" << -1;
-        QTest::newRow("delete") << 3 << "del_unit" << -1;
-        QTest::newRow("language") << 3 << "language" << -1;
-        QTest::newRow("language, then sort") << 3 << "language" << int(Qt::NoModifier);
+        QTest::addColumn<QString>("script"); // from unit 24's row; "language": to French
+        const char* const rows[][2] = {{"open again", "cell 25 3|open"},
+                                       {"save", "cell 25 3|mnu_save"},
+                                       {"sort by unit number", "number 25|sort"},
+                                       {"sort by name", "cell 25 1|sort shift"},
+                                       {"insert before", "cell 25 1|mnu_ins_before"},
+                                       {"insert after", "cell 25 1|mnu_ins_after"},
+                                       {"delete", "cell 25 3|del_unit"},
+                                       {"language", "cell 25 3|language"},
+                                       {"language, then sort", "cell 25 3|language|sort"}};
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << QString::fromLatin1(row[1]);
     }
     void currentCellStaysOnUnits() {
-        QFETCH(int, clicked);
-        QFETCH(QString, step);
-        QFETCH(int, sortKeys);
+        QFETCH(QString, script);
         QVERIFY(editor.reset(true));
         MainWindow& window = *editor.window;
         const Datasheet& sheet = window.state().datasheet;
-        if (clicked == 0)
-            editor.clickNumberCell(25);
-        else
-            editor.clickCell(25, clicked);
-        if (step == QLatin1String("open")) {
-            QVERIFY(editor.openDataFolder());
-        } else if (step == QLatin1String("language")) {
+        for (const QString& word : script.split(u'|')) {
+            if (word != QLatin1String("language")) {
+                QVERIFY(editor.run(word));
+                continue;
+            }
             editor.action("mnu_folders")->trigger();
             window.setupDialog()->findChild<QRadioButton*>(QStringLiteral("Option3"))->click();
             QTest::mouseClick(window.setupDialog()->useButton(), Qt::LeftButton);
-        } else if (!step.isEmpty()) {
-            editor.action(qPrintable(step))->trigger();
         }
-        if (sortKeys >= 0)
-            editor.rightClickGrid(Qt::KeyboardModifiers(sortKeys));
         QVERIFY(window.datasheetShown());
-        if (step.startsWith(QLatin1String("mnu_ins"))) // the new unit is current
+        if (script.contains(QLatin1String("mnu_ins"))) // the new unit is current
             QCOMPARE(sheet.cell(sheet.row(), 1), QStringLiteral("I'm New"));
         const int units = sheet.rows() - 1;
         const int top = std::min(sheet.row(), sheet.rowSel());
@@ -253,7 +214,7 @@ private slots:
         form->findChild<QWidget*>(QStringLiteral("Text2"))->setFocus();
         QStringList walked = {focusName()};
         while (walked.size() < expected.size()) {
-            pressKeys({QStringLiteral("Tab")});
+            QVERIFY(editor.run(QStringLiteral("Tab")));
             walked << focusName();
         }
         QCOMPARE(walked, expected);
@@ -262,59 +223,30 @@ private slots:
     }
 
     // A held key (autorepeat) acts only on the button it was pressed on, and
-    // the wheel (repeats -1) changes a list only while the list has the focus.
+    // the wheel changes a list only while the list has the focus.
     void heldKeyAndWheelActOnlyWhereFocused_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<int>("startRow");
-        QTest::addColumn<bool>("focused");
-        QTest::addColumn<int>("repeats");
-        QTest::addColumn<int>("shownRow");
-        QTest::addColumn<QString>("value"); // the control's list index, or the icon box's text
-        QTest::newRow("prev. unit stops at the first") << "Command1" << 3 << true << 6 << 1 << "";
-        QTest::newRow("next unit stops at the last") << "Command2" << 37 << true << 6 << 40 << "";
-        QTest::newRow("> browses icons") << "Command8" << 1 << true << 3 << 1 << "9";
-        QTest::newRow("wheel: class, not focused") << "Combo12" << 1 << false << -1 << 1 << "1";
-        QTest::newRow("wheel: special 2, not focused") << "Combo2" << 1 << false << -1 << 1 << "1";
-        QTest::newRow("wheel: attack sound, not focused")
-            << "Combo6" << 1 << false << -1 << 1 << "1";
-        QTest::newRow("wheel: class, focused") << "Combo12" << 1 << true << -1 << 1 << "2";
+        QTest::addColumn<QString>("script"); // on the form
+        QTest::addColumn<QString>("seen");
+        const QString next = "click Command2|";
+        QTest::newRow("prev. unit stops at the first")
+            << next.repeated(2) + "focus Command1|hold Command1 6"
+            << "form 1/40 toggle";
+        QTest::newRow("next unit stops at the last")
+            << next.repeated(36) + "focus Command2|hold Command2 6"
+            << "form 40/40 toggle";
+        QTest::newRow("> browses icons") << "set Text27 5|focus Command8|hold Command8 3|=Text27"
+                                         << "[9]";
+        for (const char* list : {"Combo12", "Combo2", "Combo6"})
+            QTest::addRow("wheel: %s, not focused", list)
+                << QStringLiteral("set %1 1|focus Text2|wheel %1|=%1").arg(list) << "[1]";
+        QTest::newRow("wheel: class, focused")
+            << "set Combo12 1|focus Combo12|wheel Combo12|=Combo12"
+            << "[2]";
     }
     void heldKeyAndWheelActOnlyWhereFocused() {
-        QFETCH(QString, control);
-        QFETCH(int, startRow);
-        QFETCH(bool, focused);
-        QFETCH(int, repeats);
-        QFETCH(QString, value);
+        QFETCH(QString, script);
         QVERIFY(editor.reset());
-        FormView* form = editor.window->formView();
-        for (int row = 1; row < startRow; ++row)
-            form->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
-        auto* iconBox = form->findChild<QLineEdit*>(QStringLiteral("Text27"));
-        iconBox->setText(QStringLiteral("5"));
-        auto* target = form->findChild<QWidget*>(control);
-        auto* list = qobject_cast<QComboBox*>(target);
-        if (list)
-            list->setCurrentIndex(1);
-        form->findChild<QWidget*>(QStringLiteral("Text2"))->setFocus();
-        if (focused)
-            target->setFocus();
-        if (repeats < 0) {
-            const QPointF inside(target->width() / 2.0, target->height() / 2.0);
-            QWheelEvent wheel(inside, target->mapToGlobal(inside), QPoint(), QPoint(0, -120),
-                              Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-            QApplication::sendEvent(target, &wheel);
-        } else {
-            QTest::keyPress(target, Qt::Key_Return);
-            for (int i = 0; i < repeats; ++i) {
-                QKeyEvent again(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier,
-                                QStringLiteral("\r"), true);
-                QApplication::sendEvent(QApplication::focusWidget(), &again);
-            }
-            QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Return);
-        }
-        QTEST(form->shownRow(), "shownRow");
-        if (!value.isEmpty())
-            QCOMPARE(valueOf(list ? target : iconBox), value);
+        QTEST(editor.play(script), "seen");
     }
 
     // At the default size nothing is cut that has room: the nation names

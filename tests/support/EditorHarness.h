@@ -51,6 +51,30 @@ struct EditorHarness {
     void rightClickGrid(Qt::KeyboardModifiers modifiers = {});
     void showDatasheet(); // switches to the datasheet view through the menu
 
+    // Runs a script of words separated by '|': "cell R C" clicks a cell,
+    // "shift R C" with Shift, "number R" a unit's number cell, "sort" right-
+    // clicks the grid ("sort shift", "sort ctrl"), "clip TEXT" puts TEXT on
+    // the clipboard, "type TEXT" types it into the focused field. On a form
+    // control: "set NAME TEXT" fills it (a list: the index), "focus NAME",
+    // "click NAME", "hold NAME N" holds Return with N repeats, "wheel NAME"
+    // turns the wheel a notch down. "sheet" shows the datasheet, "open"
+    // opens the data folder, a name with '_' triggers that menu item, and
+    // any other word is keys ("Alt+F", "Return") on the focused widget.
+    // False if opening failed.
+    bool run(const QString& script);
+    // Runs a script with more words and returns what a user saw, parts
+    // separated by "; " and the temporary folder shown as "~/". "dclick R
+    // C" and "dnumber R" double click, "game N" opens a new game of N units,
+    // "yes" answers the next question, "gone FOLDER" takes "data" or the
+    // temporary "root" away during the next word, "into copy", "confirm"
+    // and "cancel" act in Save As (the root's "copy/"), "block FILE" puts a
+    // folder in a data file's place. "=R C" shows a cell, "=NAME" a form
+    // field, "=col N" a column, "=undo" the Undo and Redo items, and "=" the
+    // view and its unit row, flags, menus and dialogs, the messages by short
+    // name and the files saved since the script began, as does the end of a
+    // script that does not end in a "=" word.
+    QString play(const QString& script);
+
     SampleGameFolder game;
     RecordingDialogs dialogs;
     SilentWavePlayer player;
