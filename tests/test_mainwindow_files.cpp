@@ -92,13 +92,15 @@ private slots:
             "form 1/10 toggle clip outside save as");
         // A save from the form view puts the rows back in unit order with
         // their corrections (the move at most 31); the form keeps its unit,
-        // so that its commit goes into the unit's new row and overwrites no other.
+        // so that its commit goes into the unit's new row and overwrites no
+        // other, and leaving the form untouched changes nothing.
         row("save sorts and corrects",
             "sheet|clip 40|cell 4 21|mnu_paste|cell 2 1|sort shift|cell 2 1|Return|=|"
-            "mnu_save|=col 0|=4 21|=|mnu_spread|=col 1",
+            "mnu_save|=col 0|=4 21|=|mnu_spread|=col 1|=",
             "form 2/10 changed toggle clip 40;  0, 1, 2, 3, 4, 5, 6, 7, 8, 9; [ 31]; "
             "form 3/10 toggle told saved data backups; Kv III H2,Tarn IV D3,Tk II C2,"
-            "Recon Bikes G2,Vanguard I G2,Ironside BC,Bunker,Mk IX F4,Falcon Mk III,Merlin Mk I");
+            "Recon Bikes G2,Vanguard I G2,Ironside BC,Bunker,Mk IX F4,Falcon Mk III,Merlin Mk I; "
+            "sheet 3/10 insert data backups");
         // Saves, the questions before Exit and Open, and saves that cannot complete.
         const QString name = "sheet|clip Renamed|cell 2 1|mnu_paste|";
         const QString fuel = "focus Text22|Home|Shift+End|7|7|";

@@ -378,6 +378,9 @@ void FormView::followShownUnit(int row) {
     if (!d->hasShownRow() || row < 1 || row > d->lastRow())
         return;
     d->shownRow = row;
+    // The save may have corrected the row: a field left alone writes back
+    // the corrected cell, not the one shown before.
+    d->shownCells = d->state.datasheet.rowCells(row);
     setPrevEnabled(row != 1);
     setNextEnabled(row != d->lastRow());
 }

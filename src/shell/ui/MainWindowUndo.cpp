@@ -187,7 +187,7 @@ QString MainWindow::menuText(const char* control, const StepName* name) const {
     if (!name || !name->message)
         return caption;
     QString step = i18n::Message(language, name->message);
-    if (name->unit >= 0)
+    if (name->unit >= 0 && step.contains(QLatin1String("%1"))) // a pasted description names none
         step = step.arg(name->unit);
     else if (name->column >= 0) // '&' would mark an access key
         step = step.arg(QString(state_.datasheet.cell(0, name->column))
