@@ -257,6 +257,10 @@ bool EditorHarness::run(const QString& script) {
             control->setFocus();
         } else if (verb == QLatin1String("click")) {
             qobject_cast<QPushButton*>(control)->click();
+        } else if (verb == QLatin1String("language")) {
+            action("mnu_folders")->trigger();
+            window->setupDialog()->findChild<QAbstractButton*>("Option" + parts.value(1))->click();
+            QTest::mouseClick(window->setupDialog()->useButton(), Qt::LeftButton);
         } else if (verb == QLatin1String("sheet")) {
             showDatasheet();
         } else if (verb == QLatin1String("open")) {
@@ -364,7 +368,8 @@ QString EditorHarness::play(const QString& script) {
             const QAction* undo = action("mnu_undo");
             const QAction* redo = action("mnu_redo");
             seen << (undo->isEnabled() ? undo->text() : "-") + " / " +
-                        (redo->isEnabled() ? redo->text() : "-");
+                        (redo->isEnabled() ? redo->text() : "-") +
+                        (w.state().EquipmentChanged ? " *" : "");
         } else if (verb.startsWith("=") && verb.size() > 1 && verb[1].isLetter()) {
             const QWidget* field = w.formView()->findChild<QWidget*>(verb.mid(1));
             const char* value = field->inherits("QComboBox")        ? "currentIndex"
