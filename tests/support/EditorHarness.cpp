@@ -199,15 +199,6 @@ void EditorHarness::clickCell(int row, int col, Qt::KeyboardModifiers modifiers)
                       view->visualRect(index).center());
 }
 
-void EditorHarness::clickNumberCell(int row, Qt::KeyboardModifiers modifiers) {
-    DatasheetView* view = window->datasheetView();
-    view->scrollTo(view->model()->index(row - 1, 0));
-    QHeaderView* header = view->verticalHeader();
-    const int y = header->sectionViewportPosition(row - 1) + header->sectionSize(row - 1) / 2;
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, modifiers,
-                      QPoint(header->width() / 2, y));
-}
-
 void EditorHarness::rightClickGrid(Qt::KeyboardModifiers modifiers) {
     DatasheetView* view = window->datasheetView();
     QTest::mouseClick(view->viewport(), Qt::RightButton, modifiers, QPoint(5, 5));
@@ -223,7 +214,13 @@ bool EditorHarness::run(const QString& script) {
             clickCell(number(1), number(2),
                       verb == QLatin1String("shift") ? Qt::ShiftModifier : Qt::NoModifier);
         } else if (verb == QLatin1String("number")) {
-            clickNumberCell(number(1));
+            DatasheetView* view = window->datasheetView();
+            view->scrollTo(view->model()->index(number(1) - 1, 0));
+            QHeaderView* header = view->verticalHeader();
+            const int y = header->sectionViewportPosition(number(1) - 1) +
+                          header->sectionSize(number(1) - 1) / 2;
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                              QPoint(header->width() / 2, y));
         } else if (verb == QLatin1String("sort")) {
             rightClickGrid(
                 (parts.contains(QLatin1String("shift")) ? Qt::ShiftModifier : Qt::NoModifier) |

@@ -39,7 +39,6 @@ struct EditorHarness {
     // Opens the game's data folder through the open dialog.
     bool openDataFolder();
 
-    QString equipmentFile() const { return game.dataFolder() + QStringLiteral("KorEquip.EQP"); }
     QAction* action(const char* name) const;
     QString cell(int row, int col) const;
     QStringList column(int col) const; // cells of every unit row
@@ -47,7 +46,6 @@ struct EditorHarness {
 
     // Mouse on the grid (model coordinates are datasheet row - 1, col - 1).
     void clickCell(int row, int col, Qt::KeyboardModifiers modifiers = {});
-    void clickNumberCell(int row, Qt::KeyboardModifiers modifiers = {});
     void rightClickGrid(Qt::KeyboardModifiers modifiers = {});
     void showDatasheet(); // switches to the datasheet view through the menu
 
