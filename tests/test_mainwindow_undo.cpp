@@ -2,13 +2,11 @@
 // redone exactly, the steps' names in the Edit menu in three languages, the
 // file counting as unchanged at the saved state, and Ctrl+Z in a field.
 #include "datasheet/Datasheet.h"
-#include "formview/ui/FormView.h"
-#include "shell/ui/FolderDialogs.h"
 #include "support/EditorHarness.h"
 
 #include <QAction>
-#include <QLineEdit>
-#include <QPushButton>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QRandomGenerator>
 #include <QTest>
 #include <QUndoStack>
@@ -88,7 +86,8 @@ QString RandomEdit(QRandomGenerator& random, int kind, int units) {
 
 // The scripts of words that act on unit 3 (row 4) of the open editor: "form"
 // (an attack typed into the form view) and "description" (the empty buffer
-// pasted there) leave the form's edit not taken in yet; # is a new number.
+// pasted there) leave the form's edit not taken in yet, "next" takes it in;
+// # is a new number, and a language code chooses that language in the setup.
 const QMap<QString, QString> Words = {{"paste", "sheet|clip name #|cell 4 1|mnu_paste"},
                                       {"300", "sheet|clip 300|cell 4 3|mnu_paste"},
                                       {"sort", "sheet|cell 4 2|sort shift"},
@@ -99,12 +98,11 @@ const QMap<QString, QString> Words = {{"paste", "sheet|clip name #|cell 4 1|mnu_
                                       {"save", "mnu_save"},
                                       {"open", "open"},
                                       {"undo", "mnu_undo"},
-                                      {"redo", "mnu_redo"}};
-
-// Performs a word as the n-th of its script.
-bool Perform(EditorHarness& editor, const QString& word, int n) {
-    return editor.run(QString(Words.value(word)).replace(u'#', QString::number(n)));
-}
+                                      {"redo", "mnu_redo"},
+                                      {"next", "click Command2"},
+                                      {"uk", "language 1"},
+                                      {"deu", "language 2"},
+                                      {"fra", "language 3"}};
 
 } // namespace
 
@@ -152,136 +150,96 @@ private slots:
         QVERIFY(!editor.enabled("mnu_redo"));
     }
 
-    void stepsAreNamedInTheirLanguage_data() {
-        QTest::addColumn<QString>("language");
+    // Scripts of the words above in the first word's language, and after each
+    // word the Undo and Redo items ('<' and '>' stand for the language's
+    // captions, '*' for a changed file) or, after "=", the view: the step's
+    // unit in sight, inserting offered in unit-number order, Open asking only
+    // for a changed file.
+    void history_data() {
         QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("undoText"); // after the step
-        QTest::addColumn<QString>("redoText"); // after undoing it
+        QTest::addColumn<QString>("seen");
         const QMap<QString, QStringList> captions = {
             {"uk", {"&Undo ", "&Redo "}},
             {"deu", {"&Rückgängig: ", "&Wiederherstellen: "}},
             {"fra", {"A&nnuler : ", "Ré&tablir : "}}};
-        const char* const rows[][3] = {{"uk", "paste", "Paste"},
-                                       {"deu", "paste", "Einfügen"},
-                                       {"fra", "paste", "Coller"},
-                                       {"uk", "delete", "Delete Unit 3"},
-                                       {"deu", "delete", "Einheit 3 löschen"},
-                                       {"fra", "insert", "Insérer l'unité 4"},
-                                       {"uk", "sort", "Sort by Class"},
-                                       {"fra", "sort", "Trier par Catégorie"},
-                                       {"uk", "form", "Edit Unit 3"},
-                                       {"deu", "form", "Einheit 3 bearbeiten"},
-                                       {"uk", "description", "Paste Description"},
-                                       {"fra", "300 save", "Corrections de la sauvegarde"}};
+        const char* const rows[][2] = {
+            {"uk =undo paste undo redo undo mnu_open =",
+             "- / -, <Paste / - *, - / >Paste, <Paste / - *, - / >Paste, - / >Paste, sheet 4/24 "
+             "insert clip name 1 open dialog"},
+            {"deu paste undo = redo = fra",
+             "<Einfügen / - *, - / >Einfügen, sheet 4/24 insert clip name 0, <Einfügen / - *, "
+             "sheet 4/24 changed insert clip name 0, A&nnuler : Coller / - *"},
+            {"uk delete undo = redo = deu",
+             "<Delete Unit 3 / - *, - / >Delete Unit 3, sheet 4/24 insert, <Delete Unit 3 / - *, "
+             "sheet 4/23 changed insert, &Rückgängig: Einheit 3 löschen / - *"},
+            {"fra insert undo = redo = deu",
+             "<Insérer l'unité 4 / - *, - / >Insérer l'unité 4, sheet 4/24 insert, <Insérer "
+             "l'unité 4 / - *, sheet 5/25 changed insert, &Rückgängig: Einheit 4 einfügen / - *"},
+            {"fra sort undo = redo =", "<Trier par Catégorie / -, - / >Trier par Catégorie, sheet "
+                                       "4/24 insert, <Trier par Catégorie / -, sheet 4/24"},
+            {"uk form next undo = redo deu",
+             "<Edit Unit 3 / -, <Edit Unit 3 / - *, - / >Edit Unit 3, form 4/24 toggle, <Edit Unit "
+             "3 / - *, &Rückgängig: Einheit 3 bearbeiten / - *"},
+            {"uk description next undo = redo fra",
+             "<Paste Description / -, <Paste Description / - *, - / >Paste Description, form 4/24 "
+             "toggle, <Paste Description / - *, A&nnuler : Coller la description / - *"},
+            {"fra 300 save undo uk",
+             "<Coller / - *, <Corrections de la sauvegarde / -, <Coller / >Corrections de la "
+             "sauvegarde *, &Undo Paste / &Redo Corrections by Save *"},
+            {"uk paste save paste undo undo redo",
+             "<Paste / - *, <Corrections by Save / -, <Paste / - *, <Corrections by Save / >Paste, "
+             "<Paste / >Corrections by Save *, <Corrections by Save / >Paste"},
+            {"uk sort paste undo mnu_open =",
+             "<Sort by Class / -, <Paste / - *, <Sort by Class / >Paste, <Sort by Class / >Paste, "
+             "sheet 4/24 clip name 1 open dialog"},
+            {"uk paste save undo paste undo redo",
+             "<Paste / - *, <Corrections by Save / -, <Paste / >Corrections by Save *, <Paste / - "
+             "*, <Paste / >Paste *, <Paste / - *"},
+            {"uk paste open undo", "<Paste / - *, - / -, - / -"}};
         for (const auto& row : rows) {
-            const QStringList& caption = captions[row[0]];
-            QTest::addRow("%s %s", row[0], row[1])
-                << QString::fromLatin1(row[0]) << QString::fromLatin1(row[1])
-                << caption[0] + QString::fromUtf8(row[2]) << caption[1] + QString::fromUtf8(row[2]);
+            const QStringList& caption = captions[QString::fromLatin1(row[0]).section(u' ', 0, 0)];
+            QTest::newRow(row[0])
+                << QString::fromLatin1(row[0])
+                << QString::fromUtf8(row[1]).replace(u'<', caption[0]).replace(u'>', caption[1]);
         }
     }
-    void stepsAreNamedInTheirLanguage() {
-        QFETCH(QString, language);
+    void history() {
         QFETCH(QString, script);
-        QFETCH(QString, undoText);
-        QFETCH(QString, redoText);
-        QVERIFY(editor.reset(true, language));
-        MainWindow& window = *editor.window;
-        QAction* undo = editor.action("mnu_undo");
-        QAction* redo = editor.action("mnu_redo");
-        const QString undoCaption = undo->text(), redoCaption = redo->text();
-        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
-        int n = 0;
-        for (const QString& word : script.split(' '))
-            QVERIFY(Perform(editor, word, ++n));
-        const bool inForm = !window.datasheetShown();
-        if (inForm) {
-            QCOMPARE(undo->text(), undoText); // the edits are not taken in yet
-            QCOMPARE(redo->text(), redoCaption);
-            window.formView()->findChild<QPushButton*>("Command2")->click();
+        QStringList words = script.split(u' ');
+        QVERIFY(editor.reset(true, words.takeFirst()));
+        QGuiApplication::clipboard()->clear();
+        QStringList seen;
+        for (qsizetype n = 0; n < words.size(); ++n) {
+            const QString& word = words[n];
+            const QString said = QString(Words.value(word, word)).replace(u'#', QString::number(n));
+            seen << editor.play(word.startsWith(u'=') ? said : said + "|=undo");
         }
-        if (script.endsWith("save")) // 300 became 255
-            QVERIFY(!window.state().EquipmentChanged);
-        QCOMPARE(undo->text(), undoText);
-        QVERIFY(undo->isEnabled());
-        undo->trigger(); // what it restores exactly: everyStepUndoesAndRedoesExactly
-        QCOMPARE(redo->text(), redoText);
-        QVERIFY(redo->isEnabled());
-        // Inserting is offered again in unit-number order.
-        QCOMPARE(editor.enabled("mnu_ins_after"), window.datasheetShown());
-        // The unit it changed, in sight.
-        QCOMPARE(inForm ? window.formView()->shownRow() : window.state().datasheet.row(), 4);
-        redo->trigger();
-        QCOMPARE(editor.enabled("mnu_ins_after"), window.datasheetShown() && script != "sort");
-        QCOMPARE(undo->text(), undoText);
-        QCOMPARE(redo->text(), redoCaption);
-        QVERIFY(!redo->isEnabled());
-        // Another language names the same step anew.
-        window.state().LanguageCode = language == "uk" ? "deu" : "uk";
-        window.ApplyLanguage();
-        QVERIFY(undo->text() != undoText && undo->text() != undoCaption);
-    }
-
-    // After each word the flag that makes Open (and Exit) ask; Open at the end.
-    void unchangedAtTheSavedState_data() {
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<QString>("changed");
-        const char* const rows[][3] = {
-            {"back to the opened file", "paste undo redo undo", "1 0 1 0"},
-            {"back to the saved file", "paste save paste undo undo redo", "1 0 1 0 1 0"},
-            {"a new order only", "sort paste undo", "0 1 0"},
-            {"past the save, then a new step", "paste save undo paste undo redo", "1 0 1 1 1 1"},
-            {"opening again empties the history", "paste open undo", "1 0 0"}};
-        for (const auto& row : rows)
-            QTest::newRow(row[0]) << QString::fromLatin1(row[1]) << QString::fromLatin1(row[2]);
-    }
-    void unchangedAtTheSavedState() {
-        QFETCH(QString, script);
-        QFETCH(QString, changed);
-        QVERIFY(editor.reset(true));
-        MainWindow& window = *editor.window;
-        const QStringList words = script.split(' ');
-        const QStringList flags = changed.split(' ');
-        for (qsizetype i = 0; i < words.size(); ++i) {
-            QVERIFY(Perform(editor, words[i], int(i)));
-            QVERIFY2(window.state().EquipmentChanged == (flags[i] == "1"),
-                     qPrintable(words.mid(0, i + 1).join(' ')));
-        }
-        if (words.last() == "open")
-            QVERIFY(!editor.enabled("mnu_undo") && !editor.enabled("mnu_redo"));
-        editor.dialogs.clear();
-        editor.action("mnu_open")->trigger();
-        QCOMPARE(editor.dialogs.asked.size(), flags.last() == "1" ? 1 : 0);
-        QVERIFY(window.openDialog()->isVisible());
+        QTEST(seen.join(", "), "seen");
     }
 
     // In a field with typing to take back Ctrl+Z takes back the typing; then
     // the history. The form's Undo button only throws the form's edits away.
     void undoKeysInAField() {
         QVERIFY(editor.reset(true));
-        MainWindow& window = *editor.window;
-        const QString name = editor.cell(4, 1), attack = editor.cell(4, 3);
-        auto* box = window.formView()->findChild<QLineEdit*>("Text4");
-        auto* nameBox = window.formView()->findChild<QLineEdit*>("Text2");
-        // After each script: the attack box, the name box, the history's index.
-        const QString pasted = "pasted|" + attack + "|1";
-        const QString typed = "pasted|9|1";
-        const QStringList steps[] = {
-            {"clip pasted|cell 4 1|mnu_paste|Return|focus Text4|Home|Shift+End|9", typed},
-            {"Ctrl+Z", pasted},
-            {"Ctrl+Y", typed}, // the field's redo, on any system
-            {"Ctrl+Shift+Z", typed},
-            {"click Command3", pasted},
-            {"Ctrl+Z", name + "|" + attack + "|0"}, // nothing typed: the paste
-            {"Ctrl+Y", pasted}};
-        for (const QStringList& step : steps) {
-            QVERIFY(editor.run(step[0]));
-            QCOMPARE(QStringList({nameBox->text(), box->text(),
-                                  QString::number(window.undoStack()->index())})
-                         .join(u'|'),
-                     step[1]);
-        }
-        QVERIFY(!window.datasheetShown());
+        const QStringList steps = {
+            "clip pasted|cell 4 1|mnu_paste|Return|focus Text4|Home|Shift+End|9",
+            "Ctrl+Z",
+            "Ctrl+Y", // the field's redo, on any system
+            "Ctrl+Shift+Z",
+            "click Command3",
+            "Ctrl+Z", // nothing typed: the paste
+            "Ctrl+Y"};
+        // After each step the name box, the attack box and the history.
+        const QString look = "|=Text2|=Text4|=undo";
+        QCOMPARE(editor.play(steps.join(look + "|") + look + "|="),
+                 "[pasted]; [9]; &Undo Edit Unit 3 / - *; "
+                 "[pasted]; [ 7]; &Undo Paste / - *; "
+                 "[pasted]; [9]; &Undo Edit Unit 3 / - *; "
+                 "[pasted]; [9]; &Undo Edit Unit 3 / - *; "
+                 "[pasted]; [ 7]; &Undo Paste / - *; "
+                 "[Recon Bikes G2]; [ 7]; - / &Redo Paste; "
+                 "[pasted]; [ 7]; &Undo Paste / - *; "
+                 "form 4/24 changed toggle clip pasted");
     }
 };
 

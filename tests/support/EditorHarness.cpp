@@ -199,15 +199,6 @@ void EditorHarness::clickCell(int row, int col, Qt::KeyboardModifiers modifiers)
                       view->visualRect(index).center());
 }
 
-void EditorHarness::clickNumberCell(int row, Qt::KeyboardModifiers modifiers) {
-    DatasheetView* view = window->datasheetView();
-    view->scrollTo(view->model()->index(row - 1, 0));
-    QHeaderView* header = view->verticalHeader();
-    const int y = header->sectionViewportPosition(row - 1) + header->sectionSize(row - 1) / 2;
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, modifiers,
-                      QPoint(header->width() / 2, y));
-}
-
 void EditorHarness::rightClickGrid(Qt::KeyboardModifiers modifiers) {
     DatasheetView* view = window->datasheetView();
     QTest::mouseClick(view->viewport(), Qt::RightButton, modifiers, QPoint(5, 5));
@@ -223,7 +214,13 @@ bool EditorHarness::run(const QString& script) {
             clickCell(number(1), number(2),
                       verb == QLatin1String("shift") ? Qt::ShiftModifier : Qt::NoModifier);
         } else if (verb == QLatin1String("number")) {
-            clickNumberCell(number(1));
+            DatasheetView* view = window->datasheetView();
+            view->scrollTo(view->model()->index(number(1) - 1, 0));
+            QHeaderView* header = view->verticalHeader();
+            const int y = header->sectionViewportPosition(number(1) - 1) +
+                          header->sectionSize(number(1) - 1) / 2;
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                              QPoint(header->width() / 2, y));
         } else if (verb == QLatin1String("sort")) {
             rightClickGrid(
                 (parts.contains(QLatin1String("shift")) ? Qt::ShiftModifier : Qt::NoModifier) |
@@ -257,6 +254,10 @@ bool EditorHarness::run(const QString& script) {
             control->setFocus();
         } else if (verb == QLatin1String("click")) {
             qobject_cast<QPushButton*>(control)->click();
+        } else if (verb == QLatin1String("language")) {
+            action("mnu_folders")->trigger();
+            window->setupDialog()->findChild<QAbstractButton*>("Option" + parts.value(1))->click();
+            QTest::mouseClick(window->setupDialog()->useButton(), Qt::LeftButton);
         } else if (verb == QLatin1String("sheet")) {
             showDatasheet();
         } else if (verb == QLatin1String("open")) {
@@ -364,7 +365,8 @@ QString EditorHarness::play(const QString& script) {
             const QAction* undo = action("mnu_undo");
             const QAction* redo = action("mnu_redo");
             seen << (undo->isEnabled() ? undo->text() : "-") + " / " +
-                        (redo->isEnabled() ? redo->text() : "-");
+                        (redo->isEnabled() ? redo->text() : "-") +
+                        (w.state().EquipmentChanged ? " *" : "");
         } else if (verb.startsWith("=") && verb.size() > 1 && verb[1].isLetter()) {
             const QWidget* field = w.formView()->findChild<QWidget*>(verb.mid(1));
             const char* value = field->inherits("QComboBox")        ? "currentIndex"

@@ -39,7 +39,6 @@ struct EditorHarness {
     // Opens the game's data folder through the open dialog.
     bool openDataFolder();
 
-    QString equipmentFile() const { return game.dataFolder() + QStringLiteral("KorEquip.EQP"); }
     QAction* action(const char* name) const;
     QString cell(int row, int col) const;
     QStringList column(int col) const; // cells of every unit row
@@ -47,7 +46,6 @@ struct EditorHarness {
 
     // Mouse on the grid (model coordinates are datasheet row - 1, col - 1).
     void clickCell(int row, int col, Qt::KeyboardModifiers modifiers = {});
-    void clickNumberCell(int row, Qt::KeyboardModifiers modifiers = {});
     void rightClickGrid(Qt::KeyboardModifiers modifiers = {});
     void showDatasheet(); // switches to the datasheet view through the menu
 
@@ -57,7 +55,8 @@ struct EditorHarness {
     // the clipboard, "type TEXT" types it into the focused field. On a form
     // control: "set NAME TEXT" fills it (a list: the index), "focus NAME",
     // "click NAME", "hold NAME N" holds Return with N repeats, "wheel NAME"
-    // turns the wheel a notch down. "sheet" shows the datasheet, "open"
+    // turns the wheel a notch down. "language N" chooses the setup's N-th
+    // language (1 English, 2 German, 3 French), "sheet" shows the datasheet, "open"
     // opens the data folder, a name with '_' triggers that menu item, and
     // any other word is keys ("Alt+F", "Return") on the focused widget.
     // False if opening failed.
@@ -69,10 +68,10 @@ struct EditorHarness {
     // temporary "root" away during the next word, "into copy", "confirm"
     // and "cancel" act in Save As (the root's "copy/"), "block FILE" puts a
     // folder in a data file's place. "=R C" shows a cell, "=NAME" a form
-    // field, "=col N" a column, "=undo" the Undo and Redo items, and "=" the
-    // view and its unit row, flags, menus and dialogs, the messages by short
-    // name and the files saved since the script began, as does the end of a
-    // script that does not end in a "=" word.
+    // field, "=col N" a column, "=undo" the Undo and Redo items ("-" when off, "*" while the file
+    // counts as changed), and "=" the view and its unit row, flags, menus and dialogs, the messages
+    // by short name and the files saved since the script began, as does the end of a script that
+    // does not end in a "=" word.
     QString play(const QString& script);
 
     SampleGameFolder game;
