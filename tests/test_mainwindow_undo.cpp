@@ -175,8 +175,9 @@ private slots:
             {"fra insert undo = redo = deu",
              "<Insérer l'unité 4 / - *, - / >Insérer l'unité 4, sheet 4/24 insert, <Insérer "
              "l'unité 4 / - *, sheet 5/25 changed insert, &Rückgängig: Einheit 4 einfügen / - *"},
-            {"fra sort undo = redo =", "<Trier par Catégorie / -, - / >Trier par Catégorie, sheet "
-                                       "4/24 insert, <Trier par Catégorie / -, sheet 4/24"},
+            {"uk sort undo = redo = fra",
+             "<Sort by Class / -, - / >Sort by Class, sheet 4/24 insert, <Sort by Class / -, sheet "
+             "4/24, A&nnuler : Trier par Catégorie / -"},
             {"uk form next undo = redo deu",
              "<Edit Unit 3 / -, <Edit Unit 3 / - *, - / >Edit Unit 3, form 4/24 toggle, <Edit Unit "
              "3 / - *, &Rückgängig: Einheit 3 bearbeiten / - *"},

@@ -89,10 +89,10 @@ void MainWindow::ApplyLanguage() {
     const i18n::Language language = state_.language();
     state_.LanguageCode = i18n::LanguageCode(language);
     setupDialog_->selectLanguage(language);
+    ApplyColumnHeadings(); // before the captions: a sort step is named by its heading
     ApplyCaptionsEverywhere(language);
     ApplyTooltipsEverywhere();
     formView_->applyLanguage(); // the help windows and the form's own texts
-    ApplyColumnHeadings();
     applyFindAndFilterLanguage();
     refreshReports();
     emptyClipboard();
