@@ -184,14 +184,14 @@ private slots:
         QTest::newRow("no sound: the entry's text") << u"71||Combo6|0"_s;
         QTest::newRow("no such sound") << u"71| 12|Combo6|0"_s;
         QTest::newRow("a column without a field") << u"15| 7|Text1|1"_s;
-        for (const char* spec : NumericBoxes) {
-            const QStringList box = QString::fromLatin1(spec).split(u' ');
+        for (const char* line : NumericBoxes) {
+            const QStringList box = QString::fromLatin1(line).split(u' ');
             const QString upper = box[2];
             const QString beyond = QString::number(upper.toInt() + 1);
             for (const QString& typed :
                  {u"0"_s, u"-1"_s, u"-0.5"_s, u"0.5"_s, upper, beyond, upper + u".5"_s, u"13.5"_s,
                   u"2.5"_s, QString(), u"12abc"_s})
-                QTest::addRow("%s '%s'", spec, qPrintable(typed))
+                QTest::addRow("%s '%s'", line, qPrintable(typed))
                     << box[1] + u"| 7|"_s + box[0] + u"| 7|"_s + typed + u'|' + upper + u'|' +
                            box.value(3);
         }
